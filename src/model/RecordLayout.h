@@ -1,0 +1,130 @@
+#pragma once
+// Named offsets of the frame header and of the fields inside each parameter
+// block. Offsets are relative to the start of the header or block they belong
+// to; all multi-byte fields are big-endian.
+
+#include <cstddef>
+#include <cstdint>
+
+namespace gw {
+
+inline constexpr std::uint16_t kModuleTypeNxg = 0xF200;
+inline constexpr std::uint16_t kHeaderVersion = 1;
+
+// FrameHeader: the 36 bytes in front of every configuration frame, kept as
+// ReplyHeader at the start of every node record.
+namespace hdr {
+inline constexpr std::size_t kSize = 36;
+inline constexpr std::size_t ModuleType = 0;       // u16
+inline constexpr std::size_t HeaderVersion = 2;    // u16
+inline constexpr std::size_t TransactionId = 4;    // u32
+inline constexpr std::size_t Command = 8;          // u16
+inline constexpr std::size_t MacAddress = 10;      // 6 bytes
+inline constexpr std::size_t kMacSize = 6;
+inline constexpr std::size_t BlockNumber = 16;     // u16
+inline constexpr std::size_t LockState = 18;       // u16
+inline constexpr std::size_t LoginKey = 20;        // 4 bytes
+inline constexpr std::size_t kLoginKeySize = 4;
+inline constexpr std::size_t ModuleNumber = 28;    // u16
+inline constexpr std::size_t FirmwareVersion = 32; // u16
+inline constexpr std::size_t HeaderTail = 34;      // u16
+}  // namespace hdr
+
+// LockState values.
+inline constexpr std::uint16_t kLockStateLocked = 1;
+inline constexpr std::uint16_t kLockStateUnlocked = 2;
+
+// Every block starts with its change mask.
+inline constexpr std::size_t kChangeMask = 0;
+
+namespace net {  // block 0, NetworkBlock
+inline constexpr std::size_t ModuleName = 4;  // char[32]
+inline constexpr std::size_t kModuleNameSize = 32;
+inline constexpr std::size_t IpAddress = 36;
+inline constexpr std::size_t Netmask = 40;
+inline constexpr std::size_t Gateway = 44;
+inline constexpr std::size_t Password = 48;   // 4 bytes
+inline constexpr std::size_t kPasswordSize = 4;
+inline constexpr std::size_t IpConfiguration = 58;
+inline constexpr std::size_t Ipv6Enable = 62;
+inline constexpr std::size_t Ipv6Address = 64;  // 16 bytes
+inline constexpr std::size_t kIpv6Size = 16;
+// A module whose firmware number is at most 154 sends only this much of it.
+inline constexpr std::size_t kLegacySize = 64;
+}  // namespace net
+
+namespace mail {  // block 1, MailBlock
+inline constexpr std::size_t SmtpServer = 4;
+inline constexpr std::size_t MailFrom = 8;  // char[64]
+inline constexpr std::size_t kTextSize = 64;
+inline constexpr std::size_t AlarmSubjects = 136;  // 3 x char[64]
+inline constexpr std::size_t RecipientWords = 330;  // 3 x u16
+}  // namespace mail
+
+namespace recipients {  // block 2, MailRecipientBlock
+inline constexpr std::size_t Addresses = 4;  // 10 x char[64]
+inline constexpr std::size_t kCount = 10;
+inline constexpr std::size_t kAddressSize = 64;
+}  // namespace recipients
+
+namespace clock {  // block 4, ClockBlock
+inline constexpr std::size_t TimeServerEnable = 4;  // u8
+inline constexpr std::size_t DaylightSaving = 5;    // u8
+inline constexpr std::size_t TimeZone = 6;          // u16
+inline constexpr std::size_t TimeServerIp = 8;
+inline constexpr std::size_t ClockTime = 12;
+inline constexpr std::size_t TimeZoneOffset = 16;   // signed
+}  // namespace clock
+
+namespace ipfilter {  // block 6, IpFilterBlock
+inline constexpr std::size_t FilterEnable = 4;     // u16
+inline constexpr std::size_t FilterAddress = 8;    // 8 x u32
+inline constexpr std::size_t FilterNetmask = 40;   // 8 x u32
+inline constexpr std::size_t kEntries = 8;
+}  // namespace ipfilter
+
+namespace relay {  // block 9, RelayBlock
+inline constexpr std::size_t RelayStation = 4;  // 100 x u8
+inline constexpr std::size_t RelayIp = 104;     // 100 x 4 bytes, octets reversed
+inline constexpr std::size_t kEntries = 100;
+}  // namespace relay
+
+namespace alarm {  // block 10, AlarmBlock
+inline constexpr std::size_t AlarmSetting = 4;  // 3 x u16
+inline constexpr std::size_t kCount = 3;
+}  // namespace alarm
+
+namespace serial {  // block 11, SerialBlock
+inline constexpr std::size_t ComConfig = 12;
+inline constexpr std::size_t BaudCodes = 14;
+inline constexpr std::size_t StationAddress = 16;
+inline constexpr std::size_t DiDoPoints = 18;
+inline constexpr std::size_t ModbusTimeout = 26;
+inline constexpr std::size_t DelayTime = 28;
+inline constexpr std::size_t KeepAliveTime = 30;
+}  // namespace serial
+
+namespace userdef {  // block 13, UserDefineBlock
+inline constexpr std::size_t Com1 = 4;  // 40 bytes
+inline constexpr std::size_t Com2 = 44;
+inline constexpr std::size_t kEntrySize = 40;
+}  // namespace userdef
+
+namespace devmon {  // block 44, DeviceMonitorBlock
+inline constexpr std::size_t BitCount = 4;
+inline constexpr std::size_t BitAddresses = 6;   // 100 x 4 bytes
+inline constexpr std::size_t WordCount = 406;
+inline constexpr std::size_t WordAddresses = 408;
+inline constexpr std::size_t BitTypes = 808;     // 100 x u8
+inline constexpr std::size_t WordTypes = 908;
+inline constexpr std::size_t kEntries = 100;
+}  // namespace devmon
+
+namespace monaddr {  // blocks 47 to 50, MonitorAddressBlock
+inline constexpr std::size_t EntryCount = 7;  // u8, at most 20
+inline constexpr std::size_t Entries = 8;     // 20 x 60 bytes
+inline constexpr std::size_t kEntrySize = 60;
+inline constexpr std::size_t kEntries = 20;
+}  // namespace monaddr
+
+}  // namespace gw

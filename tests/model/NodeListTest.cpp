@@ -1,0 +1,131 @@
+// The node list stream and its exchange with the host's store.
+#include <gtest/gtest.h>
+
+#include "model/NodeListExchange.h"
+#include "model/NodeListStream.h"
+#include "support/RecordingUi.h"
+#include "support/Records.h"
+
+namespace gw {
+namespace {
+
+void Fill(NodeTable& table, int count) {
+  table.SetCount(count);
+  for (int i = 0; i < count; ++i) {
+    NodeRecord& n = table.Node(i);
+    test::FillRandom(n, static_cast<std::uint32_t>(i + 1));
+    n.SetSelected(i == 1 ? 1 : 0);
+  }
+}
+
+class MemoryStore : public SerializeStore {
+ public:
+  int GetSerializeData(std::uint8_t* buffer) override {
+    std::copy(bytes.begin(), bytes.end(), buffer);
+    return reported >= 0 ? reported : static_cast<int>(bytes.size());
+  }
+  int SetSerializeData(const std::uint8_t* data, int length) override {
+    bytes.assign(data, data + length);
+    return length;
+  }
+  std::vector<std::uint8_t> bytes;
+  int reported = -1;
+};
+
+TEST(NodeListStream, ThreeNodesRoundTrip) {
+  NodeTable source;
+  Fill(source, 3);
+  const auto stream = WriteNodeList(source);
+  ASSERT_EQ(stream.size(), 364u);
+  EXPECT_EQ(LoadLE32(stream, 0), 3u);
+  EXPECT_EQ(LoadLE32(stream, 4 + 120), 1u);  // node 1 was selected when written
+  // After writing too, every node is unselected and online.
+  EXPECT_EQ(source.Node(1).Selected(), 0u);
+  EXPECT_EQ(source.Node(2).Online(), 1u);
+
+  NodeTable target;
+  target.Node(0).Block(11)[0] = 0x99;  // blocks other than 0 are not touched
+  ASSERT_FALSE(ReadNodeList(target, stream).has_value());
+  ASSERT_EQ(target.Count(), 3);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_TRUE(std::ranges::equal(target.Node(i).Header(), source.Node(i).Header()));
+    EXPECT_TRUE(std::ranges::equal(target.Node(i).Block(0), source.Node(i).Block(0)));
+    EXPECT_EQ(target.Node(i).Selected(), 0u);
+    EXPECT_EQ(target.Node(i).Online(), 1u);
+  }
+  EXPECT_EQ(target.Node(0).Block(11)[0], 0x99);
+}
+
+TEST(NodeListStream, MalformedStreamsAreRefusedWithTheTableUnchanged) {
+  NodeTable table;
+  Fill(table, 2);
+  const NodeRecord first = table.Node(0);
+
+  std::vector<std::uint8_t> tooMany(4 + 120 * 300, 0);
+  StoreLE32(tooMany, 0, 300);
+  auto error = ReadNodeList(table, tooMany);
+  ASSERT_TRUE(error.has_value());
+  EXPECT_NE(error->find("300"), std::string::npos);
+
+  NodeTable other;
+  Fill(other, 5);
+  auto truncated = WriteNodeList(other);
+  truncated.resize(truncated.size() - 1);
+  EXPECT_TRUE(ReadNodeList(table, truncated).has_value());
+  EXPECT_TRUE(ReadNodeList(table, std::vector<std::uint8_t>{1, 0}).has_value());
+
+  EXPECT_EQ(table.Count(), 2);
+  EXPECT_EQ(table.Node(0), first);
+}
+
+TEST(NodeListExchange, StoreAndLoadThroughTheHostStore) {
+  NodeTable source;
+  Fill(source, 3);
+  MemoryStore store;
+  test::RecordingUi ui;
+  StoreNodeList(source, store, ui);
+  EXPECT_EQ(store.bytes.size(), 364u);
+
+  NodeTable target;
+  LoadNodeList(target, store, ui);
+  EXPECT_EQ(target.Count(), 3);
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST(NodeListExchange, LongListKeepsWholeNodesThatFitAndSaysSo) {
+  NodeTable source;
+  Fill(source, 100);
+  MemoryStore store;
+  test::RecordingUi ui;
+  StoreNodeList(source, store, ui);
+  EXPECT_EQ(store.bytes.size(), 4u + 120u * 85u);
+  EXPECT_LE(store.bytes.size(), 10240u);
+  EXPECT_EQ(LoadLE32(store.bytes, 0), 85u);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_NE(ui.messages[0].find("15 were left out"), std::string::npos);
+  EXPECT_EQ(source.Count(), 100);  // the document keeps them all
+}
+
+TEST(NodeListExchange, EmptyStoreGivesEmptyListQuietlyAndDamageIsReported) {
+  NodeTable table;
+  Fill(table, 2);
+  MemoryStore store;
+  test::RecordingUi ui;
+  LoadNodeList(table, store, ui);
+  EXPECT_EQ(table.Count(), 0);
+  EXPECT_TRUE(ui.messages.empty());
+
+  Fill(table, 2);
+  store.bytes = {200, 0, 0, 0, 1, 2, 3};
+  LoadNodeList(table, store, ui);
+  EXPECT_EQ(table.Count(), 2);
+  ASSERT_EQ(ui.messages.size(), 1u);
+
+  store.reported = 20000;  // a store that claims more than the buffer holds
+  LoadNodeList(table, store, ui);
+  EXPECT_EQ(table.Count(), 2);
+  EXPECT_EQ(ui.messages.size(), 2u);
+}
+
+}  // namespace
+}  // namespace gw
