@@ -1,0 +1,54 @@
+/* PortLink: the transport of the configuration protocol (UDP port 20006 or a
+ * serial line at 19200 8N1), and the owner of the communication settings,
+ * kept in PortLink.ini in the configuration folder.
+ *
+ * Addresses passed in are IPv4 values in network order; GetRemoteIPAddr
+ * answers in host order. */
+#ifndef GWSUITE_PORTLINK_H
+#define GWSUITE_PORTLINK_H
+
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#define PORTLINK_API __attribute__((visibility("default")))
+
+PORTLINK_API int OpenSerial(int port);
+PORTLINK_API int OpenSerialEx(int port, int baud, int dataBits, int parity, int stopBits);
+PORTLINK_API void CloseSerial(void);
+PORTLINK_API void SetCOMPortNum(int port);
+PORTLINK_API int GetCOMPortNum(void);
+PORTLINK_API int GetLastSerialErr(void);
+PORTLINK_API void ResetSerialErr(void);
+PORTLINK_API int OpenModbusTCPSocket(uint32_t ipNetworkOrder);
+PORTLINK_API int OpenSocket(int type, uint32_t ipNetworkOrder, int localPort, int remotePort,
+                            int flags);
+PORTLINK_API void CloseSocket(void);
+PORTLINK_API int ReadSelect(int milliseconds);
+PORTLINK_API void SetRemoteIPAddr(uint32_t ipNetworkOrder);
+PORTLINK_API uint32_t GetRemoteIPAddr(void);
+PORTLINK_API int GetLastSocketErr(void);
+PORTLINK_API void ResetSocketErr(void);
+PORTLINK_API int RequestData(int station, int function, const uint8_t* data, int length);
+PORTLINK_API int ResponseData(int32_t* first, int32_t* second, uint8_t* data);
+PORTLINK_API int SendData(const uint8_t* data, int length);
+PORTLINK_API int RecvData(uint8_t* buffer, int capacity);
+PORTLINK_API void SetCommType(int type);
+PORTLINK_API int GetCommType(void);
+PORTLINK_API int SetSerializeData(const uint8_t* data, int length);
+PORTLINK_API int GetSerializeData(uint8_t* buffer);
+
+/* Beyond the entry points the plug-in binds: the device behind COM<port>
+ * (default /dev/ttyS<port-1>), for the host's settings dialog and the
+ * command-line tool. Get copies at most `capacity` bytes, zero-terminated,
+ * and returns the full length. */
+PORTLINK_API void SetCOMPortDevice(int port, const char* path);
+PORTLINK_API int GetCOMPortDevice(int port, char* path, int capacity);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

@@ -1,0 +1,35 @@
+#pragma once
+// The serial framing of the configuration protocol, with no I/O: a checksum
+// byte after the body, byte stuffing, and 0xC0 delimiters. On Ethernet one
+// datagram is one frame body as is.
+
+#include <cstdint>
+#include <vector>
+
+#include "model/ByteOrder.h"
+
+namespace gw {
+
+inline constexpr std::uint8_t kFrameEnd = 0xC0;
+inline constexpr std::uint8_t kFrameEscape = 0xDB;
+inline constexpr std::uint8_t kEscapedEnd = 0xDC;
+inline constexpr std::uint8_t kEscapedEscape = 0xDD;
+
+inline constexpr std::size_t kMaxFrameBody = 1244;
+inline constexpr std::size_t kLinkBufferSize = 1536;
+// A stuffed frame of the largest body: every byte doubled, plus the delimiters.
+inline constexpr std::size_t kMaxStuffedFrame = 2 * (kMaxFrameBody + 1) + 2;
+
+// The byte that makes the 8-bit sum of the body and itself 0 ("abc" gives 0xDA).
+std::uint8_t FrameChecksum(ConstBytes body);
+
+// Body + checksum, stuffed, between two 0xC0.
+std::vector<std::uint8_t> EncodeSerialFrame(ConstBytes body);
+
+// Un-stuffs the first frame among the `received` bytes of `buffer` in place:
+// the decoded bytes (checksum included) replace the start of the buffer and
+// the rest of the received area is zeroed. Returns the decoded length, or -1
+// when nothing was decoded or the checksum does not add up.
+int DecodeSerialFrame(Bytes buffer, std::size_t received);
+
+}  // namespace gw
