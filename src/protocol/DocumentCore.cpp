@@ -1,0 +1,63 @@
+#include "DocumentCore.h"
+
+#include "model/Strings.h"
+#include "protocol/ModuleSearch.h"
+
+namespace gw {
+
+DocumentCore::DocumentCore(UserInterface& ui, Clock& clock, SerializeStore& store,
+                           CommSettings settings)
+    : ui_(ui), store_(store), link_(nodes_, ui, clock), settings_(std::move(settings)) {}
+
+void DocumentCore::Search() {
+  link_.SetRemoteAddressCopy(0xFFFFFFFF);
+  SearchModules(link_, [this](const NodeTable& nodes) { settings_.MergeIpList(nodes); });
+}
+
+void DocumentCore::IpSearch() {
+  link_.SetRemoteAddressCopy(settings_.LoadRemoteAddress());
+  SearchModules(link_, [this](const NodeTable& nodes) { settings_.MergeIpList(nodes); });
+}
+
+bool DocumentCore::IpSearchEnabled() const {
+  return link_.CommType() != kCommSerial;
+}
+
+bool DocumentCore::FirstSearch() {
+  if (nodes_.Count() != 0 || nodes_.SearchedOnce()) return false;
+  nodes_.SetSearchedOnce();
+  SearchModules(link_, [this](const NodeTable& nodes) { settings_.MergeIpList(nodes); });
+  return true;
+}
+
+void DocumentCore::LoadNodeList() { gw::LoadNodeList(nodes_, store_, ui_); }
+
+void DocumentCore::StoreNodeList() { gw::StoreNodeList(nodes_, store_, ui_); }
+
+OpenResult DocumentCore::OpenNode(int index) {
+  nodes_.SetLoginPassword({});
+  nodes_.SetLocked(false);
+  if (index < 0 || index >= nodes_.Count()) return OpenResult::NoNode;
+  nodes_.SetCurrent(index);
+  NodeRecord& node = nodes_.Node(index);
+  node.SetSelected(1);
+  nodes_.UpdateFirmwareNumber(index);
+  if (!link_.OpenLink()) {
+    ui_.Message(text::kCommunicationError);
+    return OpenResult::LinkFailed;
+  }
+  if (!InquireModule(link_)) {
+    nodes_.SetCurrent(NodeTable::kNoNode);
+    node.SetOnline(0);
+    ui_.Message(text::kCommunicationError);
+    link_.CloseLink();
+    return OpenResult::InquiryFailed;
+  }
+  nodes_.SetCurrent(index);
+  node.SetOnline(1);
+  link_.CloseLink();
+  if (node.LockState() == kLockStateLocked) nodes_.SetLocked(true);
+  return OpenResult::Opened;
+}
+
+}  // namespace gw

@@ -1,0 +1,55 @@
+#pragma once
+// What a document of the tool is without its windows: the node data, the
+// device link, the settings files, and the host commands that act on them.
+// The desktop document and the command-line tool are both built on it.
+
+#include "link/CommSettings.h"
+#include "link/DeviceLink.h"
+#include "model/NodeListExchange.h"
+#include "model/NodeTable.h"
+
+namespace gw {
+
+enum class OpenResult { NoNode, LinkFailed, InquiryFailed, Opened };
+
+class DocumentCore {
+ public:
+  DocumentCore(UserInterface& ui, Clock& clock, SerializeStore& store, CommSettings settings);
+
+  NodeTable& Nodes() { return nodes_; }
+  const NodeTable& Nodes() const { return nodes_; }
+  DeviceLink& Link() { return link_; }
+  CommSettings& Settings() { return settings_; }
+  UserInterface& Ui() { return ui_; }
+
+  // Search with the remote address copy set to the broadcast address (30001).
+  void Search();
+  // Search with the remote address copy from the settings file (30002).
+  void IpSearch();
+  // Only while the transport is on Ethernet.
+  bool IpSearchEnabled() const;
+  // The host's first search (10900): only with an empty table, once per
+  // document. True when it searched.
+  bool FirstSearch();
+  // The node list from and to the host's store (10901, 10902).
+  void LoadNodeList();
+  void StoreNodeList();
+  // Save and Save As need a node.
+  bool SaveEnabled() const { return nodes_.Count() > 0; }
+
+  // Opens node `index`: clears the login state, makes it current and
+  // selected, updates its firmware number and reads all its parameters. A
+  // failed read marks it offline and leaves no current node; every failure has
+  // been reported with "Communication error". When the module is password
+  // locked the document's locked flag is set.
+  OpenResult OpenNode(int index);
+
+ private:
+  UserInterface& ui_;
+  SerializeStore& store_;
+  NodeTable nodes_;
+  DeviceLink link_;
+  CommSettings settings_;
+};
+
+}  // namespace gw

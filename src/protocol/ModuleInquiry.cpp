@@ -1,0 +1,42 @@
+#include <cstdio>
+
+#include "model/Strings.h"
+#include "protocol/Commands.h"
+#include "protocol/ModuleSearch.h"
+
+namespace gw {
+
+bool InquireModule(DeviceLink& link) {
+  UserInterface& ui = link.Ui();
+  const int blocks = static_cast<int>(kInquiryBlocks.size());
+  ui.ProgressOpen(text::kProcessing, text::kInquiring, 0, blocks, 1);
+  const int commType = link.CommType();
+  int done = 0;
+  for (int position = 0; position < blocks && done == position; ++position) {
+    const int block = kInquiryBlocks[static_cast<std::size_t>(position)];
+    for (int attempt = 0; attempt < link.Timing().retryCount; ++attempt) {
+      if (link.SendFrame(kCmdReadBlock, block) <= 0) continue;
+      int result = -1;
+      if (commType == kCommSerial) {
+        link.GetClock().Sleep(std::chrono::milliseconds(400));
+        result = link.ReceiveFrame(kCmdReadBlock, block);
+      } else if (commType == kCommEthernet && link.ReadSelect(link.Timing().replyWait) > 0) {
+        result = link.ReceiveFrame(kCmdReadBlock, block);
+      }
+      if (result > 0) {
+        ui.ProgressStep();
+        ++done;
+        break;
+      }
+      char message[32];
+      std::snprintf(message, sizeof message, "Losss APD%X", static_cast<unsigned>(block));
+      ui.Message(message);
+      ui.ProgressStep();
+    }
+  }
+  ui.ProgressSetPosition(blocks);
+  ui.ProgressClose();
+  return done == blocks;
+}
+
+}  // namespace gw
