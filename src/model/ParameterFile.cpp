@@ -53,17 +53,23 @@ ImportStatus ImportParameterFile(NodeRecord& record, ConstBytes file) {
   const std::uint16_t lockState = LoadBE16(own, hdr::LockState);
   const std::uint32_t loginKey = LoadBE32(own, hdr::LoginKey);
 
-  Bytes all = record.All();
-  ForEachFileRun([&](std::size_t recordOffset, std::size_t fileOffset, std::size_t length) {
-    std::copy_n(file.begin() + static_cast<std::ptrdiff_t>(fileOffset), length,
-                all.begin() + static_cast<std::ptrdiff_t>(recordOffset));
-  });
+  ReadParameterFile(record, file);
 
   Bytes header = record.Header();
   std::copy(mac.begin(), mac.end(), header.begin() + hdr::MacAddress);
   StoreBE16(header, hdr::LockState, lockState);
   StoreBE32(header, hdr::LoginKey, loginKey);
   return ImportStatus::Imported;
+}
+
+bool ReadParameterFile(NodeRecord& record, ConstBytes file) {
+  if (file.size() < kParameterFileSize) return false;
+  Bytes all = record.All();
+  ForEachFileRun([&](std::size_t recordOffset, std::size_t fileOffset, std::size_t length) {
+    std::copy_n(file.begin() + static_cast<std::ptrdiff_t>(fileOffset), length,
+                all.begin() + static_cast<std::ptrdiff_t>(recordOffset));
+  });
+  return true;
 }
 
 }  // namespace gw

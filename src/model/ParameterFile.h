@@ -29,4 +29,8 @@ enum class ImportStatus { Imported, TooShort, ModuleTypeMismatch, FirmwareMismat
 // file does not hold. A refused file leaves the record unchanged.
 ImportStatus ImportParameterFile(NodeRecord& record, ConstBytes file);
 
+// Every field the file holds, copied into the record as it is (the file's own
+// identity included), for showing a file. False when the file is too short.
+bool ReadParameterFile(NodeRecord& record, ConstBytes file);
+
 }  // namespace gw

@@ -9,13 +9,16 @@ DocumentCore::DocumentCore(UserInterface& ui, Clock& clock, SerializeStore& stor
                            CommSettings settings)
     : ui_(ui), store_(store), link_(nodes_, ui, clock), settings_(std::move(settings)) {}
 
-void DocumentCore::Search() {
-  link_.SetRemoteAddressCopy(0xFFFFFFFF);
-  SearchModules(link_, [this](const NodeTable& nodes) { settings_.MergeIpList(nodes); });
+void DocumentCore::Search() { SearchAt(0xFFFFFFFF); }
+
+void DocumentCore::SearchAt(std::uint32_t hostOrder) {
+  link_.SetRemoteAddressCopy(hostOrder);
+  RunSearch();
 }
 
-void DocumentCore::IpSearch() {
-  link_.SetRemoteAddressCopy(settings_.LoadRemoteAddress());
+void DocumentCore::IpSearch() { SearchAt(settings_.LoadRemoteAddress()); }
+
+void DocumentCore::RunSearch() {
   SearchModules(link_, [this](const NodeTable& nodes) { settings_.MergeIpList(nodes); });
 }
 
@@ -26,7 +29,7 @@ bool DocumentCore::IpSearchEnabled() const {
 bool DocumentCore::FirstSearch() {
   if (nodes_.Count() != 0 || nodes_.SearchedOnce()) return false;
   nodes_.SetSearchedOnce();
-  SearchModules(link_, [this](const NodeTable& nodes) { settings_.MergeIpList(nodes); });
+  RunSearch();
   return true;
 }
 

@@ -24,6 +24,8 @@ class DocumentCore {
 
   // Search with the remote address copy set to the broadcast address (30001).
   void Search();
+  // Search with the remote address copy set to `hostOrder`.
+  void SearchAt(std::uint32_t hostOrder);
   // Search with the remote address copy from the settings file (30002).
   void IpSearch();
   // Only while the transport is on Ethernet.
@@ -45,6 +47,8 @@ class DocumentCore {
   OpenResult OpenNode(int index);
 
  private:
+  void RunSearch();
+
   UserInterface& ui_;
   SerializeStore& store_;
   NodeTable nodes_;

@@ -6,6 +6,18 @@
 
 namespace gw {
 
+int ReadBlockOnce(DeviceLink& link, int block, int commType) {
+  if (link.SendFrame(kCmdReadBlock, block) <= 0) return 0;
+  if (commType == kCommSerial) {
+    link.GetClock().Sleep(kSerialReadWait);
+    return link.ReceiveFrame(kCmdReadBlock, block);
+  }
+  if (commType == kCommEthernet && link.ReadSelect(link.Timing().replyWait) > 0) {
+    return link.ReceiveFrame(kCmdReadBlock, block);
+  }
+  return -1;
+}
+
 bool InquireModule(DeviceLink& link) {
   UserInterface& ui = link.Ui();
   const int blocks = static_cast<int>(kInquiryBlocks.size());
@@ -15,14 +27,8 @@ bool InquireModule(DeviceLink& link) {
   for (int position = 0; position < blocks && done == position; ++position) {
     const int block = kInquiryBlocks[static_cast<std::size_t>(position)];
     for (int attempt = 0; attempt < link.Timing().retryCount; ++attempt) {
-      if (link.SendFrame(kCmdReadBlock, block) <= 0) continue;
-      int result = -1;
-      if (commType == kCommSerial) {
-        link.GetClock().Sleep(std::chrono::milliseconds(400));
-        result = link.ReceiveFrame(kCmdReadBlock, block);
-      } else if (commType == kCommEthernet && link.ReadSelect(link.Timing().replyWait) > 0) {
-        result = link.ReceiveFrame(kCmdReadBlock, block);
-      }
+      const int result = ReadBlockOnce(link, block, commType);
+      if (result == 0) continue;  // not sent: no message, no pause
       if (result > 0) {
         ui.ProgressStep();
         ++done;

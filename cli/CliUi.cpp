@@ -1,0 +1,108 @@
+#include "CliUi.h"
+
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+
+namespace gw::cli {
+
+namespace {
+
+// Message texts may start with a line break meant for a dialog's layout.
+std::string OneLine(const std::string& text) {
+  std::string s = text;
+  while (!s.empty() && s.front() == '\n') s.erase(s.begin());
+  std::replace(s.begin(), s.end(), '\n', ' ');
+  return s;
+}
+
+}  // namespace
+
+CliUi::CliUi(bool assumeYes) : assumeYes_(assumeYes), terminal_(isatty(STDERR_FILENO) != 0) {}
+
+Answer CliUi::Message(const std::string& text, Buttons buttons, Icon) {
+  if (progressOpen_ && terminal_) std::fputs("\r\033[K", stderr);
+  lastMessage_ = OneLine(text);
+  const bool question = buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ||
+                        buttons == Buttons::OkCancel;
+  if (!question) {
+    std::fprintf(stderr, "%s\n", lastMessage_.c_str());
+    return Answer::Ok;
+  }
+  const Answer yes = buttons == Buttons::OkCancel ? Answer::Ok : Answer::Yes;
+  const Answer no = buttons == Buttons::OkCancel ? Answer::Cancel : Answer::No;
+  if (assumeYes_) return yes;
+  if (!isatty(STDIN_FILENO)) {
+    std::fprintf(stderr, "%s (not confirmed: no terminal; use --yes)\n", lastMessage_.c_str());
+    return no;
+  }
+  std::fprintf(stderr, "%s [y/N] ", lastMessage_.c_str());
+  std::string answer;
+  std::getline(std::cin, answer);
+  return (!answer.empty() && (answer[0] == 'y' || answer[0] == 'Y')) ? yes : no;
+}
+
+void CliUi::ProgressOpen(const std::string& title, const std::string& text, int lower, int upper,
+                         int step) {
+  title_ = title;
+  text_ = OneLine(text);
+  lower_ = lower;
+  upper_ = std::max(upper, lower + 1);
+  step_ = step;
+  position_ = lower;
+  progressOpen_ = true;
+  DrawProgress();
+}
+
+void CliUi::ProgressStep() {
+  position_ = std::min(position_ + step_, upper_);
+  DrawProgress();
+}
+
+void CliUi::ProgressSetPosition(int position) {
+  position_ = std::clamp(position, lower_, upper_);
+  DrawProgress();
+}
+
+void CliUi::ProgressClose() {
+  if (progressOpen_ && terminal_) std::fputs("\r\033[K", stderr);
+  progressOpen_ = false;
+}
+
+void CliUi::DrawProgress() {
+  if (!progressOpen_ || !terminal_) return;
+  const int percent = 100 * (position_ - lower_) / (upper_ - lower_);
+  constexpr int kWidth = 24;
+  const int filled = kWidth * percent / 100;
+  std::fprintf(stderr, "\r\033[K%s [%d%%] [%s%s] %s", title_.c_str(), percent,
+               std::string(static_cast<std::size_t>(filled), '#').c_str(),
+               std::string(static_cast<std::size_t>(kWidth - filled), '.').c_str(), text_.c_str());
+  std::fflush(stderr);
+}
+
+std::optional<std::string> CliUi::ChooseFileToSave(const FileDialog&) { return std::nullopt; }
+std::optional<std::string> CliUi::ChooseFileToOpen(const FileDialog&) { return std::nullopt; }
+
+void CliUi::NotifyHost(int, int, const std::string&) {}
+
+std::optional<std::string> ReadPassword(const std::string& prompt) {
+  if (const char* env = std::getenv("NXGCFG_PASSWORD")) return std::string(env);
+  if (!isatty(STDIN_FILENO)) return std::nullopt;
+  std::fprintf(stderr, "%s", prompt.c_str());
+  termios old{};
+  tcgetattr(STDIN_FILENO, &old);
+  termios quiet = old;
+  quiet.c_lflag &= static_cast<tcflag_t>(~ECHO);
+  tcsetattr(STDIN_FILENO, TCSANOW, &quiet);
+  std::string password;
+  std::getline(std::cin, password);
+  tcsetattr(STDIN_FILENO, TCSANOW, &old);
+  std::fputc('\n', stderr);
+  return password;
+}
+
+}  // namespace gw::cli

@@ -1,0 +1,43 @@
+#pragma once
+// The core's user interface on a terminal: messages to standard error with the
+// same texts as the desktop program, a progress bar when standard error is a
+// terminal, and questions answered at a prompt (or by --yes).
+
+#include "model/UserInterface.h"
+
+namespace gw::cli {
+
+class CliUi : public UserInterface {
+ public:
+  // assumeYes answers every question with Yes (or Ok).
+  explicit CliUi(bool assumeYes = false);
+
+  Answer Message(const std::string& text, Buttons buttons, Icon icon) override;
+  void ProgressOpen(const std::string& title, const std::string& text, int lower, int upper,
+                    int step) override;
+  void ProgressStep() override;
+  void ProgressSetPosition(int position) override;
+  void ProgressClose() override;
+  std::optional<std::string> ChooseFileToSave(const FileDialog& dialog) override;
+  std::optional<std::string> ChooseFileToOpen(const FileDialog& dialog) override;
+  void NotifyHost(int message, int wParam, const std::string& text) override;
+
+  void SetAssumeYes(bool yes) { assumeYes_ = yes; }
+  // The last message shown, for the one-line reason of a failed command.
+  const std::string& LastMessage() const { return lastMessage_; }
+
+ private:
+  void DrawProgress();
+  bool assumeYes_;
+  bool terminal_;
+  std::string lastMessage_;
+  std::string title_, text_;
+  int lower_ = 0, upper_ = 1, step_ = 1, position_ = 0;
+  bool progressOpen_ = false;
+};
+
+// A password typed at the terminal without echo, or taken from the variable
+// NXGCFG_PASSWORD. Empty optional when neither is available.
+std::optional<std::string> ReadPassword(const std::string& prompt);
+
+}  // namespace gw::cli

@@ -1,0 +1,154 @@
+// search and link: finding modules and choosing the transport.
+#include <arpa/inet.h>
+
+#include <cstdio>
+#include <nlohmann/json.hpp>
+
+#include "CliUi.h"
+#include "Commands.h"
+#include "ModuleRef.h"
+#include "Session.h"
+#include "TextTable.h"
+
+namespace gw::cli {
+
+namespace {
+
+using SetDeviceFn = void (*)(int, const char*);
+using GetDeviceFn = int (*)(int, char*, int);
+
+std::string LockText(std::uint16_t lockState) {
+  return lockState == kLockStateLocked ? "locked" : "unlocked";
+}
+
+// "COM3" -> 3; 0 when it is not a COM name.
+int ComNumber(const std::string& text) {
+  if (text.size() < 4 || (text.compare(0, 3, "COM") != 0 && text.compare(0, 3, "com") != 0)) return 0;
+  try {
+    const int n = std::stoi(text.substr(3));
+    return n > 0 && n < 256 ? n : 0;
+  } catch (...) {
+    return 0;
+  }
+}
+
+bool ParseIpv4(const std::string& text, std::uint32_t& hostOrder) {
+  in_addr a{};
+  if (inet_pton(AF_INET, text.c_str(), &a) != 1) return false;
+  hostOrder = ntohl(a.s_addr);
+  return true;
+}
+
+std::string DeviceOf(Session& session, int port) {
+  auto get = reinterpret_cast<GetDeviceFn>(session.PortLinkSymbol("GetCOMPortDevice"));
+  if (get == nullptr) return {};
+  char path[512] = {};
+  get(port, path, sizeof path);
+  return path;
+}
+
+// Points the serial port at COMn or a device; false after saying why.
+bool UseSerial(Session& session, const std::string& serial, const std::string& device) {
+  PortLinkApi& api = session.Link().PortLink();
+  int port = ComNumber(serial);
+  std::string path = device;
+  if (port == 0 && !serial.empty()) {
+    if (serial.find('/') == std::string::npos) {
+      std::fprintf(stderr, "'%s' is neither COMn nor a device path.\n", serial.c_str());
+      return false;
+    }
+    port = api.GetCOMPortNum();
+    path = serial;
+  }
+  if (port > 0) api.SetCOMPortNum(port);
+  if (!path.empty()) {
+    auto set = reinterpret_cast<SetDeviceFn>(session.PortLinkSymbol("SetCOMPortDevice"));
+    if (set == nullptr) {
+      std::fprintf(stderr, "The transport library cannot map COM ports to devices.\n");
+      return false;
+    }
+    set(api.GetCOMPortNum(), path.c_str());
+  }
+  api.SetCommType(kCommSerial);
+  return true;
+}
+
+}  // namespace
+
+int RunSearch(CliUi& ui, const SearchOptions& options) {
+  Session session(ui);
+  PortLinkApi& api = session.Link().PortLink();
+  std::uint32_t target = 0xFFFFFFFF;
+  if (!options.ip.empty()) {
+    if (!ParseIpv4(options.ip, target)) {
+      std::fprintf(stderr, "'%s' is not an IPv4 address.\n", options.ip.c_str());
+      return kExitUsage;
+    }
+    api.SetCommType(kCommEthernet);
+  } else if (!options.serial.empty()) {
+    if (!UseSerial(session, options.serial, {})) return kExitUsage;
+  }
+  session.Doc().SearchAt(target);
+  session.StoreNodes();
+
+  const NodeTable& nodes = session.Nodes();
+  if (options.json) {
+    nlohmann::json list = nlohmann::json::array();
+    for (int i = 0; i < nodes.Count(); ++i) {
+      const NodeRecord& n = nodes.Node(i);
+      list.push_back({{"index", i},
+                      {"moduleNumber", n.ModuleNumber()},
+                      {"name", n.ModuleName()},
+                      {"ip", Ipv4Text(n.IpAddress())},
+                      {"mac", MacText(n.Mac())},
+                      {"firmware", FirmwareText(n.FirmwareVersion())},
+                      {"locked", n.LockState() == kLockStateLocked}});
+    }
+    std::printf("%s\n", list.dump(2).c_str());
+  } else if (nodes.Count() > 0) {
+    TextTable table({"#", "Module", "Name", "IP", "MAC", "Firmware", "Lock"});
+    for (int i = 0; i < nodes.Count(); ++i) {
+      const NodeRecord& n = nodes.Node(i);
+      char index[8];
+      std::snprintf(index, sizeof index, "#%03d", i);
+      table.AddRow({index, std::to_string(n.ModuleNumber()), n.ModuleName(), Ipv4Text(n.IpAddress()),
+                    MacText(n.Mac()), FirmwareText(n.FirmwareVersion()), LockText(n.LockState())});
+    }
+    std::fputs(table.Format().c_str(), stdout);
+  }
+  return nodes.Count() > 0 ? kExitOk : kExitFailed;
+}
+
+int RunLink(CliUi& ui, const LinkOptions& options) {
+  Session session(ui);
+  PortLinkApi& api = session.Link().PortLink();
+  if (!options.ethernet.empty()) {
+    std::uint32_t address = 0;
+    if (!ParseIpv4(options.ethernet, address)) {
+      std::fprintf(stderr, "'%s' is not an IPv4 address.\n", options.ethernet.c_str());
+      return kExitUsage;
+    }
+    api.SetCommType(kCommEthernet);
+    api.SetRemoteIPAddr(htonl(address));
+  } else if (!options.serial.empty() || !options.device.empty()) {
+    if (!UseSerial(session, options.serial, options.device)) return kExitUsage;
+  }
+  const int commType = api.GetCommType();
+  const int port = api.GetCOMPortNum();
+  const std::string remote = Ipv4Text(api.GetRemoteIPAddr());
+  const std::string device = DeviceOf(session, port);
+  if (options.json) {
+    nlohmann::json j = {{"commType", commType == kCommSerial ? "serial" : "ethernet"},
+                        {"comPort", port},
+                        {"device", device},
+                        {"remoteAddress", remote}};
+    std::printf("%s\n", j.dump(2).c_str());
+  } else {
+    std::printf("Link:           %s\n", commType == kCommSerial ? "serial" : "Ethernet");
+    std::printf("Remote address: %s\n", remote.c_str());
+    std::printf("Serial port:    COM%d (%s)\n", port, device.c_str());
+  }
+  return kExitOk;
+}
+
+}  // namespace gw::cli

@@ -1,0 +1,85 @@
+// nxgcfg: find, inspect and keep NXG4120-T modules from a shell.
+#include <CLI/CLI.hpp>
+#include <cstdio>
+
+#include "CliUi.h"
+#include "Commands.h"
+#include "Session.h"
+
+using namespace gw::cli;
+
+int main(int argc, char** argv) {
+  CLI::App app{"Find, inspect and keep NXG4120-T gateway modules.", "nxgcfg"};
+  app.require_subcommand(1);
+  bool yes = false;
+  app.set_version_flag("--version", "nxgcfg 0.1");
+
+  SearchOptions search;
+  auto* searchCmd = app.add_subcommand("search", "Search for modules and list them.");
+  auto* ipOpt = searchCmd->add_option("--ip", search.ip, "Search this address (through routers) instead of broadcasting");
+  searchCmd->add_option("--serial", search.serial, "Search over a serial line: COMn or a device path")
+      ->excludes(ipOpt);
+  searchCmd->add_flag("--json", search.json, "Print JSON");
+
+  std::string module;
+  bool json = false;
+  auto* showCmd = app.add_subcommand("show", "Read every parameter of a module and print it.");
+  showCmd->add_option("MODULE", module, "MAC address, #index of the last search, or module number")->required();
+  showCmd->add_flag("--json", json, "Print JSON");
+
+  int block = -1;
+  bool hex = false;
+  auto* readCmd = app.add_subcommand("read", "Read one parameter block of a module.");
+  readCmd->add_option("MODULE", module, "MAC address, #index or module number")->required();
+  readCmd->add_option("BLOCK", block, "Block number (0, 1, 2, 4, 6, 8, 9, 10, 11, 13, 44, 47-50)")->required();
+  auto* hexOpt = readCmd->add_flag("--hex", hex, "Print only the hexadecimal dump");
+  readCmd->add_flag("--json", json, "Print JSON")->excludes(hexOpt);
+
+  auto* loginCmd = app.add_subcommand(
+      "login", "Log in to a password-locked module (password from a prompt or NXGCFG_PASSWORD).");
+  loginCmd->add_option("MODULE", module, "MAC address, #index or module number")->required();
+
+  auto* resetCmd = app.add_subcommand("factory-reset", "Return a module to its factory setting.");
+  resetCmd->add_option("MODULE", module, "MAC address, #index or module number")->required();
+  resetCmd->add_flag("--yes,-y", yes, "Do not ask");
+
+  std::string file;
+  auto* exportCmd = app.add_subcommand("export", "Save all parameters of a module to a .mod file.");
+  exportCmd->add_option("MODULE", module, "MAC address, #index or module number")->required();
+  exportCmd->add_option("FILE", file, "Parameter file to write")->required();
+
+  auto* decodeCmd = app.add_subcommand("decode", "Print the parameters held in a .mod file.");
+  decodeCmd->add_option("FILE", file, "Parameter file to read")->required();
+  decodeCmd->add_flag("--json", json, "Print JSON");
+
+  LinkOptions link;
+  auto* linkCmd = app.add_subcommand("link", "Show or change the transport settings.");
+  auto* ethOpt = linkCmd->add_option("--ethernet", link.ethernet, "Use Ethernet with this remote address");
+  linkCmd->add_option("--serial", link.serial, "Use this serial port (COMn)")->excludes(ethOpt);
+  linkCmd->add_option("--device", link.device, "Device path of the serial port")->excludes(ethOpt);
+  linkCmd->add_flag("--json", link.json, "Print JSON");
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForAllHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForVersion& e) {
+    return app.exit(e);
+  } catch (const CLI::ParseError& e) {
+    app.exit(e);
+    return kExitUsage;
+  }
+
+  CliUi ui(yes);
+  if (*searchCmd) return RunSearch(ui, search);
+  if (*showCmd) return RunShow(ui, module, json);
+  if (*readCmd) return RunRead(ui, module, block, hex, json);
+  if (*loginCmd) return RunLogin(ui, module);
+  if (*resetCmd) return RunFactoryReset(ui, module);
+  if (*exportCmd) return RunExport(ui, module, file);
+  if (*decodeCmd) return RunDecode(ui, file, json);
+  if (*linkCmd) return RunLink(ui, link);
+  return kExitUsage;
+}

@@ -1,0 +1,49 @@
+#pragma once
+// One run of the command-line tool: a document bound to the transport
+// libraries, with the node list that the last search kept in the host's
+// store.
+
+#include <memory>
+
+#include "CliUi.h"
+#include "protocol/CfgLibStore.h"
+#include "protocol/DocumentCore.h"
+
+namespace gw::cli {
+
+// Exit codes of the tool.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailed = 1;  // the module or a file said no, or did not answer
+inline constexpr int kExitUsage = 2;   // the command line was wrong
+inline constexpr int kExitSetup = 3;   // the transport libraries could not be bound
+
+class Session {
+ public:
+  // Binds PortLink and MbKit; a missing library ends the process with
+  // kExitSetup after its message.
+  explicit Session(CliUi& ui);
+
+  DocumentCore& Doc() { return doc_; }
+  NodeTable& Nodes() { return doc_.Nodes(); }
+  DeviceLink& Link() { return doc_.Link(); }
+  CliUi& Ui() { return ui_; }
+
+  // The node list kept by the last search.
+  void LoadNodes() { doc_.LoadNodeList(); }
+  void StoreNodes() { doc_.StoreNodeList(); }
+
+  // Loads the node list and finds the module; -1 after saying why.
+  int FindNode(const std::string& reference);
+
+  // An entry point of PortLink beyond those the document binds; null when
+  // the library has none of that name.
+  void* PortLinkSymbol(const char* name);
+
+ private:
+  CliUi& ui_;
+  SystemClock clock_;
+  CfgLibStore store_;
+  DocumentCore doc_;
+};
+
+}  // namespace gw::cli
