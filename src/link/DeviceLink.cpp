@@ -6,7 +6,7 @@ DeviceLink::DeviceLink(NodeTable& nodes, UserInterface& ui, Clock& clock)
     : nodes_(nodes), ui_(ui), clock_(clock) {}
 
 DeviceLink::~DeviceLink() {
-  // PortLink is released with the document; MbKit stays loaded until the
+  // PortLink is released when the link goes; MbKit stays loaded until the
   // process ends.
   if (loader_ != nullptr && portLink_.module != nullptr) loader_->Close(portLink_.module);
 }
