@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential g++ cmake pkg-config
   libgtest-dev libgmock-dev
+  clang libclang-rt-14-dev
 )
 
 missing=()
