@@ -23,8 +23,8 @@ inline constexpr std::uint16_t kCmdReset = 0x0008;
 inline constexpr std::uint16_t kReplyRefused = 0x8000;
 inline constexpr std::uint16_t kReplyBusy = 0xC000;
 
-// The shortest search reply the tool takes.
-inline constexpr std::size_t kMinSearchReply = 98;
+// The shortest search reply the tool takes: the header and 62 bytes of block 0.
+inline constexpr std::size_t kMinSearchReply = hdr::kSize + 62;
 
 using LoginKey = std::array<std::uint8_t, hdr::kLoginKeySize>;
 

@@ -32,8 +32,6 @@ void SimServer::Log(const std::string& line) const {
   std::fprintf(stderr, "[%9.3f] %s\n", seconds, line.c_str());
 }
 
-void SimServer::Problem(const std::string& line) const { Log(line); }
-
 bool SimServer::Open(std::string& error) {
   sigset_t signals;
   sigemptyset(&signals);
@@ -47,7 +45,7 @@ bool SimServer::Open(std::string& error) {
   Simulator::Log log;
   if (options_.verbose) log = [this](const std::string& line) { Log(line); };
   simulator_ = std::make_unique<Simulator>(options_.settings, Now(), log,
-                                           [this](const std::string& line) { Problem(line); });
+                                           [this](const std::string& line) { Log(line); });
   if (options_.address) {
     udp_ = std::make_unique<UdpEndpoint>();
     if (!udp_->Open(*options_.address, options_.port, error)) return false;
@@ -85,7 +83,7 @@ void SimServer::Send(Channel channel, const Outgoing& reply, const sockaddr_in& 
     return;
   }
   std::string error;
-  if (!udp_->Send(reply.body, to, error)) Problem(error);
+  if (!udp_->Send(reply.body, to, error)) Log(error);
 }
 
 void SimServer::Dispatch(Channel channel, std::vector<Outgoing> replies, const sockaddr_in* to) {
@@ -115,7 +113,7 @@ void SimServer::OnDatagram() {
   while (udp_->Receive(d)) {
     const std::string peer = PeerText(d.from);
     if (d.truncated) {
-      Problem("ignored request from " + peer + ": datagram longer than a frame");
+      Log("ignored request from " + peer + ": datagram longer than a frame");
       continue;
     }
     Dispatch(Channel::Udp, simulator_->Handle(d.bytes, Channel::Udp, Now(), peer), &d.from);
@@ -128,7 +126,7 @@ void SimServer::OnSerialBytes() {
     if (bytes.empty()) return;
     for (auto& frame : serialReader_.Feed(bytes)) {
       if (!frame.error.empty()) {
-        Problem("ignored serial " + frame.error);
+        Log("ignored serial " + frame.error);
         continue;
       }
       Dispatch(Channel::Serial, simulator_->Handle(frame.body, Channel::Serial, Now(), "serial"),

@@ -44,7 +44,6 @@ class SimServer {
   void SendDue();
   int PollTimeout() const;
   void Log(const std::string& line) const;
-  void Problem(const std::string& line) const;
 
   Options options_;
   Steady::time_point start_;

@@ -32,13 +32,17 @@ const auto kSearch = Hex(
     "F2 00 00 01  12 34 56 78  00 00  00 00 00 00 00 00  00 00  00 00  00 00 00 00"
     "00 00 00 00  00 00  00 00  00 00  00 00");
 
-// Runs nxgsim in a folder of its own, with its output in files there.
+// Runs nxgsim in a folder of its own, with its output in files there; "{dir}"
+// in an argument stands for that folder.
 class SimProcess {
  public:
   explicit SimProcess(std::vector<std::string> args) {
     char pattern[] = "/tmp/nxgsim-test-XXXXXX";
     dir_ = ::mkdtemp(pattern);
     ready_ = dir_ / "ready";
+    for (auto& a : args) {
+      if (auto at = a.find("{dir}"); at != std::string::npos) a.replace(at, 5, dir_.string());
+    }
     args.insert(args.begin(), NXGSIM_PROGRAM);
     args.push_back("--ready-file");
     args.push_back(ready_.string());
@@ -209,13 +213,15 @@ std::vector<std::uint8_t> ReadFrame(int fd) {
 }
 
 TEST(NxgsimProgram, AnswersOverAPacedPseudoTerminal) {
-  SimProcess sim({"--serial", "--pace", "--mac-base", "00:60:E9:C0:DB:01", "--module-numbers",
-                  "9", "--verbose"});
+  SimProcess sim({"--serial", "--pace", "--link", "{dir}/line", "--mac-base", "00:60:E9:C0:DB:01",
+                  "--module-numbers", "9", "--verbose"});
   const std::string ready = sim.WaitReady();
   ASSERT_EQ(ready.rfind("serial /dev/pts/", 0), 0u) << ready;
   const std::string path = ready.substr(7, ready.size() - 8);
   EXPECT_NE(sim.Output("out").find("serial " + path + "\n"), std::string::npos);
-  const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY);
+  const fs::path link = sim.Dir() / "line";
+  EXPECT_EQ(fs::read_symlink(link), path);
+  const int fd = ::open(link.c_str(), O_RDWR | O_NOCTTY);
   ASSERT_GE(fd, 0);
   termios raw{};
   ::tcgetattr(fd, &raw);
@@ -248,6 +254,7 @@ TEST(NxgsimProgram, AnswersOverAPacedPseudoTerminal) {
   // About 120 bytes at 1920 bytes/s take more than 50 ms.
   EXPECT_GE(took, std::chrono::milliseconds(50));
   EXPECT_EQ(sim.Stop(), 0);
+  EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
   EXPECT_NE(sim.Output("err").find("<- search"), std::string::npos);
 }
 
