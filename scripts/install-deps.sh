@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   build-essential g++ cmake pkg-config
   libgtest-dev libgmock-dev
+  libsimpleini-dev libicu-dev libmodbus-dev
+  iproute2
 )
 
 missing=()

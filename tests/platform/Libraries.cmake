@@ -1,0 +1,1 @@
+set(GWTEST_LIBS_platform gwplatform ${CMAKE_DL_LIBS})
