@@ -7,6 +7,9 @@ packages=(
   build-essential g++ cmake pkg-config
   libgtest-dev libgmock-dev
   clang libclang-rt-14-dev
+  libsimpleini-dev libicu-dev libmodbus-dev
+  libcli11-dev nlohmann-json3-dev
+  iproute2
 )
 
 missing=()
