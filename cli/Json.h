@@ -7,8 +7,10 @@
 
 namespace gw::cli {
 
-inline std::string DumpJson(const nlohmann::json& j) {
-  return j.dump(2, ' ', false, nlohmann::json::error_handler_t::replace);
+using Json = nlohmann::ordered_json;
+
+inline std::string DumpJson(const Json& j) {
+  return j.dump(2, ' ', false, Json::error_handler_t::replace);
 }
 
 }  // namespace gw::cli

@@ -99,7 +99,7 @@ int RunSearch(CliUi& ui, const SearchOptions& options) {
 
   const NodeTable& nodes = session.Nodes();
   if (options.json) {
-    nlohmann::json list = nlohmann::json::array();
+    Json list = Json::array();
     for (int i = 0; i < nodes.Count(); ++i) {
       const NodeRecord& n = nodes.Node(i);
       list.push_back({{"index", i},
@@ -115,7 +115,7 @@ int RunSearch(CliUi& ui, const SearchOptions& options) {
     TextTable table({"#", "Module", "Name", "IP", "MAC", "Firmware", "Lock"});
     for (int i = 0; i < nodes.Count(); ++i) {
       const NodeRecord& n = nodes.Node(i);
-      char index[8];
+      char index[16];
       std::snprintf(index, sizeof index, "#%03d", i);
       table.AddRow({index, std::to_string(n.ModuleNumber()), NameText(n), Ipv4Text(n.IpAddress()),
                     MacText(n.Mac()), FirmwareText(n.FirmwareVersion()), LockText(n.LockState())});
@@ -144,7 +144,7 @@ int RunLink(CliUi& ui, const LinkOptions& options) {
   const std::string remote = Ipv4Text(api.GetRemoteIPAddr());
   const std::string device = DeviceOf(session, port);
   if (options.json) {
-    nlohmann::json j = {{"commType", commType == kCommSerial ? "serial" : "ethernet"},
+    Json j = {{"commType", commType == kCommSerial ? "serial" : "ethernet"},
                         {"comPort", port},
                         {"device", device},
                         {"remoteAddress", remote}};

@@ -30,7 +30,7 @@ int OpenModule(Session& session, const std::string& module) {
 
 std::string HexDump(ConstBytes bytes) {
   std::string out;
-  char cell[8];
+  char cell[24];
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     if (i % 16 == 0) {
       std::snprintf(cell, sizeof cell, "%04zx ", i);
@@ -88,7 +88,7 @@ int RunRead(CliUi& ui, const std::string& module, int block, bool hex, bool json
       std::snprintf(cell, sizeof cell, "%02x", b);
       hexText += cell;
     }
-    nlohmann::json j = {{"block", block},
+    Json j = {{"block", block},
                         {"name", std::string(info->name)},
                         {"size", bytes.size()},
                         {"replyCode", nodes.Node(index).ReplyCode()},

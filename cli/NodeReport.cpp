@@ -9,15 +9,15 @@ namespace gw::cli {
 
 namespace {
 
-nlohmann::json ToJson(const std::vector<ReportSection>& sections) {
-  nlohmann::json out = nlohmann::json::object();
+Json ToJson(const std::vector<ReportSection>& sections) {
+  Json out = Json::object();
   for (const ReportSection& section : sections) {
-    nlohmann::json s = nlohmann::json::object();
+    Json s = Json::object();
     for (const ReportItem& item : section.items) s[item.name] = item.value;
     for (const ReportTable& table : section.tables) {
-      nlohmann::json rows = nlohmann::json::array();
+      Json rows = Json::array();
       for (const auto& row : table.rows) {
-        nlohmann::json r = nlohmann::json::object();
+        Json r = Json::object();
         for (std::size_t c = 0; c < table.columns.size() && c < row.size(); ++c) {
           r[table.columns[c]] = row[c];
         }
