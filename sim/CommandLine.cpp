@@ -205,8 +205,8 @@ std::optional<Options> ParseCommandLine(const std::vector<std::string>& args, st
       if (!value(o.readyFile)) return std::nullopt;
     } else if (name == "--modules") {
       if (!value(v)) return std::nullopt;
-      if (!Number(v, raw.modules) || raw.modules < 1 || raw.modules > 253) {
-        error = "--modules must be 1 to 253, not \"" + v + "\"";
+      if (!Number(v, raw.modules) || raw.modules < 1 || raw.modules > 1000) {
+        error = "--modules must be 1 to 1000, not \"" + v + "\"";
         return std::nullopt;
       }
     } else if (name == "--mac-base") {
@@ -346,7 +346,7 @@ Where it listens (at least one):
   --pace               write to the pseudo-terminal at 19200 baud (1920 bytes/s)
 
 The modules:
-  --modules N          N modules on this address (default 1, at most 253)
+  --modules N          N modules on this address (default 1, at most 1000)
   --mac-base MAC       MAC of module 1; module k gets MAC + k-1
                        (default 00:60:E9:ss:aa:01, ss from the seed, aa the
                        last octet of --address)
