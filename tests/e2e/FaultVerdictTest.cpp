@@ -68,7 +68,9 @@ TEST_F(FaultVerdictTest, FiveLostAcknowledgementsFailTheWriteThoughTheModuleTook
   const int node = StartWith(Line::Ethernet, {"drop:5"});
   ASSERT_GE(node, 0);
   StageNameAndAddress(Nodes(), "Taken unheard", Ipv4(127, 1, 78, 2));
+  const auto start = Steady::now();
   EXPECT_FALSE(Write0()) << Sim().Log();
+  EXPECT_GE(Since(start), 5 * Link().Timing().replyWait);
   EXPECT_EQ(Writes(), 5u);
   // The read-back ran anyway: the node shows what the module holds.
   EXPECT_EQ(Reads(), 1u);
@@ -93,17 +95,24 @@ TEST_F(FaultVerdictTest, ASilentModuleEndsACommandExchangeAfterOneWait) {
 // --- delay -------------------------------------------------------------
 
 TEST_F(FaultVerdictTest, AReplyLaterThanTheReplyWaitIsNotTakenForTheNextRequest) {
-  const int node = StartWith(Line::Ethernet, {"delay=2500:1"});
+  // The first acknowledgement comes 150 ms after the wait for it ended: the
+  // write goes out again and is acknowledged at once, and the late one, by
+  // then waiting on the link, is discarded before the read-back goes out.
+  const int node = StartWith(Line::Ethernet, {"delay=2150:1"});
   ASSERT_GE(node, 0);
   StageNameAndAddress(Nodes(), "Late", Ipv4(127, 1, 78, 3));
+  const auto start = Steady::now();
   EXPECT_TRUE(Write0()) << Sim().Log();
+  EXPECT_GE(Since(start), Link().Timing().replyWait);
   EXPECT_EQ(Writes(), 2u);
-  EXPECT_EQ(Reads(), 1u);
+  EXPECT_EQ(Reads(), 1u) << Sim().Log();
   EXPECT_EQ(Node(node).ModuleName(), "Late");
   EXPECT_EQ(Node(node).ReplyCode(), kReplyReadOk);
 }
 
 TEST_F(FaultVerdictTest, ALateSerialFrameIsDiscardedBeforeTheNextRequest) {
+  // The line's receive gives up after 2 s; the frame comes at 2.3 s, during
+  // the pause before the second attempt, and must not be taken for its reply.
   const int node = StartWith(Line::Serial, {"delay=2300:1"});
   ASSERT_GE(node, 0);
   StageNameAndAddress(Nodes(), "Late on the line", Ipv4(127, 1, 78, 4));
