@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <cstring>
+#include <ostream>
 
 #include "model/RecordLayout.h"
 
 namespace gw::test {
 
 std::string LineName(Line line) { return line == Line::Ethernet ? "Udp" : "Serial"; }
+
+void PrintTo(Line line, std::ostream* out) { *out << LineName(line); }
 
 int MemoryStore::GetSerializeData(std::uint8_t* buffer) {
   std::copy(bytes_.begin(), bytes_.end(), buffer);

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <iosfwd>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,6 +27,8 @@ namespace gw::test {
 enum class Line { Ethernet, Serial };
 
 std::string LineName(Line line);
+// How tests print a line.
+void PrintTo(Line line, std::ostream* out);
 
 // The host's byte store, in memory.
 class MemoryStore : public SerializeStore {
