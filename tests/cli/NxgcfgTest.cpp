@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "Programs.h"
+#include "support/SimHarness.h"
 
 namespace gw::test {
 namespace {
@@ -23,10 +24,10 @@ int Count(const std::string& text, const std::string& what) {
 
 TEST_F(Nxgcfg, SearchListsModulesByNumberAndKeepsThemForLaterCommands) {
   const std::string address = Address(1);
-  Simulator sim({"--address", address, "--modules", "3", "--module-numbers", "2,300,1",
-                 "--names", "Mixer,Dock,Boiler"});
-  ASSERT_TRUE(sim.Ready());
   CliHome home(address);
+  SimProcess sim({"--address", address, "--modules", "3", "--module-numbers", "2,300,1",
+                 "--names", "Mixer,Dock,Boiler"});
+  ASSERT_TRUE(sim.WaitReady());
 
   const auto search = home.Nxgcfg({"search", "--ip", address, "--json"});
   ASSERT_EQ(search.exitCode, 0) << search.err;
@@ -59,9 +60,9 @@ TEST_F(Nxgcfg, SearchListsModulesByNumberAndKeepsThemForLaterCommands) {
 
 TEST_F(Nxgcfg, DuplicateMacAndForeignModulesAreLeftOut) {
   const std::string address = Address(2);
-  Simulator sim({"--address", address, "--modules", "4", "--duplicate-mac", "--foreign-type", "2"});
-  ASSERT_TRUE(sim.Ready());
   CliHome home(address);
+  SimProcess sim({"--address", address, "--modules", "4", "--duplicate-mac", "--foreign-type", "2"});
+  ASSERT_TRUE(sim.WaitReady());
   const auto search = home.Nxgcfg({"search", "--ip", address, "--json"});
   ASSERT_EQ(search.exitCode, 0) << search.err;
   EXPECT_EQ(Json::parse(search.out).size(), 2u);
@@ -69,9 +70,9 @@ TEST_F(Nxgcfg, DuplicateMacAndForeignModulesAreLeftOut) {
 
 TEST_F(Nxgcfg, ASearchTakesAtMost253Modules) {
   const std::string address = Address(3);
-  Simulator sim({"--address", address, "--modules", "300"});
-  ASSERT_TRUE(sim.Ready());
   CliHome home(address);
+  SimProcess sim({"--address", address, "--modules", "300"});
+  ASSERT_TRUE(sim.WaitReady());
   const auto search = home.Nxgcfg({"search", "--ip", address, "--json"});
   ASSERT_EQ(search.exitCode, 0) << search.err;
   EXPECT_EQ(Json::parse(search.out).size(), 253u);
@@ -97,9 +98,9 @@ TEST_F(Nxgcfg, NothingFoundAndUnknownModulesFailWithAReason) {
 
 TEST_F(Nxgcfg, ModuleReferencesThatMatchNothingSayWhy) {
   const std::string address = Address(5);
-  Simulator sim({"--address", address, "--modules", "2", "--module-numbers", "7,7"});
-  ASSERT_TRUE(sim.Ready());
   CliHome home(address);
+  SimProcess sim({"--address", address, "--modules", "2", "--module-numbers", "7,7"});
+  ASSERT_TRUE(sim.WaitReady());
   ASSERT_EQ(home.Nxgcfg({"search", "--ip", address}).exitCode, 0);
   const auto ambiguous = home.Nxgcfg({"show", "7"});
   EXPECT_EQ(ambiguous.exitCode, 1);
@@ -112,9 +113,9 @@ TEST_F(Nxgcfg, ModuleReferencesThatMatchNothingSayWhy) {
 
 TEST_F(Nxgcfg, LoginTakesThePasswordFromTheEnvironmentOnly) {
   const std::string address = Address(6);
-  Simulator sim({"--address", address, "--modules", "1", "--locked", "1", "--password", "abcd"});
-  ASSERT_TRUE(sim.Ready());
   CliHome home(address);
+  SimProcess sim({"--address", address, "--modules", "1", "--locked", "1", "--password", "abcd"});
+  ASSERT_TRUE(sim.WaitReady());
   const auto search = home.Nxgcfg({"search", "--ip", address, "--json"});
   ASSERT_EQ(search.exitCode, 0) << search.err;
   EXPECT_EQ(Json::parse(search.out)[0]["locked"], true);
@@ -136,9 +137,9 @@ TEST_F(Nxgcfg, LoginTakesThePasswordFromTheEnvironmentOnly) {
 
 TEST_F(Nxgcfg, FactoryResetAsksFirst) {
   const std::string address = Address(7);
-  Simulator sim({"--address", address, "--modules", "1"});
-  ASSERT_TRUE(sim.Ready());
   CliHome home(address);
+  SimProcess sim({"--address", address, "--modules", "1"});
+  ASSERT_TRUE(sim.WaitReady());
   ASSERT_EQ(home.Nxgcfg({"search", "--ip", address}).exitCode, 0);
   const auto unconfirmed = home.Nxgcfg({"factory-reset", "#0"});
   EXPECT_EQ(unconfirmed.exitCode, 1);
@@ -150,9 +151,9 @@ TEST_F(Nxgcfg, FactoryResetAsksFirst) {
 
 TEST_F(Nxgcfg, ExportedFilesDecodeWithoutAModuleAndBadFilesAreRefused) {
   const std::string address = Address(8);
-  Simulator sim({"--address", address, "--modules", "1", "--names", "Boiler"});
-  ASSERT_TRUE(sim.Ready());
   CliHome home(address);
+  SimProcess sim({"--address", address, "--modules", "1", "--names", "Boiler"});
+  ASSERT_TRUE(sim.WaitReady());
   ASSERT_EQ(home.Nxgcfg({"search", "--ip", address}).exitCode, 0);
   const std::string file = (home.Root() / "boiler.mod").string();
   const auto exported = home.Nxgcfg({"export", "#0", file});
@@ -178,9 +179,9 @@ TEST_F(Nxgcfg, ExportedFilesDecodeWithoutAModuleAndBadFilesAreRefused) {
 
 TEST_F(Nxgcfg, AnInquiryThatLosesABlockSaysSoAndStops) {
   const std::string address = Address(9);
-  Simulator sim({"--address", address, "--modules", "1", "--quiet-block", "9"});
-  ASSERT_TRUE(sim.Ready());
   CliHome home(address);
+  SimProcess sim({"--address", address, "--modules", "1", "--quiet-block", "9"});
+  ASSERT_TRUE(sim.WaitReady());
   ASSERT_EQ(home.Nxgcfg({"search", "--ip", address}).exitCode, 0);
   const auto show = home.Nxgcfg({"show", "#0"});
   EXPECT_EQ(show.exitCode, 1);
@@ -191,11 +192,11 @@ TEST_F(Nxgcfg, AnInquiryThatLosesABlockSaysSoAndStops) {
 
 TEST_F(Nxgcfg, TheIpSearchTakesTheSettingsFileAddress) {
   const std::string address = Address(10);
-  Simulator sim({"--address", address, "--modules", "1"});
-  ASSERT_TRUE(sim.Ready());
   CliHome home("127.0.30.250");  // the link points elsewhere
   // 127.0.30.10 as one signed decimal number, as the settings file holds it.
   home.WriteConfig("NXG4120-T.ini", "[CommConf]\nIPAddress=2130714122\n");
+  SimProcess sim({"--address", address, "--modules", "1"});
+  ASSERT_TRUE(sim.WaitReady());
   const auto search = home.Nxgcfg({"search", "--settings-address", "--json"});
   ASSERT_EQ(search.exitCode, 0) << search.err;
   EXPECT_EQ(Json::parse(search.out).size(), 1u);

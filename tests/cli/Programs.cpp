@@ -1,15 +1,13 @@
 #include "Programs.h"
 
+#include <arpa/inet.h>
 #include <fcntl.h>
-#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <fstream>
 #include <sstream>
-#include <thread>
 
 extern char** environ;
 
@@ -18,11 +16,6 @@ namespace gw::test {
 namespace fs = std::filesystem;
 
 namespace {
-
-fs::path TempFolder(const char* stem) {
-  std::string pattern = std::string("/tmp/") + stem + "-XXXXXX";
-  return ::mkdtemp(pattern.data());
-}
 
 std::string ReadAll(const fs::path& path) {
   std::ifstream in(path);
@@ -51,12 +44,12 @@ pid_t Spawn(std::vector<std::string> args, const std::vector<std::string>& env,
   return pid;
 }
 
-// The environment of the test, without the variables a test sets itself.
-std::vector<std::string> BaseEnvironment() {
+// The environment of the test (its GWSUITE_HOME included) without a password.
+std::vector<std::string> Environment() {
   std::vector<std::string> env;
   for (char** e = environ; *e != nullptr; ++e) {
     const std::string entry = *e;
-    if (entry.rfind("GWSUITE_", 0) == 0 || entry.rfind("NXGCFG_", 0) == 0) continue;
+    if (entry.rfind("NXGCFG_", 0) == 0) continue;
     env.push_back(entry);
   }
   return env;
@@ -64,17 +57,11 @@ std::vector<std::string> BaseEnvironment() {
 
 }  // namespace
 
-CliHome::CliHome(const std::string& remote) : root_(TempFolder("nxgcfg-test")) {
-  WriteConfig("PortLink.ini", "[PortLink]\nCommType=1\nRemoteIP=" + remote +
-                                  "\nBroadcastAddress=127.255.255.255\n");
+CliHome::CliHome(const std::string& remote) {
+  in_addr address{};
+  ::inet_pton(AF_INET, remote.c_str(), &address);
+  home_.UseEthernet(ntohl(address.s_addr));
 }
-
-CliHome::~CliHome() {
-  std::error_code ec;
-  fs::remove_all(root_, ec);
-}
-
-std::string CliHome::ReadConfig(const std::string& name) const { return ReadAll(Config() / name); }
 
 void CliHome::WriteConfig(const std::string& name, const std::string& text) const {
   fs::create_directories(Config());
@@ -86,11 +73,9 @@ ProgramResult CliHome::Nxgcfg(const std::vector<std::string>& args,
                               const std::string& input) const {
   std::vector<std::string> argv{NXGCFG_PROGRAM};
   argv.insert(argv.end(), args.begin(), args.end());
-  std::vector<std::string> env = BaseEnvironment();
-  env.push_back("GWSUITE_HOME=" + root_.string());
-  env.push_back("GWSUITE_LOOPBACK_ONLY=1");
+  std::vector<std::string> env = Environment();
   env.insert(env.end(), extraEnv.begin(), extraEnv.end());
-  const fs::path in = root_ / "stdin", out = root_ / "stdout", err = root_ / "stderr";
+  const fs::path in = Root() / "stdin", out = Root() / "stdout", err = Root() / "stderr";
   std::ofstream(in) << input;
   ProgramResult result;
   const pid_t pid = Spawn(argv, env, in, out, err);
@@ -101,28 +86,6 @@ ProgramResult CliHome::Nxgcfg(const std::vector<std::string>& args,
   result.out = ReadAll(out);
   result.err = ReadAll(err);
   return result;
-}
-
-Simulator::Simulator(std::vector<std::string> args) : dir_(TempFolder("nxgsim-cli")) {
-  const fs::path ready = dir_ / "ready";
-  args.insert(args.begin(), NXGSIM_PROGRAM);
-  args.push_back("--ready-file");
-  args.push_back(ready.string());
-  pid_ = Spawn(args, BaseEnvironment(), "/dev/null", dir_ / "out", dir_ / "err");
-  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (pid_ > 0 && !fs::exists(ready) && std::chrono::steady_clock::now() < until) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  ready_ = fs::exists(ready);
-}
-
-Simulator::~Simulator() {
-  if (pid_ > 0) {
-    ::kill(pid_, SIGTERM);
-    ::waitpid(pid_, nullptr, 0);
-  }
-  std::error_code ec;
-  fs::remove_all(dir_, ec);
 }
 
 }  // namespace gw::test

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "support/TestHome.h"
+
 namespace gw::test {
 
 struct ProgramResult {
@@ -16,38 +18,25 @@ struct ProgramResult {
   std::string err;
 };
 
-// A temporary GWSUITE_HOME whose PortLink.ini aims the link at `remote`
-// (a 127.x.y.z address) with the broadcast replaced by 127.255.255.255.
+// A temporary GWSUITE_HOME (set for this process and so for nxgcfg) whose
+// PortLink.ini aims the link at `remote` (a 127.x.y.z address) with the
+// broadcast replaced by 127.255.255.255.
 class CliHome {
  public:
   explicit CliHome(const std::string& remote);
-  ~CliHome();
-  const std::filesystem::path& Root() const { return root_; }
-  std::filesystem::path Config() const { return root_ / "Config"; }
-  std::string ReadConfig(const std::string& name) const;
+  const std::filesystem::path& Root() const { return home_.Root(); }
+  std::filesystem::path Config() const { return home_.ConfigDir(); }
+  std::string ReadConfig(const std::string& name) const { return home_.ReadConfigFile(name); }
   void WriteConfig(const std::string& name, const std::string& text) const;
 
-  // nxgcfg with these arguments, this home, GWSUITE_LOOPBACK_ONLY=1, `extraEnv`
-  // ("NAME=value") and standard input from `input`.
+  // nxgcfg with these arguments, `extraEnv` ("NAME=value") and standard input
+  // from `input`.
   ProgramResult Nxgcfg(const std::vector<std::string>& args,
                        const std::vector<std::string>& extraEnv = {},
                        const std::string& input = "") const;
 
  private:
-  std::filesystem::path root_;
-};
-
-// nxgsim with these arguments until the object goes; waits until it listens.
-class Simulator {
- public:
-  explicit Simulator(std::vector<std::string> args);
-  ~Simulator();
-  bool Ready() const { return ready_; }
-
- private:
-  std::filesystem::path dir_;
-  pid_t pid_ = -1;
-  bool ready_ = false;
+  TempHome home_;
 };
 
 }  // namespace gw::test
