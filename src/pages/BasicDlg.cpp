@@ -2,6 +2,9 @@
 // rules, and the handlers of the user's changes.
 #include "BasicDlg.h"
 
+#include <algorithm>
+#include <string>
+
 #include "model/ParameterReportTexts.h"
 #include "model/SerialConfig.h"
 #include "pages/ChangeMasks.h"
@@ -224,6 +227,7 @@ void CBasicDlg::OnIpv6AddressChanged(std::string_view text) {
 }
 
 void CBasicDlg::OnComProtocolChanged(int index) {
+  if (CurrentRecord() == nullptr) return;
   if (!c_.comProtocol.enabled || !c_.comProtocol.Holds(index)) return;
   ChangeComProtocol(index);
   NotifyChanged();
@@ -248,6 +252,7 @@ void CBasicDlg::ChangeComProtocol(int index) {
 }
 
 void CBasicDlg::OnMasterChanged(int index) {
+  if (CurrentRecord() == nullptr) return;
   if (!c_.master.enabled || !c_.master.Holds(index)) return;
   c_.master.selection = index;
   if (HasIpv6AndDeviceServer(FirmwareNumber()) && index == kMasterDeviceServer) {

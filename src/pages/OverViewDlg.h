@@ -21,9 +21,9 @@ class COverViewDlg : public PropertyPage {
 
   const OverviewTexts& Texts() const { return texts_; }
 
-  // The warning for the node's last reply code, then Refresh.
+  // The warning for the node's last reply code, then Refresh. Activation is
+  // the default: the page stays reachable while the node is locked.
   void OnInitDialog() override;
-  // Reachable while the node is locked: the default.
   // After a parameter import: Refresh.
   void OnSiblingQuery() override { Refresh(); }
 

@@ -5,6 +5,21 @@
 // it. A page keeps its controls as plain data (ControlState.h) and has one
 // handler per user event; a window toolkit shows that data, forwards the
 // events, and re-reads the data whenever the page reports a change.
+//
+// A page of the sheet:
+// - holds a struct of its controls, exposed read-only, and one 32-bit change
+//   mask per block it writes;
+// - Load fills the controls from CurrentRecord(), applies the enable rules,
+//   clears the masks and calls SetModified(false);
+// - each handler ignores a disabled control, updates the data, sets its mask
+//   bits, calls SetModified() and ends with NotifyChanged();
+// - OnSetActive returns !DocumentLocked() unless the page must stay
+//   reachable on a locked node;
+// - OnApply stages its blocks in the outgoing image (false refuses, nothing
+//   sent), writes each block whose mask is set with WriteStagedBlock, and
+//   loads again;
+// - OnSiblingQuery loads, marks the page modified and sets its masks to
+//   everything the page writes.
 
 #include <functional>
 #include <optional>

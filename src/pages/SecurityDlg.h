@@ -34,9 +34,9 @@ class CSecurityDlg : public PropertyPage {
   // The ChangeMask of the password write.
   std::uint32_t ChangeMask() const { return mask_; }
 
-  // The state refresh.
+  // The state refresh. Activation is the default: the page stays reachable
+  // while the node is locked.
   void OnInitDialog() override;
-  // Reachable while the node is locked: the default.
   // Writes the new password when "Modify" is checked (false, nothing sent,
   // for a password of 1 to 3 characters or a confirmation that differs).
   bool OnApply() override;

@@ -178,3 +178,31 @@ TEST_F(Sheet, SecurityImportReloadsTheOtherPagesAndTellsTheirWindows) {
 
 }  // namespace
 }  // namespace gw::pages::test
+
+namespace gw::pages::test {
+namespace {
+
+TEST(PagesWithoutANode, ShowNothingAndSendNothing) {
+  CBasicDlg basic;
+  basic.OnInitDialog();
+  basic.OnMasterChanged(2);
+  basic.OnComProtocolChanged(0);
+  basic.OnStationAddressFocusLost();
+  basic.OnRefreshClicked();
+  EXPECT_TRUE(basic.OnApply());
+  EXPECT_EQ(basic.Controls().comProtocol.selection, -1);
+
+  CSecurityDlg security;
+  security.OnInitDialog();
+  security.OnLoginClicked();
+  security.OnFactorySettingClicked(true);
+  security.OnImportClicked();
+  EXPECT_TRUE(security.OnApply());
+
+  COverViewDlg overview;
+  overview.OnInitDialog();
+  EXPECT_TRUE(overview.Texts().module.empty());
+}
+
+}  // namespace
+}  // namespace gw::pages::test
