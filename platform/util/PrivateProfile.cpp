@@ -98,9 +98,21 @@ int GetPrivateProfileInt(std::string_view section, std::string_view key, int def
 
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                std::string_view value, const std::filesystem::path& file) {
-  if (!StorableSection(section) || !StorableKey(key) || HasLineBreak(value)) {
+  return WritePrivateProfileStrings(section, {{std::string(key), std::string(value)}}, file);
+}
+
+bool WritePrivateProfileStrings(std::string_view section,
+                                const std::vector<std::pair<std::string, std::string>>& entries,
+                                const std::filesystem::path& file) {
+  if (!StorableSection(section)) {
     errno = EINVAL;
     return false;
+  }
+  for (const auto& [key, value] : entries) {
+    if (!StorableKey(key) || HasLineBreak(value)) {
+      errno = EINVAL;
+      return false;
+    }
   }
   Profile profile;
   Prepare(profile);
@@ -108,10 +120,10 @@ bool WritePrivateProfileString(std::string_view section, std::string_view key,
     return false;
   }
   const std::string sectionName(section);
-  const std::string keyName(key);
-  const std::string text(value);
-  if (profile.SetValue(sectionName.c_str(), keyName.c_str(), text.c_str()) < 0) {
-    return false;
+  for (const auto& [key, value] : entries) {
+    if (profile.SetValue(sectionName.c_str(), key.c_str(), value.c_str()) < 0) {
+      return false;
+    }
   }
   return Save(profile, file);
 }

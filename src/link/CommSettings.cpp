@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <utility>
 #include <vector>
 
 #include "platform/util/ConfigFolder.h"
@@ -58,7 +59,10 @@ void CommSettings::MergeIpList(const NodeTable& nodes) const {
   const std::string path = IpListPath();
   int count = platform::GetPrivateProfileInt(kIpList, kIpCount, 0, path);
   if (count < 0) count = 0;
-  if (count == 0) platform::WritePrivateProfileString(kIpList, kIpCount, "0", path);
+  // Every change goes to the file in one write: a search of 253 new modules
+  // would otherwise rewrite (and sync) the whole list 255 times.
+  std::vector<std::pair<std::string, std::string>> changes;
+  if (count == 0) changes.emplace_back(kIpCount, "0");
   std::vector<std::uint32_t> listed;
   listed.reserve(static_cast<std::size_t>(count));
   for (int n = 1; n <= count; ++n) {
@@ -72,9 +76,10 @@ void CommSettings::MergeIpList(const NodeTable& nodes) const {
     char text[16];
     std::snprintf(text, sizeof text, "%u.%u.%u.%u", address >> 24, (address >> 16) & 0xFF,
                   (address >> 8) & 0xFF, address & 0xFF);
-    platform::WritePrivateProfileString(kIpList, IpKey(count), text, path);
+    changes.emplace_back(IpKey(count), text);
   }
-  platform::WritePrivateProfileString(kIpList, kIpCount, std::to_string(count), path);
+  changes.emplace_back(kIpCount, std::to_string(count));
+  platform::WritePrivateProfileStrings(kIpList, changes, path);
 }
 
 std::uint32_t ParseProfileNumber(const std::string& text) {
