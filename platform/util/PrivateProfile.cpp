@@ -74,15 +74,27 @@ int LeadingInteger(std::string_view text) {
 std::string GetPrivateProfileString(std::string_view section, std::string_view key,
                                     std::string_view defaultValue,
                                     const std::filesystem::path& file) {
+  return GetPrivateProfileStrings(section, {std::string(key)}, defaultValue, file).front();
+}
+
+std::vector<std::string> GetPrivateProfileStrings(std::string_view section,
+                                                  const std::vector<std::string>& keys,
+                                                  std::string_view defaultValue,
+                                                  const std::filesystem::path& file) {
+  std::vector<std::string> values(keys.size(), std::string(defaultValue));
   Profile profile;
   Prepare(profile);
-  if (!Load(profile, file)) {
-    return std::string(defaultValue);
+  if (keys.empty() || !Load(profile, file)) {
+    return values;
   }
   const std::string sectionName(section);
-  const std::string keyName(key);
-  const char* value = profile.GetValue(sectionName.c_str(), keyName.c_str(), nullptr);
-  return value != nullptr ? std::string(value) : std::string(defaultValue);
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    const char* value = profile.GetValue(sectionName.c_str(), keys[i].c_str(), nullptr);
+    if (value != nullptr) {
+      values[i] = value;
+    }
+  }
+  return values;
 }
 
 int GetPrivateProfileInt(std::string_view section, std::string_view key, int defaultValue,

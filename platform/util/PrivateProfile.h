@@ -18,6 +18,13 @@ std::string GetPrivateProfileString(std::string_view section, std::string_view k
                                     std::string_view defaultValue,
                                     const std::filesystem::path& file);
 
+// The values of several keys of `section` with one read of the file: for
+// each key what GetPrivateProfileString gives for it.
+std::vector<std::string> GetPrivateProfileStrings(std::string_view section,
+                                                  const std::vector<std::string>& keys,
+                                                  std::string_view defaultValue,
+                                                  const std::filesystem::path& file);
+
 // The value of `key` as a decimal integer, or `defaultValue` when the file,
 // the section or the key is missing or the value is empty. As on Windows the
 // leading digits count (a value without any gives 0); a leading minus sign

@@ -23,6 +23,8 @@ constexpr const char* kIpAddress = "IPAddress";
 constexpr const char* kIpList = "IPList";
 constexpr const char* kIpCount = "IPCount";
 constexpr std::size_t kValueLimit = 64;
+// IP list keys looked up per read of the file.
+constexpr int kKeysPerRead = 4096;
 
 std::string IpKey(int n) { return "IP" + std::to_string(n); }
 
@@ -59,14 +61,22 @@ void CommSettings::MergeIpList(const NodeTable& nodes) const {
   const std::string path = IpListPath();
   int count = platform::GetPrivateProfileInt(kIpList, kIpCount, 0, path);
   if (count < 0) count = 0;
-  // Every change goes to the file in one write: a search of 253 new modules
-  // would otherwise rewrite (and sync) the whole list 255 times.
+  // The list is read many keys at a time and every change goes to the file
+  // in one write: key by key, a search of 253 modules would read the file 253
+  // times and rewrite (and sync) it up to 255 times.
   std::vector<std::pair<std::string, std::string>> changes;
   if (count == 0) changes.emplace_back(kIpCount, "0");
   std::vector<std::uint32_t> listed;
   listed.reserve(static_cast<std::size_t>(count));
-  for (int n = 1; n <= count; ++n) {
-    listed.push_back(ParseDottedAddress(platform::GetPrivateProfileString(kIpList, IpKey(n), "", path)));
+  std::vector<std::string> keys;
+  for (long long first = 1; first <= count; first += kKeysPerRead) {
+    keys.clear();
+    for (long long n = first; n <= count && n - first < kKeysPerRead; ++n) {
+      keys.push_back(IpKey(static_cast<int>(n)));
+    }
+    for (const std::string& text : platform::GetPrivateProfileStrings(kIpList, keys, "", path)) {
+      listed.push_back(ParseDottedAddress(text));
+    }
   }
   for (int i = 0; i < nodes.Count(); ++i) {
     const std::uint32_t address = nodes.Node(i).IpAddress();

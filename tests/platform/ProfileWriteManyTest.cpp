@@ -1,4 +1,5 @@
-// Several keys of one section set with one read and one write of the file.
+// Several keys of one section read with one read of the file, or set with one
+// read and one write.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -43,6 +44,21 @@ TEST_F(ProfileWriteManyTest, OneBadEntryLeavesTheFileAsItWas) {
   EXPECT_FALSE(WritePrivateProfileStrings("IPList", Entries{{"IP1", "a\nb"}}, file));
   EXPECT_FALSE(WritePrivateProfileStrings("IP]List", Entries{{"IP1", "x"}}, file));
   EXPECT_EQ(Read(), "[IPList]\nIPCount=0\n");
+}
+
+TEST_F(ProfileWriteManyTest, ManyKeysReadAsOneByOne) {
+  std::ofstream(file) << "[IPList]\nIPCount = 3\nip1=127.1.0.1\nIP3=  x \n[Other]\nIP2=y\n";
+  const std::vector<std::string> keys = {"IPCount", "IP1", "IP2", "IP3", "IP4"};
+  const std::vector<std::string> values = GetPrivateProfileStrings("iplist", keys, "-", file);
+  ASSERT_EQ(values.size(), keys.size());
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    EXPECT_EQ(values[i], GetPrivateProfileString("iplist", keys[i], "-", file)) << keys[i];
+  }
+  EXPECT_EQ(values, (std::vector<std::string>{"3", "127.1.0.1", "-", "x", "-"}));
+  std::filesystem::remove(file);
+  EXPECT_EQ(GetPrivateProfileStrings("IPList", {"IP1", "IP2"}, "-", file),
+            (std::vector<std::string>{"-", "-"}));
+  EXPECT_TRUE(GetPrivateProfileStrings("IPList", {}, "-", file).empty());
 }
 
 }  // namespace
