@@ -2,8 +2,9 @@
 
 #include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <sstream>
@@ -11,8 +12,6 @@
 #include <thread>
 
 #include "BenchHome.h"
-
-extern char** environ;
 
 namespace gw::bench {
 
@@ -38,20 +37,26 @@ SimChild::SimChild(std::vector<std::string> args, std::chrono::milliseconds read
   for (std::string& a : args) argv.push_back(a.data());
   argv.push_back(nullptr);
 
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, (folder_ / "out").c_str(),
-                                   O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  posix_spawn_file_actions_addopen(&actions, 2, (folder_ / "err").c_str(),
-                                   O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  const int spawned = ::posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  if (spawned != 0) {
-    pid_ = -1;
+  const std::string out = (folder_ / "out").string();
+  const std::string err = (folder_ / "err").string();
+  const pid_t parent = ::getpid();
+  pid_t child = ::fork();
+  if (child == 0) {
+    // The simulator ends with this program, however this program ends.
+    ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+    if (::getppid() != parent) ::_exit(127);
+    const int outFd = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    const int errFd = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (outFd < 0 || errFd < 0 || ::dup2(outFd, 1) < 0 || ::dup2(errFd, 2) < 0) ::_exit(127);
+    ::execv(argv[0], argv.data());
+    ::_exit(127);
+  }
+  if (child < 0) {
     std::error_code ec;
     fs::remove_all(folder_, ec);
     throw std::runtime_error("cannot start " + args.front());
   }
+  pid_ = child;
 
   const auto until = Steady::now() + readyWait;
   while (!fs::exists(ready)) {
@@ -59,7 +64,10 @@ SimChild::SimChild(std::vector<std::string> args, std::chrono::milliseconds read
     const bool ended = ::waitpid(pid_, &status, WNOHANG) == pid_;
     if (ended || Steady::now() > until) {
       if (ended) pid_ = -1;
-      const std::string error = "nxgsim did not get ready: " + ErrorOutput();
+      std::string error = "nxgsim did not get ready: " + ErrorOutput();
+      if (ended && WIFEXITED(status) && WEXITSTATUS(status) == 127) {
+        error = "cannot run " + args.front();
+      }
       Stop();
       std::error_code ec;
       fs::remove_all(folder_, ec);

@@ -5,6 +5,7 @@
 //           [--verbose]
 #include <stdlib.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -79,6 +80,9 @@ int main(int argc, char** argv) {
   }
   // Nothing this program starts may send outside loopback.
   ::setenv("GWSUITE_LOOPBACK_ONLY", "1", 1);
+  // Output into a closed pipe (gwbench | head) must not end the program
+  // before it has stopped its simulators and removed its folders.
+  std::signal(SIGPIPE, SIG_IGN);
   gw::bench::PrintHeader(options);
   bool ok = true;
   const auto run = [&ok](const char* name, bool (*figure)(const gw::bench::BenchOptions&),
