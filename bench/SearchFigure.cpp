@@ -12,6 +12,7 @@
 #include "SimChild.h"
 #include "ToolSession.h"
 #include "WireTap.h"
+#include "link/LinkTiming.h"
 #include "protocol/ModuleSearch.h"
 
 namespace gw::bench {
@@ -123,7 +124,7 @@ bool SearchFigure(const BenchOptions& options) {
   }
   // With 253 replies the search stops at the last one and has no wait.
   const bool waits = options.searchModules < NodeTable::kSearchLimit;
-  const double waitMs = waits ? 2000.0 : 0.0;
+  const double waitMs = waits ? static_cast<double>(LinkTiming{}.replyWait.count()) : 0.0;
   Figure figure;
   figure.what = "search " + std::to_string(options.searchModules) + " modules, UDP loopback" +
                 (waits ? "" : " (no wait)");
@@ -131,7 +132,7 @@ bool SearchFigure(const BenchOptions& options) {
   figure.floorMs = waitMs + Median(raw);
   figure.targetRatio = 1.02;
   PrintFigure(figure);
-  PrintDetail("floor: " + std::string(waits ? "2000 ms reply wait + " : "") +
+  PrintDetail("floor: " + (waits ? Ms(waitMs) + " reply wait + " : std::string()) +
               "plain-socket collection of " + std::to_string(expected) + " replies " +
               Ms(Median(raw)));
   PrintDetail("tool: request out at " + Ms(Median(request)) + ", last reply at " +
