@@ -67,16 +67,22 @@ void CommSettings::MergeIpList(const NodeTable& nodes) const {
   std::vector<std::pair<std::string, std::string>> changes;
   if (count == 0) changes.emplace_back(kIpCount, "0");
   std::vector<std::uint32_t> listed;
-  listed.reserve(static_cast<std::size_t>(count));
+  listed.reserve(static_cast<std::size_t>(std::min(count, 4096)));
   std::vector<std::string> keys;
   for (long long first = 1; first <= count; first += kKeysPerRead) {
     keys.clear();
     for (long long n = first; n <= count && n - first < kKeysPerRead; ++n) {
       keys.push_back(IpKey(static_cast<int>(n)));
     }
+    bool anyListed = false;
     for (const std::string& text : platform::GetPrivateProfileStrings(kIpList, keys, "", path)) {
       listed.push_back(ParseDottedAddress(text));
+      anyListed = anyListed || !text.empty();
     }
+    // A count far beyond the keys the file holds (a damaged list): the keys
+    // still to come are missing too and compare as 255.255.255.255, which
+    // this run already holds.
+    if (!anyListed) break;
   }
   for (int i = 0; i < nodes.Count(); ++i) {
     const std::uint32_t address = nodes.Node(i).IpAddress();

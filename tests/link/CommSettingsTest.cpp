@@ -105,3 +105,19 @@ TEST_F(CommSettingsTest, AFolderThatCannotBeMadeIsSkippedSilently) {
 
 }  // namespace
 }  // namespace gw
+
+namespace gw {
+namespace {
+
+TEST_F(CommSettingsTest, ADamagedCountDoesNotMakeTheMergeReadForever) {
+  fs::create_directories(dir / "Config");
+  platform::WritePrivateProfileString("IPList", "IPCount", "2000000000", Settings().IpListPath());
+  platform::WritePrivateProfileString("IPList", "IP1", "10.0.0.1", Settings().IpListPath());
+  SetNodes({0x0A000001, 0x0A000009});
+  Settings().MergeIpList(nodes);
+  EXPECT_EQ(Entry("IPCount"), "2000000001");
+  EXPECT_EQ(Entry("IP2000000001"), "10.0.0.9");
+}
+
+}  // namespace
+}  // namespace gw
