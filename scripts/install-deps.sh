@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential g++ cmake pkg-config
   libgtest-dev libgmock-dev
+  clang libclang-rt-14-dev
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
   xvfb xauth fonts-liberation fontconfig
 )

@@ -14,6 +14,7 @@
 #include "link/FrameCodec.h"
 #include "link/LinkApi.h"
 #include "link/LinkTiming.h"
+#include "link/TransactionId.h"
 #include "model/NodeTable.h"
 #include "model/UserInterface.h"
 
@@ -86,7 +87,25 @@ class DeviceLink {
   // The header of the last reply that passed the transaction id check.
   ConstBytes LastReplyHeader() const;
 
+  // The transaction id the next request carries (later requests count up
+  // from it); for tests and fuzzing, which need predictable ids.
+  void SetNextTransactionId(std::uint32_t id) { transactionIds_.SetNext(id); }
+
  private:
+  // Fills the outgoing header and the transmit buffer for one request:
+  // the body length, or -1 when the request cannot be built.
+  int BuildRequest(int command, int block);
+  // Discards replies that arrived after their transaction gave up.
+  void DiscardStaleInput(int commType);
+  // Stores an accepted reply of `length` bytes by the request's command.
+  int StoreReply(int command, int block, int length);
+  // The receive step of one transaction attempt: on Ethernet a ReadSelect
+  // with the reply wait first (`timedOut` is set when it runs out), on serial
+  // the receive alone; -1 with no receive for any other comm type.
+  int AwaitReply(int command, int block, bool& timedOut);
+  // The current node's reply code; 0 when there is no current node.
+  std::uint16_t CurrentReplyCode() const;
+
   NodeTable& nodes_;
   UserInterface& ui_;
   Clock& clock_;
@@ -100,7 +119,8 @@ class DeviceLink {
   std::uint32_t savedRemoteAddress_ = 0xFFFFFFFF;
   std::array<std::uint8_t, kLinkBufferSize> transmit_{};
   std::array<std::uint8_t, kLinkBufferSize> receive_{};
-  std::uint32_t lastTransactionId_ = 0;
+  std::uint32_t lastTransactionId_ = 0;  // of the last request built; 0 = none yet
+  TransactionIds transactionIds_;
 };
 
 }  // namespace gw

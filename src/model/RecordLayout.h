@@ -86,6 +86,7 @@ inline constexpr std::size_t kEntries = 8;
 namespace relay {  // block 9, RelayBlock
 inline constexpr std::size_t RelayStation = 4;  // 100 x u8
 inline constexpr std::size_t RelayIp = 104;     // 100 x 4 bytes, octets reversed
+inline constexpr std::size_t kIpSize = 4;
 inline constexpr std::size_t kEntries = 100;
 }  // namespace relay
 
@@ -108,6 +109,17 @@ namespace userdef {  // block 13, UserDefineBlock
 inline constexpr std::size_t Com1 = 4;  // 40 bytes
 inline constexpr std::size_t Com2 = 44;
 inline constexpr std::size_t kEntrySize = 40;
+// Inside one port entry.
+inline constexpr std::size_t DestinationIp = 0;    // u32
+inline constexpr std::size_t DestinationPort = 4;  // u16
+inline constexpr std::size_t ListenPort = 6;       // u16
+inline constexpr std::size_t FixLength = 8;        // u16
+inline constexpr std::size_t StartCount = 12;      // u8, 1 to 3
+inline constexpr std::size_t StartChars = 13;      // 3 x u8
+inline constexpr std::size_t StopCount = 20;       // u8, 1 to 3
+inline constexpr std::size_t StopChars = 21;       // 3 x u8
+inline constexpr std::size_t kItemChars = 3;
+inline constexpr std::size_t FramingSwitches = 36;  // u8
 }  // namespace userdef
 
 namespace devmon {  // block 44, DeviceMonitorBlock
@@ -118,6 +130,11 @@ inline constexpr std::size_t WordAddresses = 408;
 inline constexpr std::size_t BitTypes = 808;     // 100 x u8
 inline constexpr std::size_t WordTypes = 908;
 inline constexpr std::size_t kEntries = 100;
+// Inside one 4-byte entry: u16 with the amount in the high byte and the
+// station in the low byte, then the zero-based u16 Modbus address.
+inline constexpr std::size_t kEntrySize = 4;
+inline constexpr std::size_t EntryAmountStation = 0;
+inline constexpr std::size_t EntryAddress = 2;
 }  // namespace devmon
 
 namespace monaddr {  // blocks 47 to 50, MonitorAddressBlock

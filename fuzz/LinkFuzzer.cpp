@@ -1,0 +1,127 @@
+// Coverage-guided fuzzing of everything the tool does with bytes that arrive
+// on the configuration link: the serial frame decoder on its own, and
+// ReceiveFrame (with the transactions around it) over a fake transport that
+// answers every request with the fuzz input, for both comm types and every
+// request the tool can build or refuse.
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "FuzzInput.h"
+#include "link/Commands.h"
+#include "link/DeviceLink.h"
+#include "link/FrameCodec.h"
+#include "model/BlockTable.h"
+#include "model/NodeTable.h"
+#include "support/FakeClock.h"
+#include "support/FakePortLink.h"
+#include "support/Records.h"
+#include "support/RecordingUi.h"
+
+namespace {
+
+using namespace gw;
+
+void Check(bool condition) {
+  if (!condition) __builtin_trap();
+}
+
+void FuzzDecoder(const std::uint8_t* data, std::size_t size) {
+  // Exactly the input's size, so any read or write beyond it is caught.
+  std::vector<std::uint8_t> buffer(data, data + size);
+  const int n = DecodeSerialFrame(buffer, buffer.size());
+  Check(n == -1 || (n > 0 && static_cast<std::size_t>(n) <= size));
+  if (n > 0) {
+    std::uint8_t sum = 0;
+    for (int i = 0; i < n; ++i) sum = static_cast<std::uint8_t>(sum + buffer[i]);
+    Check(sum == 0);
+    for (std::size_t i = static_cast<std::size_t>(n); i < size; ++i) Check(buffer[i] == 0);
+  }
+}
+
+// One node table for the whole run (it is large), emptied before each input
+// so that every input starts from the same state.
+NodeTable* FreshNodeTable() {
+  static NodeTable* table = new NodeTable();
+  for (int i = 0; i <= NodeTable::kSpareSlot; ++i) table->Node(i).Clear();
+  table->Outgoing().Clear();
+  table->Incoming().Clear();
+  table->SetCount(0);
+  table->SetCurrent(NodeTable::kNoNode);
+  return table;
+}
+
+void FuzzLink(const fuzz::Mode& mode, const std::uint8_t* reply, std::size_t size) {
+  test::EventLog log;
+  test::FakeClock clock{log};
+  test::FakePortLink port{log};
+  test::RecordingUi ui;
+  NodeTable* nodes = FreshNodeTable();
+  DeviceLink link{*nodes, ui, clock};
+  port.Fill(link.PortLink());
+  port.Fill(link.MbKit());
+  port.commType = mode.commType;
+  link.SetNextTransactionId(fuzz::kFirstTransactionId);
+
+  // One known node, current, as a search would have found it.
+  std::vector<std::uint8_t> found = test::ModuleHeader(
+      fuzz::kNodeMacTail, fuzz::kNodeModuleNumber, mode.oldFirmware ? 0x0154 : 0x0155);
+  const int foundLength = static_cast<int>(found.size() + kBlocks[0].size);
+  found.resize(kLinkBufferSize, 0);
+  Check(nodes->AppendFromSearchReply(found, foundLength) == foundLength);
+  nodes->SetCurrent(0);
+  nodes->UpdateFirmwareNumber(0);
+
+  const int block = mode.blockByte < static_cast<int>(kBlocks.size())
+                        ? kBlocks[static_cast<std::size_t>(mode.blockByte)].number
+                        : mode.blockByte;
+  const int replies = mode.operation == fuzz::kSearch ? 300 : 1;
+  port.frameReplies = mode.stamped;
+  port.responder = [&](const test::SentRequest& request) {
+    std::vector<std::vector<std::uint8_t>> out;
+    for (int i = 0; i < replies; ++i) {
+      std::vector<std::uint8_t> bytes(reply, reply + size);
+      if (mode.stamped && bytes.size() >= hdr::kSize) {
+        StoreBE32(bytes, hdr::TransactionId, request.transactionId);
+        if (replies > 1) bytes[hdr::MacAddress + hdr::kMacSize - 1] = static_cast<std::uint8_t>(i);
+      }
+      out.push_back(std::move(bytes));
+    }
+    return out;
+  };
+
+  const NodeRecord before = nodes->Node(0);
+  switch (mode.operation) {
+    case fuzz::kSingle: {
+      const int sent = link.SendFrame(mode.request, block);
+      const int got = link.ReceiveFrame(mode.request, block);
+      Check(got == -1 || (got > 0 && got <= static_cast<int>(kLinkBufferSize)));
+      if (sent <= 0) Check(port.sent.empty());
+      if (got < 0 && mode.request != CmdSearch) Check(nodes->Node(0) == before);
+      break;
+    }
+    case fuzz::kWrite:
+      link.WriteBlock(block);
+      break;
+    case fuzz::kExchange:
+      link.ExchangeCommand(mode.request, block);
+      break;
+    case fuzz::kSearch:
+      if (link.SendFrame(CmdSearch, 0) > 0) {
+        while (link.ReceiveFrame(CmdSearch, 0) > 0 && nodes->Count() < NodeTable::kSearchLimit) {
+        }
+      }
+      Check(nodes->Count() <= NodeTable::kNodeSlots);
+      break;
+  }
+  Check(ui.messages.empty());
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  FuzzDecoder(data, size);
+  if (size < fuzz::kPrefix) return 0;
+  FuzzLink(fuzz::ReadMode(data), data + fuzz::kPrefix, size - fuzz::kPrefix);
+  return 0;
+}

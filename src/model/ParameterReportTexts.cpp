@@ -1,0 +1,208 @@
+#include "ParameterReportTexts.h"
+
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+#include "NodeRecord.h"
+
+namespace gw::report {
+namespace {
+
+constexpr std::array<std::string_view, 4> kProtocols = {
+    "Modbus COM1 (RS-232)", "Modbus COM2 (RS-485)", "User Define COM1 (RS-232)",
+    "User Define COM2 (RS-485)"};
+constexpr std::array<std::string_view, 3> kMasters = {"Serial Master", "Serial Slave",
+                                                      "Serial Device Server"};
+constexpr std::array<std::string_view, 12> kBaudRates = {"110",   "150",   "300",   "600",
+                                                         "1200",  "2400",  "4800",  "9600",
+                                                         "19200", "38400", "57600", "115200"};
+constexpr std::array<std::string_view, 2> kDataLengths = {"7", "8"};
+constexpr std::array<std::string_view, 2> kStopBits = {"1", "2"};
+constexpr std::array<std::string_view, 2> kModes = {"ASCII", "RTU"};
+constexpr std::array<std::string_view, 2> kIpConfigurations = {"Static", "DHCP"};
+constexpr std::array<std::string_view, 2> kSwitch = {"No", "Yes"};
+// The clock page's own week day names, Sunday first.
+constexpr std::array<std::string_view, 7> kWeekDays = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                                       "Thrisday", "Friday", "Saturday"};
+
+constexpr int kTimeZoneCount = 74;
+struct NamedZone {
+  int index;
+  std::string_view caption;
+};
+// The Time Zone list entries whose captions are known here.
+constexpr std::array<NamedZone, 3> kNamedZones = {{
+    {0, "(GMT-12:00) Eniwetok, Kwajalein"},
+    {24, "(GMT) Casablanca, Monrovia"},
+    {73, "(GMT+13:00) Nuku'alofa"},
+}};
+
+bool Has(std::uint16_t word, std::uint16_t bit) { return (word & bit) != 0; }
+
+}  // namespace
+
+std::string UnknownText(long long value) { return "unknown (" + std::to_string(value) + ")"; }
+
+std::string ListText(std::span<const std::string_view> list, long long index) {
+  if (index < 0 || static_cast<unsigned long long>(index) >= list.size()) return UnknownText(index);
+  return std::string(list[static_cast<std::size_t>(index)]);
+}
+
+ComProtocol ProtocolOf(std::uint16_t comConfig) {
+  using namespace comconfig;
+  if (Has(comConfig, kUserDefineCom1)) return ComProtocol::UserDefineCom1;
+  if (Has(comConfig, kUserDefineCom2)) return ComProtocol::UserDefineCom2;
+  if (Has(comConfig, kModbusCom1)) return ComProtocol::ModbusCom1;
+  return ComProtocol::ModbusCom2;
+}
+
+bool UsesCom1(ComProtocol protocol) {
+  return protocol == ComProtocol::ModbusCom1 || protocol == ComProtocol::UserDefineCom1;
+}
+
+bool IsUserDefine(ComProtocol protocol) {
+  return protocol == ComProtocol::UserDefineCom1 || protocol == ComProtocol::UserDefineCom2;
+}
+
+std::string ProtocolText(ComProtocol protocol) {
+  return ListText(kProtocols, static_cast<int>(protocol));
+}
+
+int MasterIndex(std::uint16_t comConfig, int firmwareNumber) {
+  int index = Has(comConfig, comconfig::kSerialSlave) ? 1 : 0;
+  if (HasIpv6AndDeviceServer(firmwareNumber) && Has(comConfig, comconfig::kSerialDeviceServer)) {
+    index += 2;
+  }
+  return index;
+}
+
+std::string MasterText(std::uint16_t comConfig, int firmwareNumber) {
+  // Older firmware never reaches the third entry, which only it lacks.
+  return ListText(kMasters, MasterIndex(comConfig, firmwareNumber));
+}
+
+std::string DataLengthText(std::uint16_t comConfig) {
+  return ListText(kDataLengths, Has(comConfig, comconfig::kDataLength8) ? 1 : 0);
+}
+
+std::string ParityText(std::uint16_t comConfig) {
+  const int field = (comConfig & comconfig::kParityMask) >> comconfig::kParityShift;
+  switch (field) {
+    case 0:
+      return "None";
+    case 1:
+      return "Odd";
+    case 3:
+      return "Even";
+    default:
+      return UnknownText(field);
+  }
+}
+
+std::string StopBitsText(std::uint16_t comConfig) {
+  return ListText(kStopBits, Has(comConfig, comconfig::kTwoStopBits) ? 1 : 0);
+}
+
+std::string ModeText(std::uint16_t comConfig) {
+  return ListText(kModes, Has(comConfig, comconfig::kModeRtu) ? 1 : 0);
+}
+
+std::uint8_t BaudCode(std::uint16_t baudCodes, bool com1) {
+  return static_cast<std::uint8_t>(com1 ? baudCodes & 0xFF : baudCodes >> 8);
+}
+
+std::string BaudText(std::uint8_t code) {
+  if (code < 1 || code > kBaudRates.size()) return UnknownText(code);
+  return std::string(kBaudRates[code - 1u]);
+}
+
+std::string IpConfigurationText(std::uint16_t value) { return ListText(kIpConfigurations, value); }
+
+std::string SwitchText(unsigned value) { return ListText(kSwitch, value); }
+
+std::string LockStateText(std::uint16_t lockState) {
+  switch (lockState) {
+    case 1:
+      return "Locked";
+    case 0:
+    case 2:
+      return "Unlocked";
+    default:
+      return UnknownText(lockState);
+  }
+}
+
+std::string Ipv6Text(ConstBytes address16) {
+  std::string text;
+  for (std::size_t i = 0; i + 1 < address16.size(); i += 2) {
+    char group[8];
+    std::snprintf(group, sizeof group, "%02X%02X", address16[i], address16[i + 1]);
+    if (!text.empty()) text += ':';
+    text += group;
+  }
+  return text;
+}
+
+std::string ReversedIpv4Text(ConstBytes octets4) {
+  // a.b.c.d is held as the bytes d, c, b, a.
+  return Ipv4Text((std::uint32_t{octets4[3]} << 24) | (std::uint32_t{octets4[2]} << 16) |
+                  (std::uint32_t{octets4[1]} << 8) | std::uint32_t{octets4[0]});
+}
+
+std::string DiDoText(std::uint16_t diDoPoints) {
+  return std::to_string(diDoPoints >> 8) + " / " + std::to_string(diDoPoints & 0xFF);
+}
+
+std::string ClockText(std::uint32_t clockTime) {
+  if (clockTime == 0) return "Time error";
+  using namespace std::chrono;
+  const sys_seconds at{seconds{clockTime}};
+  const sys_days day = floor<days>(at);
+  const year_month_day date{day};
+  const hh_mm_ss time{at - day};
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02u-%02u %02d:%02d:%02d ", static_cast<int>(date.year()),
+                static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
+                static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()),
+                static_cast<int>(time.seconds().count()));
+  return text + std::string(kWeekDays[weekday{day}.c_encoding()]);
+}
+
+std::string TimeZoneText(std::uint16_t index) {
+  if (index >= kTimeZoneCount) return UnknownText(index);
+  for (const auto& zone : kNamedZones) {
+    if (zone.index == index) return std::string(zone.caption);
+  }
+  return "entry " + std::to_string(index);
+}
+
+std::string TimeZoneOffsetText(std::int32_t seconds) {
+  const long long value = seconds;
+  if (value % 60 != 0) return std::to_string(value) + " s";
+  const long long minutes = std::llabs(value) / 60;
+  char text[48];
+  std::snprintf(text, sizeof text, "GMT%c%02lld:%02lld (%lld s)", value < 0 ? '-' : '+',
+                minutes / 60, minutes % 60, value);
+  return text;
+}
+
+std::string PrintableText(ConstBytes field) {
+  std::string text;
+  for (std::uint8_t byte : field) {
+    if (byte == 0) break;
+    if (byte == '\\') {
+      text += "\\\\";
+    } else if (byte >= 0x20 && byte < 0x7F) {
+      text += static_cast<char>(byte);
+    } else {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+      text += escaped;
+    }
+  }
+  return text;
+}
+
+}  // namespace gw::report

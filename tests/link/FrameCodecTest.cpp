@@ -1,0 +1,79 @@
+// The serial framing against vectors worked out by hand.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "link/FrameCodec.h"
+
+namespace gw {
+namespace {
+
+using V = std::vector<std::uint8_t>;
+
+// Decodes `received` in a receive buffer of the link's size.
+std::pair<int, V> Decode(const V& received) {
+  V buffer(kLinkBufferSize, 0);
+  std::copy(received.begin(), received.end(), buffer.begin());
+  const int n = DecodeSerialFrame(buffer, received.size());
+  return {n, buffer};
+}
+
+TEST(FrameCodec, ChecksumMakesTheSumZero) {
+  const V abc = {'a', 'b', 'c'};
+  EXPECT_EQ(FrameChecksum(abc), 0xDA);
+  EXPECT_EQ(FrameChecksum(V{}), 0x00);
+  EXPECT_EQ(FrameChecksum(V{0x01}), 0xFF);
+}
+
+TEST(FrameCodec, StuffingGrowsEachSpecialByteByOne) {
+  // Sum 0x01 + 0xC0 + 0xDB = 0x19C: checksum 0x64.
+  EXPECT_EQ(EncodeSerialFrame(V{0x01, 0xC0, 0xDB}),
+            (V{0xC0, 0x01, 0xDB, 0xDC, 0xDB, 0xDD, 0x64, 0xC0}));
+  EXPECT_EQ(EncodeSerialFrame(V{'a', 'b', 'c'}), (V{0xC0, 'a', 'b', 'c', 0xDA, 0xC0}));
+}
+
+TEST(FrameCodec, ChecksumByteIsStuffedLikeAnyOther) {
+  EXPECT_EQ(EncodeSerialFrame(V{0x40}), (V{0xC0, 0x40, 0xDB, 0xDC, 0xC0}));  // checksum 0xC0
+  EXPECT_EQ(EncodeSerialFrame(V{0x25}), (V{0xC0, 0x25, 0xDB, 0xDD, 0xC0}));  // checksum 0xDB
+}
+
+TEST(FrameCodec, EscapedEscapeBeforeEscapedEndCodeStaysTwoBytes) {
+  // Body DB DC: sum 0x1B7, checksum 0x49. The decoded 0xDB does not combine
+  // with the 0xDC after it.
+  const auto [n, buffer] = Decode(V{0xC0, 0xDB, 0xDD, 0xDC, 0x49, 0xC0});
+  ASSERT_EQ(n, 3);
+  EXPECT_EQ(V(buffer.begin(), buffer.begin() + 6), (V{0xDB, 0xDC, 0x49, 0, 0, 0}));
+}
+
+TEST(FrameCodec, TwoFramesInOneChunkYieldTheFirst) {
+  const V chunk = {0x11, 0x22, 0xC0, 'a', 'b', 'c', 0xDA, 0xC0, 0xC0, 0x01, 0xFF, 0xC0};
+  const auto [n, buffer] = Decode(chunk);
+  ASSERT_EQ(n, 4);
+  EXPECT_EQ(V(buffer.begin(), buffer.begin() + 4), (V{'a', 'b', 'c', 0xDA}));
+  // The rest of the received area is zeroed.
+  for (std::size_t i = 4; i < chunk.size(); ++i) EXPECT_EQ(buffer[i], 0) << i;
+}
+
+TEST(FrameCodec, BadChecksumOrNoFrameIsRefused) {
+  EXPECT_EQ(Decode(V{0xC0, 'a', 'b', 'c', 0xDB, 0xC0}).first, -1);
+  EXPECT_EQ(Decode(V{0xC0, 0xC0}).first, -1);
+  EXPECT_EQ(Decode(V{'a', 'b', 'c', 0xDA}).first, -1);  // no opening delimiter
+}
+
+TEST(FrameCodec, EncodedBodiesDecodeToThemselvesAndTheirChecksum) {
+  std::mt19937 gen(7);
+  for (int round = 0; round < 200; ++round) {
+    V body(1 + gen() % 1244);
+    for (auto& b : body) b = static_cast<std::uint8_t>(gen() % 4 == 0 ? 0xC0 + gen() % 2 * 0x1B : gen());
+    const V frame = EncodeSerialFrame(body);
+    ASSERT_LE(frame.size(), kMaxStuffedFrame);
+    V buffer(frame);
+    const int n = DecodeSerialFrame(buffer, buffer.size());
+    ASSERT_EQ(n, static_cast<int>(body.size() + 1));
+    EXPECT_TRUE(std::equal(body.begin(), body.end(), buffer.begin()));
+    EXPECT_EQ(buffer[body.size()], FrameChecksum(body));
+  }
+}
+
+}  // namespace
+}  // namespace gw

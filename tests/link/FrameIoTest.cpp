@@ -1,0 +1,256 @@
+// Sending one request and taking one reply: header bytes, checks and storing.
+#include <gtest/gtest.h>
+
+#include "link/Commands.h"
+#include "link/TransactionId.h"
+#include "support/LinkHarness.h"
+
+namespace gw {
+namespace {
+
+using V = std::vector<std::uint8_t>;
+constexpr std::uint32_t kId = 0x01020304;
+
+struct FrameIo : ::testing::Test {
+  test::LinkHarness h;
+  test::FakeModule module{0x05, 42, 0x0155};
+
+  void SetUp() override {
+    ASSERT_TRUE(h.Bind());
+    h.link.SetNextTransactionId(kId);
+    // Leftovers of earlier requests and of a page in the outgoing header.
+    for (auto& b : h.nodes.Outgoing().Header()) b = 0xAA;
+  }
+  // A reply of `module` to the last request, cut to `length` bytes.
+  V ReplyOfLength(std::uint16_t code, std::size_t length, std::uint8_t fill = 0x5A) {
+    V body = module.header;
+    StoreBE32(body, hdr::TransactionId, h.port.requests.back().transactionId);
+    StoreBE16(body, hdr::Command, code);
+    body.resize(length, fill);
+    return body;
+  }
+  V Header(std::size_t i = 0) const {
+    const V& body = h.port.requests.at(i).body;
+    return V(body.begin(), body.begin() + std::min(body.size(), hdr::kSize));
+  }
+};
+
+TEST_F(FrameIo, SearchHeaderCarriesOnlyItsOwnFields) {
+  EXPECT_EQ(h.link.SendFrame(CmdSearch, 7), 36);
+  const V expected = {0xF2, 0x00, 0x00, 0x01, 0x01, 0x02, 0x03, 0x04, 0x00, 0x00, 0, 0,
+                      0,    0,    0,    0,    0x00, 0x00, 0,    0,    0,    0,    0, 0,
+                      0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0, 0};
+  ASSERT_EQ(h.port.sent.size(), 1u);
+  EXPECT_EQ(h.port.sent[0], expected);
+}
+
+TEST_F(FrameIo, ReadRequestAddressesTheNodeWithZeroLockFields) {
+  h.AddNode(module);
+  EXPECT_EQ(h.link.SendFrame(CmdReadBlock, 11), 36);
+  const V expected = {0xF2, 0x00, 0x00, 0x01, 0x01, 0x02, 0x03, 0x04, 0x00, 0x02, 0x00, 0x60,
+                      0xE9, 0x10, 0x20, 0x05, 0x00, 0x0B, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+                      0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0x00, 0x00};
+  EXPECT_EQ(h.port.sent.at(0), expected);
+}
+
+TEST_F(FrameIo, WriteRequestCarriesTheStagedLoginAndBlock) {
+  h.AddNode(module);
+  Bytes out = h.nodes.Outgoing().Header();
+  StoreBE16(out, hdr::LockState, kLockStateUnlocked);
+  const V key = {'a', 'b', 'c', 'd'};
+  std::copy(key.begin(), key.end(), out.begin() + hdr::LoginKey);
+  Bytes block = h.nodes.Outgoing().Block(4);
+  for (std::size_t i = 0; i < block.size(); ++i) block[i] = static_cast<std::uint8_t>(i + 1);
+
+  EXPECT_EQ(h.link.SendFrame(CmdWriteBlock, 4), 56);
+  const V expected = {0xF2, 0x00, 0x00, 0x01, 0x01, 0x02, 0x03, 0x04, 0x00, 0x04, 0x00, 0x60,
+                      0xE9, 0x10, 0x20, 0x05, 0x00, 0x04, 0x00, 0x02, 'a',  'b',  'c',  'd',
+                      0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0x00, 0x00,
+                      1,    2,    3,    4,    5,    6,    7,    8,    9,    10,   11,   12,
+                      13,   14,   15,   16,   17,   18,   19,   20};
+  EXPECT_EQ(h.port.sent.at(0), expected);
+}
+
+TEST_F(FrameIo, LoginAndFactoryResetSendTheNodesStoredHeader) {
+  const int node = h.AddNode(module);
+  Bytes stored = h.nodes.Node(node).Header();
+  StoreBE16(stored, hdr::Command, 0x0003);
+  StoreBE16(stored, hdr::BlockNumber, 0x0009);
+  StoreBE16(stored, hdr::LockState, kLockStateUnlocked);
+  const V key = {'p', 'a', 's', 's'};
+  std::copy(key.begin(), key.end(), stored.begin() + hdr::LoginKey);
+  StoreBE16(stored, hdr::HeaderTail, 0x7777);
+
+  EXPECT_EQ(h.link.SendFrame(CmdLogin, 3), 36);
+  EXPECT_EQ(h.link.SendFrame(CmdFactoryReset, 0), 36);
+  const V login = {0xF2, 0x00, 0x00, 0x01, 0x01, 0x02, 0x03, 0x04, 0x00, 0x06, 0x00, 0x60,
+                   0xE9, 0x10, 0x20, 0x05, 0x00, 0x00, 0x00, 0x02, 'p',  'a',  's',  's',
+                   0x00, 0x00, 0x00, 0x00, 0x00, 0x2A, 0x00, 0x00, 0x01, 0x55, 0x00, 0x00};
+  V reset = login;
+  reset[7] = 0x05;  // the next id
+  reset[9] = 0x08;
+  EXPECT_EQ(h.port.sent.at(0), login);
+  EXPECT_EQ(h.port.sent.at(1), reset);
+}
+
+TEST_F(FrameIo, RequestsThatCannotBeBuiltSendNothing) {
+  EXPECT_EQ(h.link.SendFrame(CmdReadBlock, 0), -1);  // no current node
+  h.AddNode(module);
+  for (int command : {10, 3, 1, -2}) EXPECT_EQ(h.link.SendFrame(command, 0), -1) << command;
+  EXPECT_EQ(h.link.SendFrame(CmdWriteBlock, 3), -1);
+  EXPECT_EQ(h.link.SendFrame(CmdWriteBlock, 51), -1);
+  EXPECT_TRUE(h.port.sent.empty());
+}
+
+TEST_F(FrameIo, EveryRequestCarriesANewTransactionId) {
+  h.link.SetNextTransactionId(0xFFFFFFFF);
+  h.AddNode(module);
+  for (int i = 0; i < 3; ++i) h.link.SendFrame(CmdReadBlock, 0);
+  EXPECT_EQ(h.port.requests.at(0).transactionId, 0xFFFFFFFFu);
+  EXPECT_EQ(h.port.requests.at(1).transactionId, 1u);  // 0 is skipped
+  EXPECT_EQ(h.port.requests.at(2).transactionId, 2u);
+
+  TransactionIds ids;
+  const std::uint32_t first = ids.Next();
+  EXPECT_NE(first, 0u);
+  EXPECT_NE(ids.Next(), first);
+}
+
+TEST_F(FrameIo, StaleInputIsDiscardedBeforeARequest) {
+  h.AddNode(module);
+  h.link.SendFrame(CmdReadBlock, 0);
+  // The module's answer comes too late: it waits when the next request goes.
+  h.port.Deliver(module.Answer(h.port.requests.back()).value());
+  h.port.Attach(module);
+  h.link.SendFrame(CmdReadBlock, 0);
+  EXPECT_EQ(h.port.Pending(), 1u);  // only the answer to the second request
+  EXPECT_EQ(h.link.ReceiveFrame(CmdReadBlock, 0), 116);
+}
+
+TEST_F(FrameIo, ForeignTransactionIdIsRefusedAndChangesNothing) {
+  h.AddNode(module);
+  h.link.SendFrame(CmdReadBlock, 11);
+  V reply = ReplyOfLength(kReplyReadOk, 164);
+  StoreBE32(reply, hdr::TransactionId, kId + 1);
+  h.port.Deliver(reply);
+  const NodeRecord before = h.nodes.Node(0);
+  const V lastHeader(h.link.LastReplyHeader().begin(), h.link.LastReplyHeader().end());
+
+  EXPECT_EQ(h.link.ReceiveFrame(CmdReadBlock, 11), -1);
+  EXPECT_EQ(h.nodes.Node(0), before);
+  EXPECT_TRUE(std::equal(lastHeader.begin(), lastHeader.end(), h.link.LastReplyHeader().begin()));
+}
+
+TEST_F(FrameIo, ReplyShorterThanItsBlocksMinimumIsRefused) {
+  h.AddNode(module);
+  for (const BlockInfo& info : kBlocks) {
+    const NodeRecord before = h.nodes.Node(0);
+    h.link.SendFrame(CmdReadBlock, info.number);
+    h.port.Deliver(ReplyOfLength(kReplyReadOk, info.minReplyLength - 1));
+    EXPECT_EQ(h.link.ReceiveFrame(CmdReadBlock, info.number), -1) << info.name;
+    EXPECT_EQ(h.nodes.Node(0), before) << info.name;
+
+    h.link.SendFrame(CmdReadBlock, info.number);
+    h.port.Deliver(ReplyOfLength(kReplyReadOk, info.minReplyLength, 0x5A));
+    EXPECT_EQ(h.link.ReceiveFrame(CmdReadBlock, info.number),
+              static_cast<int>(info.minReplyLength))
+        << info.name;
+    // Bytes beyond the reply come from the zeroed buffer.
+    const ConstBytes stored = h.nodes.Node(0).Block(info);
+    EXPECT_EQ(stored[0], 0x5A) << info.name;
+    if (info.minReplyLength < hdr::kSize + info.size) {
+      EXPECT_EQ(stored[info.size - 1], 0) << info.name;
+    }
+  }
+}
+
+TEST_F(FrameIo, ReplyFromAnotherModuleCountsButIsNotStored) {
+  h.AddNode(module);
+  test::FakeModule other(0x06, 7);
+  other.answerAnyMac = true;
+  h.port.Attach(other);
+  h.link.SendFrame(CmdReadBlock, 0);
+  const NodeRecord before = h.nodes.Node(0);
+  EXPECT_EQ(h.link.ReceiveFrame(CmdReadBlock, 0), 116);
+  EXPECT_EQ(h.nodes.Node(0), before);
+  // The last reply header is the other module's.
+  EXPECT_EQ(LoadBE16(h.link.LastReplyHeader(), hdr::ModuleNumber), 7);
+}
+
+TEST_F(FrameIo, ShortSearchReplyIsPaddedWithZerosNotAnEarlierReply) {
+  test::FakeModule first(0x01, 1), second(0x02, 2);
+  for (auto& b : first.record.Block(0)) b = 0xEE;
+  for (auto& b : second.record.Block(0)) b = 0x11;
+  second.replyLength = 98;
+  h.port.Attach(first);
+  h.port.Attach(second);
+  EXPECT_EQ(h.link.SendFrame(CmdSearch, 0), 36);
+  EXPECT_EQ(h.link.ReceiveFrame(CmdSearch, 0), 116);
+  EXPECT_EQ(h.link.ReceiveFrame(CmdSearch, 0), 98);
+  ASSERT_EQ(h.nodes.Count(), 2);
+  const ConstBytes network = h.nodes.Node(1).Block(0);
+  EXPECT_EQ(network[61], 0x11);
+  for (std::size_t i = 62; i < network.size(); ++i) EXPECT_EQ(network[i], 0) << i;
+  EXPECT_EQ(h.link.ReceiveFrame(CmdSearch, 0), -1);  // nothing more
+}
+
+TEST_F(FrameIo, LoginReplyReplacesOnlyTheHeader) {
+  h.AddNode(module);
+  h.link.SendFrame(CmdLogin, 0);
+  h.port.Deliver(ReplyOfLength(0x8007, 35));
+  EXPECT_EQ(h.link.ReceiveFrame(CmdLogin, 0), -1);
+  h.link.SendFrame(CmdLogin, 0);
+  V reply = ReplyOfLength(0x8007, 36);
+  StoreBE16(reply, hdr::LockState, kLockStateLocked);
+  h.port.Deliver(reply);
+  EXPECT_EQ(h.link.ReceiveFrame(CmdLogin, 0), 36);
+  EXPECT_EQ(h.nodes.Node(0).ReplyCode(), 0x8007);
+  EXPECT_EQ(h.nodes.Node(0).LockState(), kLockStateLocked);
+}
+
+TEST_F(FrameIo, SerialFramesAreStuffedAndDecoded) {
+  h.port.commType = kCommSerial;
+  h.AddNode(module);
+  for (auto& b : module.record.Block(0)) b = 0xC0;  // every byte stuffed
+  h.port.Attach(module);
+  EXPECT_GT(h.link.SendFrame(CmdReadBlock, 0), 0);
+  ASSERT_EQ(h.port.sent.size(), 1u);
+  EXPECT_EQ(h.port.sent[0], EncodeSerialFrame(h.port.requests[0].body));
+  EXPECT_EQ(h.port.requests[0].body.size(), 36u);
+  // Decoded length: body and checksum byte.
+  EXPECT_EQ(h.link.ReceiveFrame(CmdReadBlock, 0), 117);
+  EXPECT_EQ(h.nodes.Node(0).Block(0)[79], 0xC0);
+
+  module.ignore = [](const test::SentRequest&) { return true; };
+  h.link.SendFrame(CmdReadBlock, 0);
+  V bad = EncodeSerialFrame(ReplyOfLength(kReplyReadOk, 116));
+  *std::find(bad.begin() + 40, bad.end(), 0x5A) = 0x5B;  // the checksum no longer adds up
+  h.port.Deliver(bad);
+  EXPECT_EQ(h.link.ReceiveFrame(CmdReadBlock, 0), -1);
+}
+
+TEST_F(FrameIo, SerialStaleInputIsReadOnlyWhileTheTransportReportsIt) {
+  h.port.commType = kCommSerial;
+  h.AddNode(module);
+  h.port.Deliver({0xC0, 0x01, 0xFF, 0xC0});
+  h.log.Clear();
+  h.link.SendFrame(CmdReadBlock, 0);
+  EXPECT_EQ(h.port.Pending(), 0u);
+  EXPECT_EQ(h.log.All(), (std::vector<std::string>{"wait 0", "recv 4", "wait 0", "send 2/0"}));
+}
+
+TEST_F(FrameIo, NothingReceivedOrUnknownCommType) {
+  h.AddNode(module);
+  h.link.SendFrame(CmdReadBlock, 0);
+  EXPECT_EQ(h.link.ReceiveFrame(CmdReadBlock, 0), -1);
+
+  h.port.commType = 2;
+  h.port.Attach(module);
+  EXPECT_EQ(h.link.SendFrame(CmdReadBlock, 0), -1);
+  h.port.Deliver(V(116, 0));
+  EXPECT_EQ(h.link.ReceiveFrame(CmdReadBlock, 0), -1);
+  EXPECT_EQ(h.port.Pending(), 1u);  // not even read
+}
+
+}  // namespace
+}  // namespace gw

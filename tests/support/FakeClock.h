@@ -1,0 +1,29 @@
+#pragma once
+// A clock that never sleeps: every pause is logged ("pause <ms>") and moves
+// Now() forward by that much.
+
+#include <chrono>
+#include <vector>
+
+#include "link/Clock.h"
+#include "support/EventLog.h"
+
+namespace gw::test {
+
+class FakeClock : public Clock {
+ public:
+  explicit FakeClock(EventLog& log) : log_(log) {}
+
+  void Sleep(std::chrono::milliseconds duration) override;
+  std::chrono::steady_clock::time_point Now() const override { return now_; }
+  // Moves Now() without a pause entry (time spent elsewhere).
+  void Advance(std::chrono::milliseconds duration) { now_ += duration; }
+
+  std::vector<std::chrono::milliseconds> pauses;
+
+ private:
+  EventLog& log_;
+  std::chrono::steady_clock::time_point now_{};
+};
+
+}  // namespace gw::test
