@@ -1,5 +1,6 @@
 #include "GwCfgApp.h"
 
+#include <QFont>
 #include <QSettings>
 #include <QTranslator>
 
@@ -16,6 +17,9 @@ CGwCfgApp::CGwCfgApp() : modelName_(QStringLiteral("NXG4120-T")) {
 CGwCfgApp::~CGwCfgApp() = default;
 
 bool CGwCfgApp::InitInstance() {
+  // The diagram's labels ask for Times New Roman; Liberation Serif has its
+  // metrics where the font itself is not installed.
+  QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
   const QString path = LanguageLibraryPath(modelName_, ReadLanguageId());
   if (!path.isEmpty()) {
     auto translator = std::make_unique<QTranslator>();

@@ -10,8 +10,21 @@
 
 namespace gw::frame {
 
-CGwCfgDoc::CGwCfgDoc() : core_(ui_, clock_, store_, CommSettings()) {
-  core_.Link().Bind(SystemLoader(), [](int exitCode) { std::exit(exitCode); });
+DocumentServices& TheDocumentServices() {
+  static DocumentServices services;
+  return services;
+}
+
+CGwCfgDoc::CGwCfgDoc()
+    : core_(ui_, TheDocumentServices().clock ? *TheDocumentServices().clock : systemClock_,
+            TheDocumentServices().store ? *TheDocumentServices().store : cfgLib_, CommSettings()) {
+  const DocumentServices& services = TheDocumentServices();
+  LibraryLoader& loader = services.loader ? *services.loader : SystemLoader();
+  if (services.terminate) {
+    core_.Link().Bind(loader, services.terminate);
+  } else {
+    core_.Link().Bind(loader, [](int exitCode) { std::exit(exitCode); });
+  }
 
   OnCommand(kIdSearch, [this] {
     core_.Search();

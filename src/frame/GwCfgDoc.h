@@ -10,6 +10,17 @@
 
 namespace gw::frame {
 
+// What new documents are built with. Empty members mean the running
+// program's: the system's library loader, the system clock, the CfgLib store
+// and ending the process. Tests put fakes here.
+struct DocumentServices {
+  LibraryLoader* loader = nullptr;
+  Clock* clock = nullptr;
+  SerializeStore* store = nullptr;
+  DeviceLink::Terminate terminate;
+};
+DocumentServices& TheDocumentServices();
+
 class CGwCfgDoc : public af::CDocument {
  public:
   // Binds PortLink and MbKit through the system's loader; when a library or
@@ -26,8 +37,8 @@ class CGwCfgDoc : public af::CDocument {
   void Searched();
 
   CQtUserInterface ui_;
-  SystemClock clock_;
-  CfgLibStore store_;
+  SystemClock systemClock_;
+  CfgLibStore cfgLib_;
   DocumentCore core_;
 };
 

@@ -1,5 +1,6 @@
 #include "NodeLayout.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace gw::view {
@@ -45,6 +46,11 @@ void AddNode(DrawList& list, const NodeRecord& node, int index, int x, int baseY
 }
 
 }  // namespace
+
+int ToLogicalUnits(double devicePixels, double dpi) {
+  if (dpi <= 0) return static_cast<int>(std::floor(devicePixels));
+  return static_cast<int>(std::floor(devicePixels * kLogicalDpi / dpi + 1e-9));
+}
 
 std::vector<Cell> NodeCells(int count, int width) {
   std::vector<Cell> cells;

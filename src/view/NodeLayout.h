@@ -34,6 +34,11 @@ inline constexpr int kInitialScrollSize = 200;
 // The node icon's file in the host's folder.
 inline constexpr const char* kNodeIconFile = "Icons/NXG4120-T.ico";
 
+// Device pixels of a device with `dpi` dots per inch in logical units,
+// rounded down: the pointer is converted before the hit test, so hit areas
+// and drawn nodes agree at any resolution.
+int ToLogicalUnits(double devicePixels, double dpi);
+
 // Column (1-based) and row (0-based) of a node in the hit-test walk.
 struct Cell {
   int column = 0;

@@ -143,5 +143,16 @@ TEST(NodeHitTest, FollowsTheRowsOfTheDrawing) {
   }
 }
 
+TEST(NodeHitTest, PointerIsConvertedToLogicalUnits) {
+  EXPECT_EQ(ToLogicalUnits(122, 96), 122);
+  EXPECT_EQ(ToLogicalUnits(122, 192), 61);  // twice the dots: x = 61 logical hits node 0
+  EXPECT_EQ(ToLogicalUnits(121, 192), 60);  // ... and 60 does not
+  EXPECT_EQ(ToLogicalUnits(150, 144), 100);
+  NodeTable nodes;
+  AddNodes(nodes, 1);
+  EXPECT_EQ(HitTest(nodes, 800, {ToLogicalUnits(122, 192), ToLogicalUnits(120, 192)}), 0);
+  EXPECT_EQ(HitTest(nodes, 800, {ToLogicalUnits(121, 192), ToLogicalUnits(120, 192)}), -1);
+}
+
 }  // namespace
 }  // namespace gw::view

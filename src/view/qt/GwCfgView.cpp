@@ -69,12 +69,12 @@ QString CGwCfgView::IconPath() { return af::AfxFindHostFile(QString::fromLatin1(
 
 Point CGwCfgView::ToLogical(QPoint client) const {
   const QPoint scroll = GetScrollPosition();
-  return {static_cast<int>(std::floor((client.x() + scroll.x()) * kLogicalDpi / DpiX())),
-          static_cast<int>(std::floor((client.y() + scroll.y()) * kLogicalDpi / DpiY()))};
+  return {ToLogicalUnits(client.x() + scroll.x(), DpiX()),
+          ToLogicalUnits(client.y() + scroll.y(), DpiY())};
 }
 
 int CGwCfgView::LogicalWidth() const {
-  return static_cast<int>(std::floor(viewport()->width() * kLogicalDpi / DpiX()));
+  return ToLogicalUnits(viewport()->width(), DpiX());
 }
 
 QRect CGwCfgView::ToClient(const Rect& logical) const {
@@ -91,7 +91,7 @@ void CGwCfgView::OnDraw(QPainter& painter, const af::DrawContext& context) {
   if (!doc) return;
   const double sx = context.dpiX / kLogicalDpi;
   const double sy = context.dpiY / kLogicalDpi;
-  const int width = static_cast<int>(std::floor(context.clientRect.width() / sx));
+  const int width = ToLogicalUnits(context.clientRect.width(), context.dpiX);
   const DrawList list = LayoutNodes(doc->Nodes(), width);
   if (!context.printing) tooltip_.ClearTools();
   if (!list.drawn) return;
