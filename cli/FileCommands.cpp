@@ -2,7 +2,7 @@
 #include <cstdio>
 
 #include "CliUi.h"
-#include "Commands.h"
+#include "CliCommands.h"
 #include "NodeReport.h"
 #include "Session.h"
 #include "model/FileIo.h"

@@ -2,13 +2,14 @@
 #include <arpa/inet.h>
 
 #include <cstdio>
-#include <nlohmann/json.hpp>
+#include "Json.h"
 
 #include "CliUi.h"
-#include "Commands.h"
+#include "CliCommands.h"
 #include "ModuleRef.h"
 #include "Session.h"
 #include "TextTable.h"
+#include "model/ParameterReportTexts.h"
 
 namespace gw::cli {
 
@@ -16,6 +17,11 @@ namespace {
 
 using SetDeviceFn = void (*)(int, const char*);
 using GetDeviceFn = int (*)(int, char*, int);
+
+// The module's name with anything unprintable escaped.
+std::string NameText(const NodeRecord& n) {
+  return report::PrintableText(n.Block(kBlocks[0]).subspan(net::ModuleName, net::kModuleNameSize));
+}
 
 std::string LockText(std::uint16_t lockState) {
   return lockState == kLockStateLocked ? "locked" : "unlocked";
@@ -93,25 +99,25 @@ int RunSearch(CliUi& ui, const SearchOptions& options) {
 
   const NodeTable& nodes = session.Nodes();
   if (options.json) {
-    nlohmann::json list = nlohmann::json::array();
+    Json list = Json::array();
     for (int i = 0; i < nodes.Count(); ++i) {
       const NodeRecord& n = nodes.Node(i);
       list.push_back({{"index", i},
                       {"moduleNumber", n.ModuleNumber()},
-                      {"name", n.ModuleName()},
+                      {"name", NameText(n)},
                       {"ip", Ipv4Text(n.IpAddress())},
                       {"mac", MacText(n.Mac())},
                       {"firmware", FirmwareText(n.FirmwareVersion())},
                       {"locked", n.LockState() == kLockStateLocked}});
     }
-    std::printf("%s\n", list.dump(2).c_str());
+    std::printf("%s\n", DumpJson(list).c_str());
   } else if (nodes.Count() > 0) {
     TextTable table({"#", "Module", "Name", "IP", "MAC", "Firmware", "Lock"});
     for (int i = 0; i < nodes.Count(); ++i) {
       const NodeRecord& n = nodes.Node(i);
-      char index[8];
+      char index[16];
       std::snprintf(index, sizeof index, "#%03d", i);
-      table.AddRow({index, std::to_string(n.ModuleNumber()), n.ModuleName(), Ipv4Text(n.IpAddress()),
+      table.AddRow({index, std::to_string(n.ModuleNumber()), NameText(n), Ipv4Text(n.IpAddress()),
                     MacText(n.Mac()), FirmwareText(n.FirmwareVersion()), LockText(n.LockState())});
     }
     std::fputs(table.Format().c_str(), stdout);
@@ -138,11 +144,11 @@ int RunLink(CliUi& ui, const LinkOptions& options) {
   const std::string remote = Ipv4Text(api.GetRemoteIPAddr());
   const std::string device = DeviceOf(session, port);
   if (options.json) {
-    nlohmann::json j = {{"commType", commType == kCommSerial ? "serial" : "ethernet"},
+    Json j = {{"commType", commType == kCommSerial ? "serial" : "ethernet"},
                         {"comPort", port},
                         {"device", device},
                         {"remoteAddress", remote}};
-    std::printf("%s\n", j.dump(2).c_str());
+    std::printf("%s\n", DumpJson(j).c_str());
   } else {
     std::printf("Link:           %s\n", commType == kCommSerial ? "serial" : "Ethernet");
     std::printf("Remote address: %s\n", remote.c_str());

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "CliUi.h"
-#include "Commands.h"
+#include "CliCommands.h"
 #include "Session.h"
 
 using namespace gw::cli;

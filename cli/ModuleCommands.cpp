@@ -1,14 +1,14 @@
 // show, read, login, factory-reset, export: the commands that talk to one module.
 #include <cstdio>
-#include <nlohmann/json.hpp>
+#include "Json.h"
 
 #include "CliUi.h"
-#include "Commands.h"
+#include "CliCommands.h"
 #include "NodeReport.h"
 #include "Session.h"
 #include "model/ParameterTransfer.h"
 #include "model/Strings.h"
-#include "protocol/Commands.h"
+#include "link/Commands.h"
 #include "protocol/ModuleSearch.h"
 
 namespace gw::cli {
@@ -30,7 +30,7 @@ int OpenModule(Session& session, const std::string& module) {
 
 std::string HexDump(ConstBytes bytes) {
   std::string out;
-  char cell[8];
+  char cell[24];
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     if (i % 16 == 0) {
       std::snprintf(cell, sizeof cell, "%04zx ", i);
@@ -88,12 +88,12 @@ int RunRead(CliUi& ui, const std::string& module, int block, bool hex, bool json
       std::snprintf(cell, sizeof cell, "%02x", b);
       hexText += cell;
     }
-    nlohmann::json j = {{"block", block},
+    Json j = {{"block", block},
                         {"name", std::string(info->name)},
                         {"size", bytes.size()},
                         {"replyCode", nodes.Node(index).ReplyCode()},
                         {"bytes", hexText}};
-    std::printf("%s\n", j.dump(2).c_str());
+    std::printf("%s\n", DumpJson(j).c_str());
   } else {
     if (!hex) std::printf("Block %d (%s), %zu bytes:\n", block, std::string(info->name).c_str(), bytes.size());
     std::fputs(HexDump(bytes).c_str(), stdout);
@@ -118,7 +118,7 @@ int RunLogin(CliUi& ui, const std::string& module) {
   NodeRecord& node = nodes.Node(index);
   StoreBE16(node.Header(), hdr::LockState, kLockStateUnlocked);
   StoreText(node.Header().subspan(hdr::LoginKey, hdr::kLoginKeySize), *password);
-  const bool ok = link.ExchangeCommand(kCmdLogin, 0);
+  const bool ok = link.ExchangeCommand(CmdLogin, 0);
   link.CloseLink();
   session.StoreNodes();
   if (!ok) {
@@ -147,7 +147,7 @@ int RunFactoryReset(CliUi& ui, const std::string& module) {
   if (ui.Message(kReturnToFactory, Buttons::YesNo, Icon::Question) != Answer::Yes) return kExitFailed;
   nodes.SetCurrent(index);
   link.OpenLink();
-  const bool ok = link.ExchangeCommand(kCmdFactoryReset, 0);
+  const bool ok = link.ExchangeCommand(CmdFactoryReset, 0);
   link.CloseLink();
   session.StoreNodes();
   ui.Message(ok ? kConfigurationSuccessful : kConfigurationFailed, Buttons::Ok,

@@ -7,6 +7,9 @@ packages=(
   build-essential g++ cmake pkg-config
   libgtest-dev libgmock-dev
   clang libclang-rt-14-dev
+  libsimpleini-dev libicu-dev libmodbus-dev
+  libcli11-dev nlohmann-json3-dev
+  iproute2
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
   xvfb xauth fonts-liberation fontconfig
 )

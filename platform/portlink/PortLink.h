@@ -15,6 +15,24 @@ extern "C" {
 
 #define PORTLINK_API __attribute__((visibility("default")))
 
+/* One serial link and one socket link may be open; SendData, RecvData and
+ * ReadSelect use the one opened last. Opens return 0, or -1 with the reason
+ * in GetLastSerialErr/GetLastSocketErr (errno values) and on stderr.
+ *
+ * OpenSocket(2, address, localPort, 20006, flags): a UDP socket (type 2 is
+ * the only one) on `localPort` (0 = ephemeral). SendData sends one datagram;
+ * 255.255.255.255 goes to PortLink.ini's BroadcastAddress when set, else to
+ * the broadcast address of every interface that can broadcast. RecvData
+ * takes one waiting datagram at once (0 when none). ReadSelect waits for
+ * one. With GWSUITE_LOOPBACK_ONLY=1 sends outside 127.0.0.0/8 are refused.
+ * OpenSerialEx: COM<port> as mapped in [COMPorts]. RecvData then returns
+ * one frame (0xC0 ... 0xC0): it waits up to 2000 ms for the first byte and
+ * ends at the closing 0xC0, after 100 ms of silence or at the capacity.
+ * OpenModbusTCPSocket: a TCP stream to the ModbusTCPPort (default 502).
+ * RequestData/ResponseData: one block [station, function, data...] through
+ * the open link; ResponseData's buffer must hold 1534 bytes.
+ * Set/GetSerializeData: up to 10240 bytes in PortLink.dat. */
+
 PORTLINK_API int OpenSerial(int port);
 PORTLINK_API int OpenSerialEx(int port, int baud, int dataBits, int parity, int stopBits);
 PORTLINK_API void CloseSerial(void);

@@ -2,7 +2,7 @@
 // The host's byte store as the document sees it. Whoever includes this links
 // the CfgLib library.
 
-#include "CfgLib.h"
+#include "platform/cfglib/CfgLib.h"
 #include "model/NodeListExchange.h"
 
 namespace gw {

@@ -1,22 +1,9 @@
 #pragma once
-// Command codes of the configuration protocol, the reply codes the tool
-// accepts, and the host's command and message numbers.
-
-#include <cstdint>
+// The host's command numbers that the document and view answer, and the
+// messages the plug-in sends to the host's main window. The protocol's own
+// request and reply codes are in link/Commands.h.
 
 namespace gw {
-
-inline constexpr int kCmdSearch = 0x0000;
-inline constexpr int kCmdReadBlock = 0x0002;
-inline constexpr int kCmdWriteBlock = 0x0004;
-inline constexpr int kCmdLogin = 0x0006;
-inline constexpr int kCmdFactoryReset = 0x0008;
-
-inline constexpr std::uint16_t kReplyRead = 0x0003;
-inline constexpr std::uint16_t kReplyReadConnected = 0xC003;
-inline constexpr std::uint16_t kReplyWrite = 0x0005;
-inline constexpr std::uint16_t kReplyWriteConnected = 0xC005;
-inline constexpr std::uint16_t kReplyWriteRefused = 0x8005;
 
 // Host commands the document answers.
 inline constexpr int kIdSearch = 30001;

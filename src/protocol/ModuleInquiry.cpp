@@ -1,19 +1,20 @@
 #include <cstdio>
 
 #include "model/Strings.h"
+#include "link/Commands.h"
 #include "protocol/Commands.h"
 #include "protocol/ModuleSearch.h"
 
 namespace gw {
 
 int ReadBlockOnce(DeviceLink& link, int block, int commType) {
-  if (link.SendFrame(kCmdReadBlock, block) <= 0) return 0;
+  if (link.SendFrame(CmdReadBlock, block) <= 0) return 0;
   if (commType == kCommSerial) {
     link.GetClock().Sleep(kSerialReadWait);
-    return link.ReceiveFrame(kCmdReadBlock, block);
+    return link.ReceiveFrame(CmdReadBlock, block);
   }
   if (commType == kCommEthernet && link.ReadSelect(link.Timing().replyWait) > 0) {
-    return link.ReceiveFrame(kCmdReadBlock, block);
+    return link.ReceiveFrame(CmdReadBlock, block);
   }
   return -1;
 }

@@ -3,6 +3,7 @@
 #include <arpa/inet.h>
 
 #include "model/Strings.h"
+#include "link/Commands.h"
 #include "protocol/Commands.h"
 
 namespace gw {
@@ -33,12 +34,12 @@ bool OpenForSearch(DeviceLink& link, int commType) {
 
 void CollectReplies(DeviceLink& link, int commType) {
   if (commType == kCommSerial) {
-    link.ReceiveFrame(kCmdSearch, 0);
+    link.ReceiveFrame(CmdSearch, 0);
     return;
   }
   for (int i = 0; i < NodeTable::kSearchLimit; ++i) {
     if (link.ReadSelect(link.Timing().replyWait) <= 0) break;
-    link.ReceiveFrame(kCmdSearch, 0);
+    link.ReceiveFrame(CmdSearch, 0);
   }
 }
 
@@ -51,7 +52,7 @@ void SearchModules(DeviceLink& link, const AfterSearch& afterSearch) {
   const int commType = link.CommType();
   if (OpenForSearch(link, commType)) {
     ui.ProgressOpen(text::kProcessing, text::kSearching, 0, 1, 1);
-    if (link.SendFrame(kCmdSearch, 0) > 0) CollectReplies(link, commType);
+    if (link.SendFrame(CmdSearch, 0) > 0) CollectReplies(link, commType);
     ui.ProgressSetPosition(1);
     ui.ProgressClose();
     if (nodes.Count() == 0) {

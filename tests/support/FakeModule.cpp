@@ -31,6 +31,19 @@ std::vector<std::uint8_t> FakeModule::Reply(const SentRequest& request, std::uin
   return body;
 }
 
+std::vector<std::uint8_t> FakeModule::BlockReply(const SentRequest& request,
+                                                  std::uint16_t code) const {
+  // Like a module: never shorter than the block's minimum reply (block 11's
+  // minimum is above its header and payload).
+  std::vector<std::uint8_t> payload;
+  const ConstBytes block = record.Block(request.block);
+  payload.assign(block.begin(), block.end());
+  if (const BlockInfo* info = FindBlock(request.block)) {
+    payload.resize(std::max(payload.size(), info->minReplyLength - hdr::kSize), 0);
+  }
+  return Reply(request, code, payload);
+}
+
 std::optional<std::vector<std::uint8_t>> FakeModule::Answer(const SentRequest& request) {
   heard.push_back(request);
   if (ignore && ignore(request)) return std::nullopt;
@@ -38,16 +51,15 @@ std::optional<std::vector<std::uint8_t>> FakeModule::Answer(const SentRequest& r
   switch (request.command) {
     case kSearch:
       return Reply(request, searchCode, record.Block(0));
-    case kRead: {
-      return Reply(request, readCode, record.Block(request.block));
-    }
+    case kRead:
+      return BlockReply(request, readCode);
     case kWrite: {
       const Bytes block = record.Block(request.block);
       if ((writeCode == 0x0005 || writeCode == 0xC005) &&
           request.body.size() >= hdr::kSize + block.size()) {
         std::copy_n(request.body.begin() + hdr::kSize, block.size(), block.begin());
       }
-      return Reply(request, writeCode, block);
+      return BlockReply(request, writeCode);
     }
     case kLogin:
       return Reply(request, loginCode, {});

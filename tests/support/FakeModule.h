@@ -44,6 +44,7 @@ class FakeModule {
  private:
   std::vector<std::uint8_t> Reply(const SentRequest& request, std::uint16_t code,
                                   ConstBytes payload) const;
+  std::vector<std::uint8_t> BlockReply(const SentRequest& request, std::uint16_t code) const;
 };
 
 }  // namespace gw::test

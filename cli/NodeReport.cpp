@@ -1,0 +1,44 @@
+#include "NodeReport.h"
+
+#include <cstdio>
+
+#include "Json.h"
+#include "model/ParameterReport.h"
+
+namespace gw::cli {
+
+namespace {
+
+Json ToJson(const std::vector<ReportSection>& sections) {
+  Json out = Json::object();
+  for (const ReportSection& section : sections) {
+    Json s = Json::object();
+    for (const ReportItem& item : section.items) s[item.name] = item.value;
+    for (const ReportTable& table : section.tables) {
+      Json rows = Json::array();
+      for (const auto& row : table.rows) {
+        Json r = Json::object();
+        for (std::size_t c = 0; c < table.columns.size() && c < row.size(); ++c) {
+          r[table.columns[c]] = row[c];
+        }
+        rows.push_back(std::move(r));
+      }
+      s[table.title] = std::move(rows);
+    }
+    out[section.title] = std::move(s);
+  }
+  return out;
+}
+
+}  // namespace
+
+void PrintNodeReport(const NodeRecord& record, int firmwareNumber, bool json) {
+  const auto sections = DescribeNode(record, firmwareNumber);
+  if (json) {
+    std::printf("%s\n", DumpJson(ToJson(sections)).c_str());
+  } else {
+    std::fputs(FormatReportText(sections).c_str(), stdout);
+  }
+}
+
+}  // namespace gw::cli

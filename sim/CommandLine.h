@@ -1,0 +1,40 @@
+#pragma once
+// The simulator's command line: where it listens, which modules it plays, and
+// which faults it makes.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Simulator.h"
+
+namespace gw::sim {
+
+inline constexpr std::uint16_t kConfigPort = 20006;
+
+struct Options {
+  std::optional<std::uint32_t> address;  // UDP address, most significant octet first
+  std::uint16_t port = kConfigPort;
+  bool serial = false;
+  std::string link;  // symlink to the pseudo-terminal
+  bool pace = false;
+  std::string readyFile;
+  bool verbose = false;
+  bool help = false;
+  SimSettings settings;
+};
+
+// `args` without the program name. On failure `error` says what is wrong.
+std::optional<Options> ParseCommandLine(const std::vector<std::string>& args, std::string& error);
+
+std::string UsageText();
+
+// "a.b.c.d" into a value with the first octet most significant.
+std::optional<std::uint32_t> ParseIpv4(const std::string& text);
+// "00:60:E9:01:02:03"
+std::optional<MacAddress> ParseMac(const std::string& text);
+// "1.54" into 0x0154.
+std::optional<std::uint16_t> ParseFirmware(const std::string& text);
+
+}  // namespace gw::sim

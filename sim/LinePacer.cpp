@@ -1,0 +1,21 @@
+#include "LinePacer.h"
+
+#include <algorithm>
+
+namespace gw::sim {
+
+LinePacer::LinePacer(unsigned bytesPerSecond, std::size_t burst)
+    : rate_(std::max(1u, bytesPerSecond)), burst_(std::max<std::size_t>(1, burst)) {}
+
+std::size_t LinePacer::Allowance(Micros now) const { return now >= lineFree_ ? burst_ : 0; }
+
+void LinePacer::Sent(Micros now, std::size_t count) {
+  const Micros start = std::max(now, lineFree_);
+  lineFree_ = start + Micros(static_cast<long long>(count) * 1000000 / rate_);
+}
+
+LinePacer::Micros LinePacer::WaitTime(Micros now) const {
+  return now >= lineFree_ ? Micros(0) : lineFree_ - now;
+}
+
+}  // namespace gw::sim

@@ -1,0 +1,60 @@
+#pragma once
+// A configuration request as a module sees it, and the header of the replies
+// it sends back.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/NodeRecord.h"
+
+namespace gw::sim {
+
+// Request codes; a reply carries the request code plus 1.
+inline constexpr std::uint16_t kCmdSearch = 0x0000;
+inline constexpr std::uint16_t kCmdRead = 0x0002;
+inline constexpr std::uint16_t kCmdWrite = 0x0004;
+inline constexpr std::uint16_t kCmdLogin = 0x0006;
+inline constexpr std::uint16_t kCmdReset = 0x0008;
+// Reply status bits: refused (15), carried out with a network connection
+// active (15 and 14).
+inline constexpr std::uint16_t kReplyRefused = 0x8000;
+inline constexpr std::uint16_t kReplyBusy = 0xC000;
+
+// The shortest search reply the tool takes: the header and 62 bytes of block 0.
+inline constexpr std::size_t kMinSearchReply = hdr::kSize + 62;
+
+using LoginKey = std::array<std::uint8_t, hdr::kLoginKeySize>;
+
+struct Request {
+  std::uint16_t moduleType = 0;
+  std::uint32_t transactionId = 0;
+  std::uint16_t command = 0;
+  MacAddress mac{};
+  std::uint16_t block = 0;
+  std::uint16_t lockState = 0;
+  LoginKey loginKey{};
+  std::vector<std::uint8_t> payload;  // the bytes after the header
+};
+
+// Reads a frame body. Fails (with a reason) for a body shorter than the
+// header or a command a module does not take.
+std::optional<Request> ParseRequest(ConstBytes body, std::string& error);
+
+// What goes into the header of a module's reply.
+struct ReplyIdentity {
+  std::uint16_t moduleType = kModuleTypeNxg;
+  MacAddress mac{};
+  std::uint16_t lockState = kLockStateUnlocked;
+  std::uint16_t moduleNumber = 0;
+  std::uint16_t firmware = 0;
+};
+
+// The 36-byte reply header: the request's TransactionId and BlockNumber, the
+// reply code, the module's identity; every other byte zero.
+std::vector<std::uint8_t> MakeReplyHeader(const Request& request, std::uint16_t replyCode,
+                                          const ReplyIdentity& who);
+
+}  // namespace gw::sim

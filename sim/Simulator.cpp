@@ -1,0 +1,79 @@
+#include "Simulator.h"
+
+#include <algorithm>
+
+#include "FrameText.h"
+#include "Request.h"
+
+namespace gw::sim {
+
+Simulator::Simulator(const SimSettings& settings, SimTime now, Log log, Log problem)
+    : quietBlocks_(settings.quietBlocks),
+      faults_(settings.faults, settings.seed),
+      log_(std::move(log)),
+      problem_(std::move(problem)) {
+  modules_.reserve(settings.modules.size());
+  for (const ModuleSetup& m : settings.modules) modules_.emplace_back(m, settings.loginTimeout, now);
+}
+
+void Simulator::Say(const Log& to, const std::string& line) const {
+  if (to) to(line);
+}
+
+std::vector<Outgoing> Simulator::Handle(ConstBytes body, Channel channel, SimTime now,
+                                        const std::string& peer) {
+  const std::string from = peer.empty() ? std::string() : " from " + peer;
+  std::string error;
+  const auto request = ParseRequest(body, error);
+  if (!request) {
+    Say(problem_, "ignored request" + from + ": " + error);
+    return {};
+  }
+  Say(log_, "<- " + DescribeFrame(body) + from);
+  if (request->moduleType != kModuleTypeNxg) {
+    Say(log_, "   ignored: request for module type " + Hex16(request->moduleType));
+    return {};
+  }
+  // A stale id is the previous request's, or one that cannot be this one.
+  const std::uint32_t staleId = haveLastId_ && lastId_ != request->transactionId
+                                    ? lastId_
+                                    : request->transactionId ^ 0x80000000u;
+  lastId_ = request->transactionId;
+  haveLastId_ = true;
+
+  std::vector<Outgoing> out;
+  bool addressed = false;
+  for (SimModule& module : modules_) {
+    if (request->command != kCmdSearch && request->mac != module.Setup().mac) continue;
+    addressed = true;
+    if (request->command == kCmdRead &&
+        std::find(quietBlocks_.begin(), quietBlocks_.end(), request->block) != quietBlocks_.end()) {
+      Say(log_, "   module " + std::to_string(module.Setup().index) + " keeps quiet about block " +
+                    std::to_string(request->block));
+      continue;
+    }
+    const bool refuse = request->command == kCmdWrite && faults_.RefuseWrite();
+    std::string note;
+    auto reply = module.Handle(*request, now, refuse, note);
+    if (!note.empty()) Say(log_, "   module " + std::to_string(module.Setup().index) + ": " + note);
+    if (!reply) continue;
+    std::vector<std::string> struck;
+    auto sent = faults_.Apply({std::move(reply->body), request->command, reply->minimumLength, staleId},
+                              channel, struck);
+    std::string faults;
+    for (const auto& s : struck) faults += (faults.empty() ? " [fault " : ", ") + s;
+    if (!faults.empty()) faults += "]";
+    if (sent.empty()) {
+      Say(log_, "   reply dropped" + faults);
+      continue;
+    }
+    for (const Outgoing& o : sent) {
+      Say(log_, "-> " + DescribeFrame(o.body) + faults);
+      out.push_back(o);
+    }
+  }
+  if (!addressed) Say(log_, "   no module with MAC " + MacText(request->mac));
+  return out;
+}
+
+}  // namespace gw::sim

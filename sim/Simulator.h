@@ -1,0 +1,53 @@
+#pragma once
+// The modules on one address and the faults between them and the line: takes
+// one request frame body and gives the reply frame bodies to send back.
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "FaultInjector.h"
+#include "ModuleSetup.h"
+#include "SimModule.h"
+#include "SimTypes.h"
+
+namespace gw::sim {
+
+struct SimSettings {
+  std::vector<ModuleSetup> modules;
+  std::vector<int> quietBlocks;  // reads of these blocks are never answered
+  std::vector<FaultSpec> faults;
+  std::uint32_t seed = 1;
+  std::chrono::milliseconds loginTimeout{300000};  // 0: a login lasts for good
+};
+
+class Simulator {
+ public:
+  // `log` gets one line per request, per reply and per request not taken;
+  // `problem` gets the lines about malformed requests. Either may be empty.
+  using Log = std::function<void(const std::string&)>;
+
+  Simulator(const SimSettings& settings, SimTime now, Log log = {}, Log problem = {});
+
+  // `peer` names the sender in log lines.
+  std::vector<Outgoing> Handle(ConstBytes request, Channel channel, SimTime now,
+                               const std::string& peer = {});
+
+  std::size_t ModuleCount() const { return modules_.size(); }
+  SimModule& Module(std::size_t i) { return modules_[i]; }
+
+ private:
+  void Say(const Log& to, const std::string& line) const;
+
+  std::vector<SimModule> modules_;
+  std::vector<int> quietBlocks_;
+  FaultInjector faults_;
+  Log log_;
+  Log problem_;
+  std::uint32_t lastId_ = 0;
+  bool haveLastId_ = false;
+};
+
+}  // namespace gw::sim

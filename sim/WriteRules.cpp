@@ -1,0 +1,90 @@
+#include "WriteRules.h"
+
+#include <algorithm>
+
+#include "model/RecordLayout.h"
+
+namespace gw::sim {
+
+namespace {
+
+void Take(ConstBytes from, Bytes to, std::size_t offset, std::size_t size) {
+  std::copy_n(from.begin() + static_cast<std::ptrdiff_t>(offset), size,
+              to.begin() + static_cast<std::ptrdiff_t>(offset));
+}
+
+WriteOutcome WriteNetwork(std::uint32_t mask, ConstBytes in, Bytes st, bool ipv6Capable) {
+  WriteOutcome out;
+  if (mask & netbits::ModuleName) Take(in, st, net::ModuleName, net::kModuleNameSize);
+  if (mask & netbits::IpAddress) Take(in, st, net::IpAddress, 4);
+  if (mask & netbits::Netmask) Take(in, st, net::Netmask, 4);
+  if (mask & netbits::Gateway) Take(in, st, net::Gateway, 4);
+  if (mask & netbits::IpConfiguration) Take(in, st, net::IpConfiguration, 2);
+  if (mask & netbits::Password) {
+    Take(in, st, net::Password, net::kPasswordSize);
+    out.passwordWritten = true;
+  }
+  if ((mask & netbits::Ipv6) && ipv6Capable) {
+    Take(in, st, net::Ipv6Enable, 2);
+    Take(in, st, net::Ipv6Address, net::kIpv6Size);
+  }
+  return out;
+}
+
+WriteOutcome WriteClock(std::uint32_t mask, ConstBytes in, Bytes st) {
+  WriteOutcome out;
+  if (mask & clockbits::TimeServerEnable) Take(in, st, clock::TimeServerEnable, 1);
+  if (mask & clockbits::DaylightSaving) Take(in, st, clock::DaylightSaving, 1);
+  if (mask & clockbits::TimeZone) {
+    Take(in, st, clock::TimeZone, 2);
+    Take(in, st, clock::TimeZoneOffset, 4);
+  }
+  if (mask & clockbits::TimeServerIp) Take(in, st, clock::TimeServerIp, 4);
+  if (mask & clockbits::ClockTime) {
+    Take(in, st, clock::ClockTime, 4);
+    out.clockWritten = true;
+  }
+  return out;
+}
+
+void WriteDeviceMonitor(std::uint32_t mask, ConstBytes in, Bytes st) {
+  const std::size_t table = devmon::kEntries * 4;
+  if (mask & devmonbits::BitTable) {
+    Take(in, st, devmon::BitCount, 2);
+    Take(in, st, devmon::BitAddresses, table);
+    Take(in, st, devmon::BitTypes, devmon::kEntries);
+  }
+  if (mask & devmonbits::WordTable) {
+    Take(in, st, devmon::WordCount, 2);
+    Take(in, st, devmon::WordAddresses, table);
+    Take(in, st, devmon::WordTypes, devmon::kEntries);
+  }
+}
+
+}  // namespace
+
+WriteOutcome ApplyBlockWrite(const BlockInfo& block, ConstBytes incoming, Bytes stored,
+                             bool ipv6Capable) {
+  const std::uint32_t mask = LoadBE32(incoming, kChangeMask);
+  WriteOutcome out;
+  if (mask != 0) {
+    switch (block.number) {
+      case 0:
+        out = WriteNetwork(mask, incoming, stored, ipv6Capable);
+        break;
+      case 4:
+        out = WriteClock(mask, incoming, stored);
+        break;
+      case 44:
+        WriteDeviceMonitor(mask, incoming, stored);
+        break;
+      default:
+        std::copy_n(incoming.begin(), block.size, stored.begin());
+        break;
+    }
+  }
+  StoreBE32(stored, kChangeMask, 0);
+  return out;
+}
+
+}  // namespace gw::sim

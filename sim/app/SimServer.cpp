@@ -1,0 +1,204 @@
+#include "SimServer.h"
+
+#include <arpa/inet.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/signalfd.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+
+#include "SerialReply.h"
+#include "model/NodeRecord.h"
+
+namespace gw::sim {
+
+SimServer::SimServer(const Options& options) : options_(options), start_(Steady::now()) {}
+
+SimServer::~SimServer() {
+  if (signalFd_ >= 0) ::close(signalFd_);
+  if (!options_.readyFile.empty()) ::unlink(options_.readyFile.c_str());
+}
+
+SimTime SimServer::Now() const {
+  return std::chrono::duration_cast<SimTime>(Steady::now() - start_);
+}
+
+void SimServer::Log(const std::string& line) const {
+  const double seconds = static_cast<double>(Now().count()) / 1000.0;
+  std::fprintf(stderr, "[%9.3f] %s\n", seconds, line.c_str());
+}
+
+bool SimServer::Open(std::string& error) {
+  sigset_t signals;
+  sigemptyset(&signals);
+  sigaddset(&signals, SIGINT);
+  sigaddset(&signals, SIGTERM);
+  signalFd_ = ::signalfd(-1, &signals, SFD_NONBLOCK | SFD_CLOEXEC);
+  if (signalFd_ < 0) {
+    error = std::string("cannot watch for signals: ") + std::strerror(errno);
+    return false;
+  }
+  Simulator::Log log;
+  if (options_.verbose) log = [this](const std::string& line) { Log(line); };
+  simulator_ = std::make_unique<Simulator>(options_.settings, Now(), log,
+                                           [this](const std::string& line) { Log(line); });
+  if (options_.address) {
+    udp_ = std::make_unique<UdpEndpoint>();
+    if (!udp_->Open(*options_.address, options_.port, error)) return false;
+  }
+  if (options_.serial) {
+    pty_ = std::make_unique<PtyEndpoint>();
+    if (!pty_->Open(options_.link, options_.pace, error)) return false;
+  }
+  return true;
+}
+
+bool SimServer::WriteReadyFile(std::string& error) {
+  if (options_.readyFile.empty()) return true;
+  // Written aside and renamed, so a reader never sees half of it.
+  const std::string temp = options_.readyFile + ".tmp";
+  {
+    std::ofstream out(temp, std::ios::trunc);
+    if (udp_) out << "udp " << Ipv4Text(*options_.address) << ":" << options_.port << "\n";
+    if (pty_) out << "serial " << pty_->Path() << "\n";
+    if (!out) {
+      error = "cannot write the ready file " + temp;
+      return false;
+    }
+  }
+  if (std::rename(temp.c_str(), options_.readyFile.c_str()) != 0) {
+    error = "cannot write the ready file " + options_.readyFile + ": " + std::strerror(errno);
+    return false;
+  }
+  return true;
+}
+
+void SimServer::Send(Channel channel, const Outgoing& reply, const sockaddr_in& to) {
+  if (channel == Channel::Serial) {
+    pty_->Queue(EncodeSerialReply(reply));
+    return;
+  }
+  std::string error;
+  if (!udp_->Send(reply.body, to, error)) Log(error);
+}
+
+void SimServer::Dispatch(Channel channel, std::vector<Outgoing> replies, const sockaddr_in* to) {
+  const auto now = Steady::now();
+  for (Outgoing& reply : replies) {
+    Delayed d{channel, std::move(reply), to ? *to : sockaddr_in{}};
+    if (d.reply.delay.count() > 0) {
+      const auto due = now + d.reply.delay;
+      delayed_.emplace(due, std::move(d));
+    } else {
+      Send(d.channel, d.reply, d.to);
+    }
+  }
+}
+
+void SimServer::SendDue() {
+  const auto now = Steady::now();
+  while (!delayed_.empty() && delayed_.begin()->first <= now) {
+    const Delayed d = delayed_.begin()->second;
+    delayed_.erase(delayed_.begin());
+    Send(d.channel, d.reply, d.to);
+  }
+}
+
+void SimServer::OnDatagram() {
+  UdpEndpoint::Datagram d;
+  while (udp_->Receive(d)) {
+    const std::string peer = PeerText(d.from);
+    if (d.truncated) {
+      Log("ignored request from " + peer + ": datagram longer than a frame");
+      continue;
+    }
+    Dispatch(Channel::Udp, simulator_->Handle(d.bytes, Channel::Udp, Now(), peer), &d.from);
+  }
+}
+
+void SimServer::OnSerialBytes() {
+  for (;;) {
+    const auto bytes = pty_->Receive();
+    if (bytes.empty()) return;
+    for (auto& frame : serialReader_.Feed(bytes)) {
+      if (!frame.error.empty()) {
+        Log("ignored serial " + frame.error);
+        continue;
+      }
+      Dispatch(Channel::Serial, simulator_->Handle(frame.body, Channel::Serial, Now(), "serial"),
+               nullptr);
+    }
+  }
+}
+
+int SimServer::PollTimeout() const {
+  using std::chrono::milliseconds;
+  std::optional<milliseconds> wait;
+  if (!delayed_.empty()) {
+    const auto left = delayed_.begin()->first - Steady::now();
+    wait = std::chrono::ceil<milliseconds>(left);
+  }
+  if (pty_) {
+    const auto micros = std::chrono::duration_cast<LinePacer::Micros>(Steady::now() - start_);
+    if (auto w = pty_->WaitTime(micros); w && w->count() > 0) {
+      const auto ms = std::chrono::ceil<milliseconds>(*w);
+      wait = wait ? std::min(*wait, ms) : ms;
+    }
+  }
+  if (!wait) return -1;
+  return static_cast<int>(std::max<long long>(0, wait->count()));
+}
+
+int SimServer::Run() {
+  std::string error;
+  if (!Open(error) || !WriteReadyFile(error)) {
+    std::fprintf(stderr, "nxgsim: %s\n", error.c_str());
+    return 1;
+  }
+  if (pty_) std::printf("serial %s\n", pty_->Path().c_str());
+  std::printf("ready\n");
+  std::fflush(stdout);
+  if (options_.verbose) {
+    for (std::size_t i = 0; i < simulator_->ModuleCount(); ++i) {
+      const ModuleSetup& m = simulator_->Module(i).Setup();
+      Log("module " + std::to_string(m.index) + ": MAC " + MacText(m.mac) + " number " +
+          std::to_string(m.moduleNumber) + " \"" + m.name + "\" IP " + Ipv4Text(m.ipAddress) +
+          " firmware " + FirmwareText(m.firmware) + (m.password.empty() ? "" : " locked"));
+    }
+  }
+
+  for (;;) {
+    SendDue();
+    const auto micros = std::chrono::duration_cast<LinePacer::Micros>(Steady::now() - start_);
+    if (pty_) pty_->Flush(micros);
+
+    pollfd fds[3];
+    nfds_t count = 0;
+    fds[count++] = {signalFd_, POLLIN, 0};
+    const int udpIndex = udp_ ? static_cast<int>(count) : -1;
+    if (udp_) fds[count++] = {udp_->Fd(), POLLIN, 0};
+    const int ptyIndex = pty_ ? static_cast<int>(count) : -1;
+    if (pty_) {
+      const short events = static_cast<short>(POLLIN | (pty_->CanWrite(micros) ? POLLOUT : 0));
+      fds[count++] = {pty_->Fd(), events, 0};
+    }
+    const int ready = ::poll(fds, count, PollTimeout());
+    if (ready < 0) {
+      if (errno == EINTR) continue;
+      std::fprintf(stderr, "nxgsim: poll failed: %s\n", std::strerror(errno));
+      return 1;
+    }
+    if (fds[0].revents & POLLIN) {
+      if (options_.verbose) Log("stopping on a signal");
+      return 0;
+    }
+    if (udpIndex >= 0 && (fds[udpIndex].revents & POLLIN)) OnDatagram();
+    if (ptyIndex >= 0 && (fds[ptyIndex].revents & POLLIN)) OnSerialBytes();
+  }
+}
+
+}  // namespace gw::sim

@@ -1,0 +1,58 @@
+#pragma once
+// Runs the simulator on its lines until SIGINT or SIGTERM: one poll loop over
+// the UDP socket, the pseudo-terminal and a signal descriptor, with the
+// delayed replies kept in time order.
+
+#include <chrono>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CommandLine.h"
+#include "PtyEndpoint.h"
+#include "SerialFrameReader.h"
+#include "Simulator.h"
+#include "UdpEndpoint.h"
+
+namespace gw::sim {
+
+class SimServer {
+ public:
+  explicit SimServer(const Options& options);
+  ~SimServer();
+
+  // Opens the lines, announces readiness, and serves. The process exit code.
+  int Run();
+
+ private:
+  using Steady = std::chrono::steady_clock;
+
+  struct Delayed {
+    Channel channel;
+    Outgoing reply;
+    sockaddr_in to{};
+  };
+
+  bool Open(std::string& error);
+  bool WriteReadyFile(std::string& error);
+  SimTime Now() const;
+  void OnDatagram();
+  void OnSerialBytes();
+  void Dispatch(Channel channel, std::vector<Outgoing> replies, const sockaddr_in* to);
+  void Send(Channel channel, const Outgoing& reply, const sockaddr_in& to);
+  void SendDue();
+  int PollTimeout() const;
+  void Log(const std::string& line) const;
+
+  Options options_;
+  Steady::time_point start_;
+  std::unique_ptr<Simulator> simulator_;
+  std::unique_ptr<UdpEndpoint> udp_;
+  std::unique_ptr<PtyEndpoint> pty_;
+  SerialFrameReader serialReader_;
+  std::multimap<Steady::time_point, Delayed> delayed_;
+  int signalFd_ = -1;
+};
+
+}  // namespace gw::sim

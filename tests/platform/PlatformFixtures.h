@@ -1,0 +1,113 @@
+#pragma once
+// Shared pieces of the platform tests: a private configuration folder, the
+// transport libraries loaded as the plug-in loads them, a UDP peer on a
+// loopback address, a pseudo-terminal standing in for a COM port, and a
+// child process in a network namespace of its own.
+
+#include <netinet/in.h>
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "link/LinkApi.h"
+
+namespace gw::test {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// 127.0.0.<last> in host order.
+constexpr std::uint32_t Loopback(std::uint8_t last) { return 0x7F000000U | last; }
+
+// A temporary folder set as GWSUITE_HOME for the life of the object, with
+// GWSUITE_LOOPBACK_ONLY=1.
+class TempHome {
+ public:
+  TempHome();
+  ~TempHome();
+  TempHome(const TempHome&) = delete;
+  TempHome& operator=(const TempHome&) = delete;
+
+  const std::filesystem::path& Root() const { return root_; }
+  std::filesystem::path ConfigDir() const { return root_ / "Config"; }
+  // Writes Config/PortLink.ini (creating Config/).
+  void WritePortLinkIni(const std::string& text) const;
+  std::string ReadConfigFile(const std::string& name) const;
+
+ private:
+  std::filesystem::path root_;
+};
+
+// The libraries, loaded by name with local symbol scope; one load per
+// process, shared by all tests.
+PortLinkApi& PortLink();
+MbKitApi& MbKit();
+void* PortLinkHandle();
+void* MbKitHandle();
+
+// PortLink's entry points beyond the plug-in's table.
+struct PortLinkExtras {
+  void (*SetCOMPortDevice)(int port, const char* path) = nullptr;
+  int (*GetCOMPortDevice)(int port, char* path, int capacity) = nullptr;
+};
+PortLinkExtras& PortLinkMore();
+
+// A UDP socket bound to address:port (host order) with SO_REUSEADDR.
+class UdpPeer {
+ public:
+  UdpPeer(std::uint32_t address, std::uint16_t port);
+  ~UdpPeer();
+  UdpPeer(const UdpPeer&) = delete;
+  UdpPeer& operator=(const UdpPeer&) = delete;
+
+  struct Datagram {
+    Bytes bytes;
+    sockaddr_in from{};
+  };
+  // The next datagram within `wait`, if any.
+  std::optional<Datagram> Receive(std::chrono::milliseconds wait);
+  void SendTo(const sockaddr_in& to, const Bytes& bytes);
+  bool Ok() const { return fd_ >= 0; }
+
+ private:
+  int fd_ = -1;
+};
+
+// A pseudo-terminal: the test holds the controller side, the library opens
+// the device path.
+class Pty {
+ public:
+  Pty();
+  ~Pty();
+  Pty(const Pty&) = delete;
+  Pty& operator=(const Pty&) = delete;
+
+  const std::string& DevicePath() const { return path_; }
+  int Controller() const { return controller_; }
+  int Device() const { return device_; }
+  void Write(const Bytes& bytes) const;
+  // What arrives on the controller side within `wait` (stops after `want` bytes).
+  Bytes Read(std::size_t want, std::chrono::milliseconds wait) const;
+
+ private:
+  int controller_ = -1;
+  int device_ = -1;
+  std::string path_;
+};
+
+// True when this process may make a network namespace (unshare).
+bool NetworkNamespacesAvailable();
+
+// Runs `body` in a forked child inside a new network namespace and returns
+// its exit code (or -1). The child's stderr is collected into `childErr`.
+// `body` returns the child's exit code.
+int RunInNetworkNamespace(const std::function<int()>& body, std::string& childErr);
+
+// Runs a shell command (inside the namespace): true on exit code 0.
+bool Shell(const std::string& command);
+
+}  // namespace gw::test

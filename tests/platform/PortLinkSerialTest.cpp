@@ -1,0 +1,168 @@
+// PortLink over a serial line: a pseudo-terminal mapped as COM7 in
+// PortLink.ini, with the test on the other side.
+#include <gtest/gtest.h>
+#include <termios.h>
+
+#include <cerrno>
+#include <chrono>
+#include <thread>
+
+#include "PlatformFixtures.h"
+
+namespace gw::test {
+namespace {
+
+using std::chrono::milliseconds;
+using Clock = std::chrono::steady_clock;
+
+constexpr int kCapacity = 1536;
+
+class PortLinkSerialTest : public ::testing::Test {
+ protected:
+  TempHome home;
+  Pty line;
+  PortLinkApi& api = PortLink();
+  Bytes buffer = Bytes(kCapacity);
+
+  void SetUp() override {
+    home.WritePortLinkIni("[PortLink]\nCommType=0\nCOMPort=7\n[COMPorts]\nCOM7=" +
+                          line.DevicePath() + "\n");
+    ASSERT_EQ(api.OpenSerialEx(api.GetCOMPortNum(), kSerialBaud, 8, 'N', 1), 0);
+  }
+
+  void TearDown() override {
+    api.CloseSerial();
+    api.ResetSerialErr();
+  }
+
+  Bytes Receive(int capacity = kCapacity) {
+    const int got = api.RecvData(buffer.data(), capacity);
+    return got > 0 ? Bytes(buffer.begin(), buffer.begin() + got) : Bytes{};
+  }
+
+  termios LineSettings() const {
+    termios settings{};
+    tcgetattr(line.Device(), &settings);
+    return settings;
+  }
+};
+
+TEST_F(PortLinkSerialTest, ReceivesOneWholeFrame) {
+  const Bytes frame{0xC0, 0x01, 0xDB, 0xDC, 0x02, 0xC0};
+  line.Write(frame);
+  EXPECT_EQ(Receive(), frame);
+}
+
+TEST_F(PortLinkSerialTest, KeepsWhatFollowsAFrameForTheNextReceive) {
+  line.Write(Bytes{0xC0, 0x11, 0xC0, 0xC0, 0x22, 0x23, 0xC0});
+  EXPECT_EQ(Receive(), (Bytes{0xC0, 0x11, 0xC0}));
+  EXPECT_EQ(Receive(), (Bytes{0xC0, 0x22, 0x23, 0xC0}));
+}
+
+TEST_F(PortLinkSerialTest, RepeatedOpeningDelimiterStartsOneFrame) {
+  line.Write(Bytes{0xC0, 0xC0, 0x11, 0xC0});
+  EXPECT_EQ(Receive(), (Bytes{0xC0, 0x11, 0xC0}));
+}
+
+TEST_F(PortLinkSerialTest, JoinsAFrameArrivingInPieces) {
+  std::thread sender([&] {
+    line.Write(Bytes{0xC0, 0x01, 0x02});
+    std::this_thread::sleep_for(milliseconds(40));
+    line.Write(Bytes{0x03, 0xC0});
+  });
+  const Bytes got = Receive();
+  sender.join();
+  EXPECT_EQ(got, (Bytes{0xC0, 0x01, 0x02, 0x03, 0xC0}));
+}
+
+TEST_F(PortLinkSerialTest, SilenceEndsAnUnclosedFrame) {
+  line.Write(Bytes{0xC0, 0x01, 0x02});
+  const auto start = Clock::now();
+  EXPECT_EQ(Receive(), (Bytes{0xC0, 0x01, 0x02}));
+  const auto took = Clock::now() - start;
+  EXPECT_GE(took, milliseconds(90));
+  EXPECT_LT(took, milliseconds(1000));
+}
+
+TEST_F(PortLinkSerialTest, UnframedBytesEndAtSilence) {
+  line.Write(Bytes{0x41, 0xC0, 0x42});
+  EXPECT_EQ(Receive(), (Bytes{0x41, 0xC0, 0x42}));
+}
+
+TEST_F(PortLinkSerialTest, CapacityCutsALongFrame) {
+  line.Write(Bytes{0xC0, 0x01, 0x02, 0x03, 0xC0});
+  EXPECT_EQ(Receive(3), (Bytes{0xC0, 0x01, 0x02}));
+  EXPECT_EQ(Receive(), (Bytes{0x03, 0xC0}));
+}
+
+TEST_F(PortLinkSerialTest, WaitsForTheFirstByteOfAFrame) {
+  // A reply that starts later than the silence that ends a frame still comes.
+  std::thread sender([&] {
+    std::this_thread::sleep_for(milliseconds(300));
+    line.Write(Bytes{0xC0, 0x05, 0xC0});
+  });
+  const Bytes got = Receive();
+  sender.join();
+  EXPECT_EQ(got, (Bytes{0xC0, 0x05, 0xC0}));
+}
+
+TEST_F(PortLinkSerialTest, GivesUpAfterTwoSecondsWithoutAByte) {
+  const auto start = Clock::now();
+  EXPECT_EQ(api.RecvData(buffer.data(), kCapacity), 0);
+  const auto took = Clock::now() - start;
+  EXPECT_GE(took, milliseconds(1950));
+  EXPECT_LT(took, milliseconds(3000));
+}
+
+TEST_F(PortLinkSerialTest, SendWritesTheBytes) {
+  const Bytes frame{0xC0, 0x10, 0x20, 0xC0};
+  ASSERT_EQ(api.SendData(frame.data(), 4), 4);
+  EXPECT_EQ(line.Read(4, milliseconds(1000)), frame);
+}
+
+TEST_F(PortLinkSerialTest, ReadSelectTellsWaitingBytes) {
+  auto start = Clock::now();
+  EXPECT_EQ(api.ReadSelect(50), 0);
+  EXPECT_GE(Clock::now() - start, milliseconds(45));
+  line.Write(Bytes{0xC0});
+  EXPECT_GT(api.ReadSelect(1000), 0);
+}
+
+TEST_F(PortLinkSerialTest, LineIsRawAtTheGivenFormat) {
+  termios settings = LineSettings();
+  EXPECT_EQ(cfgetospeed(&settings), B19200);
+  EXPECT_EQ(settings.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
+  EXPECT_EQ(settings.c_cflag & (PARENB | CSTOPB), 0U);
+  EXPECT_EQ(settings.c_lflag & (ICANON | ECHO), 0U);
+
+  // A pseudo-terminal keeps speed and stop bits but always carries 8 bits
+  // without parity, so those two cannot be seen here.
+  ASSERT_EQ(api.OpenSerialEx(7, 9600, 7, 'E', 2), 0);
+  settings = LineSettings();
+  EXPECT_EQ(cfgetospeed(&settings), B9600);
+  EXPECT_EQ(settings.c_cflag & CSTOPB, static_cast<tcflag_t>(CSTOPB));
+
+  ASSERT_EQ(api.OpenSerial(7), 0);
+  settings = LineSettings();
+  EXPECT_EQ(cfgetospeed(&settings), B19200);
+  EXPECT_EQ(settings.c_cflag & CSTOPB, 0U);
+}
+
+TEST_F(PortLinkSerialTest, OpenFailuresAreReported) {
+  EXPECT_LT(api.OpenSerialEx(7, 12345, 8, 'N', 1), 0);
+  EXPECT_EQ(api.GetLastSerialErr(), EINVAL);
+  EXPECT_LT(api.OpenSerialEx(7, kSerialBaud, 8, 'X', 1), 0);
+  EXPECT_LT(api.OpenSerialEx(0, kSerialBaud, 8, 'N', 1), 0);
+
+  PortLinkMore().SetCOMPortDevice(8, (home.Root() / "absent").c_str());
+  EXPECT_LT(api.OpenSerialEx(8, kSerialBaud, 8, 'N', 1), 0);
+  EXPECT_EQ(api.GetLastSerialErr(), ENOENT);
+
+  // A plain file is no serial line.
+  PortLinkMore().SetCOMPortDevice(9, (home.ConfigDir() / "PortLink.ini").c_str());
+  EXPECT_LT(api.OpenSerialEx(9, kSerialBaud, 8, 'N', 1), 0);
+  EXPECT_EQ(api.GetLastSerialErr(), ENOTTY);
+}
+
+}  // namespace
+}  // namespace gw::test

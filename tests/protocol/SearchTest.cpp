@@ -1,0 +1,170 @@
+// Finding modules over the fake transport.
+#include <gtest/gtest.h>
+
+#include <deque>
+
+#include "protocol/Commands.h"
+#include "protocol/ModuleSearch.h"
+#include "support/LinkHarness.h"
+
+namespace gw {
+namespace {
+
+struct Search : ::testing::Test {
+  test::LinkHarness h;
+  std::deque<test::FakeModule> modules;
+  int merges = 0;
+
+  void SetUp() override { ASSERT_TRUE(h.Bind()); }
+
+  test::FakeModule& Module(std::uint8_t macTail, std::uint16_t number) {
+    modules.emplace_back(macTail, number);
+    h.port.Attach(modules.back());
+    return modules.back();
+  }
+  void Run() {
+    h.log.Clear();
+    SearchModules(h.link, [this](const NodeTable&) { ++merges; });
+  }
+};
+
+TEST_F(Search, EthernetSearchListsModulesByNumberAndEndsAfterTheLastReply) {
+  Module(1, 2);
+  Module(2, 300);
+  Module(3, 1);
+  h.link.SetRemoteAddressCopy(0x7F000A05);
+  Run();
+  ASSERT_EQ(h.nodes.Count(), 3);
+  EXPECT_EQ(h.nodes.Node(0).ModuleNumber(), 1);
+  EXPECT_EQ(h.nodes.Node(1).ModuleNumber(), 2);
+  EXPECT_EQ(h.nodes.Node(2).ModuleNumber(), 300);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(h.nodes.Node(i).Selected(), 0u);
+    EXPECT_EQ(h.nodes.Node(i).Online(), 1u);
+  }
+  // The search goes to the remote address copy, which the transport keeps.
+  const auto& all = h.log.All();
+  EXPECT_NE(std::find(all.begin(), all.end(), "SetRemoteIPAddr 127.0.10.5"), all.end());
+  EXPECT_NE(std::find(all.begin(), all.end(), "OpenSocket 2 127.0.10.5 0 20006 3"), all.end());
+  // Three replies, then one 2000 ms wait that finds nothing.
+  EXPECT_EQ(h.log.Only({"send", "wait"}),
+            (std::vector<std::string>{"send 0/0", "wait 2000", "wait 2000", "wait 2000", "wait 2000"}));
+  EXPECT_EQ(h.ui.progress, (std::vector<std::string>{"open Processing...|\nNXG4120-T searching... 0-1",
+                                                     "pos 1", "close"}));
+  EXPECT_TRUE(h.ui.messages.empty());
+  EXPECT_EQ(merges, 1);
+}
+
+TEST_F(Search, DuplicatesAndForeignModulesAddNothingButTheSearchGoesOn) {
+  Module(1, 10);
+  StoreBE16(Module(2, 20).header, hdr::ModuleType, 0xF100);
+  Module(1, 11);  // the same MAC again
+  Module(4, 40);
+  Run();
+  ASSERT_EQ(h.nodes.Count(), 2);
+  EXPECT_EQ(h.nodes.Node(0).ModuleNumber(), 10);
+  EXPECT_EQ(h.nodes.Node(1).ModuleNumber(), 40);
+}
+
+TEST_F(Search, AtMost253RepliesAreRead) {
+  for (int i = 0; i < 300; ++i) Module(static_cast<std::uint8_t>(i), static_cast<std::uint16_t>(i));
+  // 300 distinct MACs: the last byte alone repeats after 256, so vary another.
+  for (std::size_t i = 0; i < modules.size(); ++i) modules[i].header[hdr::MacAddress + 4] = static_cast<std::uint8_t>(i >> 8);
+  Run();
+  EXPECT_EQ(h.nodes.Count(), 253);
+  EXPECT_EQ(h.port.Pending(), 47u);
+}
+
+TEST_F(Search, NothingFoundIsSaidAndPostedToTheHost) {
+  Run();
+  EXPECT_EQ(h.nodes.Count(), 0);
+  EXPECT_EQ(h.ui.messages, (std::vector<std::string>{"No NXG4120-T module found"}));
+  ASSERT_EQ(h.ui.notices.size(), 1u);
+  EXPECT_EQ(h.ui.notices[0].message, 0x0468);
+  EXPECT_EQ(h.ui.notices[0].text, "No NXG4120-T module found");
+  EXPECT_EQ(merges, 1);
+}
+
+TEST_F(Search, LinkFailuresEndTheSearchWithTheirOwnMessage) {
+  Module(1, 10);
+  h.port.openResult = -1;
+  Run();
+  EXPECT_EQ(h.ui.messages, (std::vector<std::string>{"Cannot open the specified device"}));
+  EXPECT_TRUE(h.log.Only({"send"}).empty());
+  EXPECT_TRUE(h.ui.progress.empty());
+
+  h.ui.messages.clear();
+  h.port.openResult = 0;
+  h.port.commType = 2;
+  Run();
+  EXPECT_EQ(h.ui.messages, (std::vector<std::string>{"Communication error"}));
+  EXPECT_EQ(h.nodes.Count(), 0);
+  EXPECT_EQ(merges, 2);  // the IP list is still merged
+}
+
+TEST_F(Search, SerialSearchTakesOneReply) {
+  h.port.commType = kCommSerial;
+  Module(1, 10);
+  Module(2, 20);
+  Run();
+  EXPECT_EQ(h.nodes.Count(), 1);
+  const auto waits = h.log.Only({"wait"});
+  EXPECT_EQ(std::count(waits.begin(), waits.end(), "wait 2000"), 0);
+}
+
+struct Inquiry : ::testing::Test {
+  test::LinkHarness h;
+  test::FakeModule module{7, 70};
+
+  void SetUp() override {
+    ASSERT_TRUE(h.Bind());
+    h.AddNode(module);
+    h.port.Attach(module);
+    for (const BlockInfo& b : kBlocks) {
+      auto block = module.record.Block(b);
+      std::fill(block.begin(), block.end(), static_cast<std::uint8_t>(b.number + 1));
+    }
+    h.log.Clear();
+  }
+};
+
+TEST_F(Inquiry, ReadsTheFourteenBlocksInOrder) {
+  EXPECT_TRUE(InquireModule(h.link));
+  std::vector<std::string> expected;
+  for (int b : kInquiryBlocks) expected.push_back("send 2/" + std::to_string(b));
+  EXPECT_EQ(h.log.Only({"send"}), expected);
+  for (int b : kInquiryBlocks) EXPECT_EQ(h.nodes.Node(0).Block(b)[10], b + 1) << b;
+  EXPECT_EQ(h.nodes.Node(0).Block(8)[10], 0);  // block 8 is not read
+  EXPECT_EQ(std::count(h.ui.progress.begin(), h.ui.progress.end(), "step"), 14);
+  EXPECT_EQ(h.ui.progress.back(), "close");
+  EXPECT_TRUE(h.ui.messages.empty());
+}
+
+TEST_F(Inquiry, SilentBlockNineIsReportedFiveTimesAndStopsTheInquiry) {
+  module.ignore = [](const test::SentRequest& r) { return r.block == 9; };
+  EXPECT_FALSE(InquireModule(h.link));
+  EXPECT_EQ(h.ui.messages, std::vector<std::string>(5, "Losss APD9"));
+  const auto sends = h.log.Only({"send"});
+  EXPECT_EQ(std::count(sends.begin(), sends.end(), "send 2/9"), 5);
+  EXPECT_EQ(sends.back(), "send 2/9");  // nothing after block 9 is asked for
+  EXPECT_EQ(h.ui.progress.back(), "close");
+}
+
+TEST_F(Inquiry, BlockNumbersAreShownInHexadecimal) {
+  module.ignore = [](const test::SentRequest& r) { return r.block == 44; };
+  EXPECT_FALSE(InquireModule(h.link));
+  EXPECT_EQ(h.ui.messages.front(), "Losss APD2C");
+}
+
+TEST_F(Inquiry, SerialInquiryWaits400MillisecondsForEachReply) {
+  h.port.commType = kCommSerial;
+  EXPECT_TRUE(InquireModule(h.link));
+  const auto timeline = h.log.Only({"send", "pause"});
+  ASSERT_GE(timeline.size(), 2u);
+  EXPECT_EQ(timeline[0], "send 2/0");
+  EXPECT_EQ(timeline[1], "pause 400");
+  EXPECT_EQ(std::count(timeline.begin(), timeline.end(), "pause 400"), 14);
+}
+
+}  // namespace
+}  // namespace gw

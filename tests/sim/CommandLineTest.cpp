@@ -1,0 +1,79 @@
+// The command line makes the modules it names, and says clearly what is wrong.
+#include <gtest/gtest.h>
+
+#include "CommandLine.h"
+
+namespace gw::sim {
+namespace {
+
+Options Parse(std::vector<std::string> args) {
+  std::string error;
+  auto o = ParseCommandLine(args, error);
+  EXPECT_TRUE(o) << error;
+  return o.value_or(Options{});
+}
+
+TEST(CommandLine, ModulesFromTheOptions) {
+  const auto o = Parse({"--address", "127.0.0.9", "--modules", "3", "--module-numbers", "2,300",
+                        "--firmware=1.54,1.55", "--locked", "2", "--password", "pw",
+                        "--foreign-type", "3", "--mac-base", "00:60:E9:00:00:FE", "--names",
+                        "North,South", "--ip-base", "127.5.0.1", "--fault", "drop:2", "--fault",
+                        "delay=100", "--quiet-block", "13,44", "--login-timeout", "0"});
+  ASSERT_EQ(o.address, 0x7F000009u);
+  const auto& m = o.settings.modules;
+  ASSERT_EQ(m.size(), 3u);
+  EXPECT_EQ(m[0].moduleNumber, 2);
+  EXPECT_EQ(m[1].moduleNumber, 300);
+  EXPECT_EQ(m[2].moduleNumber, 3);
+  EXPECT_EQ(m[0].firmware, 0x0154);
+  EXPECT_EQ(m[2].firmware, 0x0155);  // the last one given holds for the rest
+  EXPECT_EQ(m[0].password, "");
+  EXPECT_EQ(m[1].password, "pw");
+  EXPECT_EQ(m[2].moduleType, 0xF300);
+  EXPECT_EQ(m[1].mac, (MacAddress{0x00, 0x60, 0xE9, 0x00, 0x00, 0xFF}));
+  EXPECT_EQ(m[2].mac, (MacAddress{0x00, 0x60, 0xE9, 0x00, 0x01, 0x00}));
+  EXPECT_EQ(m[1].name, "South");
+  EXPECT_FALSE(m[2].name.empty());
+  EXPECT_EQ(m[2].ipAddress, 0x7F050003u);
+  EXPECT_EQ(o.settings.faults.size(), 2u);
+  EXPECT_EQ(o.settings.quietBlocks, (std::vector<int>{13, 44}));
+  EXPECT_EQ(o.settings.loginTimeout.count(), 0);
+}
+
+TEST(CommandLine, DefaultsDifferBetweenAddressesAndDuplicateMacRepeatsTheFirst) {
+  const auto a = Parse({"--address", "127.0.0.5", "--modules", "2", "--duplicate-mac"});
+  const auto b = Parse({"--address", "127.0.0.6"});
+  EXPECT_EQ(a.settings.modules[1].mac, a.settings.modules[0].mac);
+  EXPECT_NE(a.settings.modules[0].mac, b.settings.modules[0].mac);
+  EXPECT_NE(a.settings.modules[0].ipAddress, b.settings.modules[0].ipAddress);
+  EXPECT_EQ(a.port, 20006);
+  const auto s = Parse({"--serial", "--link", "/tmp/x", "--pace"});
+  EXPECT_TRUE(s.serial && s.pace && !s.address);
+}
+
+TEST(CommandLine, BadInputIsNamed) {
+  const std::vector<std::vector<std::string>> bad = {
+      {},                                          // nothing to listen on
+      {"--address", "192.168.1.5"},                // not loopback
+      {"--address", "127.0.0.300"},
+      {"--address"},                               // missing value
+      {"--address", "127.0.0.1", "--modules", "0"},
+      {"--address", "127.0.0.1", "--locked", "2"}, // only one module
+      {"--address", "127.0.0.1", "--firmware", "1.5"},
+      {"--address", "127.0.0.1", "--fault", "melt"},
+      {"--address", "127.0.0.1", "--quiet-block", "3"},
+      {"--address", "127.0.0.1", "--password", "toolong"},
+      {"--address", "127.0.0.1", "--ip-base", "10.0.0.1"},
+      {"--address", "127.0.0.1", "--link", "/tmp/x"},  // needs --serial
+      {"--address", "127.0.0.1", "--verbose=yes"},
+      {"--address", "127.0.0.1", "--frobnicate"},
+  };
+  for (const auto& args : bad) {
+    std::string error;
+    EXPECT_FALSE(ParseCommandLine(args, error)) << (args.empty() ? "" : args.back());
+    EXPECT_FALSE(error.empty());
+  }
+}
+
+}  // namespace
+}  // namespace gw::sim

@@ -1,0 +1,262 @@
+// The real nxgsim program, over UDP on its own loopback address and over a
+// pseudo-terminal, spoken to by a small raw client.
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "SimTestSupport.h"
+
+extern char** environ;
+
+namespace gw::sim::test {
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+const auto kSearch = Hex(
+    "F2 00 00 01  12 34 56 78  00 00  00 00 00 00 00 00  00 00  00 00  00 00 00 00"
+    "00 00 00 00  00 00  00 00  00 00  00 00");
+
+// Runs nxgsim in a folder of its own, with its output in files there; "{dir}"
+// in an argument stands for that folder.
+class SimProcess {
+ public:
+  explicit SimProcess(std::vector<std::string> args) {
+    char pattern[] = "/tmp/nxgsim-test-XXXXXX";
+    dir_ = ::mkdtemp(pattern);
+    ready_ = dir_ / "ready";
+    for (auto& a : args) {
+      if (auto at = a.find("{dir}"); at != std::string::npos) a.replace(at, 5, dir_.string());
+    }
+    args.insert(args.begin(), NXGSIM_PROGRAM);
+    args.push_back("--ready-file");
+    args.push_back(ready_.string());
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, (dir_ / "out").c_str(), O_WRONLY | O_CREAT, 0600);
+    posix_spawn_file_actions_addopen(&actions, 2, (dir_ / "err").c_str(), O_WRONLY | O_CREAT, 0600);
+    if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid_ = -1;
+    posix_spawn_file_actions_destroy(&actions);
+  }
+  ~SimProcess() {
+    if (pid_ > 0) {
+      ::kill(pid_, SIGKILL);
+      ::waitpid(pid_, nullptr, 0);
+    }
+    std::error_code ec;
+    fs::remove_all(dir_, ec);
+  }
+
+  // Waits (at most 10 s) for the ready file; its lines.
+  std::string WaitReady() {
+    const auto until = Clock::now() + std::chrono::seconds(10);
+    while (Clock::now() < until && pid_ > 0) {
+      if (fs::exists(ready_)) {
+        std::ifstream in(ready_);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+      }
+      int status = 0;
+      if (::waitpid(pid_, &status, WNOHANG) == pid_) {
+        pid_ = -1;
+        break;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ADD_FAILURE() << "nxgsim did not get ready: " << Output("err");
+    return {};
+  }
+
+  // SIGTERM, then the exit code (-1 if it did not end within 5 s).
+  int Stop() {
+    if (pid_ <= 0) return -1;
+    ::kill(pid_, SIGTERM);
+    const auto until = Clock::now() + std::chrono::seconds(5);
+    while (Clock::now() < until) {
+      int status = 0;
+      if (::waitpid(pid_, &status, WNOHANG) == pid_) {
+        pid_ = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return -1;
+  }
+
+  std::string Output(const char* name) const {
+    std::ifstream in(dir_ / name);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+  const fs::path& Dir() const { return dir_; }
+  bool ReadyFileExists() const { return fs::exists(ready_); }
+
+ private:
+  fs::path dir_;
+  fs::path ready_;
+  pid_t pid_ = -1;
+};
+
+class UdpClient {
+ public:
+  UdpClient() {
+    fd_ = ::socket(AF_INET, SOCK_DGRAM, 0);
+    const int on = 1;
+    ::setsockopt(fd_, SOL_SOCKET, SO_BROADCAST, &on, sizeof on);
+    timeval wait{2, 0};
+    ::setsockopt(fd_, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
+    sockaddr_in local{};
+    local.sin_family = AF_INET;
+    local.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ::bind(fd_, reinterpret_cast<sockaddr*>(&local), sizeof local);
+  }
+  ~UdpClient() { ::close(fd_); }
+  void Send(const std::vector<std::uint8_t>& body, const char* address, std::uint16_t port = 20006) {
+    sockaddr_in to{};
+    to.sin_family = AF_INET;
+    to.sin_port = htons(port);
+    ::inet_pton(AF_INET, address, &to.sin_addr);
+    ::sendto(fd_, body.data(), body.size(), 0, reinterpret_cast<sockaddr*>(&to), sizeof to);
+  }
+  // One datagram, or nothing after 2 s.
+  std::vector<std::uint8_t> Receive() {
+    std::vector<std::uint8_t> buffer(2048);
+    const ssize_t n = ::recv(fd_, buffer.data(), buffer.size(), 0);
+    buffer.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    return buffer;
+  }
+
+ private:
+  int fd_ = -1;
+};
+
+TEST(NxgsimProgram, AnswersOverUdpAndStopsOnSigterm) {
+  SimProcess sim({"--address", "127.0.0.211", "--modules", "2", "--module-numbers", "2,1",
+                  "--locked", "2", "--seed", "5"});
+  EXPECT_EQ(sim.WaitReady(), "udp 127.0.0.211:20006\n");
+  EXPECT_EQ(sim.Output("out"), "ready\n");
+  UdpClient client;
+  client.Send(kSearch, "127.0.0.211");
+  std::vector<std::vector<std::uint8_t>> replies = {client.Receive(), client.Receive()};
+  std::sort(replies.begin(), replies.end(),
+            [](const auto& a, const auto& b) { return Be16(a, kNumber) < Be16(b, kNumber); });
+  ASSERT_EQ(replies[0].size(), 116u);
+  ASSERT_EQ(replies[1].size(), 116u);
+  EXPECT_EQ(Be32(replies[0], kId), 0x12345678u);
+  EXPECT_EQ(Be16(replies[0], kCode), 0x0001);
+  EXPECT_EQ(Be16(replies[0], kNumber), 1);
+  EXPECT_EQ(Be16(replies[1], kNumber), 2);
+  EXPECT_EQ(Be16(replies[0], kLock), 1);  // module 2 of the command line
+  EXPECT_NE(MacOf(replies[0]), MacOf(replies[1]));
+  // A read addressed to one of them.
+  client.Send(Request(0x0002, 77, MacOf(replies[1]), 11), "127.0.0.211");
+  const auto read = client.Receive();
+  EXPECT_EQ(read.size(), 168u);
+  EXPECT_EQ(MacOf(read), MacOf(replies[1]));
+  EXPECT_EQ(sim.Stop(), 0);
+  EXPECT_FALSE(sim.ReadyFileExists());
+}
+
+TEST(NxgsimProgram, SimulatorsShareTheWildcardForBroadcasts) {
+  // A port of their own keeps other simulators out of this test.
+  SimProcess a({"--address", "0.0.0.0", "--port", "20917", "--mac-base", "00:60:E9:77:00:01"});
+  SimProcess b({"--address", "0.0.0.0", "--port", "20917", "--mac-base", "00:60:E9:77:00:02"});
+  a.WaitReady();
+  b.WaitReady();
+  UdpClient client;
+  client.Send(kSearch, "127.255.255.255", 20917);
+  std::vector<Mac> macs = {MacOf(client.Receive()), MacOf(client.Receive())};
+  std::sort(macs.begin(), macs.end());
+  EXPECT_EQ(macs[0], (Mac{0x00, 0x60, 0xE9, 0x77, 0x00, 0x01}));
+  EXPECT_EQ(macs[1], (Mac{0x00, 0x60, 0xE9, 0x77, 0x00, 0x02}));
+  EXPECT_EQ(a.Stop(), 0);
+  EXPECT_EQ(b.Stop(), 0);
+}
+
+// Reads one frame (through its closing 0xC0) from a serial line, or nothing
+// after 3 s.
+std::vector<std::uint8_t> ReadFrame(int fd) {
+  std::vector<std::uint8_t> frame;
+  const auto until = Clock::now() + std::chrono::seconds(3);
+  while (Clock::now() < until) {
+    pollfd p{fd, POLLIN, 0};
+    if (::poll(&p, 1, 100) <= 0) continue;
+    std::uint8_t b[256];
+    const ssize_t n = ::read(fd, b, sizeof b);
+    for (ssize_t i = 0; i < n; ++i) {
+      if (frame.empty() && b[i] != 0xC0) continue;
+      frame.push_back(b[i]);
+      if (frame.size() > 1 && b[i] == 0xC0) return frame;
+    }
+  }
+  return {};
+}
+
+TEST(NxgsimProgram, AnswersOverAPacedPseudoTerminal) {
+  SimProcess sim({"--serial", "--pace", "--link", "{dir}/line", "--mac-base", "00:60:E9:C0:DB:01",
+                  "--module-numbers", "9", "--verbose"});
+  const std::string ready = sim.WaitReady();
+  ASSERT_EQ(ready.rfind("serial /dev/pts/", 0), 0u) << ready;
+  const std::string path = ready.substr(7, ready.size() - 8);
+  EXPECT_NE(sim.Output("out").find("serial " + path + "\n"), std::string::npos);
+  const fs::path link = sim.Dir() / "line";
+  EXPECT_EQ(fs::read_symlink(link), path);
+  const int fd = ::open(link.c_str(), O_RDWR | O_NOCTTY);
+  ASSERT_GE(fd, 0);
+  termios raw{};
+  ::tcgetattr(fd, &raw);
+  ::cfmakeraw(&raw);
+  ::tcsetattr(fd, TCSANOW, &raw);
+  // Line noise first, then the search.
+  auto request = Hex("00 11 C0 F2 00 00 01 12 34 56 78 00 00");
+  request.resize(request.size() + 26, 0);
+  request.push_back(0xF9);
+  request.push_back(0xC0);
+  const auto start = Clock::now();
+  ASSERT_EQ(::write(fd, request.data(), request.size()), static_cast<ssize_t>(request.size()));
+  const auto frame = ReadFrame(fd);
+  const auto took = Clock::now() - start;
+  ::close(fd);
+  // Header with the MAC stuffed, then the block: 116 bytes, the checksum,
+  // two stuffed MAC bytes and the delimiters.
+  ASSERT_GE(frame.size(), 116u + 1 + 2 + 2);
+  EXPECT_EQ(std::vector<std::uint8_t>(frame.begin(), frame.begin() + 21),
+            Hex("C0 F2 00 00 01 12 34 56 78 00 01 00 60 E9 DB DC DB DD 01 00 00"));
+  std::uint8_t sum = 0;
+  std::size_t decoded = 0;
+  for (std::size_t i = 1; i + 1 < frame.size(); ++i, ++decoded) {
+    std::uint8_t b = frame[i];
+    if (b == 0xDB) b = frame[++i] == 0xDC ? 0xC0 : 0xDB;
+    sum = static_cast<std::uint8_t>(sum + b);
+  }
+  EXPECT_EQ(decoded, 117u);
+  EXPECT_EQ(sum, 0);
+  // About 120 bytes at 1920 bytes/s take more than 50 ms.
+  EXPECT_GE(took, std::chrono::milliseconds(50));
+  EXPECT_EQ(sim.Stop(), 0);
+  EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
+  EXPECT_NE(sim.Output("err").find("<- search"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace gw::sim::test
