@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "appframe/AfxIds.h"
+#include "link/Commands.h"
 #include "appframe/PropertySheet.h"
 #include "appframe/Printing.h"
 #include "frame/PluginFixture.h"
@@ -82,7 +83,7 @@ TEST_F(DocumentTest, SearchFillsTheViewInModuleNumberOrder) {
 }
 
 TEST_F(DocumentTest, NoModuleFoundIsToldToTheUserAndTheMainWindow) {
-  Serve({});
+  for (FakeModule* m : {&a_, &b_, &c_}) m->ignore = [](const test::SentRequest&) { return true; };
   CGwCfgDoc* doc = SearchedDocument();
   EXPECT_EQ(doc->Nodes().Count(), 0);
   EXPECT_EQ(env_.messages, std::vector<std::string>{"No NXG4120-T module found"});
@@ -139,7 +140,7 @@ TEST_F(DocumentTest, DoubleClickOnALockedNodeOpensOnSecurity) {
 }
 
 TEST_F(DocumentTest, FailedInquiryDrawsTheBrokenRedDropLine) {
-  c_.ignore = [](const test::SentRequest& request) { return request.command == kCmdReadBlock; };
+  c_.ignore = [](const test::SentRequest& request) { return request.command == CmdReadBlock; };
   CGwCfgDoc* doc = SearchedDocument();
   const test::ModalCatcher<af::CPropertySheet> catcher([](af::CPropertySheet&) {});
   QTest::mouseDClick(ViewOf(doc)->viewport(), Qt::LeftButton, {}, kOnFirstIcon);

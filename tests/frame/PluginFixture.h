@@ -12,7 +12,6 @@
 #include "frame/DllEntry.h"
 #include "frame/GuiTestSupport.h"
 #include "frame/GwCfgDoc.h"
-#include "model/BlockTable.h"
 #include "model/NodeListExchange.h"
 #include "protocol/Commands.h"
 #include "support/EventLog.h"
@@ -87,23 +86,9 @@ class PluginFixture : public ::testing::Test {
     return dynamic_cast<frame::CGwCfgDoc*>(docTemplate_->OpenDocumentFile({}, true));
   }
 
-  // The modules answer every request, each reply as long as the module's
-  // own replies are (at least the block's minimum reply length).
+  // The modules answer every request.
   void Serve(std::vector<FakeModule*> modules) {
-    port_.responder = [modules](const SentRequest& request) {
-      std::vector<std::vector<std::uint8_t>> replies;
-      for (FakeModule* module : modules) {
-        std::optional<std::vector<std::uint8_t>> reply = module->Answer(request);
-        if (!reply) continue;
-        const BlockInfo* block = FindBlock(request.block);
-        if (request.command == kCmdReadBlock && block && !module->replyLength &&
-            reply->size() < block->minReplyLength) {
-          reply->resize(block->minReplyLength, 0);
-        }
-        replies.push_back(std::move(*reply));
-      }
-      return replies;
-    };
+    for (FakeModule* module : modules) port_.Attach(*module);
   }
 
   static view::CGwCfgView* ViewOf(af::CDocument* doc) {
