@@ -154,12 +154,6 @@ class ModalCatcher {
 
 }  // namespace gw::test
 
-// The main of a test program of the desktop program. Qt's font and platform
-// libraries keep caches for the life of the process that the leak checker
-// would report.
-#define GW_GUI_TEST_MAIN()                                                          \
-  extern "C" const char* __lsan_default_suppressions() {                            \
-    return "leak:libfontconfig.so\nleak:libfreetype.so\nleak:libQt6Gui.so\n"      \
-           "leak:libQt6Core.so\nleak:libglib-2.0.so\n";                             \
-  }                                                                                 \
+// The main of a test program of the desktop program.
+#define GW_GUI_TEST_MAIN() \
   int main(int argc, char** argv) { return gw::test::RunGuiTests(argc, argv); }
