@@ -12,6 +12,7 @@
 #include "HostResources.h"
 #include "MainFrame.h"
 #include "PluginSet.h"
+#include "SignalQuit.h"
 #include "appframe/Dialogs.h"
 #include "appframe/HostFolders.h"
 
@@ -38,6 +39,7 @@ int main(int argc, char* argv[]) {
   int result = 0;
   {
     gw::host::CMainFrame mainFrame(plugins);
+    gw::host::CloseWindowsOnSignals(&mainFrame);
     mainFrame.show();
     if (plugins.Templates().empty()) {
       const QStringList errors = plugins.Errors();
