@@ -61,10 +61,10 @@ Answer CQtUserInterface::Message(const std::string& text, Buttons buttons, Icon 
 void CQtUserInterface::ProgressOpen(const std::string& title, const std::string& text, int lower,
                                     int upper, int step) {
   progress_ = std::make_unique<widgets::CProgressWnd>(af::AfxGetMainWnd(), theApp.Tr(title));
-  progress_->GoModal();
   progress_->SetRange(lower, upper);
   progress_->SetStep(step);
   progress_->SetText(theApp.Tr(text));
+  progress_->GoModal();
 }
 
 void CQtUserInterface::ProgressStep() {

@@ -12,6 +12,7 @@
 #include "frame/PluginFixture.h"
 #include "model/NodeListStream.h"
 #include "protocol/Commands.h"
+#include "widgets/ProgressWnd.h"
 
 namespace gw::frame {
 namespace {
@@ -125,6 +126,25 @@ TEST_F(DocumentTest, DoubleClickOpensTheSheetOnOverview) {
   EXPECT_EQ(doc->Nodes().Node(0).Selected(), 1u);
   EXPECT_FALSE(doc->Nodes().Locked());
   EXPECT_EQ(c_.heard.size(), 15u);  // the search and the 14 reads
+}
+
+TEST_F(DocumentTest, InquiryShowsTheModalProgressWindow) {
+  CGwCfgDoc* doc = SearchedDocument();
+  QString title;
+  QString text;
+  bool modal = false;
+  const test::ModalCatcher<widgets::CProgressWnd> progress([&](widgets::CProgressWnd& window) {
+    title = window.windowTitle();
+    text = window.Text();
+    modal = window.windowModality() == Qt::ApplicationModal;
+  });
+  const test::ModalCatcher<af::CPropertySheet> sheet([](af::CPropertySheet&) {});
+  QTest::mouseDClick(ViewOf(doc)->viewport(), Qt::LeftButton, {}, kOnFirstIcon);
+  ASSERT_TRUE(progress.Caught());
+  EXPECT_TRUE(title.startsWith("Processing... [")) << title.toStdString();
+  EXPECT_EQ(text, "\nInquire module information...");
+  EXPECT_TRUE(modal);
+  EXPECT_TRUE(sheet.Caught());
 }
 
 TEST_F(DocumentTest, DoubleClickOnALockedNodeOpensOnSecurity) {
