@@ -3,6 +3,8 @@
 #include <arpa/inet.h>
 #include <dlfcn.h>
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QStringList>
 #include <vector>
 
@@ -20,7 +22,13 @@ bool Bind(void* module, const char* name, Fn& fn) {
 }  // namespace
 
 PortLinkSettings::PortLinkSettings() {
+  // Through the loader's search path first, then beside the program (a
+  // sanitizer runtime that wraps dlopen hides the program's RUNPATH).
   module_ = dlopen("libPortLink.so", RTLD_NOW | RTLD_LOCAL);
+  if (!module_) {
+    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath("libPortLink.so");
+    module_ = dlopen(beside.toLocal8Bit().constData(), RTLD_NOW | RTLD_LOCAL);
+  }
   if (!module_) {
     error_ = QString::fromLocal8Bit(dlerror());
     return;
