@@ -51,7 +51,7 @@ int CPropertySheet::GetActiveIndex() const { return activeIndex_; }
 
 bool CPropertySheet::SetActivePage(int index) {
   if (index < 0 || index >= GetPageCount()) return false;
-  if (!shown_) {
+  if (!isVisible()) {
     activeIndex_ = index;
     const QSignalBlocker blocker(tabs_);
     tabs_->setCurrentIndex(index);
@@ -74,11 +74,8 @@ void CPropertySheet::TabChanged(int index) {
 }
 
 int CPropertySheet::DoModal() {
-  shown_ = true;
   if (CPropertyPage* start = GetActivePage()) start->OnSetActive();
-  const int result = exec() == QDialog::Accepted ? IDOK : IDCANCEL;
-  shown_ = false;
-  return result;
+  return exec() == QDialog::Accepted ? IDOK : IDCANCEL;
 }
 
 bool CPropertySheet::Apply() {

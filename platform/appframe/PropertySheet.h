@@ -75,7 +75,6 @@ class CPropertySheet : public QDialog {
   QPushButton* applyButton_;
   std::vector<CPropertyPage*> pages_;
   int activeIndex_ = 0;
-  bool shown_ = false;
 };
 
 }  // namespace af
