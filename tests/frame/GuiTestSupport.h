@@ -30,7 +30,12 @@ inline int RunGuiTests(int argc, char** argv) {
   qputenv("GWSUITE_LOOPBACK_ONLY", "1");
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+  const int result = RUN_ALL_TESTS();
+  // Zero-length timers still pending (a closing frame's, a catcher's) fire
+  // now and free themselves before the application goes.
+  QCoreApplication::processEvents();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  return result;
 }
 
 class GuiEnvironment {

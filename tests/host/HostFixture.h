@@ -3,45 +3,74 @@
 // needs modules, nxgsim on a loopback address of its own.
 
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMenuBar>
-#include <QProcess>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "MainFrame.h"
 #include "PluginSet.h"
 #include "frame/GuiTestSupport.h"
 
+extern char** environ;
+
 namespace gw::test {
 
-// nxgsim for one test; stopped when the object goes.
+// nxgsim for one test, started without the toolkit; stopped when the object
+// goes.
 class Nxgsim {
  public:
   explicit Nxgsim(const QStringList& arguments) {
-    process_.setProgram(QDir(QCoreApplication::applicationDirPath()).filePath("nxgsim"));
-    process_.setArguments(arguments);
-    process_.setProcessChannelMode(QProcess::SeparateChannels);
-    process_.start();
-    if (!process_.waitForStarted(10000)) return;
-    QByteArray out;
-    // Blocks on the pipe until the simulator says it listens.
-    while (!out.contains("ready") && process_.waitForReadyRead(10000)) out += process_.readAllStandardOutput();
-    ready_ = out.contains("ready");
+    const QByteArray program =
+        QDir(QCoreApplication::applicationDirPath()).filePath("nxgsim").toLocal8Bit();
+    std::vector<QByteArray> args{program};
+    for (const QString& a : arguments) args.push_back(a.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    int out[2];
+    if (::pipe2(out, O_CLOEXEC) != 0) return;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid_ = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(out[1]);
+    // Blocks on the pipe (at most 10 s) until the simulator says it listens.
+    std::string said;
+    pollfd pfd{out[0], POLLIN, 0};
+    while (pid_ > 0 && said.find("ready") == std::string::npos && ::poll(&pfd, 1, 10000) > 0) {
+      char buffer[256];
+      const ssize_t n = ::read(out[0], buffer, sizeof buffer);
+      if (n <= 0) break;
+      said.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(out[0]);
+    ready_ = said.find("ready") != std::string::npos;
   }
   ~Nxgsim() {
-    process_.terminate();
-    if (!process_.waitForFinished(5000)) process_.kill();
-    process_.waitForFinished(5000);
+    if (pid_ <= 0) return;
+    ::kill(pid_, SIGTERM);
+    ::waitpid(pid_, nullptr, 0);
   }
+  Nxgsim(const Nxgsim&) = delete;
+  Nxgsim& operator=(const Nxgsim&) = delete;
+
   bool Ready() const { return ready_; }
-  QByteArray Errors() { return process_.readAllStandardError(); }
 
  private:
-  QProcess process_;
+  pid_t pid_ = -1;
   bool ready_ = false;
 };
 
