@@ -1,0 +1,104 @@
+#include "PortLinkSettings.h"
+
+#include <arpa/inet.h>
+#include <dlfcn.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStringList>
+#include <vector>
+
+namespace gw::host {
+
+namespace {
+
+template <typename Fn>
+bool Bind(void* module, const char* name, Fn& fn) {
+  void* symbol = dlsym(module, name);
+  fn = reinterpret_cast<Fn>(symbol);
+  return symbol != nullptr;
+}
+
+}  // namespace
+
+PortLinkSettings::PortLinkSettings() {
+  // Through the loader's search path first, then beside the program (a
+  // sanitizer runtime that wraps dlopen hides the program's RUNPATH).
+  module_ = dlopen("libPortLink.so", RTLD_NOW | RTLD_LOCAL);
+  if (!module_) {
+    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath("libPortLink.so");
+    module_ = dlopen(beside.toLocal8Bit().constData(), RTLD_NOW | RTLD_LOCAL);
+  }
+  if (!module_) {
+    error_ = QString::fromLocal8Bit(dlerror());
+    return;
+  }
+  available_ = Bind(module_, "GetCommType", getCommType_) &&
+               Bind(module_, "SetCommType", setCommType_) &&
+               Bind(module_, "GetCOMPortNum", getComPort_) &&
+               Bind(module_, "SetCOMPortNum", setComPort_) &&
+               Bind(module_, "GetRemoteIPAddr", getRemote_) &&
+               Bind(module_, "SetRemoteIPAddr", setRemote_) &&
+               Bind(module_, "GetCOMPortDevice", getDevice_) &&
+               Bind(module_, "SetCOMPortDevice", setDevice_);
+  if (!available_) error_ = QStringLiteral("libPortLink.so lacks a settings entry point");
+}
+
+PortLinkSettings::~PortLinkSettings() {
+  if (module_) dlclose(module_);
+}
+
+TransportSettings PortLinkSettings::Load() const {
+  TransportSettings settings;
+  if (!available_) return settings;
+  settings.commType = getCommType_();
+  settings.comPort = getComPort_();
+  settings.comDevice = ComDevice(settings.comPort);
+  settings.remoteAddress = getRemote_();
+  return settings;
+}
+
+QString PortLinkSettings::ComDevice(int port) const {
+  if (!available_) return {};
+  std::vector<char> path(256, '\0');
+  int length = getDevice_(port, path.data(), static_cast<int>(path.size()));
+  if (length >= static_cast<int>(path.size())) {
+    path.assign(static_cast<std::size_t>(length) + 1, '\0');
+    length = getDevice_(port, path.data(), static_cast<int>(path.size()));
+  }
+  if (length <= 0) return {};
+  return QString::fromLocal8Bit(path.data());
+}
+
+void PortLinkSettings::Store(const TransportSettings& settings) const {
+  if (!available_) return;
+  setCommType_(settings.commType);
+  setComPort_(settings.comPort);
+  if (!settings.comDevice.isEmpty()) {
+    setDevice_(settings.comPort, settings.comDevice.toLocal8Bit().constData());
+  }
+  setRemote_(htonl(settings.remoteAddress));
+}
+
+std::optional<std::uint32_t> ParseIpv4(const QString& text) {
+  const QStringList parts = text.trimmed().split(QLatin1Char('.'));
+  if (parts.size() != 4) return std::nullopt;
+  std::uint32_t address = 0;
+  for (const QString& part : parts) {
+    bool ok = false;
+    const unsigned octet = part.toUInt(&ok);
+    if (!ok || octet > 255 || part.isEmpty() || part.size() > 3) return std::nullopt;
+    address = (address << 8) | octet;
+  }
+  return address;
+}
+
+QString Ipv4String(std::uint32_t hostOrder) {
+  return QStringLiteral("%1.%2.%3.%4")
+      .arg(hostOrder >> 24)
+      .arg((hostOrder >> 16) & 0xFF)
+      .arg((hostOrder >> 8) & 0xFF)
+      .arg(hostOrder & 0xFF);
+}
+
+}  // namespace gw::host

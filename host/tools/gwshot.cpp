@@ -1,0 +1,107 @@
+// gwshot: pictures of the desktop program for the documentation. Runs a
+// session of the host like gwsuite does (the plug-ins, a new document, the
+// stored node list, the first search), then saves PNG pictures of the main
+// window, of it with the first node selected, and of the first node's
+// parameter sheet into the folder given. Run it on the offscreen platform:
+//   QT_QPA_PLATFORM=offscreen gwshot docs/screenshots
+#include <QApplication>
+#include <QDir>
+#include <QFont>
+#include <QMouseEvent>
+#include <QTimer>
+#include <cstdio>
+#include <functional>
+
+#include "HostResources.h"
+#include "MainFrame.h"
+#include "PluginSet.h"
+#include "appframe/ChildFrame.h"
+#include "appframe/Dialogs.h"
+#include "appframe/PropertySheet.h"
+#include "appframe/View.h"
+
+namespace {
+
+bool Save(QWidget& widget, const QDir& folder, const QString& name) {
+  const QString path = folder.filePath(name);
+  const bool ok = widget.grab().save(path);
+  std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(path));
+  return ok;
+}
+
+void Click(QWidget* target, QPoint at, QEvent::Type type) {
+  QMouseEvent event(type, at, target->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(target, &event);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: gwshot FOLDER\n");
+    return 2;
+  }
+  const QDir folder(QString::fromLocal8Bit(argv[1]));
+  if (!QDir().mkpath(folder.path())) {
+    std::fprintf(stderr, "gwshot: cannot make %s\n", argv[1]);
+    return 1;
+  }
+  QDir::setCurrent(QApplication::applicationDirPath());
+  gw::host::InitHostResources();
+  // Messages would wait for a person: print them instead.
+  af::AfxSetMessageBoxHook([](const QString& text, unsigned) {
+    std::printf("message: %s\n", qPrintable(text));
+    return af::IDOK;
+  });
+
+  gw::host::PluginSet plugins;
+  if (plugins.LoadAll() == 0) {
+    std::fprintf(stderr, "gwshot: no plug-in: %s\n", qPrintable(plugins.Errors().join("; ")));
+    return 1;
+  }
+  bool ok = true;
+  {
+    gw::host::CMainFrame main(plugins);
+    main.resize(1000, 660);
+    main.show();
+    if (!main.Start()) return 1;
+    main.UpdateCommandStates();
+    QApplication::processEvents();
+    ok = Save(main, folder, QStringLiteral("main-window.png")) && ok;
+
+    af::CMDIChildWnd* frame = main.MDIGetActive();
+    af::CView* view = frame ? frame->GetActiveView() : nullptr;
+    if (view) {
+      const QPoint firstIcon(84, 54);
+      Click(view->viewport(), firstIcon, QEvent::MouseButtonPress);
+      Click(view->viewport(), firstIcon, QEvent::MouseButtonRelease);
+      QApplication::processEvents();
+      ok = Save(main, folder, QStringLiteral("selected-node.png")) && ok;
+
+      // The sheet is modal: it is caught from inside its own event loop.
+      bool sheetSaved = false;
+      bool looking = true;
+      int polls = 100000;
+      std::function<void()> catchSheet = [&] {
+        if (!looking) return;
+        if (auto* sheet = qobject_cast<af::CPropertySheet*>(QApplication::activeModalWidget())) {
+          sheet->resize(660, 420);
+          QApplication::processEvents();
+          sheetSaved = Save(*sheet, folder, QStringLiteral("parameter-sheet.png"));
+          sheet->reject();
+        } else if (--polls > 0) {
+          QTimer::singleShot(0, catchSheet);
+        }
+      };
+      QTimer::singleShot(0, catchSheet);
+      Click(view->viewport(), firstIcon, QEvent::MouseButtonDblClick);
+      looking = false;
+      ok = sheetSaved && ok;
+    }
+    main.close();
+  }
+  plugins.Unload();
+  return ok ? 0 : 1;
+}

@@ -1,0 +1,80 @@
+#pragma once
+// Property sheets: a modal dialog of tabbed pages with OK, Cancel and Apply.
+// A page may refuse to become active or to be left, and marks itself
+// modified to enable Apply.
+
+#include <QDialog>
+#include <QString>
+#include <vector>
+
+class QPushButton;
+class QTabWidget;
+
+namespace af {
+
+class CPropertySheet;
+
+class CPropertyPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit CPropertyPage(QString caption);
+
+  const QString& Caption() const { return caption_; }
+  CPropertySheet* Sheet() const { return sheet_; }
+
+  // The page is about to become active; false refuses.
+  virtual bool OnSetActive() { return true; }
+  // The page is about to be left (or OK pressed); false keeps it active.
+  virtual bool OnKillActive() { return true; }
+  // Apply or OK for a modified page; false keeps the sheet open on it.
+  virtual bool OnApply() { return true; }
+  virtual void OnCancel() {}
+
+  void SetModified(bool modified = true);
+  bool IsModified() const { return modified_; }
+
+ private:
+  friend class CPropertySheet;
+  QString caption_;
+  CPropertySheet* sheet_ = nullptr;
+  bool modified_ = false;
+};
+
+class CPropertySheet : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit CPropertySheet(const QString& caption, QWidget* parent = nullptr);
+
+  // The sheet owns its pages.
+  void AddPage(CPropertyPage* page);
+  int GetPageCount() const { return static_cast<int>(pages_.size()); }
+  CPropertyPage* GetPage(int index) const;
+  int GetActiveIndex() const;
+  CPropertyPage* GetActivePage() const { return GetPage(GetActiveIndex()); }
+  // Before the sheet is shown: the page it opens on. Afterwards: moves to
+  // the page when the active page may be left and the new one accepts.
+  bool SetActivePage(int index);
+
+  // Shows the sheet modally; IDOK or IDCANCEL.
+  int DoModal();
+  // Applies every modified page; false when one refused (it becomes active).
+  bool Apply();
+
+  QPushButton* ApplyButton() const { return applyButton_; }
+
+ private:
+  friend class CPropertyPage;
+  void PageModified();
+  void TabChanged(int index);
+  void Ok();
+  void Cancel();
+
+  QTabWidget* tabs_;
+  QPushButton* applyButton_;
+  std::vector<CPropertyPage*> pages_;
+  int activeIndex_ = 0;
+};
+
+}  // namespace af

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Pictures of the desktop program for the README: nxgsim plays nine modules on
+# a loopback address, and gwshot runs a gwsuite session against them on Qt's
+# offscreen platform (no display needed); the parameter sheet also in
+# Traditional Chinese. Writes docs/screenshots/*.png.
+#
+#   scripts/screenshots.sh [BUILD_DIR]     (default: build/default, built if missing)
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$here/build/default}
+out=$here/docs/screenshots
+address=127.0.0.61
+
+if [ ! -x "$build/bin/gwshot" ] || [ ! -x "$build/bin/nxgsim" ]; then
+  if [ "$build" = "$here/build/default" ]; then
+    "$here/scripts/build.sh" default
+  else
+    echo "screenshots: $build has no gwshot and nxgsim; build it first" >&2
+    exit 1
+  fi
+fi
+
+home=$(mktemp -d /tmp/gwsuite-shots-XXXXXX)
+sim=
+cleanup() {
+  if [ -n "$sim" ]; then kill "$sim" 2>/dev/null || true; wait "$sim" 2>/dev/null || true; fi
+  rm -rf "$home"
+}
+trap cleanup EXIT
+
+mkdir -p "$home/Config" "$home/xdg-en" "$home/xdg-zh/Orvane" "$out"
+cat > "$home/Config/PortLink.ini" <<INI
+[PortLink]
+CommType=1
+COMPort=1
+RemoteIP=$address
+BroadcastAddress=$address
+INI
+printf '[General]\nLanguageId=1028\n' > "$home/xdg-zh/Orvane/GwSuite.conf"
+
+"$build/bin/nxgsim" --address "$address" --modules 9 \
+  --module-numbers 1,2,3,10,11,12,20,21,300 \
+  --names "Boiler house,Pump station,Line 1 PLC,Mixer,Packing,Labeller,Chiller,Compressor,Warehouse" \
+  --locked 9 --ready-file "$home/ready" > "$home/sim.log" 2>&1 &
+sim=$!
+for _ in $(seq 100); do
+  [ -e "$home/ready" ] && break
+  sleep 0.1
+done
+[ -e "$home/ready" ] || { echo "screenshots: nxgsim did not start:" >&2; cat "$home/sim.log" >&2; exit 1; }
+
+run_shot() {  # config folder, output folder
+  rm -f "$home/Config/CfgLib.dat"
+  env GWSUITE_HOME="$home" GWSUITE_LOOPBACK_ONLY=1 QT_QPA_PLATFORM=offscreen \
+    XDG_CONFIG_HOME="$1" "$build/bin/gwshot" "$2"
+}
+
+run_shot "$home/xdg-en" "$out"
+run_shot "$home/xdg-zh" "$home/zh"
+cp "$home/zh/parameter-sheet.png" "$out/parameter-sheet-zh-tw.png"
+echo "screenshots in $out"

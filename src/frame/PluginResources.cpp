@@ -1,0 +1,109 @@
+#include "PluginResources.h"
+
+#include "Resource.h"
+#include "appframe/AfxIds.h"
+#include "model/Strings.h"
+#include "view/NodeInteraction.h"
+
+namespace gw::frame {
+
+namespace {
+
+using af::MenuItem;
+
+struct StringEntry {
+  int id;
+  const char* text;
+};
+
+// The string table. The document string 130 is the template's and is never
+// translated.
+constexpr StringEntry kStrings[] = {
+    {IDS_SEARCHING, text::kSearching},
+    {IDS_INQUIRING, text::kInquiring},
+    {IDS_CANNOT_OPEN_DEVICE, text::kCannotOpenDevice},
+    {IDS_COMMUNICATION_ERROR, text::kCommunicationError},
+    {IDS_NO_MODULE_FOUND, text::kNoModuleFound},
+    {IDS_MODIFY_FAILED, text::kModifyFailed},
+    {IDS_CONNECTION_ACTIVE, text::kConnectionActive},
+    {IDS_OTHER_USER_MODIFYING, text::kOtherUserModifying},
+    {IDS_PROCESSING, text::kProcessing},
+    {IDS_MODULE_TYPE_MISMATCH, text::kModuleTypeMismatch},
+    {IDS_FIRMWARE_MISMATCH, text::kFirmwareMismatch},
+    {ID_VIEW_WORKSPACE, "Shows or hides Workspace window\nWorkspace"},
+    {ID_VIEW_OUTPUT, "Shows or hides the Output window\nOutput"},
+    {ID_VIEW_REFRESH, "Refresh current view\nRefresh"},
+    {ID_TOOLS_COMM_SETTING, "Communication parameters setting\nCommunication setting"},
+    {ID_TOOLS_LANGUAGE, "Language Setup"},
+    {ID_HOST_FILE_NEW, "Create a new document\nNew"},
+    {ID_HOST_FILE_OPEN, "Open an existing document\nOpen"},
+    {ID_HOST_FILE_SAVE, "Save the active document\nSave"},
+    {ID_HOST_FILE_SAVE_AS, "Save the active document with a new name\nSave As"},
+    {ID_HELP_MANUAL, "GwSuite User Manual"},
+    {ID_SEARCH_MODULE, "Search NXG4120 module"},
+    {ID_IP_SEARCH_MODULE, "IP search NXG4120 module"},
+};
+
+constexpr const char* kDocString =
+    "\nNXG4120-T\nNXG4120-T\n\n\nNXG4120-T.Document\nNXG4120-T Document";
+
+af::MenuResource Menu130() {
+  return {
+      MenuItem::Popup("&File",
+                      {MenuItem::Command(ID_HOST_FILE_NEW, "&New\tCtrl+N"),
+                       MenuItem::Command(ID_HOST_FILE_OPEN, "&Open...\tCtrl+O"),
+                       MenuItem::Separator(),
+                       MenuItem::Command(ID_HOST_FILE_SAVE, "&Save\tCtrl+S"),
+                       MenuItem::Command(ID_HOST_FILE_SAVE_AS, "Save &As...\tCtrl+Alt+S"),
+                       MenuItem::Separator(),
+                       MenuItem::Command(af::ID_FILE_PRINT, "&Print...\tCtrl+P"),
+                       MenuItem::Command(af::ID_FILE_PRINT_PREVIEW, "Print Pre&view"),
+                       MenuItem::Command(af::ID_FILE_PRINT_SETUP, "P&rint Setup..."),
+                       MenuItem::Separator(),
+                       MenuItem::Command(af::ID_FILE_MRU_FILE1, "Recent File", /*grayed=*/true),
+                       MenuItem::Separator(),
+                       MenuItem::Command(af::ID_APP_EXIT, "E&xit")}),
+      MenuItem::Popup(
+          "&View",
+          {MenuItem::Popup("&Toolbar",
+                           {MenuItem::Command(ID_VIEW_TOOLBAR_STANDARD, "&Standard"),
+                            MenuItem::Command(ID_VIEW_TOOLBAR_EDIT, "&Edit"),
+                            MenuItem::Command(ID_VIEW_TOOLBAR_COMMUNICATION, "&Communication"),
+                            MenuItem::Command(ID_VIEW_TOOLBAR_WINDOW, "&Window")}),
+           MenuItem::Command(af::ID_VIEW_STATUS_BAR, "&Status Bar"),
+           MenuItem::Command(ID_VIEW_WORKSPACE, "&Workspace"),
+           MenuItem::Command(ID_VIEW_OUTPUT, "&Output"), MenuItem::Separator(),
+           MenuItem::Command(ID_VIEW_REFRESH, "&Refresh")}),
+      MenuItem::Popup("&Tools", {MenuItem::Command(ID_TOOLS_COMM_SETTING, "&Communication Setting"),
+                                 MenuItem::Separator(),
+                                 MenuItem::Command(ID_TOOLS_LANGUAGE, "&Language")}),
+      MenuItem::Popup("&Window", {MenuItem::Command(af::ID_WINDOW_CASCADE, "&Cascade"),
+                                  MenuItem::Command(af::ID_WINDOW_TILE_HORZ, "&Tile")}),
+      MenuItem::Popup("&Help", {MenuItem::Command(af::ID_APP_ABOUT, "&About GwSuite..."),
+                                MenuItem::Command(ID_HELP_MANUAL, "&GwSuite User Manual")}),
+  };
+}
+
+}  // namespace
+
+af::ResourceModule& PluginInstance() {
+  static const std::unique_ptr<af::ResourceModule> module = [] {
+    auto m = std::make_unique<af::ResourceModule>(QStringLiteral("NXG4120-T"));
+    m->AddString(IDR_GWCFGTYPE, kDocString);
+    for (const StringEntry& entry : kStrings) m->AddString(entry.id, entry.text);
+    m->AddMenu(IDR_GWCFGTYPE, Menu130());
+    m->AddIcon(IDR_GWCFGTYPE, QStringLiteral(":/NXG4120-T/NXG4120-T.ico"));
+    return m;
+  }();
+  return *module;
+}
+
+std::vector<const char*> TranslatableTexts() {
+  std::vector<const char*> texts;
+  for (const StringEntry& entry : kStrings) texts.push_back(entry.text);
+  for (view::SheetPage page : view::kSheetPages) texts.push_back(view::PageCaption(page));
+  texts.push_back(text::kParameterFileFilter);
+  return texts;
+}
+
+}  // namespace gw::frame

@@ -1,0 +1,95 @@
+#include "QtUserInterface.h"
+
+#include "GwCfgApp.h"
+#include "appframe/Dialogs.h"
+#include "appframe/HostMessage.h"
+#include "appframe/MainFrame.h"
+#include "widgets/ProgressWnd.h"
+
+namespace gw::frame {
+
+namespace {
+
+unsigned MessageBoxType(Buttons buttons, Icon icon) {
+  unsigned type = af::MB_OK;
+  switch (buttons) {
+    case Buttons::Ok: type = af::MB_OK; break;
+    case Buttons::OkCancel: type = af::MB_OKCANCEL; break;
+    case Buttons::YesNo: type = af::MB_YESNO; break;
+    case Buttons::YesNoCancel: type = af::MB_YESNOCANCEL; break;
+  }
+  switch (icon) {
+    case Icon::None: break;
+    case Icon::Information: type |= af::MB_ICONINFORMATION; break;
+    case Icon::Warning: type |= af::MB_ICONWARNING; break;
+    case Icon::Error: type |= af::MB_ICONERROR; break;
+    case Icon::Question: type |= af::MB_ICONQUESTION; break;
+  }
+  return type;
+}
+
+Answer AnswerOf(int button) {
+  switch (button) {
+    case af::IDCANCEL: return Answer::Cancel;
+    case af::IDYES: return Answer::Yes;
+    case af::IDNO: return Answer::No;
+    default: return Answer::Ok;
+  }
+}
+
+std::optional<std::string> ChooseFile(const FileDialog& dialog, bool open) {
+  af::FileDialogSpec spec;
+  spec.open = open;
+  spec.defaultExtension = QString::fromStdString(dialog.defaultExtension);
+  spec.filter = theApp.Tr(dialog.filter);
+  spec.confirmOverwrite = dialog.confirmOverwrite;
+  const std::optional<QString> path = af::AfxDoFileDialog(spec);
+  if (!path) return std::nullopt;
+  return path->toStdString();
+}
+
+}  // namespace
+
+CQtUserInterface::CQtUserInterface() = default;
+
+CQtUserInterface::~CQtUserInterface() = default;
+
+Answer CQtUserInterface::Message(const std::string& text, Buttons buttons, Icon icon) {
+  return AnswerOf(af::AfxMessageBox(theApp.Tr(text), MessageBoxType(buttons, icon)));
+}
+
+void CQtUserInterface::ProgressOpen(const std::string& title, const std::string& text, int lower,
+                                    int upper, int step) {
+  progress_ = std::make_unique<widgets::CProgressWnd>(af::AfxGetMainWnd(), theApp.Tr(title));
+  progress_->SetRange(lower, upper);
+  progress_->SetStep(step);
+  progress_->SetText(theApp.Tr(text));
+  progress_->GoModal();
+}
+
+void CQtUserInterface::ProgressStep() {
+  if (progress_) progress_->StepIt();
+}
+
+void CQtUserInterface::ProgressSetPosition(int position) {
+  if (progress_) progress_->SetPos(position);
+}
+
+void CQtUserInterface::ProgressClose() {
+  if (progress_) progress_->Close();
+  progress_.reset();
+}
+
+std::optional<std::string> CQtUserInterface::ChooseFileToSave(const FileDialog& dialog) {
+  return ChooseFile(dialog, false);
+}
+
+std::optional<std::string> CQtUserInterface::ChooseFileToOpen(const FileDialog& dialog) {
+  return ChooseFile(dialog, true);
+}
+
+void CQtUserInterface::NotifyHost(int message, int wParam, const std::string& text) {
+  af::SendTextToMainWindow(message, wParam, theApp.Tr(text));
+}
+
+}  // namespace gw::frame

@@ -1,0 +1,1 @@
+set(GWTEST_LIBS_view gwview)
