@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# A short session with nxgcfg against simulated modules on loopback: search,
-# show one module, log in to a locked one, export a parameter file and decode
-# it. Everything runs in a configuration folder of its own.
+# Simulated modules on loopback, in a configuration folder of its own, and a
+# session against them: with "gui" the desktop program gwsuite, with "cli"
+# (the default) a short nxgcfg session: search, show one module, log in to a
+# locked one, export a parameter file and decode it.
 set -euo pipefail
-bin=${1:?usage: demo-session.sh BIN_FOLDER}
+bin=${1:?usage: demo-session.sh BIN_FOLDER [cli|gui]}
+mode=${2:-cli}
 
 home=$(mktemp -d /tmp/gwsuite-demo-XXXXXX)
 export GWSUITE_HOME=$home GWSUITE_LOOPBACK_ONLY=1
@@ -18,6 +20,13 @@ printf '[PortLink]\nCommType=1\nRemoteIP=%s\nBroadcastAddress=127.255.255.255\n'
 sim=$!
 trap 'kill $sim 2>/dev/null; wait $sim 2>/dev/null; rm -rf "$home"' EXIT
 for _ in $(seq 100); do [ -e "$home/ready" ] && break; sleep 0.05; done
+
+if [ "$mode" = gui ]; then
+  echo "gwsuite with four simulated modules at $address (close the window to end)."
+  # The plug-in finds its translations relative to the current folder.
+  (cd "$bin" && ./gwsuite)
+  exit 0
+fi
 
 step() { printf '\n\033[1m$ %s\033[0m\n' "$*"; }
 run() { step "nxgcfg $*"; "$bin/nxgcfg" "$@"; }
