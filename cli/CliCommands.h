@@ -10,6 +10,7 @@ class CliUi;
 
 struct SearchOptions {
   std::string ip;      // search this address instead of broadcasting
+  bool settingsAddress = false;  // search the address the settings file names
   std::string serial;  // COMn or a device path: search over a serial line
   bool json = false;
 };

@@ -91,6 +91,9 @@ int RunSearch(CliUi& ui, const SearchOptions& options) {
       return kExitUsage;
     }
     api.SetCommType(kCommEthernet);
+  } else if (options.settingsAddress) {
+    api.SetCommType(kCommEthernet);
+    target = session.Doc().Settings().LoadRemoteAddress();
   } else if (!options.serial.empty()) {
     if (!UseSerial(session, options.serial, {})) return kExitUsage;
   }

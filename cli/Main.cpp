@@ -17,8 +17,13 @@ int main(int argc, char** argv) {
   SearchOptions search;
   auto* searchCmd = app.add_subcommand("search", "Search for modules and list them.");
   auto* ipOpt = searchCmd->add_option("--ip", search.ip, "Search this address (through routers) instead of broadcasting");
+  auto* settingsOpt = searchCmd->add_flag(
+      "--settings-address", search.settingsAddress,
+      "Search the address that NXG4120-T.ini names ([CommConf] IPAddress), as the IP search does");
+  settingsOpt->excludes(ipOpt);
   searchCmd->add_option("--serial", search.serial, "Search over a serial line: COMn or a device path")
-      ->excludes(ipOpt);
+      ->excludes(ipOpt)
+      ->excludes(settingsOpt);
   searchCmd->add_flag("--json", search.json, "Print JSON");
 
   std::string module;

@@ -18,11 +18,11 @@ std::string Hex32(std::uint32_t value) {
 
 const char* RequestName(std::uint16_t command) {
   switch (command) {
-    case kCmdSearch: return "search";
-    case kCmdRead: return "read";
-    case kCmdWrite: return "write";
-    case kCmdLogin: return "login";
-    case kCmdReset: return "factory-reset";
+    case CmdSearch: return "search";
+    case CmdReadBlock: return "read";
+    case CmdWriteBlock: return "write";
+    case CmdLogin: return "login";
+    case CmdFactoryReset: return "factory-reset";
     default: return nullptr;
   }
 }
@@ -46,15 +46,15 @@ std::string DescribeFrame(ConstBytes body) {
   std::string text;
   if (const char* name = RequestName(command)) {
     text = name;
-    if (command == kCmdRead || command == kCmdWrite) text += block;
-    if (command != kCmdSearch) text += " mac " + MacText(mac);
-    if (command == kCmdLogin || command == kCmdWrite) {
+    if (command == CmdReadBlock || command == CmdWriteBlock) text += block;
+    if (command != CmdSearch) text += " mac " + MacText(mac);
+    if (command == CmdLogin || command == CmdWriteBlock) {
       text += " lock " + std::to_string(LoadBE16(body, hdr::LockState));
     }
   } else {
     text = "reply " + Hex16(command);
     const std::uint16_t request = static_cast<std::uint16_t>((command & 0x3FFF) - 1);
-    if (request == kCmdRead || request == kCmdWrite) text += block;
+    if (request == CmdReadBlock || request == CmdWriteBlock) text += block;
     text += " mac " + MacText(mac) + " number " + std::to_string(LoadBE16(body, hdr::ModuleNumber)) +
             " lock " + std::to_string(LoadBE16(body, hdr::LockState));
     const std::uint16_t type = LoadBE16(body, hdr::ModuleType);

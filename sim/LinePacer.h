@@ -15,7 +15,8 @@ class LinePacer {
 
   // How many bytes may be written at `now` (0: wait for WaitTime).
   std::size_t Allowance(Micros now) const;
-  // Records `count` bytes written at `now`.
+  // Records `count` bytes written at `now`. Bytes written within one burst's
+  // time after the line ran dry follow on without a gap.
   void Sent(Micros now, std::size_t count);
   // How long until the next byte may go (0 when it may go now).
   Micros WaitTime(Micros now) const;

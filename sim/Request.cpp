@@ -13,7 +13,7 @@ std::optional<Request> ParseRequest(ConstBytes body, std::string& error) {
   r.moduleType = LoadBE16(body, hdr::ModuleType);
   r.transactionId = LoadBE32(body, hdr::TransactionId);
   r.command = LoadBE16(body, hdr::Command);
-  if (r.command > kCmdReset || r.command % 2 != 0) {
+  if (r.command > CmdFactoryReset || r.command % 2 != 0) {
     error = "command " + std::to_string(r.command) + " is not a request";
     return std::nullopt;
   }

@@ -8,23 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "link/Commands.h"
 #include "model/NodeRecord.h"
 
 namespace gw::sim {
 
-// Request codes; a reply carries the request code plus 1.
-inline constexpr std::uint16_t kCmdSearch = 0x0000;
-inline constexpr std::uint16_t kCmdRead = 0x0002;
-inline constexpr std::uint16_t kCmdWrite = 0x0004;
-inline constexpr std::uint16_t kCmdLogin = 0x0006;
-inline constexpr std::uint16_t kCmdReset = 0x0008;
-// Reply status bits: refused (15), carried out with a network connection
-// active (15 and 14).
-inline constexpr std::uint16_t kReplyRefused = 0x8000;
-inline constexpr std::uint16_t kReplyBusy = 0xC000;
-
-// The shortest search reply the tool takes: the header and 62 bytes of block 0.
-inline constexpr std::size_t kMinSearchReply = hdr::kSize + 62;
 
 using LoginKey = std::array<std::uint8_t, hdr::kLoginKeySize>;
 

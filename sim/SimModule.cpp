@@ -78,33 +78,33 @@ std::optional<ModuleReply> SimModule::Handle(const Request& request, SimTime now
   if (loggedIn_ && !SessionOpen(now)) loggedIn_ = false;
   std::optional<ModuleReply> reply;
   switch (request.command) {
-    case kCmdSearch: {
+    case CmdSearch: {
       // Every firmware sends the whole block 0 in a search reply.
-      reply = HeaderReply(request, kCmdSearch + 1, now);
+      reply = HeaderReply(request, CmdSearch + 1, now);
       ConstBytes net = record_.Block(NetworkInfo());
       reply->body.insert(reply->body.end(), net.begin(), net.end());
-      reply->minimumLength = kMinSearchReply;
+      reply->minimumLength = kSearchReplyMinimum;
       break;
     }
-    case kCmdRead: {
+    case CmdReadBlock: {
       const BlockInfo* block = FindBlock(request.block);
       if (!block) {
         note = "ignored: block " + std::to_string(request.block) + " is not a parameter block";
         return std::nullopt;
       }
-      reply = BlockReply(request, kCmdRead + 1, *block, now);
+      reply = BlockReply(request, CmdReadBlock + 1, *block, now);
       break;
     }
-    case kCmdWrite:
+    case CmdWriteBlock:
       reply = Write(request, now, refuseWrite, note);
       break;
-    case kCmdLogin:
+    case CmdLogin:
       reply = Login(request, now, note);
       break;
-    case kCmdReset:
+    case CmdFactoryReset:
       FactoryReset(now);
       note = "factory setting restored";
-      reply = HeaderReply(request, kCmdReset + 1, now);
+      reply = HeaderReply(request, CmdFactoryReset + 1, now);
       break;
     default:
       note = "ignored: not a request";
@@ -128,7 +128,7 @@ std::optional<ModuleReply> SimModule::Write(const Request& request, SimTime now,
            std::to_string(block->number) + " of " + std::to_string(block->size) + " bytes";
     return std::nullopt;
   }
-  const std::uint16_t refused = kReplyRefused | (kCmdWrite + 1);
+  const std::uint16_t refused = kReplyRefusedBit | (CmdWriteBlock + 1);
   if (LockState(now) == kLockStateLocked &&
       !(request.lockState == kLockStateUnlocked && KeyMatches(request.loginKey))) {
     note = "refused: the module is locked";
@@ -152,7 +152,7 @@ std::optional<ModuleReply> SimModule::Write(const Request& request, SimTime now,
   if (outcome.passwordWritten) {
     note = HasPassword() ? "password changed" : "password removed";
   }
-  return BlockReply(request, kCmdWrite + 1, *block, now);
+  return BlockReply(request, CmdWriteBlock + 1, *block, now);
 }
 
 ModuleReply SimModule::Login(const Request& request, SimTime now, std::string& note) {
@@ -160,11 +160,11 @@ ModuleReply SimModule::Login(const Request& request, SimTime now, std::string& n
     loggedIn_ = HasPassword();
     sessionEnd_ = now + loginTimeout_;
     note = "login accepted";
-    return HeaderReply(request, kCmdLogin + 1, now);
+    return HeaderReply(request, CmdLogin + 1, now);
   }
   loggedIn_ = false;
   note = "login refused: wrong password";
-  return HeaderReply(request, kReplyRefused | (kCmdLogin + 1), now);
+  return HeaderReply(request, kReplyRefusedBit | (CmdLogin + 1), now);
 }
 
 void SimModule::FactoryReset(SimTime now) {

@@ -44,15 +44,15 @@ std::vector<Outgoing> Simulator::Handle(ConstBytes body, Channel channel, SimTim
   std::vector<Outgoing> out;
   bool addressed = false;
   for (SimModule& module : modules_) {
-    if (request->command != kCmdSearch && request->mac != module.Setup().mac) continue;
+    if (request->command != CmdSearch && request->mac != module.Setup().mac) continue;
     addressed = true;
-    if (request->command == kCmdRead &&
+    if (request->command == CmdReadBlock &&
         std::find(quietBlocks_.begin(), quietBlocks_.end(), request->block) != quietBlocks_.end()) {
       Say(log_, "   module " + std::to_string(module.Setup().index) + " keeps quiet about block " +
                     std::to_string(request->block));
       continue;
     }
-    const bool refuse = request->command == kCmdWrite && faults_.RefuseWrite();
+    const bool refuse = request->command == CmdWriteBlock && faults_.RefuseWrite();
     std::string note;
     auto reply = module.Handle(*request, now, refuse, note);
     if (!note.empty()) Say(log_, "   module " + std::to_string(module.Setup().index) + ": " + note);

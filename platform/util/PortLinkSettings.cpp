@@ -31,6 +31,11 @@ std::string ReadSetting(std::string_view section, std::string_view key) {
 }
 
 bool WriteSetting(std::string_view section, std::string_view key, std::string_view value) {
+  // Every search sets the remote address again, mostly to what is there:
+  // the file is rewritten (and synced) only for a new value.
+  if (!value.empty() && ReadSetting(section, key) == value) {
+    return true;
+  }
   return EnsureConfigFolder() &&
          WritePrivateProfileString(section, key, value, PortLinkIniPath());
 }

@@ -41,7 +41,8 @@ std::filesystem::path PortLinkIniPath();
 // Each Load reads the file afresh; a missing or unusable value gives the
 // default (an unusable one is reported once on stderr). Each Store creates
 // the configuration folder when needed and returns false when the file
-// cannot be written.
+// cannot be written; a Store of the value the file holds already leaves the
+// file untouched.
 int LoadCommType();
 bool StoreCommType(int type);
 

@@ -74,15 +74,27 @@ int LeadingInteger(std::string_view text) {
 std::string GetPrivateProfileString(std::string_view section, std::string_view key,
                                     std::string_view defaultValue,
                                     const std::filesystem::path& file) {
+  return GetPrivateProfileStrings(section, {std::string(key)}, defaultValue, file).front();
+}
+
+std::vector<std::string> GetPrivateProfileStrings(std::string_view section,
+                                                  const std::vector<std::string>& keys,
+                                                  std::string_view defaultValue,
+                                                  const std::filesystem::path& file) {
+  std::vector<std::string> values(keys.size(), std::string(defaultValue));
   Profile profile;
   Prepare(profile);
-  if (!Load(profile, file)) {
-    return std::string(defaultValue);
+  if (keys.empty() || !Load(profile, file)) {
+    return values;
   }
   const std::string sectionName(section);
-  const std::string keyName(key);
-  const char* value = profile.GetValue(sectionName.c_str(), keyName.c_str(), nullptr);
-  return value != nullptr ? std::string(value) : std::string(defaultValue);
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    const char* value = profile.GetValue(sectionName.c_str(), keys[i].c_str(), nullptr);
+    if (value != nullptr) {
+      values[i] = value;
+    }
+  }
+  return values;
 }
 
 int GetPrivateProfileInt(std::string_view section, std::string_view key, int defaultValue,
@@ -98,9 +110,21 @@ int GetPrivateProfileInt(std::string_view section, std::string_view key, int def
 
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                std::string_view value, const std::filesystem::path& file) {
-  if (!StorableSection(section) || !StorableKey(key) || HasLineBreak(value)) {
+  return WritePrivateProfileStrings(section, {{std::string(key), std::string(value)}}, file);
+}
+
+bool WritePrivateProfileStrings(std::string_view section,
+                                const std::vector<std::pair<std::string, std::string>>& entries,
+                                const std::filesystem::path& file) {
+  if (!StorableSection(section)) {
     errno = EINVAL;
     return false;
+  }
+  for (const auto& [key, value] : entries) {
+    if (!StorableKey(key) || HasLineBreak(value)) {
+      errno = EINVAL;
+      return false;
+    }
   }
   Profile profile;
   Prepare(profile);
@@ -108,10 +132,10 @@ bool WritePrivateProfileString(std::string_view section, std::string_view key,
     return false;
   }
   const std::string sectionName(section);
-  const std::string keyName(key);
-  const std::string text(value);
-  if (profile.SetValue(sectionName.c_str(), keyName.c_str(), text.c_str()) < 0) {
-    return false;
+  for (const auto& [key, value] : entries) {
+    if (profile.SetValue(sectionName.c_str(), key.c_str(), value.c_str()) < 0) {
+      return false;
+    }
   }
   return Save(profile, file);
 }

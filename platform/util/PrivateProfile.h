@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace gw::platform {
 
@@ -15,6 +17,13 @@ namespace gw::platform {
 std::string GetPrivateProfileString(std::string_view section, std::string_view key,
                                     std::string_view defaultValue,
                                     const std::filesystem::path& file);
+
+// The values of several keys of `section` with one read of the file: for
+// each key what GetPrivateProfileString gives for it.
+std::vector<std::string> GetPrivateProfileStrings(std::string_view section,
+                                                  const std::vector<std::string>& keys,
+                                                  std::string_view defaultValue,
+                                                  const std::filesystem::path& file);
 
 // The value of `key` as a decimal integer, or `defaultValue` when the file,
 // the section or the key is missing or the value is empty. As on Windows the
@@ -31,6 +40,14 @@ int GetPrivateProfileInt(std::string_view section, std::string_view key, int def
 // section holding ']', an empty section or key).
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                std::string_view value, const std::filesystem::path& file);
+
+// Sets several keys of `section` with one read and one write of the file,
+// in the order given, as the same number of WritePrivateProfileString calls
+// would leave it. False, leaving the file as it was, when any name or value
+// cannot be stored or the file cannot be read or written.
+bool WritePrivateProfileStrings(std::string_view section,
+                                const std::vector<std::pair<std::string, std::string>>& entries,
+                                const std::filesystem::path& file);
 
 // Removes `key` from `section` (true also when it was not there).
 bool DeletePrivateProfileKey(std::string_view section, std::string_view key,

@@ -155,13 +155,18 @@ int SimServer::PollTimeout() const {
 
 int SimServer::Run() {
   std::string error;
-  if (!Open(error) || !WriteReadyFile(error)) {
+  if (!Open(error)) {
     std::fprintf(stderr, "nxgsim: %s\n", error.c_str());
     return 1;
   }
+  // Standard output first: whoever waits for the ready file may read it next.
   if (pty_) std::printf("serial %s\n", pty_->Path().c_str());
   std::printf("ready\n");
   std::fflush(stdout);
+  if (!WriteReadyFile(error)) {
+    std::fprintf(stderr, "nxgsim: %s\n", error.c_str());
+    return 1;
+  }
   if (options_.verbose) {
     for (std::size_t i = 0; i < simulator_->ModuleCount(); ++i) {
       const ModuleSetup& m = simulator_->Module(i).Setup();

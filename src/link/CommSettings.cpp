@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <utility>
 #include <vector>
 
 #include "platform/util/ConfigFolder.h"
@@ -22,6 +23,8 @@ constexpr const char* kIpAddress = "IPAddress";
 constexpr const char* kIpList = "IPList";
 constexpr const char* kIpCount = "IPCount";
 constexpr std::size_t kValueLimit = 64;
+// IP list keys looked up per read of the file.
+constexpr int kKeysPerRead = 4096;
 
 std::string IpKey(int n) { return "IP" + std::to_string(n); }
 
@@ -58,11 +61,28 @@ void CommSettings::MergeIpList(const NodeTable& nodes) const {
   const std::string path = IpListPath();
   int count = platform::GetPrivateProfileInt(kIpList, kIpCount, 0, path);
   if (count < 0) count = 0;
-  if (count == 0) platform::WritePrivateProfileString(kIpList, kIpCount, "0", path);
+  // The list is read many keys at a time and every change goes to the file
+  // in one write: key by key, a search of 253 modules would read the file 253
+  // times and rewrite (and sync) it up to 255 times.
+  std::vector<std::pair<std::string, std::string>> changes;
+  if (count == 0) changes.emplace_back(kIpCount, "0");
   std::vector<std::uint32_t> listed;
-  listed.reserve(static_cast<std::size_t>(count));
-  for (int n = 1; n <= count; ++n) {
-    listed.push_back(ParseDottedAddress(platform::GetPrivateProfileString(kIpList, IpKey(n), "", path)));
+  listed.reserve(static_cast<std::size_t>(std::min(count, 4096)));
+  std::vector<std::string> keys;
+  for (long long first = 1; first <= count; first += kKeysPerRead) {
+    keys.clear();
+    for (long long n = first; n <= count && n - first < kKeysPerRead; ++n) {
+      keys.push_back(IpKey(static_cast<int>(n)));
+    }
+    bool anyListed = false;
+    for (const std::string& text : platform::GetPrivateProfileStrings(kIpList, keys, "", path)) {
+      listed.push_back(ParseDottedAddress(text));
+      anyListed = anyListed || !text.empty();
+    }
+    // A count far beyond the keys the file holds (a damaged list): the keys
+    // still to come are missing too and compare as 255.255.255.255, which
+    // this run already holds.
+    if (!anyListed) break;
   }
   for (int i = 0; i < nodes.Count(); ++i) {
     const std::uint32_t address = nodes.Node(i).IpAddress();
@@ -72,9 +92,10 @@ void CommSettings::MergeIpList(const NodeTable& nodes) const {
     char text[16];
     std::snprintf(text, sizeof text, "%u.%u.%u.%u", address >> 24, (address >> 16) & 0xFF,
                   (address >> 8) & 0xFF, address & 0xFF);
-    platform::WritePrivateProfileString(kIpList, IpKey(count), text, path);
+    changes.emplace_back(IpKey(count), text);
   }
-  platform::WritePrivateProfileString(kIpList, kIpCount, std::to_string(count), path);
+  changes.emplace_back(kIpCount, std::to_string(count));
+  platform::WritePrivateProfileStrings(kIpList, changes, path);
 }
 
 std::uint32_t ParseProfileNumber(const std::string& text) {

@@ -21,6 +21,8 @@ inline constexpr std::uint16_t kReplyWriteOk = 0x0005;
 inline constexpr std::uint16_t kReplyConnectionActive = 0xC000;
 inline constexpr std::uint16_t kReplyReadOkConnected = kReplyConnectionActive | kReplyReadOk;
 inline constexpr std::uint16_t kReplyWriteOkConnected = kReplyConnectionActive | kReplyWriteOk;
+// Bit 15: the module refused the request.
+inline constexpr std::uint16_t kReplyRefusedBit = 0x8000;
 // Bit 15 alone on a write reply: another user is changing the module.
 inline constexpr std::uint16_t kReplyWriteRefused = 0x8005;
 

@@ -73,6 +73,9 @@ class DeviceLink {
   // One reply to the request just sent: -1, or the received (Ethernet) or
   // decoded (serial) length.
   int ReceiveFrame(int command, int block);
+  // True when the last ReceiveFrame refused a reply for its transaction id:
+  // an answer to an earlier request that came late.
+  bool LastReplyWasForeign() const { return lastReplyForeign_; }
   // PortLink's wait for data.
   int ReadSelect(std::chrono::milliseconds wait);
 
@@ -119,7 +122,8 @@ class DeviceLink {
   std::uint32_t savedRemoteAddress_ = 0xFFFFFFFF;
   std::array<std::uint8_t, kLinkBufferSize> transmit_{};
   std::array<std::uint8_t, kLinkBufferSize> receive_{};
-  std::uint32_t lastTransactionId_ = 0;  // of the last request built; 0 = none yet
+  std::uint32_t lastTransactionId_ = 0;
+  bool lastReplyForeign_ = false;  // of the last request built; 0 = none yet
   TransactionIds transactionIds_;
 };
 

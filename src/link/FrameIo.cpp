@@ -97,6 +97,7 @@ int DeviceLink::ReceiveFrame(int command, int block) {
   // Zeroed before every receive: a short reply is padded with zeros, never
   // with the bytes of an earlier one.
   Zero(receive_);
+  lastReplyForeign_ = false;
   const int received = portLink_.RecvData(receive_.data(), static_cast<int>(receive_.size()));
   if (received < 1) return -1;
   int length = std::min(received, static_cast<int>(receive_.size()));
@@ -107,6 +108,7 @@ int DeviceLink::ReceiveFrame(int command, int block) {
 
   const ConstBytes header = ConstBytes(receive_).first(hdr::kSize);
   if (lastTransactionId_ == 0 || LoadBE32(header, hdr::TransactionId) != lastTransactionId_) {
+    lastReplyForeign_ = true;
     return -1;
   }
   CopyInto(nodes_.Incoming().Header(), header);

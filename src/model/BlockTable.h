@@ -13,6 +13,23 @@
 
 namespace gw {
 
+// Block numbers by name; pages write and read blocks through these.
+inline constexpr int kNetworkBlock = 0;
+inline constexpr int kMailBlock = 1;
+inline constexpr int kMailRecipientBlock = 2;
+inline constexpr int kClockBlock = 4;
+inline constexpr int kIpFilterBlock = 6;
+inline constexpr int kSerialMonitorBlock = 8;
+inline constexpr int kRelayBlock = 9;
+inline constexpr int kAlarmBlock = 10;
+inline constexpr int kSerialBlock = 11;
+inline constexpr int kUserDefineBlock = 13;
+inline constexpr int kDeviceMonitorBlock = 44;
+inline constexpr int kMonitorAddressBlock1 = 47;
+inline constexpr int kMonitorAddressBlock2 = 48;
+inline constexpr int kMonitorAddressBlock3 = 49;
+inline constexpr int kMonitorAddressBlock4 = 50;
+
 struct BlockInfo {
   int number;
   std::string_view name;
@@ -42,21 +59,21 @@ constexpr std::array<BlockInfo, 15> WithOffsets(std::array<BlockInfo, 15> t) {
 
 // In record order.
 inline constexpr std::array<BlockInfo, 15> kBlocks = detail::WithOffsets({{
-    {0, "NetworkBlock", 80, 64, 80, 0},
-    {1, "MailBlock", 336, 372, 336, 0},
-    {2, "MailRecipientBlock", 644, 680, 104, 0},
-    {4, "ClockBlock", 20, 56, 20, 0},
-    {6, "IpFilterBlock", 72, 108, 72, 0},
-    {8, "SerialMonitorBlock", 168, 172, 168, 0},
-    {9, "RelayBlock", 504, 540, 504, 0},
-    {10, "AlarmBlock", 12, 46, 10, 0},
-    {11, "SerialBlock", 128, 168, 128, 0},
-    {13, "UserDefineBlock", 84, 120, 84, 0},
-    {44, "DeviceMonitorBlock", 1008, 1044, 1008, 0},
-    {47, "MonitorAddressBlock1", 1208, 1244, 1208, 0},
-    {48, "MonitorAddressBlock2", 1208, 1244, 1208, 0},
-    {49, "MonitorAddressBlock3", 1208, 1244, 1208, 0},
-    {50, "MonitorAddressBlock4", 1208, 1244, 1208, 0},
+    {kNetworkBlock, "NetworkBlock", 80, 64, 80, 0},
+    {kMailBlock, "MailBlock", 336, 372, 336, 0},
+    {kMailRecipientBlock, "MailRecipientBlock", 644, 680, 104, 0},
+    {kClockBlock, "ClockBlock", 20, 56, 20, 0},
+    {kIpFilterBlock, "IpFilterBlock", 72, 108, 72, 0},
+    {kSerialMonitorBlock, "SerialMonitorBlock", 168, 172, 168, 0},
+    {kRelayBlock, "RelayBlock", 504, 540, 504, 0},
+    {kAlarmBlock, "AlarmBlock", 12, 46, 10, 0},
+    {kSerialBlock, "SerialBlock", 128, 168, 128, 0},
+    {kUserDefineBlock, "UserDefineBlock", 84, 120, 84, 0},
+    {kDeviceMonitorBlock, "DeviceMonitorBlock", 1008, 1044, 1008, 0},
+    {kMonitorAddressBlock1, "MonitorAddressBlock1", 1208, 1244, 1208, 0},
+    {kMonitorAddressBlock2, "MonitorAddressBlock2", 1208, 1244, 1208, 0},
+    {kMonitorAddressBlock3, "MonitorAddressBlock3", 1208, 1244, 1208, 0},
+    {kMonitorAddressBlock4, "MonitorAddressBlock4", 1208, 1244, 1208, 0},
 }});
 
 inline constexpr std::size_t kNodeRecordSize =

@@ -7,8 +7,6 @@ namespace gw {
 
 namespace {
 
-constexpr std::size_t kSearchReplyMinimum = hdr::kSize + 62;
-
 ConstBytes MacOf(ConstBytes header) { return header.subspan(hdr::MacAddress, hdr::kMacSize); }
 
 bool SameMac(ConstBytes a, ConstBytes b) {

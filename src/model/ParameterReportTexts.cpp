@@ -10,18 +10,8 @@
 namespace gw::report {
 namespace {
 
-constexpr std::array<std::string_view, 4> kProtocols = {
-    "Modbus COM1 (RS-232)", "Modbus COM2 (RS-485)", "User Define COM1 (RS-232)",
-    "User Define COM2 (RS-485)"};
-constexpr std::array<std::string_view, 3> kMasters = {"Serial Master", "Serial Slave",
-                                                      "Serial Device Server"};
-constexpr std::array<std::string_view, 12> kBaudRates = {"110",   "150",   "300",   "600",
-                                                         "1200",  "2400",  "4800",  "9600",
-                                                         "19200", "38400", "57600", "115200"};
-constexpr std::array<std::string_view, 2> kDataLengths = {"7", "8"};
-constexpr std::array<std::string_view, 2> kStopBits = {"1", "2"};
-constexpr std::array<std::string_view, 2> kModes = {"ASCII", "RTU"};
-constexpr std::array<std::string_view, 2> kIpConfigurations = {"Static", "DHCP"};
+using namespace lists;
+
 constexpr std::array<std::string_view, 2> kSwitch = {"No", "Yes"};
 // The clock page's own week day names, Sunday first.
 constexpr std::array<std::string_view, 7> kWeekDays = {"Sunday",   "Monday", "Tuesday", "Wednesday",
@@ -50,32 +40,8 @@ std::string ListText(std::span<const std::string_view> list, long long index) {
   return std::string(list[static_cast<std::size_t>(index)]);
 }
 
-ComProtocol ProtocolOf(std::uint16_t comConfig) {
-  using namespace comconfig;
-  if (Has(comConfig, kUserDefineCom1)) return ComProtocol::UserDefineCom1;
-  if (Has(comConfig, kUserDefineCom2)) return ComProtocol::UserDefineCom2;
-  if (Has(comConfig, kModbusCom1)) return ComProtocol::ModbusCom1;
-  return ComProtocol::ModbusCom2;
-}
-
-bool UsesCom1(ComProtocol protocol) {
-  return protocol == ComProtocol::ModbusCom1 || protocol == ComProtocol::UserDefineCom1;
-}
-
-bool IsUserDefine(ComProtocol protocol) {
-  return protocol == ComProtocol::UserDefineCom1 || protocol == ComProtocol::UserDefineCom2;
-}
-
 std::string ProtocolText(ComProtocol protocol) {
   return ListText(kProtocols, static_cast<int>(protocol));
-}
-
-int MasterIndex(std::uint16_t comConfig, int firmwareNumber) {
-  int index = Has(comConfig, comconfig::kSerialSlave) ? 1 : 0;
-  if (HasIpv6AndDeviceServer(firmwareNumber) && Has(comConfig, comconfig::kSerialDeviceServer)) {
-    index += 2;
-  }
-  return index;
 }
 
 std::string MasterText(std::uint16_t comConfig, int firmwareNumber) {
@@ -91,11 +57,11 @@ std::string ParityText(std::uint16_t comConfig) {
   const int field = (comConfig & comconfig::kParityMask) >> comconfig::kParityShift;
   switch (field) {
     case 0:
-      return "None";
+      return std::string(kParities[0]);
     case 1:
-      return "Odd";
+      return std::string(kParities[1]);
     case 3:
-      return "Even";
+      return std::string(kParities[2]);
     default:
       return UnknownText(field);
   }
@@ -107,10 +73,6 @@ std::string StopBitsText(std::uint16_t comConfig) {
 
 std::string ModeText(std::uint16_t comConfig) {
   return ListText(kModes, Has(comConfig, comconfig::kModeRtu) ? 1 : 0);
-}
-
-std::uint8_t BaudCode(std::uint16_t baudCodes, bool com1) {
-  return static_cast<std::uint8_t>(com1 ? baudCodes & 0xFF : baudCodes >> 8);
 }
 
 std::string BaudText(std::uint8_t code) {

@@ -30,6 +30,10 @@ inline constexpr std::size_t FirmwareVersion = 32; // u16
 inline constexpr std::size_t HeaderTail = 34;      // u16
 }  // namespace hdr
 
+// The shortest search reply a module may send: the header and 62 bytes of
+// its NetworkBlock (the rest of the block is then taken as zeros).
+inline constexpr std::size_t kSearchReplyMinimum = hdr::kSize + 62;
+
 // LockState values.
 inline constexpr std::uint16_t kLockStateLocked = 1;
 inline constexpr std::uint16_t kLockStateUnlocked = 2;

@@ -13,8 +13,14 @@ int ReadBlockOnce(DeviceLink& link, int block, int commType) {
     link.GetClock().Sleep(kSerialReadWait);
     return link.ReceiveFrame(CmdReadBlock, block);
   }
-  if (commType == kCommEthernet && link.ReadSelect(link.Timing().replyWait) > 0) {
-    return link.ReceiveFrame(CmdReadBlock, block);
+  if (commType != kCommEthernet) return -1;
+  // A late answer to an earlier attempt (or a duplicated datagram) is set
+  // aside and the wait goes on, so the tool does not fall one reply behind the
+  // module for the rest of the block's attempts.
+  for (int late = 0; late <= kLateRepliesSetAside; ++late) {
+    if (link.ReadSelect(link.Timing().replyWait) <= 0) return -1;
+    const int result = link.ReceiveFrame(CmdReadBlock, block);
+    if (result > 0 || !link.LastReplyWasForeign()) return result;
   }
   return -1;
 }

@@ -21,6 +21,9 @@ void SearchModules(DeviceLink& link, const AfterSearch& afterSearch);
 // The fixed wait between a read request and its reply on a serial line.
 inline constexpr std::chrono::milliseconds kSerialReadWait{400};
 
+// Late replies one read sets aside before it gives up on Ethernet.
+inline constexpr int kLateRepliesSetAside = 4;
+
 // One read request for the current node and its reply: 0 when the request
 // could not be sent, -1 when no acceptable reply came, else the reply length.
 int ReadBlockOnce(DeviceLink& link, int block, int commType);

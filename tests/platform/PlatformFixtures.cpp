@@ -46,34 +46,6 @@ void Resolve(void* handle, const char* name, Fn& slot) {
 
 }  // namespace
 
-TempHome::TempHome() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "gwplatform-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) {
-    throw std::runtime_error("cannot make a temporary folder");
-  }
-  root_ = pattern;
-  ::setenv("GWSUITE_HOME", root_.c_str(), 1);
-  ::setenv("GWSUITE_LOOPBACK_ONLY", "1", 1);
-}
-
-TempHome::~TempHome() {
-  ::unsetenv("GWSUITE_HOME");
-  std::error_code ignored;
-  std::filesystem::remove_all(root_, ignored);
-}
-
-void TempHome::WritePortLinkIni(const std::string& text) const {
-  std::filesystem::create_directories(ConfigDir());
-  std::ofstream(ConfigDir() / "PortLink.ini") << text;
-}
-
-std::string TempHome::ReadConfigFile(const std::string& name) const {
-  std::ifstream in(ConfigDir() / name);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 void* PortLinkHandle() {
   static void* handle = Load("libPortLink.so");
   return handle;
@@ -228,54 +200,6 @@ Bytes Pty::Read(std::size_t want, std::chrono::milliseconds wait) const {
     bytes.insert(bytes.end(), chunk.begin(), chunk.begin() + got);
   }
   return bytes;
-}
-
-bool NetworkNamespacesAvailable() {
-  const pid_t child = ::fork();
-  if (child == 0) {
-    ::_exit(::unshare(CLONE_NEWNET) == 0 ? 0 : 1);
-  }
-  int status = 0;
-  return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
-         WEXITSTATUS(status) == 0;
-}
-
-int RunInNetworkNamespace(const std::function<int()>& body, std::string& childErr) {
-  int pipeFds[2];
-  if (::pipe(pipeFds) != 0) {
-    return -1;
-  }
-  std::fflush(stderr);
-  const pid_t child = ::fork();
-  if (child == 0) {
-    ::close(pipeFds[0]);
-    ::dup2(pipeFds[1], STDERR_FILENO);
-    int code = 90;
-    if (::unshare(CLONE_NEWNET) == 0) {
-      code = body();
-    } else {
-      std::perror("unshare");
-    }
-    std::fflush(stderr);
-    ::_exit(code);
-  }
-  ::close(pipeFds[1]);
-  std::array<char, 512> chunk{};
-  ssize_t got = 0;
-  while ((got = ::read(pipeFds[0], chunk.data(), chunk.size())) > 0) {
-    childErr.append(chunk.data(), static_cast<std::size_t>(got));
-  }
-  ::close(pipeFds[0]);
-  int status = 0;
-  if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status)) {
-    return -1;
-  }
-  return WEXITSTATUS(status);
-}
-
-bool Shell(const std::string& command) {
-  const std::string quiet = command + " >/dev/null";
-  return std::system(quiet.c_str()) == 0;
 }
 
 }  // namespace gw::test

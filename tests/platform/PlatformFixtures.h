@@ -1,8 +1,8 @@
 #pragma once
-// Shared pieces of the platform tests: a private configuration folder, the
-// transport libraries loaded as the plug-in loads them, a UDP peer on a
-// loopback address, a pseudo-terminal standing in for a COM port, and a
-// child process in a network namespace of its own.
+// Shared pieces of the platform tests: the transport libraries loaded as the
+// plug-in loads them, a UDP peer on a loopback address and a pseudo-terminal
+// standing in for a COM port. The private configuration folder and the
+// network namespaces are shared with other tests (support/).
 
 #include <netinet/in.h>
 
@@ -15,32 +15,12 @@
 #include <vector>
 
 #include "link/LinkApi.h"
+#include "support/NetworkNamespace.h"
+#include "support/TestHome.h"
 
 namespace gw::test {
 
 using Bytes = std::vector<std::uint8_t>;
-
-// 127.0.0.<last> in host order.
-constexpr std::uint32_t Loopback(std::uint8_t last) { return 0x7F000000U | last; }
-
-// A temporary folder set as GWSUITE_HOME for the life of the object, with
-// GWSUITE_LOOPBACK_ONLY=1.
-class TempHome {
- public:
-  TempHome();
-  ~TempHome();
-  TempHome(const TempHome&) = delete;
-  TempHome& operator=(const TempHome&) = delete;
-
-  const std::filesystem::path& Root() const { return root_; }
-  std::filesystem::path ConfigDir() const { return root_ / "Config"; }
-  // Writes Config/PortLink.ini (creating Config/).
-  void WritePortLinkIni(const std::string& text) const;
-  std::string ReadConfigFile(const std::string& name) const;
-
- private:
-  std::filesystem::path root_;
-};
 
 // The libraries, loaded by name with local symbol scope; one load per
 // process, shared by all tests.
@@ -98,16 +78,5 @@ class Pty {
   int device_ = -1;
   std::string path_;
 };
-
-// True when this process may make a network namespace (unshare).
-bool NetworkNamespacesAvailable();
-
-// Runs `body` in a forked child inside a new network namespace and returns
-// its exit code (or -1). The child's stderr is collected into `childErr`.
-// `body` returns the child's exit code.
-int RunInNetworkNamespace(const std::function<int()>& body, std::string& childErr);
-
-// Runs a shell command (inside the namespace): true on exit code 0.
-bool Shell(const std::string& command);
 
 }  // namespace gw::test

@@ -150,6 +150,23 @@ TEST_F(Inquiry, SilentBlockNineIsReportedFiveTimesAndStopsTheInquiry) {
   EXPECT_EQ(h.ui.progress.back(), "close");
 }
 
+TEST_F(Inquiry, ALateReplyToAnEarlierRequestIsSetAside) {
+  // Every read is answered twice: first a copy carrying another request's id
+  // (a duplicate or late datagram), then the real reply.
+  h.port.responder = [this](const test::SentRequest& r) {
+    std::vector<std::vector<std::uint8_t>> replies;
+    if (auto reply = module.Answer(r)) {
+      auto late = *reply;
+      StoreBE32(late, hdr::TransactionId, r.transactionId + 1000);
+      replies = {late, *reply};
+    }
+    return replies;
+  };
+  EXPECT_TRUE(InquireModule(h.link));
+  EXPECT_TRUE(h.ui.messages.empty());
+  EXPECT_EQ(h.log.Only({"send"}).size(), 14u);
+}
+
 TEST_F(Inquiry, BlockNumbersAreShownInHexadecimal) {
   module.ignore = [](const test::SentRequest& r) { return r.block == 44; };
   EXPECT_FALSE(InquireModule(h.link));

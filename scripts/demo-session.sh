@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Simulated modules on loopback, in a configuration folder of its own, and a
+# session against them: with "gui" the desktop program gwsuite, with "cli"
+# (the default) a short nxgcfg session: search, show one module, log in to a
+# locked one, export a parameter file and decode it.
+set -euo pipefail
+bin=${1:?usage: demo-session.sh BIN_FOLDER [cli|gui]}
+mode=${2:-cli}
+
+home=$(mktemp -d /tmp/gwsuite-demo-XXXXXX)
+export GWSUITE_HOME=$home GWSUITE_LOOPBACK_ONLY=1
+address=127.0.77.1
+mkdir -p "$home/Config"
+printf '[PortLink]\nCommType=1\nRemoteIP=%s\nBroadcastAddress=127.255.255.255\n' "$address" \
+  > "$home/Config/PortLink.ini"
+
+"$bin/nxgsim" --address "$address" --modules 4 --module-numbers 12,3,40,7 \
+  --names "Boiler house,Pump station,Dock gate,Mixer room" --locked 3 --password 4321 \
+  --firmware 1.55,1.54,1.55,1.55 --ready-file "$home/ready" >/dev/null &
+sim=$!
+trap 'kill $sim 2>/dev/null; wait $sim 2>/dev/null; rm -rf "$home"' EXIT
+for _ in $(seq 100); do [ -e "$home/ready" ] && break; sleep 0.05; done
+
+if [ "$mode" = gui ]; then
+  echo "gwsuite with four simulated modules at $address (close the window to end)."
+  # The plug-in finds its translations relative to the current folder.
+  (cd "$bin" && ./gwsuite)
+  exit 0
+fi
+
+step() { printf '\n\033[1m$ %s\033[0m\n' "$*"; }
+run() { step "nxgcfg $*"; "$bin/nxgcfg" "$@"; }
+
+run search --ip "$address"
+run show 3
+step "NXGCFG_PASSWORD=4321 nxgcfg login 40"
+NXGCFG_PASSWORD=4321 "$bin/nxgcfg" login 40
+run export 12 "$home/boiler-house.mod"
+run decode "$home/boiler-house.mod" --json | head -n 30
+echo "..."
+run link

@@ -1,0 +1,53 @@
+#include "SheetPages.h"
+
+#include <algorithm>
+
+#include "pages/BasicDlg.h"
+#include "pages/OverViewDlg.h"
+#include "pages/SecurityDlg.h"
+
+namespace gw::pages {
+
+const char* PageCaption(PageId page) {
+  switch (page) {
+    case PageId::Overview: return "Overview";
+    case PageId::Basic: return "Basic";
+    case PageId::Mail: return "Mail";
+    case PageId::Ntp: return "NTP";
+    case PageId::Monitor: return "Monitor";
+    case PageId::SlaveMode: return "Slave Mode";
+    case PageId::IpFilter: return "IP Filter";
+    case PageId::UserDefine: return "User Define";
+    case PageId::Security: return "Security";
+  }
+  return "";
+}
+
+int PageIndex(PageId page) {
+  return static_cast<int>(std::find(kPageOrder.begin(), kPageOrder.end(), page) -
+                          kPageOrder.begin());
+}
+
+std::unique_ptr<PropertyPage> CreatePage(PageId page) {
+  switch (page) {
+    case PageId::Overview: return std::make_unique<COverViewDlg>();
+    case PageId::Basic: return std::make_unique<CBasicDlg>();
+    case PageId::Security: return std::make_unique<CSecurityDlg>();
+    default: return std::make_unique<CPlaceholderPage>(PageCaption(page));
+  }
+}
+
+int StartPage(const NodeRecord& node) {
+  return PageIndex(node.LockState() == kLockStateLocked ? PageId::Security : PageId::Overview);
+}
+
+std::unique_ptr<PropertySheet> OpenParameterSheet(DocumentCore& document) {
+  std::vector<std::unique_ptr<PropertyPage>> pages;
+  for (PageId id : kPageOrder) pages.push_back(CreatePage(id));
+  auto sheet = std::make_unique<PropertySheet>(document, std::move(pages));
+  const NodeRecord* node = document.Nodes().CurrentRecord();
+  sheet->Open(node != nullptr ? StartPage(*node) : 0);
+  return sheet;
+}
+
+}  // namespace gw::pages

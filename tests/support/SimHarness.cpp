@@ -1,0 +1,163 @@
+#include "SimHarness.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <stdexcept>
+#include <thread>
+
+#include "TestHome.h"
+
+namespace gw::test {
+
+namespace fs = std::filesystem;
+using Steady = std::chrono::steady_clock;
+
+namespace {
+
+// Waits up to `wait` for the child to end; its exit code, or -1 when it was
+// ended by a signal, or nothing when it still runs.
+std::optional<int> Reap(pid_t pid, std::chrono::milliseconds wait) {
+  const auto until = Steady::now() + wait;
+  for (;;) {
+    int status = 0;
+    const pid_t done = ::waitpid(pid, &status, WNOHANG);
+    if (done == pid || (done < 0 && errno == ECHILD)) {
+      return done == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    if (Steady::now() >= until) return std::nullopt;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+}
+
+}  // namespace
+
+fs::path NxgsimProgram() {
+  return fs::read_symlink("/proc/self/exe").parent_path() / "nxgsim";
+}
+
+SimProcess::SimProcess(std::vector<std::string> args) : SimProcess(std::move(args), Launch{}) {}
+
+SimProcess::SimProcess(std::vector<std::string> args, Launch launch) : args_(std::move(args)) {
+  std::string pattern = (fs::temp_directory_path() / "gwtest-sim-XXXXXX").string();
+  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a folder");
+  dir_ = pattern;
+  readyFile_ = dir_ / "ready";
+  for (std::string& a : args_) {
+    if (auto at = a.find("{dir}"); at != std::string::npos) a.replace(at, 5, dir_.string());
+  }
+  refusal_ = TransportSafetyProblem();
+  if (!refusal_.empty()) return;
+
+  std::vector<std::string> argv = {launch.program.string()};
+  argv.insert(argv.end(), args_.begin(), args_.end());
+  argv.push_back("--ready-file");
+  argv.push_back(readyFile_.string());
+  if (launch.verbose) argv.push_back("--verbose");
+  std::vector<char*> pointers;
+  for (std::string& a : argv) pointers.push_back(a.data());
+  pointers.push_back(nullptr);
+  const std::string out = (dir_ / "out").string();
+  const std::string err = (dir_ / "err").string();
+
+  std::fflush(nullptr);
+  pid_ = ::fork();
+  if (pid_ == 0) {
+    const int outFd = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int errFd = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (outFd < 0 || errFd < 0 || ::dup2(outFd, STDOUT_FILENO) < 0 ||
+        ::dup2(errFd, STDERR_FILENO) < 0) {
+      ::_exit(127);
+    }
+    if (launch.beforeExec && !launch.beforeExec()) ::_exit(127);
+    ::execv(pointers[0], pointers.data());
+    ::_exit(127);
+  }
+  if (pid_ < 0) throw std::runtime_error("cannot fork the simulator");
+}
+
+SimProcess::~SimProcess() {
+  if (pid_ > 0) {
+    ::kill(pid_, SIGTERM);
+    if (!Reap(pid_, std::chrono::seconds(2))) {
+      ::kill(pid_, SIGKILL);
+      Reap(pid_, std::chrono::seconds(5));
+    }
+  }
+  std::error_code ignored;
+  fs::remove_all(dir_, ignored);
+}
+
+::testing::AssertionResult SimProcess::WaitReady(std::chrono::milliseconds wait) {
+  if (!refusal_.empty()) {
+    return ::testing::AssertionFailure() << "refusing to start nxgsim: " << refusal_;
+  }
+  const auto until = Steady::now() + wait;
+  while (pid_ > 0) {
+    std::error_code ec;
+    if (fs::exists(readyFile_, ec)) {
+      ready_ = Read("ready");
+      return ::testing::AssertionSuccess();
+    }
+    if (const auto code = Reap(pid_, std::chrono::milliseconds(0))) {
+      pid_ = -1;
+      return ::testing::AssertionFailure()
+             << "nxgsim ended with exit code " << *code << " before it was ready: " << Log();
+    }
+    if (Steady::now() >= until) {
+      return ::testing::AssertionFailure() << "nxgsim did not get ready in time: " << Log();
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return ::testing::AssertionFailure() << "nxgsim is not running";
+}
+
+std::string SimProcess::SerialDevice() const {
+  std::istringstream lines(ready_);
+  std::string line;
+  while (std::getline(lines, line)) {
+    if (line.rfind("serial ", 0) == 0) return line.substr(7);
+  }
+  return {};
+}
+
+int SimProcess::Stop() {
+  if (pid_ <= 0) return -1;
+  ::kill(pid_, SIGTERM);
+  auto code = Reap(pid_, std::chrono::seconds(5));
+  if (!code) {
+    ::kill(pid_, SIGKILL);
+    Reap(pid_, std::chrono::seconds(5));
+  }
+  pid_ = -1;
+  return code.value_or(-1);
+}
+
+std::string SimProcess::Read(const char* name) const {
+  std::ifstream in(dir_ / name);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::string SimProcess::Log() const { return Read("err"); }
+
+std::size_t SimProcess::CountLogLines(std::string_view text) const {
+  std::istringstream lines(Log());
+  std::string line;
+  std::size_t count = 0;
+  while (std::getline(lines, line)) {
+    if (line.find(text) != std::string::npos) ++count;
+  }
+  return count;
+}
+
+}  // namespace gw::test

@@ -1,0 +1,156 @@
+#include "TestHome.h"
+
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <system_error>
+
+#include "platform/util/LoopbackGuard.h"
+#include "platform/util/PortLinkSettings.h"
+
+namespace gw::test {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The network namespace of a process, as the kernel names it.
+std::string NetworkNamespaceOf(const char* process) {
+  std::error_code ec;
+  const fs::path link = fs::path("/proc") / process / "ns" / "net";
+  const fs::path target = fs::read_symlink(link, ec);
+  return ec ? std::string() : target.string();
+}
+
+// Taken when the program starts, before any test makes a namespace.
+const std::string& StartNamespace() {
+  static const std::string name = NetworkNamespaceOf("self");
+  return name;
+}
+[[maybe_unused]] const bool kStartNamespaceTaken = !StartNamespace().empty();
+
+bool IsInside(const fs::path& inner, const fs::path& outer) {
+  const fs::path a = fs::weakly_canonical(inner);
+  const fs::path b = fs::weakly_canonical(outer);
+  auto ai = a.begin();
+  for (auto bi = b.begin(); bi != b.end(); ++bi, ++ai) {
+    if (bi->empty()) continue;  // a trailing separator
+    if (ai == a.end() || *ai != *bi) return false;
+  }
+  return a != b;
+}
+
+}  // namespace
+
+std::string DottedText(std::uint32_t a) {
+  return std::to_string(a >> 24) + "." + std::to_string((a >> 16) & 0xFF) + "." +
+         std::to_string((a >> 8) & 0xFF) + "." + std::to_string(a & 0xFF);
+}
+
+TempHome::TempHome() {
+  std::string pattern = (fs::temp_directory_path() / "gwtest-home-XXXXXX").string();
+  if (::mkdtemp(pattern.data()) == nullptr) {
+    throw std::runtime_error("cannot make a temporary folder");
+  }
+  root_ = pattern;
+  ::setenv("GWSUITE_HOME", root_.c_str(), 1);
+  ::setenv("GWSUITE_LOOPBACK_ONLY", "1", 1);
+}
+
+TempHome::~TempHome() {
+  ::unsetenv("GWSUITE_HOME");
+  ::unsetenv("GWSUITE_LOOPBACK_ONLY");
+  std::error_code ignored;
+  fs::remove_all(root_, ignored);
+}
+
+void TempHome::WritePortLinkIni(const std::string& text) const {
+  fs::create_directories(ConfigDir());
+  std::ofstream(ConfigDir() / "PortLink.ini") << text;
+}
+
+std::string TempHome::ReadConfigFile(const std::string& name) const {
+  std::ifstream in(ConfigDir() / name);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void TempHome::UseEthernet(std::uint32_t remote) const {
+  WritePortLinkIni("[PortLink]\nCommType=1\nCOMPort=1\nRemoteIP=" + DottedText(remote) +
+                   "\nBroadcastAddress=" + DottedText(kLoopbackBroadcast) + "\n");
+}
+
+void TempHome::UseSerial(const fs::path& device, std::uint32_t remote) const {
+  WritePortLinkIni("[PortLink]\nCommType=0\nCOMPort=1\nRemoteIP=" + DottedText(remote) +
+                   "\nBroadcastAddress=" + DottedText(kLoopbackBroadcast) + "\n[COMPorts]\nCOM1=" +
+                   device.string() + "\n");
+}
+
+bool InOwnNetworkNamespace() {
+  const std::string now = NetworkNamespaceOf("self");
+  return !now.empty() && !StartNamespace().empty() && now != StartNamespace();
+}
+
+std::string TransportSafetyProblem() {
+  if (InOwnNetworkNamespace()) return {};
+  const char* home = std::getenv("GWSUITE_HOME");
+  if (home == nullptr || *home == '\0') {
+    return "GWSUITE_HOME is not set: the test has no configuration folder of its own";
+  }
+  std::error_code ec;
+  if (!fs::is_directory(home, ec) || !IsInside(home, fs::temp_directory_path())) {
+    return std::string("GWSUITE_HOME (") + home + ") is not a temporary folder";
+  }
+  const fs::path ini = platform::PortLinkIniPath();
+  if (!fs::is_regular_file(ini, ec)) {
+    return "there is no " + ini.string();
+  }
+  const std::uint32_t remote = platform::LoadRemoteIp();
+  if (!platform::IsLoopback(remote)) {
+    return "RemoteIP in " + ini.string() + " is " + DottedText(remote) +
+           ", outside 127.0.0.0/8";
+  }
+  const auto broadcast = platform::LoadBroadcastAddress();
+  if (!broadcast) {
+    return "BroadcastAddress is missing from " + ini.string() +
+           ": a search would go out on every interface";
+  }
+  if (!platform::IsLoopback(*broadcast)) {
+    return "BroadcastAddress in " + ini.string() + " is " + DottedText(*broadcast) +
+           ", outside 127.0.0.0/8";
+  }
+  if (!platform::LoopbackOnly()) {
+    return "GWSUITE_LOOPBACK_ONLY is not 1";
+  }
+  return {};
+}
+
+::testing::AssertionResult TransportIsSafe() {
+  const std::string problem = TransportSafetyProblem();
+  if (problem.empty()) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "refusing to run against the transport: " << problem;
+}
+
+std::uint32_t TestLoopbackAddress(std::uint8_t third) {
+  const ::testing::UnitTest& unit = *::testing::UnitTest::GetInstance();
+  const ::testing::TestInfo* current = unit.current_test_info();
+  int position = 0;
+  for (int s = 0; s < unit.total_test_suite_count(); ++s) {
+    const ::testing::TestSuite& suite = *unit.GetTestSuite(s);
+    for (int t = 0; t < suite.total_test_count(); ++t, ++position) {
+      if (suite.GetTestInfo(t) == current) {
+        return Ipv4(127, 0, static_cast<std::uint8_t>(third + position / 250),
+                    static_cast<std::uint8_t>(1 + position % 250));
+      }
+    }
+  }
+  throw std::logic_error("TestLoopbackAddress called outside a test");
+}
+
+}  // namespace gw::test
