@@ -12,20 +12,31 @@
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <QTimer>
+#include <chrono>
 #include <cstdlib>
 #include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "appframe/Dialogs.h"
 
 namespace gw::test {
 
+// Threads of this process now.
+inline int ThreadCount() {
+  return static_cast<int>(QDir(QStringLiteral("/proc/self/task"))
+                              .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
+                              .size());
+}
+
 inline int RunGuiTests(int argc, char** argv) {
+  const int threadsAtStart = ThreadCount();
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   qputenv("GWSUITE_LOOPBACK_ONLY", "1");
   QApplication app(argc, argv);
@@ -35,6 +46,14 @@ inline int RunGuiTests(int argc, char** argv) {
   // now and free themselves before the application goes.
   QCoreApplication::processEvents();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  // The raster paint engine fills large areas on threads of Qt's global
+  // pool. They are ended here and given the moment they need to be gone
+  // completely: a thread still ending while the process ends leaves its
+  // per-thread data to the leak checker.
+  QThreadPool::globalInstance()->waitForDone();
+  for (int i = 0; i < 2000 && ThreadCount() > threadsAtStart; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
   return result;
 }
 
