@@ -11,7 +11,9 @@ home=$(mktemp -d /tmp/gwsuite-demo-XXXXXX)
 export GWSUITE_HOME=$home GWSUITE_LOOPBACK_ONLY=1
 address=127.0.77.1
 mkdir -p "$home/Config"
-printf '[PortLink]\nCommType=1\nRemoteIP=%s\nBroadcastAddress=127.255.255.255\n' "$address" \
+# The simulator's address stands in for the broadcast, so "Search NXG4120
+# module" finds the modules too and nothing leaves this machine.
+printf '[PortLink]\nCommType=1\nRemoteIP=%s\nBroadcastAddress=%s\n' "$address" "$address" \
   > "$home/Config/PortLink.ini"
 
 "$bin/nxgsim" --address "$address" --modules 4 --module-numbers 12,3,40,7 \
