@@ -19,6 +19,7 @@
 #include "support/FakeModule.h"
 #include "support/FakePortLink.h"
 #include "view/qt/GwCfgView.h"
+#include "support/MemoryStore.h"
 
 namespace gw::test {
 
@@ -40,19 +41,6 @@ class RecordingMainFrame : public af::CMDIFrameWnd {
     return n;
   }
   std::vector<HostMessage> received;
-};
-
-class MemoryStore : public SerializeStore {
- public:
-  int GetSerializeData(std::uint8_t* buffer) override {
-    std::copy(bytes.begin(), bytes.end(), buffer);
-    return static_cast<int>(bytes.size());
-  }
-  int SetSerializeData(const std::uint8_t* data, int length) override {
-    bytes.assign(data, data + length);
-    return length;
-  }
-  std::vector<std::uint8_t> bytes;
 };
 
 // A module of the fake transport with a name and an address.

@@ -5,6 +5,7 @@
 #include "model/NodeListStream.h"
 #include "support/RecordingUi.h"
 #include "support/Records.h"
+#include "support/MemoryStore.h"
 
 namespace gw {
 namespace {
@@ -18,19 +19,7 @@ void Fill(NodeTable& table, int count) {
   }
 }
 
-class MemoryStore : public SerializeStore {
- public:
-  int GetSerializeData(std::uint8_t* buffer) override {
-    std::copy(bytes.begin(), bytes.end(), buffer);
-    return reported >= 0 ? reported : static_cast<int>(bytes.size());
-  }
-  int SetSerializeData(const std::uint8_t* data, int length) override {
-    bytes.assign(data, data + length);
-    return length;
-  }
-  std::vector<std::uint8_t> bytes;
-  int reported = -1;
-};
+using test::MemoryStore;
 
 TEST(NodeListStream, ThreeNodesRoundTrip) {
   NodeTable source;

@@ -11,24 +11,14 @@
 #include "support/FakeModule.h"
 #include "support/FakePortLink.h"
 #include "support/RecordingUi.h"
+#include "support/MemoryStore.h"
 
 namespace gw {
 namespace {
 
 namespace fs = std::filesystem;
 
-class MemoryStore : public SerializeStore {
- public:
-  int GetSerializeData(std::uint8_t* buffer) override {
-    std::copy(bytes.begin(), bytes.end(), buffer);
-    return static_cast<int>(bytes.size());
-  }
-  int SetSerializeData(const std::uint8_t* data, int length) override {
-    bytes.assign(data, data + length);
-    return length;
-  }
-  std::vector<std::uint8_t> bytes;
-};
+using test::MemoryStore;
 
 struct Document : ::testing::Test {
   fs::path dir;
