@@ -115,28 +115,10 @@ int SerialLine::Send(const std::uint8_t* data, int length) {
     errno = EINVAL;
     return -1;
   }
-  int sent = 0;
-  while (sent < length) {
-    const ssize_t written = ::write(fd_, data + sent, static_cast<std::size_t>(length - sent));
-    if (written >= 0) {
-      sent += static_cast<int>(written);
-      continue;
-    }
-    if (errno == EINTR) {
-      continue;
-    }
-    if (errno != EAGAIN && errno != EWOULDBLOCK) {
-      return -1;
-    }
-    const int ready = platform::WaitWritable(fd_, kSendWaitMilliseconds);
-    if (ready <= 0) {
-      if (ready == 0) {
-        errno = ETIMEDOUT;
-      }
-      return -1;
-    }
-  }
-  return sent;
+  return platform::WriteAll(fd_, data, length, kSendWaitMilliseconds,
+                            [this](const std::uint8_t* bytes, std::size_t count) {
+                              return ::write(fd_, bytes, count);
+                            });
 }
 
 int SerialLine::ReadMore(std::chrono::milliseconds wait) {

@@ -70,29 +70,10 @@ int TcpLink::Send(const std::uint8_t* data, int length) {
     errno = EINVAL;
     return -1;
   }
-  int sent = 0;
-  while (sent < length) {
-    const ssize_t written = ::send(fd_, data + sent, static_cast<std::size_t>(length - sent),
-                                   MSG_NOSIGNAL | MSG_DONTWAIT);
-    if (written >= 0) {
-      sent += static_cast<int>(written);
-      continue;
-    }
-    if (errno == EINTR) {
-      continue;
-    }
-    if (errno != EAGAIN && errno != EWOULDBLOCK) {
-      return -1;
-    }
-    const int ready = platform::WaitWritable(fd_, kSendWaitMilliseconds);
-    if (ready <= 0) {
-      if (ready == 0) {
-        errno = ETIMEDOUT;
-      }
-      return -1;
-    }
-  }
-  return sent;
+  return platform::WriteAll(fd_, data, length, kSendWaitMilliseconds,
+                            [this](const std::uint8_t* bytes, std::size_t count) {
+                              return ::send(fd_, bytes, count, MSG_NOSIGNAL | MSG_DONTWAIT);
+                            });
 }
 
 int TcpLink::Receive(std::uint8_t* buffer, int capacity) {

@@ -39,4 +39,24 @@ int WaitReadable(int fd, int milliseconds) { return WaitFor(fd, POLLIN, millisec
 
 int WaitWritable(int fd, int milliseconds) { return WaitFor(fd, POLLOUT, milliseconds); }
 
+int WriteAll(int fd, const std::uint8_t* data, int length, int milliseconds,
+             const std::function<ssize_t(const std::uint8_t*, std::size_t)>& writeSome) {
+  int sent = 0;
+  while (sent < length) {
+    const ssize_t written = writeSome(data + sent, static_cast<std::size_t>(length - sent));
+    if (written >= 0) {
+      sent += static_cast<int>(written);
+      continue;
+    }
+    if (errno == EINTR) continue;
+    if (errno != EAGAIN && errno != EWOULDBLOCK) return -1;
+    const int ready = WaitWritable(fd, milliseconds);
+    if (ready <= 0) {
+      if (ready == 0) errno = ETIMEDOUT;
+      return -1;
+    }
+  }
+  return sent;
+}
+
 }  // namespace gw::platform
