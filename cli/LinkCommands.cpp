@@ -8,7 +8,7 @@
 #include "CliCommands.h"
 #include "ModuleRef.h"
 #include "Session.h"
-#include "TextTable.h"
+#include "model/ParameterReport.h"
 #include "model/ParameterReportTexts.h"
 
 namespace gw::cli {
@@ -115,15 +115,17 @@ int RunSearch(CliUi& ui, const SearchOptions& options) {
     }
     std::printf("%s\n", DumpJson(list).c_str());
   } else if (nodes.Count() > 0) {
-    TextTable table({"#", "Module", "Name", "IP", "MAC", "Firmware", "Lock"});
+    std::vector<std::vector<std::string>> rows{
+        {"#", "Module", "Name", "IP", "MAC", "Firmware", "Lock"}};
     for (int i = 0; i < nodes.Count(); ++i) {
       const NodeRecord& n = nodes.Node(i);
       char index[16];
       std::snprintf(index, sizeof index, "#%03d", i);
-      table.AddRow({index, std::to_string(n.ModuleNumber()), NameText(n), Ipv4Text(n.IpAddress()),
+      rows.push_back({index, std::to_string(n.ModuleNumber()), NameText(n), Ipv4Text(n.IpAddress()),
                     MacText(n.Mac()), FirmwareText(n.FirmwareVersion()), LockText(n.LockState())});
     }
-    std::fputs(table.Format().c_str(), stdout);
+    const auto widths = ColumnWidths(rows);
+    for (const auto& row : rows) std::fputs(AlignedRow(row, widths).c_str(), stdout);
   }
   return nodes.Count() > 0 ? kExitOk : kExitFailed;
 }

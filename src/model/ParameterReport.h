@@ -6,6 +6,7 @@
 // into JSON just as easily.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "NodeRecord.h"
@@ -43,5 +44,12 @@ std::vector<ReportSection> DescribeNode(const NodeRecord& record, int firmwareNu
 // "name: value" with the values aligned, then its tables with a column title
 // line, a dashed line and the rows, each column as wide as its widest cell.
 std::string FormatReportText(const std::vector<ReportSection>& sections);
+
+// Aligned columns for a terminal: the widest cell of each column, and one
+// row with its cells padded to those widths, two spaces apart, without
+// trailing blanks, ending in a line break.
+std::vector<std::size_t> ColumnWidths(const std::vector<std::vector<std::string>>& rows);
+std::string AlignedRow(const std::vector<std::string>& cells, const std::vector<std::size_t>& widths,
+                       std::string_view indent = {});
 
 }  // namespace gw

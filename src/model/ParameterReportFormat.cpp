@@ -39,10 +39,39 @@ void AppendItems(std::string& out, const std::vector<ReportItem>& items) {
   }
 }
 
-// One line of cells, each padded to its column's width except the last.
-void AppendRow(std::string& out, const std::vector<std::string>& cells,
-               const std::vector<std::size_t>& widths) {
-  std::string line(kTableIndent);
+void AppendTable(std::string& out, const ReportTable& table) {
+  out += kItemIndent;
+  out += table.title;
+  out += '\n';
+  std::vector<std::vector<std::string>> lines{table.columns};
+  lines.insert(lines.end(), table.rows.begin(), table.rows.end());
+  const std::vector<std::size_t> widths = ColumnWidths(lines);
+
+  out += AlignedRow(table.columns, widths, kTableIndent);
+  std::vector<std::string> rule;
+  for (std::size_t w : widths) rule.emplace_back(w, '-');
+  out += AlignedRow(rule, widths, kTableIndent);
+  if (table.rows.empty()) {
+    out += kTableIndent;
+    out += "(none)\n";
+  }
+  for (const auto& row : table.rows) out += AlignedRow(row, widths, kTableIndent);
+}
+
+}  // namespace
+
+std::vector<std::size_t> ColumnWidths(const std::vector<std::vector<std::string>>& rows) {
+  std::vector<std::size_t> widths;
+  for (const auto& row : rows) {
+    if (widths.size() < row.size()) widths.resize(row.size(), 0);
+    for (std::size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], row[c].size());
+  }
+  return widths;
+}
+
+std::string AlignedRow(const std::vector<std::string>& cells, const std::vector<std::size_t>& widths,
+                       std::string_view indent) {
+  std::string line(indent);
   for (std::size_t c = 0; c < widths.size(); ++c) {
     const std::string& cell = c < cells.size() ? cells[c] : std::string();
     if (c > 0) line += kColumnGap;
@@ -50,35 +79,9 @@ void AppendRow(std::string& out, const std::vector<std::string>& cells,
     line.append(widths[c] - cell.size(), ' ');
   }
   line.erase(line.find_last_not_of(' ') + 1);
-  out += line;
-  out += '\n';
+  line += '\n';
+  return line;
 }
-
-void AppendTable(std::string& out, const ReportTable& table) {
-  out += kItemIndent;
-  out += table.title;
-  out += '\n';
-  std::size_t columns = table.columns.size();
-  for (const auto& row : table.rows) columns = std::max(columns, row.size());
-  std::vector<std::size_t> widths(columns, 0);
-  auto widen = [&](const std::vector<std::string>& cells) {
-    for (std::size_t c = 0; c < cells.size(); ++c) widths[c] = std::max(widths[c], cells[c].size());
-  };
-  widen(table.columns);
-  for (const auto& row : table.rows) widen(row);
-
-  AppendRow(out, table.columns, widths);
-  std::vector<std::string> rule;
-  for (std::size_t w : widths) rule.emplace_back(w, '-');
-  AppendRow(out, rule, widths);
-  if (table.rows.empty()) {
-    out += kTableIndent;
-    out += "(none)\n";
-  }
-  for (const auto& row : table.rows) AppendRow(out, row, widths);
-}
-
-}  // namespace
 
 std::string FormatReportText(const std::vector<ReportSection>& sections) {
   std::string out;
