@@ -157,5 +157,275 @@ Save As</source>
         <source>NXG4120 Config File (*.mod)|*.mod||</source>
         <translation>NXG4120 設定檔 (*.mod)|*.mod||</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>套用</translation>
+    </message>
+    <message>
+        <source>Device Overview</source>
+        <translation>裝置概觀</translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation>模組</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP 位址</translation>
+    </message>
+    <message>
+        <source>MAC Address</source>
+        <translation>MAC 位址</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>韌體版本</translation>
+    </message>
+    <message>
+        <source>DI / DO Point</source>
+        <translation>DI / DO 點數</translation>
+    </message>
+    <message>
+        <source>Module Name</source>
+        <translation>模組名稱</translation>
+    </message>
+    <message>
+        <source>Master Configuration</source>
+        <translation>主從設定</translation>
+    </message>
+    <message>
+        <source>Serial Master</source>
+        <translation>序列埠主站</translation>
+    </message>
+    <message>
+        <source>Serial Slave</source>
+        <translation>序列埠從站</translation>
+    </message>
+    <message>
+        <source>Serial Device Server</source>
+        <translation>序列裝置伺服器</translation>
+    </message>
+    <message>
+        <source>IP Configuration</source>
+        <translation>IP 設定</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>靜態</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>重新整理</translation>
+    </message>
+    <message>
+        <source>Netmask</source>
+        <translation>子網路遮罩</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>閘道</translation>
+    </message>
+    <message>
+        <source>Enable IPv6</source>
+        <translation>啟用 IPv6</translation>
+    </message>
+    <message>
+        <source>COM Protocol Setup</source>
+        <translation>COM 協定設定</translation>
+    </message>
+    <message>
+        <source>Modbus COM1 (RS-232)</source>
+        <translation>Modbus COM1 (RS-232)</translation>
+    </message>
+    <message>
+        <source>Modbus COM2 (RS-485)</source>
+        <translation>Modbus COM2 (RS-485)</translation>
+    </message>
+    <message>
+        <source>User Define COM1 (RS-232)</source>
+        <translation>使用者定義 COM1 (RS-232)</translation>
+    </message>
+    <message>
+        <source>User Define COM2 (RS-485)</source>
+        <translation>使用者定義 COM2 (RS-485)</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>鮑率</translation>
+    </message>
+    <message>
+        <source>Data Length</source>
+        <translation>資料位元</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>同位檢查</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>無</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>奇同位</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>偶同位</translation>
+    </message>
+    <message>
+        <source>Stop Bits</source>
+        <translation>停止位元</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>模式</translation>
+    </message>
+    <message>
+        <source>ASCII</source>
+        <translation>ASCII</translation>
+    </message>
+    <message>
+        <source>RTU</source>
+        <translation>RTU</translation>
+    </message>
+    <message>
+        <source>Station Address</source>
+        <translation>站號</translation>
+    </message>
+    <message>
+        <source>Keep Alive Time (s)</source>
+        <translation>連線保持時間 (s)</translation>
+    </message>
+    <message>
+        <source>(5 - 65535 s)</source>
+        <translation>(5 - 65535 s)</translation>
+    </message>
+    <message>
+        <source>Modbus Timeout  (ms)</source>
+        <translation>Modbus 逾時 (ms)</translation>
+    </message>
+    <message>
+        <source>(5 - 65535 ms)</source>
+        <translation>(5 - 65535 ms)</translation>
+    </message>
+    <message>
+        <source>Delay Time  (ms)</source>
+        <translation>延遲時間 (ms)</translation>
+    </message>
+    <message>
+        <source>(0 - 65535 ms)</source>
+        <translation>(0 - 65535 ms)</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>網路</translation>
+    </message>
+    <message>
+        <source>Serial Port</source>
+        <translation>序列埠</translation>
+    </message>
+    <message>
+        <source>Timers</source>
+        <translation>計時器</translation>
+    </message>
+    <message>
+        <source>Out of range</source>
+        <translation>超出範圍</translation>
+    </message>
+    <message>
+        <source>Station range in [1-247]</source>
+        <translation>站號範圍為 [1-247]</translation>
+    </message>
+    <message>
+        <source>Master Configuration : [Dual Mode] does not support MODBUS protocol</source>
+        <translation>主從設定：[Dual Mode] 不支援 MODBUS 協定</translation>
+    </message>
+    <message>
+        <source>Master Configuration : [Dual Mode] does not support User Define COM2 (RS-485)</source>
+        <translation>主從設定：[Dual Mode] 不支援使用者定義 COM2 (RS-485)</translation>
+    </message>
+    <message>
+        <source>RS-232 is specified by COM Protocol and will be invalid for configuration.
+Future modification can be done only by Ethernet.</source>
+        <translation>RS-232 已指定給 COM 協定使用，將無法再用於設定。
+之後只能透過乙太網路進行修改。</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>登入</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密碼</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>確認</translation>
+    </message>
+    <message>
+        <source>Password Setup</source>
+        <translation>密碼設定</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>修改</translation>
+    </message>
+    <message>
+        <source>Confirm Password</source>
+        <translation>確認密碼</translation>
+    </message>
+    <message>
+        <source>Load Factory Default</source>
+        <translation>載入出廠預設值</translation>
+    </message>
+    <message>
+        <source>Factory Setting</source>
+        <translation>恢復出廠設定</translation>
+    </message>
+    <message>
+        <source>Parameters Import  / Export</source>
+        <translation>參數匯入 / 匯出</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>匯入</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>Authentication failed</source>
+        <translation>驗證失敗</translation>
+    </message>
+    <message>
+        <source>Password input error</source>
+        <translation>密碼輸入錯誤</translation>
+    </message>
+    <message>
+        <source>Configuration is successful</source>
+        <translation>設定成功</translation>
+    </message>
+    <message>
+        <source>Configuration is failed</source>
+        <translation>設定失敗</translation>
+    </message>
+    <message>
+        <source>Return to factory setting</source>
+        <translation>是否恢復出廠設定？</translation>
+    </message>
 </context>
 </TS>
