@@ -1,0 +1,179 @@
+// The entry widgets of the parameter pages: the IP address control.
+#include <QApplication>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include "frame/GuiTestSupport.h"
+#include "widgets/IpAddressCtrl.h"
+
+namespace gw::widgets {
+namespace {
+
+// A window holding the widget under test and one other edit to give the
+// focus to, shown and active so that focus changes reach the widgets.
+template <typename W>
+class Page {
+ public:
+  Page() : widget(new W(&window)), other(new QLineEdit(&window)) {
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(widget);
+    layout->addWidget(other);
+    window.show();
+    QApplication::setActiveWindow(&window);
+  }
+  bool Active() const { return QApplication::activeWindow() == &window; }
+
+  QWidget window;
+  W* widget;
+  QLineEdit* other;
+};
+
+// Keys as the user types them: each to the widget that has the focus then.
+void Type(const char* keys) {
+  for (; *keys != '\0'; ++keys) QTest::keyClick(QApplication::focusWidget(), *keys);
+}
+void Press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+
+using FieldChange = std::pair<int, int>;
+
+std::vector<FieldChange> Changes(const QSignalSpy& spy) {
+  std::vector<FieldChange> changes;
+  for (const auto& args : spy) changes.emplace_back(args.at(0).toInt(), args.at(1).toInt());
+  return changes;
+}
+
+TEST(IpAddressCtrl, SettingFieldsNeverNotifies) {
+  CIpAddressCtrl ip;
+  QSignalSpy changed(&ip, &CIpAddressCtrl::FieldChanged);
+  EXPECT_TRUE(ip.IsBlank());
+  EXPECT_EQ(ip.Field(0), -1);
+
+  ip.SetAddress(0xC0A80A01u);
+  EXPECT_EQ(ip.Field(0), 192);
+  EXPECT_EQ(ip.Field(3), 1);
+  EXPECT_EQ(ip.FieldEdit(1)->text(), "168");
+  EXPECT_EQ(ip.Address(), 0xC0A80A01u);
+
+  ip.SetField(2, -1);  // a blank field counts as 0
+  EXPECT_EQ(ip.FieldEdit(2)->text(), "");
+  EXPECT_EQ(ip.Address(), 0xC0A80001u);
+  EXPECT_FALSE(ip.IsBlank());
+  ip.SetField(3, 300);
+  EXPECT_EQ(ip.Field(3), 255);
+  ip.SetField(4, 7);  // no such field
+  EXPECT_EQ(ip.Field(4), -1);
+
+  ip.ClearAddress();
+  EXPECT_TRUE(ip.IsBlank());
+  EXPECT_EQ(ip.Address(), 0u);
+  EXPECT_EQ(changed.count(), 0);
+
+  ip.setEnabled(false);
+  for (int i = 0; i < CIpAddressCtrl::kFields; ++i) EXPECT_FALSE(ip.FieldEdit(i)->isEnabled());
+}
+
+TEST(IpAddressCtrl, TypingNotifiesAndMovesOnFieldByField) {
+  Page<CIpAddressCtrl> page;
+  ASSERT_TRUE(page.Active());
+  CIpAddressCtrl& ip = *page.widget;
+  QSignalSpy changed(&ip, &CIpAddressCtrl::FieldChanged);
+  ip.FieldEdit(0)->setFocus();
+
+  // The third digit moves on; the '.' typed after it then stays put.
+  Type("192");
+  EXPECT_TRUE(ip.FieldEdit(1)->hasFocus());
+  Type(".168.1.10");
+  EXPECT_EQ(ip.Address(), 0xC0A8010Au);
+  EXPECT_EQ(Changes(changed), (std::vector<FieldChange>{{0, 1},
+                                                        {0, 19},
+                                                        {0, 192},
+                                                        {1, 1},
+                                                        {1, 16},
+                                                        {1, 168},
+                                                        {2, 1},
+                                                        {3, 1},
+                                                        {3, 10}}));
+  EXPECT_TRUE(ip.FieldEdit(3)->hasFocus());
+
+  // Backspace in an empty field and Left at the start go back; Right at the
+  // end goes on and selects the next field's text.
+  changed.clear();
+  Press(Qt::Key_Backspace);
+  Press(Qt::Key_Backspace);
+  EXPECT_EQ(Changes(changed), (std::vector<FieldChange>{{3, 1}, {3, -1}}));
+  Press(Qt::Key_Backspace);
+  EXPECT_TRUE(ip.FieldEdit(2)->hasFocus());
+  EXPECT_EQ(ip.FieldEdit(2)->cursorPosition(), 1);
+  Press(Qt::Key_Left);
+  Press(Qt::Key_Left);
+  EXPECT_TRUE(ip.FieldEdit(1)->hasFocus());
+  Press(Qt::Key_Right);
+  EXPECT_TRUE(ip.FieldEdit(2)->hasFocus());
+  EXPECT_EQ(ip.FieldEdit(2)->selectedText(), "1");
+  EXPECT_EQ(changed.count(), 2);  // moving about changes nothing
+
+  // Only digits go in.
+  Type("x7-");
+  EXPECT_EQ(ip.FieldEdit(2)->text(), "7");
+}
+
+TEST(IpAddressCtrl, KeepsTheUsersValueToTheFieldsRange) {
+  Page<CIpAddressCtrl> page;
+  ASSERT_TRUE(page.Active());
+  CIpAddressCtrl& ip = *page.widget;
+  ip.SetFieldRange(0, 1, 223);
+  ip.SetField(0, 0);  // the program's own value is left alone
+  QSignalSpy changed(&ip, &CIpAddressCtrl::FieldChanged);
+  ip.FieldEdit(0)->setFocus();
+  page.other->setFocus();
+  EXPECT_EQ(ip.Field(0), 0);
+  EXPECT_EQ(changed.count(), 0);
+
+  // Over the top: cut at once, and the third digit still moves on.
+  ip.FieldEdit(0)->setFocus();
+  ip.FieldEdit(0)->selectAll();
+  Type("250");
+  EXPECT_EQ(ip.FieldEdit(0)->text(), "223");
+  EXPECT_EQ(Changes(changed), (std::vector<FieldChange>{{0, 2}, {0, 25}, {0, 223}}));
+  EXPECT_TRUE(ip.FieldEdit(1)->hasFocus());
+  Type("300");  // the default range
+  EXPECT_EQ(ip.Field(1), 255);
+
+  // Under the bottom: raised as the user leaves the field, by key or focus.
+  changed.clear();
+  ip.FieldEdit(0)->setFocus();
+  ip.FieldEdit(0)->selectAll();
+  Type("0");
+  EXPECT_EQ(ip.Field(0), 0);
+  Press(Qt::Key_Period);
+  EXPECT_EQ(ip.Field(0), 1);
+  EXPECT_EQ(Changes(changed), (std::vector<FieldChange>{{0, 0}, {0, 1}}));
+
+  changed.clear();
+  ip.FieldEdit(0)->setFocus();
+  ip.FieldEdit(0)->selectAll();
+  Type("00");
+  page.other->setFocus();
+  EXPECT_EQ(ip.FieldEdit(0)->text(), "1");
+  EXPECT_EQ(Changes(changed), (std::vector<FieldChange>{{0, 0}, {0, 1}}));
+}
+
+TEST(IpAddressCtrl, LooksLikeOneEditBoxWideEnoughForTheDigits) {
+  Page<CIpAddressCtrl> page;
+  CIpAddressCtrl& ip = *page.widget;
+  ip.SetAddress(0xFFFFFFFFu);
+  page.window.adjustSize();
+  const QLineEdit plain;
+  EXPECT_LE(ip.sizeHint().height(), plain.sizeHint().height() + 4);
+  EXPECT_LT(ip.sizeHint().width(), 2 * plain.sizeHint().width());
+  for (int i = 0; i < CIpAddressCtrl::kFields; ++i) {
+    QLineEdit* field = ip.FieldEdit(i);
+    EXPECT_FALSE(field->hasFrame());
+    EXPECT_GE(field->width(), field->fontMetrics().horizontalAdvance(QStringLiteral("255")));
+  }
+}
+
+}  // namespace
+}  // namespace gw::widgets
