@@ -1,4 +1,5 @@
-// The entry widgets of the parameter pages: the IP address control.
+// The entry widgets of the parameter pages: the IP address control and the
+// masked edit.
 #include <QApplication>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -7,6 +8,7 @@
 
 #include "frame/GuiTestSupport.h"
 #include "widgets/IpAddressCtrl.h"
+#include "widgets/MaskedEdit.h"
 
 namespace gw::widgets {
 namespace {
@@ -173,6 +175,52 @@ TEST(IpAddressCtrl, LooksLikeOneEditBoxWideEnoughForTheDigits) {
     EXPECT_FALSE(field->hasFrame());
     EXPECT_GE(field->width(), field->fontMetrics().horizontalAdvance(QStringLiteral("255")));
   }
+}
+
+constexpr auto kIpv6Mask = "####:####:####:####:####:####:####:####";
+
+TEST(MaskedEdit, MaskedTextKeepsEveryPositionInPlace) {
+  CMaskedEdit edit;
+  edit.SetMask(QString::fromLatin1(kIpv6Mask));
+  EXPECT_EQ(edit.Mask(), kIpv6Mask);
+  QSignalSpy edited(&edit, &QLineEdit::textEdited);
+  EXPECT_EQ(edit.MaskedText(), "");
+
+  const QString full = QStringLiteral("FE80:0000:0000:0000:0211:22FF:FE33:4455");
+  edit.SetMaskedText(full);
+  EXPECT_EQ(edit.MaskedText(), full);
+  EXPECT_GT(edit.sizeHint().width(), edit.fontMetrics().horizontalAdvance(full));
+
+  // Unfilled digits are spaces; lower case comes back upper case; a short
+  // text leaves the rest unfilled.
+  edit.SetMaskedText(QStringLiteral("fe80:  1 :0"));
+  EXPECT_EQ(edit.MaskedText(), "FE80:  1 :0   :    :    :    :    :    ");
+  edit.SetMaskedText(QStringLiteral("    :    "));
+  EXPECT_EQ(edit.MaskedText(), "");
+  EXPECT_EQ(edited.count(), 0);
+
+  // A ';' cannot be a literal of the edit's mask language: refused.
+  edit.SetMask(QStringLiteral("##;##"));
+  EXPECT_EQ(edit.Mask(), kIpv6Mask);
+}
+
+TEST(MaskedEdit, TypingFillsDigitsUpperCaseAndNotifies) {
+  CMaskedEdit edit;
+  edit.SetMask(QStringLiteral("##-##"));
+  QSignalSpy edited(&edit, &QLineEdit::textEdited);
+  edit.setCursorPosition(0);
+  QTest::keyClicks(&edit, QStringLiteral("a"));
+  EXPECT_EQ(edit.MaskedText(), "A -  ");
+  QTest::keyClicks(&edit, QStringLiteral("x"));  // no digit: nothing happens
+  EXPECT_EQ(edit.MaskedText(), "A -  ");
+  EXPECT_EQ(edited.count(), 1);
+  QTest::keyClicks(&edit, QStringLiteral("-c"));  // a literal goes on past the next one
+  EXPECT_EQ(edit.MaskedText(), "A -C ");
+  QTest::keyClick(&edit, Qt::Key_Home);
+  QTest::keyClicks(&edit, QStringLiteral(" 9"));  // a space unfills a digit
+  EXPECT_EQ(edit.MaskedText(), " 9-C ");
+  ASSERT_FALSE(edited.isEmpty());
+  EXPECT_EQ(edited.last().at(0).toString(), "9-C");  // QLineEdit's text() leaves blanks out
 }
 
 }  // namespace
