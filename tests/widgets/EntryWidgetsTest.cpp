@@ -1,14 +1,17 @@
-// The entry widgets of the parameter pages: the IP address control and the
-// masked edit.
+// The entry widgets of the parameter pages: the IP address control, the
+// masked edit and the edit with a spin button.
 #include <QApplication>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include "frame/GuiTestSupport.h"
 #include "widgets/IpAddressCtrl.h"
 #include "widgets/MaskedEdit.h"
+#include "widgets/SpinEdit.h"
 
 namespace gw::widgets {
 namespace {
@@ -221,6 +224,67 @@ TEST(MaskedEdit, TypingFillsDigitsUpperCaseAndNotifies) {
   EXPECT_EQ(edit.MaskedText(), " 9-C ");
   ASSERT_FALSE(edited.isEmpty());
   EXPECT_EQ(edited.last().at(0).toString(), "9-C");  // QLineEdit's text() leaves blanks out
+}
+
+TEST(SpinEdit, ArrowsStepFromTheEditsNumberWithinTheRange) {
+  CSpinEdit spin;
+  spin.SetRange(5, 1);  // taken as 1-5
+  spin.SetPosition(3);
+  QSignalSpy edited(&spin, &CSpinEdit::TextEdited);
+  spin.SetText(QStringLiteral("2"));
+  EXPECT_EQ(spin.Position(), 3);  // the text is not the position
+  EXPECT_EQ(edited.count(), 0);
+
+  QTest::mouseClick(spin.UpButton(), Qt::LeftButton);
+  EXPECT_EQ(spin.Text(), "3");  // from the edit's 2
+  EXPECT_EQ(spin.Position(), 3);
+  ASSERT_EQ(edited.count(), 1);
+  EXPECT_EQ(edited.at(0).at(0).toString(), "3");
+
+  spin.SetText(QStringLiteral("5"));
+  QTest::mouseClick(spin.UpButton(), Qt::LeftButton);
+  EXPECT_EQ(spin.Text(), "5");  // kept to the top
+  spin.SetText(QStringLiteral("99"));  // out of range: from the position
+  QTest::mouseClick(spin.DownButton(), Qt::LeftButton);
+  EXPECT_EQ(spin.Text(), "4");
+  spin.SetText(QStringLiteral("four"));
+  QTest::keyClick(spin.Edit(), Qt::Key_Down);
+  EXPECT_EQ(spin.Text(), "3");
+  QWheelEvent wheel(QPointF(5, 5), spin.Edit()->mapToGlobal(QPointF(5, 5)), QPoint(),
+                    QPoint(0, 240), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(spin.Edit(), &wheel);
+  EXPECT_EQ(spin.Text(), "5");
+  EXPECT_EQ(spin.Position(), 5);
+  EXPECT_EQ(edited.count(), 5);
+
+  spin.SetPosition(0);
+  EXPECT_EQ(spin.Position(), 1);
+  EXPECT_EQ(spin.Text(), "5");
+
+  spin.setEnabled(false);
+  EXPECT_FALSE(spin.Edit()->isEnabled());
+  EXPECT_FALSE(spin.UpButton()->isEnabled());
+}
+
+TEST(SpinEdit, TypingNotifiesAndLeavingTheEditIsReported) {
+  Page<CSpinEdit> page;
+  ASSERT_TRUE(page.Active());
+  CSpinEdit& spin = *page.widget;
+  QSignalSpy edited(&spin, &CSpinEdit::TextEdited);
+  QSignalSpy lost(&spin, &CSpinEdit::FocusLost);
+  spin.Edit()->setFocus();
+  QTest::keyClicks(spin.Edit(), QStringLiteral("42"));
+  ASSERT_EQ(edited.count(), 2);
+  EXPECT_EQ(edited.at(1).at(0).toString(), "42");
+
+  // The arrows take no focus.
+  QTest::mouseClick(spin.UpButton(), Qt::LeftButton);
+  EXPECT_TRUE(spin.Edit()->hasFocus());
+  EXPECT_EQ(spin.Text(), "43");
+  EXPECT_EQ(lost.count(), 0);
+
+  page.other->setFocus();
+  EXPECT_EQ(lost.count(), 1);
 }
 
 }  // namespace
