@@ -24,7 +24,8 @@ class CMaskedEdit : public QLineEdit {
   void SetMask(const QString& mask);
   const QString& Mask() const;
   // The text as the mask lays it out: literals in place, an unfilled digit as
-  // a space, so positions never shift. Empty when no digit is filled.
+  // a space, so positions never shift. Empty when no digit is filled. With no
+  // mask, the plain text.
   QString MaskedText() const;
   // Sets the text (a text laid out by the mask; missing digits stay unfilled,
   // and a character at a digit position that is no hexadecimal digit leaves
