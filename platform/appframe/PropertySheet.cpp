@@ -21,13 +21,13 @@ CPropertySheet::CPropertySheet(const QString& caption, QWidget* parent)
     : QDialog(parent), tabs_(new QTabWidget(this)) {
   setWindowTitle(caption);
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* ok = buttons->addButton(QDialogButtonBox::Ok);
-  QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
+  okButton_ = buttons->addButton(QDialogButtonBox::Ok);
+  cancelButton_ = buttons->addButton(QDialogButtonBox::Cancel);
   applyButton_ = buttons->addButton(QDialogButtonBox::Apply);
   applyButton_->setEnabled(false);
-  connect(ok, &QPushButton::clicked, this, &CPropertySheet::Ok);
-  connect(cancel, &QPushButton::clicked, this, &CPropertySheet::Cancel);
-  connect(applyButton_, &QPushButton::clicked, this, &CPropertySheet::Apply);
+  connect(okButton_, &QPushButton::clicked, this, [this] { Ok(); });
+  connect(cancelButton_, &QPushButton::clicked, this, [this] { Cancel(); });
+  connect(applyButton_, &QPushButton::clicked, this, [this] { Apply(); });
   connect(tabs_, &QTabWidget::currentChanged, this, &CPropertySheet::TabChanged);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tabs_);
@@ -97,6 +97,13 @@ void CPropertySheet::PageModified() {
   bool any = false;
   for (const CPropertyPage* page : pages_) any = any || page->IsModified();
   applyButton_->setEnabled(any);
+}
+
+void CPropertySheet::DestroyPages() {
+  const QSignalBlocker blocker(tabs_);
+  std::vector<CPropertyPage*> pages;
+  pages.swap(pages_);
+  for (CPropertyPage* page : pages) delete page;
 }
 
 void CPropertySheet::Ok() {

@@ -60,19 +60,29 @@ class CPropertySheet : public QDialog {
   // Shows the sheet modally; IDOK or IDCANCEL.
   int DoModal();
   // Applies every modified page; false when one refused (it becomes active).
-  bool Apply();
+  virtual bool Apply();
 
   QPushButton* ApplyButton() const { return applyButton_; }
+  QPushButton* OkButton() const { return okButton_; }
+  QPushButton* CancelButton() const { return cancelButton_; }
+
+ protected:
+  // The buttons: OK applies and closes, Cancel closes.
+  virtual void Ok();
+  virtual void Cancel();
+  // Enables Apply while a page is modified.
+  void PageModified();
+  // Deletes the pages now, before the dialog itself goes.
+  void DestroyPages();
 
  private:
   friend class CPropertyPage;
-  void PageModified();
   void TabChanged(int index);
-  void Ok();
-  void Cancel();
 
   QTabWidget* tabs_;
   QPushButton* applyButton_;
+  QPushButton* okButton_;
+  QPushButton* cancelButton_;
   std::vector<CPropertyPage*> pages_;
   int activeIndex_ = 0;
 };
