@@ -3,7 +3,8 @@
 #include "Resource.h"
 #include "appframe/AfxIds.h"
 #include "model/Strings.h"
-#include "view/NodeInteraction.h"
+#include "pages/PageTexts.h"
+#include "pages/SheetPages.h"
 
 namespace gw::frame {
 
@@ -101,8 +102,14 @@ af::ResourceModule& PluginInstance() {
 std::vector<const char*> TranslatableTexts() {
   std::vector<const char*> texts;
   for (const StringEntry& entry : kStrings) texts.push_back(entry.text);
-  for (view::SheetPage page : view::kSheetPages) texts.push_back(view::PageCaption(page));
+  for (pages::PageId page : pages::kPageOrder) texts.push_back(pages::PageCaption(page));
   texts.push_back(text::kParameterFileFilter);
+  for (const char* message :
+       {text::kOutOfRange, text::kStationRange, text::kDualModeNoModbus, text::kDualModeNoCom2,
+        text::kRs232Configuration, text::kAuthenticationFailed, text::kPasswordInputError,
+        text::kConfigurationSuccessful, text::kConfigurationFailed, text::kReturnToFactory}) {
+    texts.push_back(message);
+  }
   return texts;
 }
 

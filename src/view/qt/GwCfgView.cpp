@@ -138,7 +138,7 @@ void CGwCfgView::mouseDoubleClickEvent(QMouseEvent* event) {
     OpenNodeAt(
         doc->Nodes(), LogicalWidth(), ToLogical(event->position().toPoint()),
         [doc](int index) { return doc->Core().OpenNode(index); },
-        [this](const SheetPlan& plan) { ShowSheet(plan); });
+        [this] { ShowSheet(); });
     viewport()->update();
   }
   CScrollView::mouseDoubleClickEvent(event);
@@ -151,9 +151,8 @@ bool CGwCfgView::viewportEvent(QEvent* event) {
   return CScrollView::viewportEvent(event);
 }
 
-void CGwCfgView::ShowSheet(const SheetPlan& plan) {
-  const std::unique_ptr<af::CPropertySheet> sheet =
-      BuildParameterSheet(*GetDocument(), plan, this);
+void CGwCfgView::ShowSheet() {
+  const std::unique_ptr<CParameterSheet> sheet = BuildParameterSheet(*GetDocument(), this);
   sheet->DoModal();
 }
 

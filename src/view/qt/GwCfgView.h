@@ -42,7 +42,7 @@ class CGwCfgView : public af::CScrollView {
   bool viewportEvent(QEvent* event) override;
 
  private:
-  void ShowSheet(const SheetPlan& plan);
+  void ShowSheet();
   void Refresh();
 
   widgets::CHtmlToolTip tooltip_;

@@ -1,34 +1,71 @@
 #include "ParameterSheet.h"
 
-#include "frame/GwCfgApp.h"
+#include <QPushButton>
+
 #include "frame/GwCfgDoc.h"
+#include "pages/BasicDlg.h"
+#include "pages/OverViewDlg.h"
+#include "pages/SecurityDlg.h"
+#include "pages/SheetPages.h"
+#include "pages/qt/BasicPage.h"
+#include "pages/qt/ControlMirror.h"
+#include "pages/qt/OverviewPage.h"
+#include "pages/qt/SecurityPage.h"
 
 namespace gw::view {
 
 namespace {
 
-// A page whose controls are not there yet: it shows its tab and holds the
-// document like every page.
-class CPendingPage : public af::CPropertyPage {
- public:
-  CPendingPage(const QString& caption, frame::CGwCfgDoc& doc)
-      : CPropertyPage(caption), doc_(doc) {}
-  frame::CGwCfgDoc& Document() const { return doc_; }
-
- private:
-  frame::CGwCfgDoc& doc_;
-};
+pages::CPageWindow* WindowFor(pages::PropertySheet& sheet, int index) {
+  pages::PropertyPage& page = sheet.Page(index);
+  if (dynamic_cast<pages::COverViewDlg*>(&page)) return new pages::COverViewPage(sheet, index);
+  if (dynamic_cast<pages::CBasicDlg*>(&page)) return new pages::CBasicPage(sheet, index);
+  if (dynamic_cast<pages::CSecurityDlg*>(&page)) return new pages::CSecurityPage(sheet, index);
+  return new pages::CPageWindow(sheet, index);
+}
 
 }  // namespace
 
-std::unique_ptr<af::CPropertySheet> BuildParameterSheet(frame::CGwCfgDoc& doc,
-                                                        const SheetPlan& plan, QWidget* parent) {
-  auto sheet = std::make_unique<af::CPropertySheet>(QString::fromStdString(plan.caption), parent);
-  for (SheetPage page : kSheetPages) {
-    sheet->AddPage(new CPendingPage(frame::theApp.Tr(PageCaption(page)), doc));
+CParameterSheet::CParameterSheet(std::unique_ptr<pages::PropertySheet> sheet, QWidget* parent)
+    : af::CPropertySheet(QString::fromStdString(sheet->Caption()), parent),
+      sheet_(std::move(sheet)) {
+  OkButton()->setText(pages::Translated("OK"));
+  CancelButton()->setText(pages::Translated("Cancel"));
+  ApplyButton()->setText(pages::Translated("Apply"));
+  for (int i = 0; i < sheet_->PageCount(); ++i) AddPage(WindowFor(*sheet_, i));
+  SetActivePage(sheet_->ActiveIndex());
+  sheet_->SetChangeListener([this] { Follow(); });
+  Follow();
+}
+
+CParameterSheet::~CParameterSheet() {
+  sheet_->SetChangeListener({});
+  // The windows go before the pages they show.
+  DestroyPages();
+}
+
+bool CParameterSheet::Apply() { return sheet_->Apply(); }
+
+void CParameterSheet::Ok() { sheet_->Ok(); }
+
+void CParameterSheet::Cancel() { sheet_->Cancel(); }
+
+void CParameterSheet::Follow() {
+  for (int i = 0; i < GetPageCount(); ++i) {
+    af::CPropertyPage* window = GetPage(i);
+    if (window->IsModified() != sheet_->Page(i).IsModified()) {
+      window->SetModified(sheet_->Page(i).IsModified());
+    }
   }
-  sheet->SetActivePage(plan.startPage);
-  return sheet;
+  if (GetActiveIndex() != sheet_->ActiveIndex()) SetActivePage(sheet_->ActiveIndex());
+  if (sheet_->Closed() && !closing_) {
+    closing_ = true;
+    accept();
+  }
+}
+
+std::unique_ptr<CParameterSheet> BuildParameterSheet(frame::CGwCfgDoc& doc, QWidget* parent) {
+  return std::make_unique<CParameterSheet>(pages::OpenParameterSheet(doc.Core()), parent);
 }
 
 }  // namespace gw::view

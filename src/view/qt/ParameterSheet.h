@@ -1,10 +1,11 @@
 #pragma once
-// The property sheet of an opened node with its nine pages.
+// The parameter sheet of an opened node in its window: the toolkit-free sheet
+// (its pages, Apply, OK, Cancel and the active page) shown as a tabbed dialog.
 
 #include <memory>
 
 #include "appframe/PropertySheet.h"
-#include "view/NodeInteraction.h"
+#include "pages/PropertySheet.h"
 
 namespace gw::frame {
 class CGwCfgDoc;
@@ -12,9 +13,31 @@ class CGwCfgDoc;
 
 namespace gw::view {
 
-// The sheet for `plan`, with every page given the document, opening on the
-// plan's page.
-std::unique_ptr<af::CPropertySheet> BuildParameterSheet(frame::CGwCfgDoc& doc,
-                                                        const SheetPlan& plan, QWidget* parent);
+class CParameterSheet : public af::CPropertySheet {
+  Q_OBJECT
+
+ public:
+  // Shows `sheet` (already open on its start page) with a window per page.
+  CParameterSheet(std::unique_ptr<pages::PropertySheet> sheet, QWidget* parent);
+  ~CParameterSheet() override;
+
+  pages::PropertySheet& Sheet() const { return *sheet_; }
+
+  bool Apply() override;
+
+ protected:
+  void Ok() override;
+  void Cancel() override;
+
+ private:
+  // Follows the sheet: the modified pages, the active page, the end.
+  void Follow();
+
+  std::unique_ptr<pages::PropertySheet> sheet_;
+  bool closing_ = false;
+};
+
+// The sheet of the document's current node, which has just been opened.
+std::unique_ptr<CParameterSheet> BuildParameterSheet(frame::CGwCfgDoc& doc, QWidget* parent);
 
 }  // namespace gw::view

@@ -1,0 +1,26 @@
+#include "OverviewPage.h"
+
+#include "pages/qt/ControlMirror.h"
+#include "ui_OverviewPage.h"
+
+namespace gw::pages {
+
+COverViewPage::COverViewPage(PropertySheet& sheet, int index)
+    : CPageWindow(sheet, index), ui_(std::make_unique<Ui::OverviewPageForm>()) {
+  ui_->setupUi(this);
+  TranslateForm(this);
+  Refresh();
+}
+
+COverViewPage::~COverViewPage() = default;
+
+void COverViewPage::Mirror() {
+  const OverviewTexts& texts = Dialog().Texts();
+  ui_->moduleText->setText(QString::fromStdString(texts.module));
+  ui_->ipAddressText->setText(QString::fromStdString(texts.ipAddress));
+  ui_->macAddressText->setText(QString::fromStdString(texts.macAddress));
+  ui_->firmwareText->setText(QString::fromStdString(texts.firmwareVersion));
+  ui_->diDoText->setText(QString::fromStdString(texts.diDoPoints));
+}
+
+}  // namespace gw::pages
