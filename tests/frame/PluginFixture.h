@@ -53,10 +53,16 @@ inline FakeModule& Named(FakeModule& module, const std::string& name, std::uint3
 
 class PluginFixture : public ::testing::Test {
  protected:
-  PluginFixture() {
+  enum class Transport { Fake, System };
+
+  // On the system's transport the documents load PortLink and MbKit from
+  // beside the test program and wait on the real clock.
+  explicit PluginFixture(Transport transport = Transport::Fake) {
     frame::DocumentServices& services = frame::TheDocumentServices();
-    services.loader = &port_;
-    services.clock = &clock_;
+    if (transport == Transport::Fake) {
+      services.loader = &port_;
+      services.clock = &clock_;
+    }
     services.store = &store_;
     services.terminate = [this](int code) { exitCodes_.push_back(code); };
     main_.resize(1000, 700);

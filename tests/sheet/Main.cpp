@@ -1,0 +1,3 @@
+#include "frame/GuiTestSupport.h"
+
+GW_GUI_TEST_MAIN()

@@ -1,0 +1,59 @@
+#pragma once
+// Finding one's way in an open parameter sheet: its pages' windows and forms,
+// its tabs, and the document whose current node it shows.
+
+#include <QTabWidget>
+#include <QTest>
+#include <memory>
+
+#include "frame/GwCfgDoc.h"
+#include "pages/SheetPages.h"
+#include "pages/qt/BasicPage.h"
+#include "pages/qt/OverviewPage.h"
+#include "pages/qt/SecurityPage.h"
+#include "ui_BasicPage.h"
+#include "ui_OverviewPage.h"
+#include "ui_SecurityPage.h"
+#include "view/qt/ParameterSheet.h"
+
+namespace gw::test {
+
+// Opens node `index` of the document as a double-click does and shows its
+// sheet without a modal loop, so that the test can use it.
+inline std::unique_ptr<view::CParameterSheet> OpenSheet(frame::CGwCfgDoc& doc, int index) {
+  if (doc.Core().OpenNode(index) != OpenResult::Opened) return nullptr;
+  auto sheet = view::BuildParameterSheet(doc, nullptr);
+  sheet->show();
+  sheet->GetActivePage()->OnSetActive();
+  // Focus moves and focus-loss checks need the active window.
+  sheet->activateWindow();
+  if (!QTest::qWaitForWindowActive(sheet.get())) return nullptr;
+  return sheet;
+}
+
+template <typename Window>
+Window& PageWindow(const view::CParameterSheet& sheet, pages::PageId id) {
+  return *dynamic_cast<Window*>(sheet.GetPage(pages::PageIndex(id)));
+}
+
+inline const Ui::BasicPageForm& BasicForm(const view::CParameterSheet& sheet) {
+  return PageWindow<pages::CBasicPage>(sheet, pages::PageId::Basic).Form();
+}
+inline const Ui::SecurityPageForm& SecurityForm(const view::CParameterSheet& sheet) {
+  return PageWindow<pages::CSecurityPage>(sheet, pages::PageId::Security).Form();
+}
+inline const Ui::OverviewPageForm& OverviewForm(const view::CParameterSheet& sheet) {
+  return PageWindow<pages::COverViewPage>(sheet, pages::PageId::Overview).Form();
+}
+
+inline QTabWidget* Tabs(const view::CParameterSheet& sheet) {
+  return sheet.findChild<QTabWidget*>();
+}
+
+// Clicks the tab of a page; true when the sheet moved there.
+inline bool ClickTab(view::CParameterSheet& sheet, pages::PageId id) {
+  Tabs(sheet)->setCurrentIndex(pages::PageIndex(id));
+  return sheet.GetActiveIndex() == pages::PageIndex(id);
+}
+
+}  // namespace gw::test

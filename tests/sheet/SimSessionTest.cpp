@@ -1,0 +1,167 @@
+// The parameter sheet's windows against nxgsim on loopback: what the user does
+// on the pages reaches the module, and only that.
+#include <QFile>
+#include <algorithm>
+#include <QPushButton>
+#include <QTest>
+#include <vector>
+
+#include "frame/PluginFixture.h"
+#include "sheet/SheetWindows.h"
+#include "support/SimHarness.h"
+#include "widgets/IpAddressCtrl.h"
+
+namespace gw::pages {
+namespace {
+
+using test::SimProcess;
+
+std::vector<std::uint8_t> Copy(ConstBytes bytes) { return {bytes.begin(), bytes.end()}; }
+
+class SimSessionTest : public test::PluginFixture {
+ protected:
+  SimSessionTest() : PluginFixture(Transport::System) {}
+
+  // nxgsim on `address` with `args`, and a document that found its modules.
+  frame::CGwCfgDoc* Session(SimProcess& sim, const QString& address) {
+    EXPECT_TRUE(sim.WaitReady());
+    env_.WritePortLinkIni(address);
+    frame::CGwCfgDoc* doc = NewDocument();
+    doc->Core().Search();
+    EXPECT_GE(doc->Nodes().Count(), 1) << sim.Log();
+    return doc;
+  }
+
+  // The module's NetworkBlock as a fresh inquiry reads it.
+  static std::vector<std::uint8_t> ReadNetworkBlock(frame::CGwCfgDoc& doc) {
+    EXPECT_EQ(doc.Core().OpenNode(0), OpenResult::Opened);
+    return Copy(doc.Nodes().Node(0).Block(kNetworkBlock));
+  }
+
+  // Types `text` over a field of an address control.
+  static void TypeField(widgets::CIpAddressCtrl* address, int field, const char* text) {
+    QLineEdit* edit = address->FieldEdit(field);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+  }
+};
+
+TEST_F(SimSessionTest, ANewIpAddressAppliedOnBasicIsAllTheModuleChanges) {
+  SimProcess sim({"--address", "127.0.81.1", "--ip-base", "127.1.81.5"});
+  frame::CGwCfgDoc* doc = Session(sim, QStringLiteral("127.0.81.1"));
+  ASSERT_NE(doc, nullptr);
+  const auto sheet = test::OpenSheet(*doc, 0);
+  ASSERT_TRUE(sheet);
+  std::vector<std::uint8_t> expected = Copy(doc->Nodes().Node(0).Block(kNetworkBlock));
+  ASSERT_EQ(LoadBE32(expected, net::IpAddress), 0x7F015105u);
+
+  ASSERT_TRUE(test::ClickTab(*sheet, PageId::Basic));
+  TypeField(test::BasicForm(*sheet).ipAddress, 3, "77");
+  sheet->ApplyButton()->click();
+  EXPECT_TRUE(env_.messages.empty());
+  EXPECT_FALSE(sheet->ApplyButton()->isEnabled());
+  EXPECT_EQ(test::BasicForm(*sheet).ipAddress->Address(), 0x7F01514Du);
+  sheet->reject();
+
+  StoreBE32(expected, net::IpAddress, 0x7F01514D);
+  EXPECT_EQ(ReadNetworkBlock(*doc), expected) << sim.Log();
+  EXPECT_EQ(sim.CountLogLines("<- write block 11"), 0u) << sim.Log();
+}
+
+TEST_F(SimSessionTest, AWrongLoginLeavesTheSheetLockedAndTheRightOneOpensIt) {
+  SimProcess sim({"--address", "127.0.82.1", "--locked", "1", "--password", "1234"});
+  frame::CGwCfgDoc* doc = Session(sim, QStringLiteral("127.0.82.1"));
+  ASSERT_NE(doc, nullptr);
+  const auto sheet = test::OpenSheet(*doc, 0);
+  ASSERT_TRUE(sheet);
+  ASSERT_EQ(sheet->GetActiveIndex(), PageIndex(PageId::Security));
+  const Ui::SecurityPageForm& form = test::SecurityForm(*sheet);
+
+  QTest::keyClicks(form.loginPassword, "9999");
+  form.loginConfirm->click();
+  EXPECT_EQ(env_.messages, std::vector<std::string>{"Authentication failed"});
+  EXPECT_TRUE(doc->Nodes().Locked());
+  EXPECT_FALSE(test::ClickTab(*sheet, PageId::Basic));
+
+  QTest::keyClicks(form.loginPassword, "1234");
+  form.loginConfirm->click();
+  EXPECT_EQ(env_.messages.size(), 1u);
+  EXPECT_FALSE(doc->Nodes().Locked());
+  ASSERT_TRUE(test::ClickTab(*sheet, PageId::Basic));
+
+  // The module, still reporting its lock, takes the write with the login key.
+  QLineEdit* name = test::BasicForm(*sheet).moduleName;
+  name->selectAll();
+  QTest::keyClicks(name, "Unlocked");
+  sheet->ApplyButton()->click();
+  EXPECT_EQ(env_.messages.size(), 1u) << env_.messages.back();
+  sheet->reject();
+  EXPECT_EQ(LoadText(ConstBytes(ReadNetworkBlock(*doc)).subspan(net::ModuleName, net::kModuleNameSize)),
+            "Unlocked");
+}
+
+TEST_F(SimSessionTest, AnExportedFileImportedAndAppliedPutsItsValuesBack) {
+  SimProcess sim({"--address", "127.0.83.1", "--names", "Kiln", "--ip-base", "127.1.83.9"});
+  frame::CGwCfgDoc* doc = Session(sim, QStringLiteral("127.0.83.1"));
+  ASSERT_NE(doc, nullptr);
+  const QString file = env_.Path(QStringLiteral("kiln.mod"));
+  const std::vector<std::uint8_t> exported = Copy(doc->Nodes().Node(0).Block(kNetworkBlock));
+  {
+    const auto sheet = test::OpenSheet(*doc, 0);
+    ASSERT_TRUE(sheet);
+    env_.files.push_back(file);
+    test::SecurityForm(*sheet).exportButton->click();
+    ASSERT_TRUE(QFile::exists(file));
+    ASSERT_EQ(env_.dialogs.size(), 1u);
+    EXPECT_FALSE(env_.dialogs[0].open);
+
+    // The module changes afterwards.
+    ASSERT_TRUE(test::ClickTab(*sheet, PageId::Basic));
+    QLineEdit* name = test::BasicForm(*sheet).moduleName;
+    name->selectAll();
+    QTest::keyClicks(name, "Dryer");
+    TypeField(test::BasicForm(*sheet).ipAddress, 2, "84");
+    sheet->ApplyButton()->click();
+    sheet->reject();
+  }
+  ASSERT_NE(ReadNetworkBlock(*doc), exported);
+
+  const auto sheet = test::OpenSheet(*doc, 0);
+  ASSERT_TRUE(sheet);
+  env_.files.push_back(file);
+  test::SecurityForm(*sheet).importButton->click();
+  EXPECT_TRUE(env_.messages.empty());
+  EXPECT_EQ(test::BasicForm(*sheet).moduleName->text(), "Kiln");
+  EXPECT_TRUE(sheet->ApplyButton()->isEnabled());
+  sheet->ApplyButton()->click();
+  EXPECT_TRUE(env_.messages.empty());
+  sheet->reject();
+  EXPECT_EQ(ReadNetworkBlock(*doc), exported) << sim.Log();
+}
+
+TEST_F(SimSessionTest, AFileOfAnotherFirmwareIsRefusedAndTheRecordStays) {
+  SimProcess sim({"--address", "127.0.84.1", "--firmware", "1.55"});
+  frame::CGwCfgDoc* doc = Session(sim, QStringLiteral("127.0.84.1"));
+  ASSERT_NE(doc, nullptr);
+  const QString file = env_.Path(QStringLiteral("other.mod"));
+  const auto sheet = test::OpenSheet(*doc, 0);
+  ASSERT_TRUE(sheet);
+  env_.files.push_back(file);
+  test::SecurityForm(*sheet).exportButton->click();
+  QFile mod(file);
+  ASSERT_TRUE(mod.open(QIODevice::ReadWrite));
+  ASSERT_TRUE(mod.seek(2));
+  ASSERT_EQ(mod.write("\x01\x54", 2), 2);  // firmware 1.54
+  mod.close();
+
+  const NodeRecord before = doc->Nodes().Node(0);
+  env_.files.push_back(file);
+  test::SecurityForm(*sheet).importButton->click();
+  EXPECT_EQ(env_.messages, std::vector<std::string>{"Firmware version dose not match"});
+  const NodeRecord& after = doc->Nodes().Node(0);
+  EXPECT_TRUE(std::ranges::equal(before.All(), after.All()));
+}
+
+}  // namespace
+}  // namespace gw::pages
