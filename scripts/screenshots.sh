@@ -58,4 +58,5 @@ run_shot() {  # config folder, output folder
 run_shot "$home/xdg-en" "$out"
 run_shot "$home/xdg-zh" "$home/zh"
 cp "$home/zh/parameter-sheet.png" "$out/parameter-sheet-zh-tw.png"
+cp "$home/zh/sheet-basic.png" "$out/sheet-basic-zh-tw.png"
 echo "screenshots in $out"

@@ -2,7 +2,8 @@
 // session of the host like gwsuite does (the plug-ins, a new document, the
 // stored node list, the first search), then saves PNG pictures of the main
 // window, of it with the first node selected, and of the first node's
-// parameter sheet into the folder given. Run it on the offscreen platform:
+// parameter sheet (its Overview, Basic and Security pages) into the folder
+// given. Run it on the offscreen platform:
 //   QT_QPA_PLATFORM=offscreen gwshot docs/screenshots
 #include <QApplication>
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <functional>
+#include <utility>
 
 #include "HostResources.h"
 #include "MainFrame.h"
@@ -34,6 +36,10 @@ void Click(QWidget* target, QPoint at, QEvent::Type type) {
                     Qt::NoModifier);
   QApplication::sendEvent(target, &event);
 }
+
+// The pages of the sheet pictured, by tab position.
+constexpr std::pair<int, const char*> kSheetPictures[] = {
+    {0, "parameter-sheet.png"}, {1, "sheet-basic.png"}, {8, "sheet-security.png"}};
 
 }  // namespace
 
@@ -80,16 +86,21 @@ int main(int argc, char* argv[]) {
       QApplication::processEvents();
       ok = Save(main, folder, QStringLiteral("selected-node.png")) && ok;
 
-      // The sheet is modal: it is caught from inside its own event loop.
+      // The sheet is modal: it is caught from inside its own event loop, and
+      // its Overview, Basic and Security pages are taken in turn.
       bool sheetSaved = false;
       bool looking = true;
       int polls = 100000;
       std::function<void()> catchSheet = [&] {
         if (!looking) return;
         if (auto* sheet = qobject_cast<af::CPropertySheet*>(QApplication::activeModalWidget())) {
-          sheet->resize(660, 420);
-          QApplication::processEvents();
-          sheetSaved = Save(*sheet, folder, QStringLiteral("parameter-sheet.png"));
+          sheetSaved = true;
+          for (const auto& [page, name] : kSheetPictures) {
+            sheet->SetActivePage(page);
+            sheet->resize(sheet->sizeHint().expandedTo(QSize(660, 420)));
+            QApplication::processEvents();
+            sheetSaved = Save(*sheet, folder, QString::fromLatin1(name)) && sheetSaved;
+          }
           sheet->reject();
         } else if (--polls > 0) {
           QTimer::singleShot(0, catchSheet);
