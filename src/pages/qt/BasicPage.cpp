@@ -1,6 +1,5 @@
 #include "BasicPage.h"
 
-#include "pages/qt/ControlMirror.h"
 #include "ui_BasicPage.h"
 
 namespace gw::pages {
@@ -30,10 +29,7 @@ void ForwardAddress(QObject* context, widgets::CIpAddressCtrl* address, CBasicDl
 
 }  // namespace
 
-CBasicPage::CBasicPage(PropertySheet& sheet, int index)
-    : CPageWindow(sheet, index), ui_(std::make_unique<Ui::BasicPageForm>()) {
-  ui_->setupUi(this);
-  TranslateForm(this);
+CBasicPage::CBasicPage(PropertySheet& sheet, int index) : CFormPage(sheet, index) {
   Connect();
   Refresh();
 }

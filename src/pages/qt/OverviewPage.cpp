@@ -1,14 +1,10 @@
 #include "OverviewPage.h"
 
-#include "pages/qt/ControlMirror.h"
 #include "ui_OverviewPage.h"
 
 namespace gw::pages {
 
-COverViewPage::COverViewPage(PropertySheet& sheet, int index)
-    : CPageWindow(sheet, index), ui_(std::make_unique<Ui::OverviewPageForm>()) {
-  ui_->setupUi(this);
-  TranslateForm(this);
+COverViewPage::COverViewPage(PropertySheet& sheet, int index) : CFormPage(sheet, index) {
   Refresh();
 }
 

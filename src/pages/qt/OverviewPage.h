@@ -1,10 +1,8 @@
 #pragma once
 // The window of the "Overview" page: the module's identity, read-only.
 
-#include <memory>
-
 #include "pages/OverViewDlg.h"
-#include "pages/qt/PageWindow.h"
+#include "pages/qt/FormPage.h"
 
 namespace Ui {
 class OverviewPageForm;
@@ -12,22 +10,13 @@ class OverviewPageForm;
 
 namespace gw::pages {
 
-class COverViewPage : public CPageWindow {
-  Q_OBJECT
-
+class COverViewPage : public CFormPage<COverViewDlg, Ui::OverviewPageForm> {
  public:
   COverViewPage(PropertySheet& sheet, int index);
   ~COverViewPage() override;
 
-  const Ui::OverviewPageForm& Form() const { return *ui_; }
-
  protected:
   void Mirror() override;
-
- private:
-  const COverViewDlg& Dialog() const { return static_cast<const COverViewDlg&>(Page()); }
-
-  std::unique_ptr<Ui::OverviewPageForm> ui_;
 };
 
 }  // namespace gw::pages

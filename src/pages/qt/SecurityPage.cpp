@@ -1,14 +1,10 @@
 #include "SecurityPage.h"
 
-#include "pages/qt/ControlMirror.h"
 #include "ui_SecurityPage.h"
 
 namespace gw::pages {
 
-CSecurityPage::CSecurityPage(PropertySheet& sheet, int index)
-    : CPageWindow(sheet, index), ui_(std::make_unique<Ui::SecurityPageForm>()) {
-  ui_->setupUi(this);
-  TranslateForm(this);
+CSecurityPage::CSecurityPage(PropertySheet& sheet, int index) : CFormPage(sheet, index) {
   const auto text = [](const QString& typed) { return typed.toStdString(); };
   CSecurityDlg& page = Dialog();
   connect(ui_->loginPassword, &QLineEdit::textEdited, this,

@@ -2,10 +2,8 @@
 // The window of the "Security" page: login, password setup, factory setting
 // and the (hidden) parameter import and export.
 
-#include <memory>
-
 #include "pages/SecurityDlg.h"
-#include "pages/qt/PageWindow.h"
+#include "pages/qt/FormPage.h"
 
 namespace Ui {
 class SecurityPageForm;
@@ -13,23 +11,14 @@ class SecurityPageForm;
 
 namespace gw::pages {
 
-class CSecurityPage : public CPageWindow {
-  Q_OBJECT
-
+class CSecurityPage : public CFormPage<CSecurityDlg, Ui::SecurityPageForm> {
  public:
   CSecurityPage(PropertySheet& sheet, int index);
   ~CSecurityPage() override;
 
-  const Ui::SecurityPageForm& Form() const { return *ui_; }
-
  protected:
   void Mirror() override;
   QWidget* WidgetOf(const TextControl* control) const override;
-
- private:
-  CSecurityDlg& Dialog() const { return static_cast<CSecurityDlg&>(Page()); }
-
-  std::unique_ptr<Ui::SecurityPageForm> ui_;
 };
 
 }  // namespace gw::pages
