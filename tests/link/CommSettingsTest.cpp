@@ -1,12 +1,17 @@
-// The settings file and the IP list file.
+// The settings file and the IP list file: new addresses appended behind the
+// known ones, all in one write of the file.
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "link/CommSettings.h"
 #include "platform/util/PrivateProfile.h"
-#include "support/Records.h"
+#include "support/TestHome.h"
 
 namespace gw {
 namespace {
@@ -14,45 +19,73 @@ namespace {
 namespace fs = std::filesystem;
 
 struct CommSettingsTest : ::testing::Test {
-  fs::path dir;
+  test::TempHome home;
+  CommSettings settings{home.ConfigDir().string()};
   NodeTable nodes;
 
-  void SetUp() override {
-    char pattern[] = "/tmp/gwsettings-XXXXXX";
-    dir = ::mkdtemp(pattern);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-
-  CommSettings Settings() const { return CommSettings((dir / "Config").string()); }
   void WriteSettings(const std::string& text) const {
-    fs::create_directories(dir / "Config");
-    std::ofstream(dir / "Config" / "NXG4120-T.ini") << text;
+    fs::create_directories(home.ConfigDir());
+    std::ofstream(home.ConfigDir() / "NXG4120-T.ini") << text;
   }
-  void SetNodes(std::initializer_list<std::uint32_t> addresses) {
+  // Nodes with these addresses (host order), in this order.
+  void SetNodes(const std::vector<std::uint32_t>& addresses) {
     nodes.SetCount(static_cast<int>(addresses.size()));
-    int i = 0;
-    for (std::uint32_t a : addresses) StoreBE32(nodes.Node(i++).Block(0), net::IpAddress, a);
+    for (std::size_t i = 0; i < addresses.size(); ++i) {
+      StoreBE32(nodes.Node(static_cast<int>(i)).Block(0), net::IpAddress, addresses[i]);
+    }
   }
-  std::string Entry(const std::string& key) const {
-    return platform::GetPrivateProfileString("IPList", key, "<none>", Settings().IpListPath());
+  void Merge(const std::vector<std::uint32_t>& addresses) {
+    SetNodes(addresses);
+    settings.MergeIpList(nodes);
+  }
+  std::string IpList() const { return home.ReadConfigFile("IPList.ini"); }
+  void SetEntry(const std::string& key, const std::string& value) const {
+    platform::WritePrivateProfileString("IPList", key, value, settings.IpListPath());
+  }
+  // Runs `merge` and counts the inotify events of `mask` in the folder whose
+  // file name starts with `prefix`.
+  int CountEvents(std::uint32_t mask, const std::string& prefix,
+                  const std::function<void()>& merge) const {
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    // Closes are watched too: inotify folds repeated identical events into
+    // one, and an open is never repeated right after an open then.
+    if (watch < 0 || ::inotify_add_watch(watch, home.ConfigDir().c_str(), mask | IN_CLOSE) < 0) {
+      ADD_FAILURE() << "no inotify";
+      return -1;
+    }
+    merge();
+    int count = 0;
+    std::vector<char> events(1 << 20);
+    for (ssize_t got; (got = ::read(watch, events.data(), events.size())) > 0;) {
+      for (ssize_t at = 0; at < got;) {
+        inotify_event event{};
+        std::memcpy(&event, events.data() + at, sizeof event);
+        const char* name = events.data() + at + sizeof event;
+        if ((event.mask & mask) != 0 && event.len > 0 && std::string(name).starts_with(prefix)) {
+          ++count;
+        }
+        at += static_cast<ssize_t>(sizeof event + event.len);
+      }
+    }
+    ::close(watch);
+    return count;
   }
 };
 
 TEST_F(CommSettingsTest, RemoteAddressInEitherSignedFormAndDefaults) {
-  EXPECT_EQ(Settings().LoadRemoteAddress(), 0xFFFFFFFFu);  // no file
-  EXPECT_TRUE(fs::is_directory(dir / "Config"));           // the folder is made
-
-  WriteSettings("[CommConf]\nIPAddress=3232235781\n");
-  EXPECT_EQ(Settings().LoadRemoteAddress(), 0xC0A80105u);
-  WriteSettings("[commconf]\nipaddress=-1062731515\n");
-  EXPECT_EQ(Settings().LoadRemoteAddress(), 0xC0A80105u);
-  WriteSettings("[CommConf]\nIPAddress=-1\n");
-  EXPECT_EQ(Settings().LoadRemoteAddress(), 0xFFFFFFFFu);
-  WriteSettings("[CommConf]\nOther=1\n");
-  EXPECT_EQ(Settings().LoadRemoteAddress(), 0xFFFFFFFFu);
-  // Only the first 64 characters count.
-  WriteSettings("[CommConf]\nIPAddress=" + std::string(62, '0') + "12345\n");
-  EXPECT_EQ(Settings().LoadRemoteAddress(), 12u);
+  EXPECT_EQ(settings.LoadRemoteAddress(), 0xFFFFFFFFu);  // no file
+  EXPECT_TRUE(fs::is_directory(home.ConfigDir()));       // the folder is made
+  const std::pair<std::string, std::uint32_t> cases[] = {
+      {"[CommConf]\nIPAddress=3232235781\n", 0xC0A80105u},
+      {"[commconf]\nipaddress=-1062731515\n", 0xC0A80105u},
+      {"[CommConf]\nIPAddress=-1\n", 0xFFFFFFFFu},
+      {"[CommConf]\nOther=1\n", 0xFFFFFFFFu},
+      // Only the first 64 characters count.
+      {"[CommConf]\nIPAddress=" + std::string(62, '0') + "12345\n", 12u}};
+  for (const auto& [text, address] : cases) {
+    WriteSettings(text);
+    EXPECT_EQ(settings.LoadRemoteAddress(), address) << text;
+  }
 }
 
 TEST(ProfileNumbers, AsAThirtyTwoBitConversion) {
@@ -66,57 +99,55 @@ TEST(ProfileNumbers, AsAThirtyTwoBitConversion) {
   EXPECT_EQ(ParseDottedAddress(""), 0xFFFFFFFFu);
 }
 
-TEST_F(CommSettingsTest, IpListGrowsByNewAddressesOnly) {
-  SetNodes({0x0A000001, 0x0A000002});
-  Settings().MergeIpList(nodes);
-  EXPECT_EQ(Entry("IPCount"), "2");
-  EXPECT_EQ(Entry("IP1"), "10.0.0.1");
-  EXPECT_EQ(Entry("IP2"), "10.0.0.2");
-
-  // A second search finding 10.0.0.1 again and one new module.
-  SetNodes({0x0A000003, 0x0A000001});
-  Settings().MergeIpList(nodes);
-  EXPECT_EQ(Entry("IPCount"), "3");
-  EXPECT_EQ(Entry("IP1"), "10.0.0.1");
-  EXPECT_EQ(Entry("IP3"), "10.0.0.3");
-  EXPECT_EQ(Entry("IP4"), "<none>");
+TEST_F(CommSettingsTest, NewAddressesAreAppendedKnownOnesKept) {
+  Merge({});
+  EXPECT_EQ(IpList(), "[IPList]\nIPCount=0\n");
+  Merge({0x7F010001, 0x7F010002, 0x7F010001});
+  EXPECT_EQ(IpList(), "[IPList]\nIPCount=2\nIP1=127.1.0.1\nIP2=127.1.0.2\n");
+  Merge({0x7F010003, 0x7F010002});
+  const std::string three = "[IPList]\nIPCount=3\nIP1=127.1.0.1\nIP2=127.1.0.2\nIP3=127.1.0.3\n";
+  EXPECT_EQ(IpList(), three);
+  Merge({});  // the list is written as it was
+  EXPECT_EQ(IpList(), three);
 }
 
-TEST_F(CommSettingsTest, EmptySearchWritesACountOfZeroAndBadEntriesMatchAllOnes) {
-  nodes.SetCount(0);
-  Settings().MergeIpList(nodes);
-  EXPECT_EQ(Entry("IPCount"), "0");
+TEST_F(CommSettingsTest, BadEntriesMatchAllOnesAndADamagedCountIsNotReadForever) {
+  fs::create_directories(home.ConfigDir());
+  SetEntry("IPCount", "1");
+  SetEntry("IP1", "garbage");
+  Merge({0xFFFFFFFF});
+  EXPECT_EQ(IpList(), "[IPList]\nIPCount=1\nIP1=garbage\n");
 
-  platform::WritePrivateProfileString("IPList", "IPCount", "1", Settings().IpListPath());
-  platform::WritePrivateProfileString("IPList", "IP1", "garbage", Settings().IpListPath());
-  SetNodes({0xFFFFFFFF});
-  Settings().MergeIpList(nodes);
-  EXPECT_EQ(Entry("IPCount"), "1");
+  SetEntry("IPCount", "2000000000");
+  SetEntry("IP1", "10.0.0.1");
+  Merge({0x0A000001, 0x0A000009});
+  EXPECT_EQ(IpList(), "[IPList]\nIPCount=2000000001\nIP1=10.0.0.1\nIP2000000001=10.0.0.9\n");
 }
 
 TEST_F(CommSettingsTest, AFolderThatCannotBeMadeIsSkippedSilently) {
-  std::ofstream(dir / "file") << "x";
-  CommSettings blocked((dir / "file" / "Config").string());
+  std::ofstream(home.Root() / "file") << "x";
+  CommSettings blocked((home.Root() / "file" / "Config").string());
   EXPECT_EQ(blocked.LoadRemoteAddress(), 0xFFFFFFFFu);
   SetNodes({0x0A000001});
   blocked.MergeIpList(nodes);  // nothing to see, nothing thrown
-  EXPECT_FALSE(fs::exists(dir / "file" / "Config"));
+  EXPECT_FALSE(fs::exists(home.Root() / "file" / "Config"));
 }
 
-}  // namespace
-}  // namespace gw
+TEST_F(CommSettingsTest, AFullSearchWritesTheFileOnceAndASecondReadsItInOneGo) {
+  std::vector<std::uint32_t> addresses;
+  for (std::uint32_t i = 1; i <= NodeTable::kSearchLimit; ++i) addresses.push_back(0x7F010000 + i);
+  SetNodes(addresses);
+  fs::create_directories(home.ConfigDir());
+  // Each write makes a new file ".IPList.ini.*" beside the list and renames
+  // it over the list.
+  EXPECT_EQ(CountEvents(IN_CREATE, ".IPList.ini", [&] { settings.MergeIpList(nodes); }), 1);
+  const std::string text = IpList();
+  EXPECT_NE(text.find("IPCount=253\n"), std::string::npos);
+  EXPECT_NE(text.find("IP253=127.1.0.253\n"), std::string::npos);
 
-namespace gw {
-namespace {
-
-TEST_F(CommSettingsTest, ADamagedCountDoesNotMakeTheMergeReadForever) {
-  fs::create_directories(dir / "Config");
-  platform::WritePrivateProfileString("IPList", "IPCount", "2000000000", Settings().IpListPath());
-  platform::WritePrivateProfileString("IPList", "IP1", "10.0.0.1", Settings().IpListPath());
-  SetNodes({0x0A000001, 0x0A000009});
-  Settings().MergeIpList(nodes);
-  EXPECT_EQ(Entry("IPCount"), "2000000001");
-  EXPECT_EQ(Entry("IP2000000001"), "10.0.0.9");
+  // The same modules again: the count, the list and the write each open it once.
+  EXPECT_LE(CountEvents(IN_OPEN, "IPList.ini", [&] { settings.MergeIpList(nodes); }), 3);
+  EXPECT_EQ(IpList(), text);
 }
 
 }  // namespace

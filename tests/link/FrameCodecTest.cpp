@@ -18,23 +18,26 @@ std::pair<int, V> Decode(const V& received) {
   return {n, buffer};
 }
 
-TEST(FrameCodec, ChecksumMakesTheSumZero) {
-  const V abc = {'a', 'b', 'c'};
-  EXPECT_EQ(FrameChecksum(abc), 0xDA);
-  EXPECT_EQ(FrameChecksum(V{}), 0x00);
-  EXPECT_EQ(FrameChecksum(V{0x01}), 0xFF);
-}
-
-TEST(FrameCodec, StuffingGrowsEachSpecialByteByOne) {
-  // Sum 0x01 + 0xC0 + 0xDB = 0x19C: checksum 0x64.
-  EXPECT_EQ(EncodeSerialFrame(V{0x01, 0xC0, 0xDB}),
-            (V{0xC0, 0x01, 0xDB, 0xDC, 0xDB, 0xDD, 0x64, 0xC0}));
-  EXPECT_EQ(EncodeSerialFrame(V{'a', 'b', 'c'}), (V{0xC0, 'a', 'b', 'c', 0xDA, 0xC0}));
-}
-
-TEST(FrameCodec, ChecksumByteIsStuffedLikeAnyOther) {
-  EXPECT_EQ(EncodeSerialFrame(V{0x40}), (V{0xC0, 0x40, 0xDB, 0xDC, 0xC0}));  // checksum 0xC0
-  EXPECT_EQ(EncodeSerialFrame(V{0x25}), (V{0xC0, 0x25, 0xDB, 0xDD, 0xC0}));  // checksum 0xDB
+TEST(FrameCodec, KnownFramesEncode) {
+  // The checksum makes the 8-bit sum zero; stuffing grows each special byte
+  // by one, the checksum's too.
+  const struct {
+    V body;
+    std::uint8_t checksum;
+    V frame;
+  } cases[] = {
+      {{}, 0x00, {0xC0, 0x00, 0xC0}},
+      {{0x01}, 0xFF, {0xC0, 0x01, 0xFF, 0xC0}},
+      {{'a', 'b', 'c'}, 0xDA, {0xC0, 'a', 'b', 'c', 0xDA, 0xC0}},
+      {{0x01, 0xC0, 0xDB}, 0x64, {0xC0, 0x01, 0xDB, 0xDC, 0xDB, 0xDD, 0x64, 0xC0}},
+      {{0x40}, 0xC0, {0xC0, 0x40, 0xDB, 0xDC, 0xC0}},
+      {{0x25}, 0xDB, {0xC0, 0x25, 0xDB, 0xDD, 0xC0}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.body));
+    EXPECT_EQ(FrameChecksum(c.body), c.checksum);
+    EXPECT_EQ(EncodeSerialFrame(c.body), c.frame);
+  }
 }
 
 TEST(FrameCodec, EscapedEscapeBeforeEscapedEndCodeStaysTwoBytes) {
@@ -64,7 +67,9 @@ TEST(FrameCodec, EncodedBodiesDecodeToThemselvesAndTheirChecksum) {
   std::mt19937 gen(7);
   for (int round = 0; round < 200; ++round) {
     V body(1 + gen() % 1244);
-    for (auto& b : body) b = static_cast<std::uint8_t>(gen() % 4 == 0 ? 0xC0 + gen() % 2 * 0x1B : gen());
+    for (auto& b : body) {
+      b = static_cast<std::uint8_t>(gen() % 4 == 0 ? 0xC0 + gen() % 2 * 0x1B : gen());
+    }
     const V frame = EncodeSerialFrame(body);
     ASSERT_LE(frame.size(), kMaxStuffedFrame);
     V buffer(frame);

@@ -1,6 +1,10 @@
 // Sending one request and taking one reply: header bytes, checks and storing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <string_view>
+
 #include "link/Commands.h"
 #include "link/TransactionId.h"
 #include "support/LinkHarness.h"
@@ -10,6 +14,15 @@ namespace {
 
 using V = std::vector<std::uint8_t>;
 constexpr std::uint32_t kId = 0x01020304;
+
+// Bytes from hex digits; spaces only group the fields.
+V Hex(std::string_view digits) {
+  V out;
+  for (std::size_t i = 0; i + 1 < digits.size(); i += digits[i] == ' ' ? 1 : 2) {
+    if (digits[i] != ' ') out.push_back(std::stoi(std::string(digits.substr(i, 2)), nullptr, 16));
+  }
+  return out;
+}
 
 struct FrameIo : ::testing::Test {
   test::LinkHarness h;
@@ -29,46 +42,49 @@ struct FrameIo : ::testing::Test {
     body.resize(length, fill);
     return body;
   }
-  V Header(std::size_t i = 0) const {
-    const V& body = h.port.requests.at(i).body;
-    return V(body.begin(), body.begin() + std::min(body.size(), hdr::kSize));
+  V LastReplyHeader() const {
+    return V(h.link.LastReplyHeader().begin(), h.link.LastReplyHeader().end());
+  }
+  // Delivers `reply` to the request just sent: it is refused and the node
+  // does not change.
+  void ExpectRefused(int command, int block, const V& reply) {
+    const NodeRecord before = h.nodes.Node(0);
+    h.port.Deliver(reply);
+    EXPECT_EQ(h.link.ReceiveFrame(command, block), -1);
+    EXPECT_EQ(h.nodes.Node(0), before);
   }
 };
 
+// Header fields: type, version, id, command, MAC, block, lock state, login
+// key, four bytes, module number, two bytes, firmware, tail.
 TEST_F(FrameIo, SearchHeaderCarriesOnlyItsOwnFields) {
   EXPECT_EQ(h.link.SendFrame(CmdSearch, 7), 36);
-  const V expected = {0xF2, 0x00, 0x00, 0x01, 0x01, 0x02, 0x03, 0x04, 0x00, 0x00, 0, 0,
-                      0,    0,    0,    0,    0x00, 0x00, 0,    0,    0,    0,    0, 0,
-                      0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0, 0};
-  ASSERT_EQ(h.port.sent.size(), 1u);
-  EXPECT_EQ(h.port.sent[0], expected);
+  V expected = Hex("F200 0001 01020304 0000");
+  expected.resize(36, 0);
+  EXPECT_EQ(h.port.sent, std::vector<V>{expected});
 }
 
 TEST_F(FrameIo, ReadRequestAddressesTheNodeWithZeroLockFields) {
   h.AddNode(module);
   EXPECT_EQ(h.link.SendFrame(CmdReadBlock, 11), 36);
-  const V expected = {0xF2, 0x00, 0x00, 0x01, 0x01, 0x02, 0x03, 0x04, 0x00, 0x02, 0x00, 0x60,
-                      0xE9, 0x10, 0x20, 0x05, 0x00, 0x0B, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
-                      0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0x00, 0x00};
-  EXPECT_EQ(h.port.sent.at(0), expected);
+  EXPECT_EQ(
+      h.port.sent.at(0),
+      Hex("F200 0001 01020304 0002 0060E9102005 000B 0000 00000000 AAAAAAAA AAAA AAAA AAAA 0000"));
 }
 
 TEST_F(FrameIo, WriteRequestCarriesTheStagedLoginAndBlock) {
   h.AddNode(module);
   Bytes out = h.nodes.Outgoing().Header();
   StoreBE16(out, hdr::LockState, kLockStateUnlocked);
-  const V key = {'a', 'b', 'c', 'd'};
-  std::copy(key.begin(), key.end(), out.begin() + hdr::LoginKey);
+  std::ranges::copy(Hex("61626364"), out.begin() + hdr::LoginKey);
   Bytes block = h.nodes.Outgoing().Block(4);
   for (std::size_t i = 0; i < block.size(); ++i) block[i] = static_cast<std::uint8_t>(i + 1);
 
   EXPECT_EQ(h.link.SendFrame(CmdWriteBlock, 4), 56);
-  const V expected = {0xF2, 0x00, 0x00, 0x01, 0x01, 0x02, 0x03, 0x04, 0x00, 0x04, 0x00, 0x60,
-                      0xE9, 0x10, 0x20, 0x05, 0x00, 0x04, 0x00, 0x02, 'a',  'b',  'c',  'd',
-                      0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0x00, 0x00,
-                      1,    2,    3,    4,    5,    6,    7,    8,    9,    10,   11,   12,
-                      13,   14,   15,   16,   17,   18,   19,   20};
-  EXPECT_EQ(h.port.sent.at(0), expected);
+  EXPECT_EQ(
+      h.port.sent.at(0),
+      Hex("F200 0001 01020304 0004 0060E9102005 0004 0002 61626364 AAAAAAAA AAAA AAAA AAAA 0000"
+          "0102030405060708090A0B0C0D0E0F1011121314"));
 }
 
 TEST_F(FrameIo, LoginAndFactoryResetSendTheNodesStoredHeader) {
@@ -77,20 +93,14 @@ TEST_F(FrameIo, LoginAndFactoryResetSendTheNodesStoredHeader) {
   StoreBE16(stored, hdr::Command, 0x0003);
   StoreBE16(stored, hdr::BlockNumber, 0x0009);
   StoreBE16(stored, hdr::LockState, kLockStateUnlocked);
-  const V key = {'p', 'a', 's', 's'};
-  std::copy(key.begin(), key.end(), stored.begin() + hdr::LoginKey);
+  std::ranges::copy(Hex("70617373"), stored.begin() + hdr::LoginKey);
   StoreBE16(stored, hdr::HeaderTail, 0x7777);
 
   EXPECT_EQ(h.link.SendFrame(CmdLogin, 3), 36);
   EXPECT_EQ(h.link.SendFrame(CmdFactoryReset, 0), 36);
-  const V login = {0xF2, 0x00, 0x00, 0x01, 0x01, 0x02, 0x03, 0x04, 0x00, 0x06, 0x00, 0x60,
-                   0xE9, 0x10, 0x20, 0x05, 0x00, 0x00, 0x00, 0x02, 'p',  'a',  's',  's',
-                   0x00, 0x00, 0x00, 0x00, 0x00, 0x2A, 0x00, 0x00, 0x01, 0x55, 0x00, 0x00};
-  V reset = login;
-  reset[7] = 0x05;  // the next id
-  reset[9] = 0x08;
-  EXPECT_EQ(h.port.sent.at(0), login);
-  EXPECT_EQ(h.port.sent.at(1), reset);
+  const std::string tail = " 0060E9102005 0000 0002 70617373 00000000 002A 0000 0155 0000";
+  EXPECT_EQ(h.port.sent.at(0), Hex("F200 0001 01020304 0006" + tail));
+  EXPECT_EQ(h.port.sent.at(1), Hex("F200 0001 01020305 0008" + tail));  // the next id
 }
 
 TEST_F(FrameIo, RequestsThatCannotBeBuiltSendNothing) {
@@ -132,34 +142,27 @@ TEST_F(FrameIo, ForeignTransactionIdIsRefusedAndChangesNothing) {
   h.link.SendFrame(CmdReadBlock, 11);
   V reply = ReplyOfLength(kReplyReadOk, 164);
   StoreBE32(reply, hdr::TransactionId, kId + 1);
-  h.port.Deliver(reply);
-  const NodeRecord before = h.nodes.Node(0);
-  const V lastHeader(h.link.LastReplyHeader().begin(), h.link.LastReplyHeader().end());
-
-  EXPECT_EQ(h.link.ReceiveFrame(CmdReadBlock, 11), -1);
-  EXPECT_EQ(h.nodes.Node(0), before);
-  EXPECT_TRUE(std::equal(lastHeader.begin(), lastHeader.end(), h.link.LastReplyHeader().begin()));
+  const V lastHeader = LastReplyHeader();
+  ExpectRefused(CmdReadBlock, 11, reply);
+  EXPECT_EQ(LastReplyHeader(), lastHeader);
 }
 
 TEST_F(FrameIo, ReplyShorterThanItsBlocksMinimumIsRefused) {
   h.AddNode(module);
   for (const BlockInfo& info : kBlocks) {
-    const NodeRecord before = h.nodes.Node(0);
+    SCOPED_TRACE(info.name);
     h.link.SendFrame(CmdReadBlock, info.number);
-    h.port.Deliver(ReplyOfLength(kReplyReadOk, info.minReplyLength - 1));
-    EXPECT_EQ(h.link.ReceiveFrame(CmdReadBlock, info.number), -1) << info.name;
-    EXPECT_EQ(h.nodes.Node(0), before) << info.name;
+    ExpectRefused(CmdReadBlock, info.number, ReplyOfLength(kReplyReadOk, info.minReplyLength - 1));
 
     h.link.SendFrame(CmdReadBlock, info.number);
     h.port.Deliver(ReplyOfLength(kReplyReadOk, info.minReplyLength, 0x5A));
     EXPECT_EQ(h.link.ReceiveFrame(CmdReadBlock, info.number),
-              static_cast<int>(info.minReplyLength))
-        << info.name;
+              static_cast<int>(info.minReplyLength));
     // Bytes beyond the reply come from the zeroed buffer.
     const ConstBytes stored = h.nodes.Node(0).Block(info);
-    EXPECT_EQ(stored[0], 0x5A) << info.name;
+    EXPECT_EQ(stored[0], 0x5A);
     if (info.minReplyLength < hdr::kSize + info.size) {
-      EXPECT_EQ(stored[info.size - 1], 0) << info.name;
+      EXPECT_EQ(stored[info.size - 1], 0);
     }
   }
 }
@@ -197,8 +200,7 @@ TEST_F(FrameIo, ShortSearchReplyIsPaddedWithZerosNotAnEarlierReply) {
 TEST_F(FrameIo, LoginReplyReplacesOnlyTheHeader) {
   h.AddNode(module);
   h.link.SendFrame(CmdLogin, 0);
-  h.port.Deliver(ReplyOfLength(0x8007, 35));
-  EXPECT_EQ(h.link.ReceiveFrame(CmdLogin, 0), -1);
+  ExpectRefused(CmdLogin, 0, ReplyOfLength(0x8007, 35));
   h.link.SendFrame(CmdLogin, 0);
   V reply = ReplyOfLength(0x8007, 36);
   StoreBE16(reply, hdr::LockState, kLockStateLocked);
@@ -225,8 +227,7 @@ TEST_F(FrameIo, SerialFramesAreStuffedAndDecoded) {
   h.link.SendFrame(CmdReadBlock, 0);
   V bad = EncodeSerialFrame(ReplyOfLength(kReplyReadOk, 116));
   *std::find(bad.begin() + 40, bad.end(), 0x5A) = 0x5B;  // the checksum no longer adds up
-  h.port.Deliver(bad);
-  EXPECT_EQ(h.link.ReceiveFrame(CmdReadBlock, 0), -1);
+  ExpectRefused(CmdReadBlock, 0, bad);
 }
 
 TEST_F(FrameIo, SerialStaleInputIsReadOnlyWhileTheTransportReportsIt) {

@@ -2,29 +2,31 @@
 // and the settings copies.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/LinkHarness.h"
 
 namespace gw {
 namespace {
 
-using test::LinkHarness;
+using Names = std::vector<std::string>;
 
-const std::vector<std::string> kPortLinkOrder = {
-    "OpenSerial",       "CloseSerial",      "OpenSerialEx",     "SetCOMPortNum",
-    "GetCOMPortNum",    "GetLastSerialErr", "ResetSerialErr",   "OpenModbusTCPSocket",
-    "OpenSocket",       "CloseSocket",      "ReadSelect",       "SetRemoteIPAddr",
-    "GetRemoteIPAddr",  "GetLastSocketErr", "ResetSocketErr",   "RequestData",
-    "ResponseData",     "SendData",         "RecvData",         "SetCommType",
-    "GetCommType",      "SetSerializeData", "GetSerializeData"};
-const std::vector<std::string> kMbKitOrder = {"OpenModbusSerial", "CloseSerial",
-                                              "OpenModbusTCPSocket", "CloseSocket",
-                                              "ReadSelect",       "RequestData",
-                                              "ResponseData"};
-
-std::vector<std::string> Lookups(const std::string& library, const std::vector<std::string>& names,
-                                 std::size_t count) {
-  std::vector<std::string> out;
-  for (std::size_t i = 0; i < count; ++i) out.push_back(library + ":" + names[i]);
+// Every lookup of a binding that succeeds, in order.
+Names AllLookups() {
+  Names out;
+  for (const char* name :
+       {"OpenSerial",      "CloseSerial",      "OpenSerialEx",    "SetCOMPortNum",
+        "GetCOMPortNum",   "GetLastSerialErr", "ResetSerialErr",  "OpenModbusTCPSocket",
+        "OpenSocket",      "CloseSocket",      "ReadSelect",      "SetRemoteIPAddr",
+        "GetRemoteIPAddr", "GetLastSocketErr", "ResetSocketErr",  "RequestData",
+        "ResponseData",    "SendData",         "RecvData",        "SetCommType",
+        "GetCommType",     "SetSerializeData", "GetSerializeData"}) {
+    out.push_back(std::string("PortLink:") + name);
+  }
+  for (const char* name : {"OpenModbusSerial", "CloseSerial", "OpenModbusTCPSocket", "CloseSocket",
+                           "ReadSelect", "RequestData", "ResponseData"}) {
+    out.push_back(std::string("MbKit:") + name);
+  }
   return out;
 }
 
@@ -38,7 +40,7 @@ class BoxUi : public test::RecordingUi {
   std::vector<std::pair<Buttons, Icon>> boxes;
 };
 
-struct Binding : ::testing::Test {
+struct Binding {
   test::EventLog log;
   test::FakeClock clock{log};
   test::FakePortLink port{log};
@@ -50,86 +52,66 @@ struct Binding : ::testing::Test {
   void Bind() {
     link.Bind(port, [this](int code) { exitCodes.push_back(code); });
   }
-  void ExpectFatal(const std::string& message) {
-    ASSERT_EQ(ui.messages, std::vector<std::string>{message});
-    EXPECT_EQ(ui.boxes.front(), std::make_pair(Buttons::Ok, Icon::None));
-    EXPECT_EQ(exitCodes, std::vector<int>{0});
-  }
 };
 
-TEST_F(Binding, ResolvesEveryNameInOrderAndTakesTheSettings) {
-  port.comPort = 3;
-  port.commType = kCommSerial;
-  port.remoteAddress = 0x7F000007;
-  Bind();
-  EXPECT_TRUE(exitCodes.empty());
-  EXPECT_TRUE(ui.messages.empty());
-  auto expected = Lookups("PortLink", kPortLinkOrder, kPortLinkOrder.size());
-  const auto mb = Lookups("MbKit", kMbKitOrder, kMbKitOrder.size());
-  expected.insert(expected.end(), mb.begin(), mb.end());
-  EXPECT_EQ(port.lookups, expected);
-  EXPECT_NE(link.PortLink().GetSerializeData, nullptr);
-  EXPECT_NE(link.MbKit().ResponseData, nullptr);
-  EXPECT_EQ(link.ComPortCopy(), 3);
-  EXPECT_EQ(link.CommTypeCopy(), kCommSerial);
-  EXPECT_EQ(link.RemoteAddressCopy(), 0x7F000007u);
+TEST(LinkBinding, ResolvesEveryNameInOrderAndTakesTheSettings) {
+  Binding b;
+  b.port.comPort = 3;
+  b.port.commType = kCommSerial;
+  b.port.remoteAddress = 0x7F000007;
+  b.Bind();
+  EXPECT_TRUE(b.exitCodes.empty());
+  EXPECT_TRUE(b.ui.messages.empty());
+  EXPECT_EQ(b.port.lookups, AllLookups());
+  EXPECT_NE(b.link.PortLink().GetSerializeData, nullptr);
+  EXPECT_NE(b.link.MbKit().ResponseData, nullptr);
+  EXPECT_EQ(b.link.ComPortCopy(), 3);
+  EXPECT_EQ(b.link.CommTypeCopy(), kCommSerial);
+  EXPECT_EQ(b.link.RemoteAddressCopy(), 0x7F000007u);
   // The copies keep their value; the link asks the transport each time.
-  port.commType = kCommEthernet;
-  EXPECT_EQ(link.CommTypeCopy(), kCommSerial);
-  EXPECT_EQ(link.CommType(), kCommEthernet);
+  b.port.commType = kCommEthernet;
+  EXPECT_EQ(b.link.CommTypeCopy(), kCommSerial);
+  EXPECT_EQ(b.link.CommType(), kCommEthernet);
 }
 
-TEST_F(Binding, MissingFourthEntryPointStopsThere) {
-  port.missing = {"PortLink:SetCOMPortNum"};
-  Bind();
-  EXPECT_EQ(port.lookups, Lookups("PortLink", kPortLinkOrder, 4));
-  EXPECT_NE(link.PortLink().OpenSerial, nullptr);
-  EXPECT_NE(link.PortLink().CloseSerial, nullptr);
-  EXPECT_NE(link.PortLink().OpenSerialEx, nullptr);
-  EXPECT_EQ(link.PortLink().SetCOMPortNum, nullptr);
-  EXPECT_EQ(link.PortLink().GetCOMPortNum, nullptr);
-  ExpectFatal("SetCOMPortNum function not in PortLink.dll !!");
-  // MbKit is not even loaded, and the copies keep their initial values.
-  EXPECT_EQ(log.Only({"load"}), std::vector<std::string>{"load PortLink"});
-  EXPECT_EQ(link.ComPortCopy(), 1);
-  EXPECT_EQ(link.CommTypeCopy(), 0);
-  EXPECT_EQ(link.RemoteAddressCopy(), 0xFFFFFFFFu);
+TEST(LinkBinding, FailureShowsItsMessageStopsThereAndTerminates) {
+  const Names all = AllLookups();
+  const auto mbKitStart = all.begin() + 23;
+  const struct {
+    std::string missing;
+    std::string unloadable;
+    std::string message;
+  } cases[] = {
+      {"PortLink:SetCOMPortNum", "", "SetCOMPortNum function not in PortLink.dll !!"},
+      {"PortLink:OpenModbusTCPSocket", "", "OpenModbusTCPSocket function not in PortLink.dll !!!"},
+      {"MbKit:CloseSocket", "", "CloseSocket function not in MbKit.dll !!"},
+      {"MbKit:OpenModbusTCPSocket", "", "OpenModbusTCPSocket function not in MbKit.dll !!!"},
+      {"", "PortLink", "Can't load PortLink,\nProcess Terminate !!"},
+      {"", "MbKit", "Can't load MbKit,\nProcess Terminate !!"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.message);
+    Binding b;
+    if (!c.missing.empty()) b.port.missing = {c.missing};
+    if (!c.unloadable.empty()) b.port.unloadable = {c.unloadable};
+    b.Bind();
+    const bool inPortLink = c.missing.starts_with("PortLink") || c.unloadable == "PortLink";
+    const auto last = c.missing.empty() ? (inPortLink ? all.begin() : mbKitStart)
+                                        : std::find(all.begin(), all.end(), c.missing) + 1;
+    EXPECT_EQ(b.port.lookups, Names(all.begin(), last));
+    EXPECT_EQ(b.ui.messages, Names{c.message});
+    EXPECT_EQ(b.ui.boxes, (std::vector{std::make_pair(Buttons::Ok, Icon::None)}));
+    EXPECT_EQ(b.exitCodes, std::vector<int>{0});
+    // MbKit is not even loaded after a PortLink failure, and the copies keep
+    // their initial values.
+    EXPECT_EQ(b.log.Only({"load"}).size(), inPortLink ? 1u : 2u);
+    EXPECT_EQ(b.link.ComPortCopy(), 1);
+    EXPECT_EQ(b.link.CommTypeCopy(), 0);
+    EXPECT_EQ(b.link.RemoteAddressCopy(), 0xFFFFFFFFu);
+  }
 }
 
-TEST_F(Binding, ModbusTcpOpenerIsReportedWithThreeExclamationMarks) {
-  port.missing = {"PortLink:OpenModbusTCPSocket"};
-  Bind();
-  ExpectFatal("OpenModbusTCPSocket function not in PortLink.dll !!!");
-}
-
-TEST_F(Binding, MbKitNamesHaveTheirOwnTexts) {
-  port.missing = {"MbKit:CloseSocket"};
-  Bind();
-  const auto mb = Lookups("MbKit", kMbKitOrder, 4);
-  EXPECT_EQ(std::vector<std::string>(port.lookups.end() - 4, port.lookups.end()), mb);
-  ExpectFatal("CloseSocket function not in MbKit.dll !!");
-}
-
-TEST_F(Binding, MbKitModbusTcpOpener) {
-  port.missing = {"MbKit:OpenModbusTCPSocket"};
-  Bind();
-  ExpectFatal("OpenModbusTCPSocket function not in MbKit.dll !!!");
-}
-
-TEST_F(Binding, UnloadablePortLink) {
-  port.unloadable = {"PortLink"};
-  Bind();
-  EXPECT_TRUE(port.lookups.empty());
-  ExpectFatal("Can't load PortLink,\nProcess Terminate !!");
-}
-
-TEST_F(Binding, UnloadableMbKit) {
-  port.unloadable = {"MbKit"};
-  Bind();
-  ExpectFatal("Can't load MbKit,\nProcess Terminate !!");
-}
-
-TEST(BindingLifetime, PortLinkIsReleasedWithTheLinkAndMbKitStays) {
+TEST(LinkBinding, PortLinkIsReleasedWithTheLinkAndMbKitStays) {
   test::EventLog log;
   {
     test::FakeClock clock{log};
@@ -142,10 +124,10 @@ TEST(BindingLifetime, PortLinkIsReleasedWithTheLinkAndMbKitStays) {
     }
   }
   EXPECT_EQ(log.Only({"load", "unload"}),
-            (std::vector<std::string>{"load PortLink", "load MbKit", "unload PortLink"}));
+            (Names{"load PortLink", "load MbKit", "unload PortLink"}));
 }
 
-TEST(SystemLoaderTest, MissingLibraryGivesNull) {
+TEST(LinkBinding, SystemLoaderGivesNullForAMissingLibrary) {
   LibraryLoader& loader = SystemLoader();
   EXPECT_EQ(loader.Open("NoSuchGwLibrary"), nullptr);
   EXPECT_EQ(loader.Symbol(nullptr, "OpenSerial"), nullptr);

@@ -7,40 +7,36 @@ namespace gw {
 namespace {
 
 using Events = std::vector<std::string>;
+const Events kCannotOpen = {"Cannot open the specified device"};
 
 struct LinkOperations : ::testing::Test {
   test::LinkHarness h;
   void SetUp() override { ASSERT_TRUE(h.Bind()); }
   Events Calls() const {
-    return h.log.Only({"OpenSerialEx", "OpenSocket", "CloseSerial", "CloseSocket",
-                       "SetRemoteIPAddr", "mb"});
+    return h.log.Only(
+        {"OpenSerialEx", "OpenSocket", "CloseSerial", "CloseSocket", "SetRemoteIPAddr", "mb"});
   }
 };
 
-TEST_F(LinkOperations, SerialConfigurationLink) {
-  h.port.commType = kCommSerial;
+TEST_F(LinkOperations, ConfigurationLinkOfEitherCommType) {
   h.port.comPort = 3;
-  EXPECT_TRUE(h.link.OpenLink());
-  EXPECT_TRUE(h.link.CloseLink());
-  EXPECT_EQ(Calls(), (Events{"OpenSerialEx 3 19200 8 N 1", "CloseSerial"}));
-  EXPECT_TRUE(h.ui.messages.empty());
-}
-
-TEST_F(LinkOperations, EthernetConfigurationLinkToTheRemoteAddress) {
-  h.port.commType = kCommEthernet;
   h.port.remoteAddress = 0x7F000005;  // host order
-  EXPECT_TRUE(h.link.OpenLink());
-  EXPECT_TRUE(h.link.CloseLink());
-  EXPECT_EQ(Calls(), (Events{"OpenSocket 2 127.0.0.5 0 20006 3", "CloseSocket"}));
-}
-
-TEST_F(LinkOperations, FailedOpenShowsCannotOpenForEitherCommType) {
-  h.port.openResult = -1;
-  for (int commType : {kCommSerial, kCommEthernet}) {
+  const std::pair<int, Events> cases[] = {
+      {kCommSerial, {"OpenSerialEx 3 19200 8 N 1", "CloseSerial"}},
+      {kCommEthernet, {"OpenSocket 2 127.0.0.5 0 20006 3", "CloseSocket"}}};
+  for (const auto& [commType, calls] : cases) {
     h.port.commType = commType;
-    h.ui.messages.clear();
+    h.log.Clear();
+    EXPECT_TRUE(h.link.OpenLink());
+    EXPECT_TRUE(h.link.CloseLink());
+    EXPECT_EQ(Calls(), calls);
+    EXPECT_TRUE(h.ui.messages.empty());
+
+    h.port.openResult = -1;
     EXPECT_FALSE(h.link.OpenLink());
-    EXPECT_EQ(h.ui.messages, Events{"Cannot open the specified device"});
+    EXPECT_EQ(h.ui.messages, kCannotOpen);
+    h.port.openResult = 0;
+    h.ui.messages.clear();
   }
 }
 
@@ -65,7 +61,7 @@ TEST_F(LinkOperations, SerialModbusLinkPassesTheWholePortName) {
 
   h.port.modbusOpenResult = -2;
   EXPECT_FALSE(h.link.OpenModbusLink());
-  EXPECT_EQ(h.ui.messages, Events{"Cannot open the specified device"});
+  EXPECT_EQ(h.ui.messages, kCannotOpen);
 }
 
 TEST_F(LinkOperations, EthernetModbusLinkFollowsTheNodeAndRestoresTheRemoteAddress) {
@@ -82,22 +78,20 @@ TEST_F(LinkOperations, EthernetModbusLinkFollowsTheNodeAndRestoresTheRemoteAddre
   EXPECT_EQ(Calls(), (Events{"mb OpenModbusTCPSocket 127.0.0.9", "SetRemoteIPAddr 127.0.0.9",
                              "mb CloseSocket", "SetRemoteIPAddr 127.0.0.1"}));
   EXPECT_TRUE(h.ui.messages.empty());
-}
 
-TEST_F(LinkOperations, FailedModbusTcpOpenLeavesTheRemoteAddress) {
-  h.AddNode(test::FakeModule(9));
-  h.port.commType = kCommEthernet;
+  // A failed open leaves the remote address.
+  h.log.Clear();
   h.port.modbusOpenResult = -1;
   EXPECT_FALSE(h.link.OpenModbusLink());
-  EXPECT_EQ(h.ui.messages, Events{"Cannot open the specified device"});
+  EXPECT_EQ(h.ui.messages, kCannotOpen);
   EXPECT_EQ(h.port.remoteAddress, 0x7F000001u);
-  EXPECT_EQ(Calls(), (Events{"mb OpenModbusTCPSocket 0.0.0.0"}));
+  EXPECT_EQ(Calls(), (Events{"mb OpenModbusTCPSocket 127.0.0.9"}));
 }
 
 TEST_F(LinkOperations, EthernetModbusLinkWithoutACurrentNodeIsRefused) {
   h.port.commType = kCommEthernet;
   EXPECT_FALSE(h.link.OpenModbusLink());
-  EXPECT_EQ(h.ui.messages, Events{"Cannot open the specified device"});
+  EXPECT_EQ(h.ui.messages, kCannotOpen);
   EXPECT_TRUE(Calls().empty());
 }
 

@@ -4,96 +4,54 @@
 #include <gtest/gtest.h>
 #include <link.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <set>
 #include <string>
 #include <type_traits>
 
 #include "PlatformFixtures.h"
-#include "link/LinkApi.h"
 #include "platform/mbkit/MbKit.h"
 #include "platform/portlink/PortLink.h"
 
 namespace gw::test {
 namespace {
 
-// Both headers declare the shared names (CloseSerial, ReadSelect, ...); one
-// translation unit holding both proves they agree, and these prove they
-// agree with the table.
-#define GW_SAME_TYPE(function, type) \
-  static_assert(std::is_same_v<decltype(&::function), type>, #function " drifted")
+// The entry points of each table. Both headers declare the shared names
+// (CloseSerial, ReadSelect, ...): one translation unit holding both proves
+// they agree, and the static assertions prove they agree with the tables.
+// clang-format off
+#define GW_PORTLINK_TABLE(X)                                                                  \
+  X(OpenSerial) X(OpenSerialEx) X(CloseSerial) X(SetCOMPortNum) X(GetCOMPortNum)              \
+  X(GetLastSerialErr) X(ResetSerialErr) X(OpenModbusTCPSocket) X(OpenSocket) X(CloseSocket)   \
+  X(ReadSelect) X(SetRemoteIPAddr) X(GetRemoteIPAddr) X(GetLastSocketErr) X(ResetSocketErr)   \
+  X(RequestData) X(ResponseData) X(SendData) X(RecvData) X(SetCommType) X(GetCommType)        \
+  X(SetSerializeData) X(GetSerializeData)
+#define GW_MBKIT_TABLE(X)                                                                     \
+  X(OpenModbusSerial) X(CloseSerial) X(OpenModbusTCPSocket) X(CloseSocket) X(ReadSelect)      \
+  X(RequestData) X(ResponseData)
+#define GW_SAME_TYPE(table, function) \
+  static_assert(std::is_same_v<decltype(&::function), decltype(table::function)>, #function);
+#define GW_IN_PORTLINK(function) GW_SAME_TYPE(PortLinkApi, function)
+#define GW_IN_MBKIT(function) GW_SAME_TYPE(MbKitApi, function)
+#define GW_NAME(function) #function,
+// clang-format on
 
-GW_SAME_TYPE(OpenSerial, PortLinkApi::OpenSerialFn);
-GW_SAME_TYPE(OpenSerialEx, PortLinkApi::OpenSerialExFn);
-GW_SAME_TYPE(CloseSerial, PortLinkApi::VoidFn);
-GW_SAME_TYPE(SetCOMPortNum, PortLinkApi::SetIntFn);
-GW_SAME_TYPE(GetCOMPortNum, PortLinkApi::GetIntFn);
-GW_SAME_TYPE(GetLastSerialErr, PortLinkApi::GetIntFn);
-GW_SAME_TYPE(ResetSerialErr, PortLinkApi::VoidFn);
-GW_SAME_TYPE(OpenModbusTCPSocket, PortLinkApi::OpenModbusTCPSocketFn);
-GW_SAME_TYPE(OpenSocket, PortLinkApi::OpenSocketFn);
-GW_SAME_TYPE(CloseSocket, PortLinkApi::VoidFn);
-GW_SAME_TYPE(ReadSelect, PortLinkApi::ReadSelectFn);
-GW_SAME_TYPE(SetRemoteIPAddr, PortLinkApi::SetRemoteIPAddrFn);
-GW_SAME_TYPE(GetRemoteIPAddr, PortLinkApi::GetRemoteIPAddrFn);
-GW_SAME_TYPE(GetLastSocketErr, PortLinkApi::GetIntFn);
-GW_SAME_TYPE(ResetSocketErr, PortLinkApi::VoidFn);
-GW_SAME_TYPE(RequestData, PortLinkApi::RequestDataFn);
-GW_SAME_TYPE(ResponseData, PortLinkApi::ResponseDataFn);
-GW_SAME_TYPE(SendData, PortLinkApi::SendDataFn);
-GW_SAME_TYPE(RecvData, PortLinkApi::RecvDataFn);
-GW_SAME_TYPE(SetCommType, PortLinkApi::SetIntFn);
-GW_SAME_TYPE(GetCommType, PortLinkApi::GetIntFn);
-GW_SAME_TYPE(SetSerializeData, PortLinkApi::SetSerializeDataFn);
-GW_SAME_TYPE(GetSerializeData, PortLinkApi::GetSerializeDataFn);
-
-GW_SAME_TYPE(OpenModbusSerial, MbKitApi::OpenModbusSerialFn);
-static_assert(std::is_same_v<decltype(MbKitApi::CloseSerial), decltype(&::CloseSerial)>);
-static_assert(std::is_same_v<decltype(MbKitApi::OpenModbusTCPSocket),
-                             decltype(&::OpenModbusTCPSocket)>);
-static_assert(std::is_same_v<decltype(MbKitApi::CloseSocket), decltype(&::CloseSocket)>);
-static_assert(std::is_same_v<decltype(MbKitApi::ReadSelect), decltype(&::ReadSelect)>);
-static_assert(std::is_same_v<decltype(MbKitApi::RequestData), decltype(&::RequestData)>);
-static_assert(std::is_same_v<decltype(MbKitApi::ResponseData), decltype(&::ResponseData)>);
-
-#undef GW_SAME_TYPE
-
-const std::set<std::string> kPortLinkNames{
-    "OpenSerial",      "OpenSerialEx",     "CloseSerial",    "SetCOMPortNum",
-    "GetCOMPortNum",   "GetLastSerialErr", "ResetSerialErr", "OpenModbusTCPSocket",
-    "OpenSocket",      "CloseSocket",      "ReadSelect",     "SetRemoteIPAddr",
-    "GetRemoteIPAddr", "GetLastSocketErr", "ResetSocketErr", "RequestData",
-    "ResponseData",    "SendData",         "RecvData",       "SetCommType",
-    "GetCommType",     "SetSerializeData", "GetSerializeData", "SetCOMPortDevice",
-    "GetCOMPortDevice"};
-
-const std::set<std::string> kMbKitNames{"OpenModbusSerial", "CloseSerial", "OpenModbusTCPSocket",
-                                        "CloseSocket",      "ReadSelect",  "RequestData",
-                                        "ResponseData"};
-
-std::string LibraryPath(void* handle) {
-  link_map* map = nullptr;
-  if (::dlinfo(handle, RTLD_DI_LINKMAP, &map) != 0 || map == nullptr) {
-    return {};
-  }
-  return map->l_name;
-}
+GW_PORTLINK_TABLE(GW_IN_PORTLINK)
+GW_MBKIT_TABLE(GW_IN_MBKIT)
 
 // The defined dynamic symbols of a library, as nm lists them.
-std::set<std::string> DefinedSymbols(const std::string& path) {
+std::set<std::string> DefinedSymbols(void* handle) {
+  link_map* map = nullptr;
   std::set<std::string> names;
-  const std::string command = "nm -D --defined-only '" + path + "'";
+  if (::dlinfo(handle, RTLD_DI_LINKMAP, &map) != 0 || map == nullptr) return names;
+  const std::string command = std::string("nm -D --defined-only '") + map->l_name + "'";
   FILE* pipe = ::popen(command.c_str(), "r");
-  if (pipe == nullptr) {
-    return names;
-  }
+  if (pipe == nullptr) return names;
   char line[512];
   while (std::fgets(line, sizeof line, pipe) != nullptr) {
     std::string text(line);
     text.erase(text.find_last_not_of("\r\n") + 1);
-    const auto space = text.rfind(' ');
-    names.insert(space == std::string::npos ? text : text.substr(space + 1));
+    names.insert(text.substr(text.rfind(' ') + 1));
   }
   ::pclose(pipe);
   return names;
@@ -102,9 +60,7 @@ std::set<std::string> DefinedSymbols(const std::string& path) {
 // True when the library binds its own calls to itself (-Bsymbolic).
 bool BindsSymbolically(void* handle) {
   link_map* map = nullptr;
-  if (::dlinfo(handle, RTLD_DI_LINKMAP, &map) != 0 || map == nullptr) {
-    return false;
-  }
+  if (::dlinfo(handle, RTLD_DI_LINKMAP, &map) != 0 || map == nullptr) return false;
   for (const ElfW(Dyn)* entry = map->l_ld; entry->d_tag != DT_NULL; ++entry) {
     if (entry->d_tag == DT_SYMBOLIC ||
         (entry->d_tag == DT_FLAGS && (entry->d_un.d_val & DF_SYMBOLIC) != 0)) {
@@ -114,23 +70,14 @@ bool BindsSymbolically(void* handle) {
   return false;
 }
 
-TEST(ExportsTest, PortLinkExportsItsEntryPointsAndNothingElse) {
-  for (const auto& name : kPortLinkNames) {
-    EXPECT_NE(::dlsym(PortLinkHandle(), name.c_str()), nullptr) << name;
-  }
-  EXPECT_EQ(DefinedSymbols(LibraryPath(PortLinkHandle())), kPortLinkNames);
-}
-
-TEST(ExportsTest, MbKitExportsItsEntryPointsAndNothingElse) {
-  for (const auto& name : kMbKitNames) {
-    EXPECT_NE(::dlsym(MbKitHandle(), name.c_str()), nullptr) << name;
-  }
-  EXPECT_EQ(DefinedSymbols(LibraryPath(MbKitHandle())), kMbKitNames);
-}
-
-TEST(ExportsTest, BothBindTheirOwnCallsToThemselves) {
-  EXPECT_TRUE(BindsSymbolically(PortLinkHandle()));
-  EXPECT_TRUE(BindsSymbolically(MbKitHandle()));
+TEST(ExportsTest, EachLibraryExportsItsEntryPointsOnlyAndBindsThemToItself) {
+  const std::set<std::string> portLink{GW_PORTLINK_TABLE(GW_NAME) "SetCOMPortDevice",
+                                       "GetCOMPortDevice"};
+  const std::set<std::string> mbKit{GW_MBKIT_TABLE(GW_NAME)};
+  EXPECT_EQ(DefinedSymbols(PortLink().module), portLink);
+  EXPECT_EQ(DefinedSymbols(MbKit().module), mbKit);
+  EXPECT_TRUE(BindsSymbolically(PortLink().module));
+  EXPECT_TRUE(BindsSymbolically(MbKit().module));
 }
 
 TEST(ExportsTest, SharedNamesStayApartWhenBothAreLoaded) {

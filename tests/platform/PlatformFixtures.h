@@ -1,6 +1,6 @@
 #pragma once
-// Shared pieces of the platform tests: the transport libraries loaded as the
-// plug-in loads them, a UDP peer on a loopback address and a pseudo-terminal
+// Shared pieces of the platform tests: the transport libraries bound as the
+// plug-in binds them, a UDP peer on a loopback address and a pseudo-terminal
 // standing in for a COM port. The private configuration folder and the
 // network namespaces are shared with other tests (support/).
 
@@ -9,7 +9,6 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,13 +20,12 @@
 namespace gw::test {
 
 using Bytes = std::vector<std::uint8_t>;
+using std::chrono::milliseconds;
 
-// The libraries, loaded by name with local symbol scope; one load per
-// process, shared by all tests.
+// The libraries, bound once per process by the plug-in's loader (local
+// symbol scope); `module` is each one's handle.
 PortLinkApi& PortLink();
 MbKitApi& MbKit();
-void* PortLinkHandle();
-void* MbKitHandle();
 
 // PortLink's entry points beyond the plug-in's table.
 struct PortLinkExtras {
@@ -35,6 +33,19 @@ struct PortLinkExtras {
   int (*GetCOMPortDevice)(int port, char* path, int capacity) = nullptr;
 };
 PortLinkExtras& PortLinkMore();
+
+// What ResponseData gives: its result, the station and function it sets, and
+// the data bytes when the result is a count.
+struct Response {
+  int result = -1;
+  std::int32_t station = 0;
+  std::int32_t function = 0;
+  Bytes data;
+};
+Response TakeResponse(PortLinkApi::ResponseDataFn responseData);
+
+// The number of entries in a folder.
+int EntryCount(const std::filesystem::path& folder);
 
 // A UDP socket bound to address:port (host order) with SO_REUSEADDR.
 class UdpPeer {
@@ -49,7 +60,7 @@ class UdpPeer {
     sockaddr_in from{};
   };
   // The next datagram within `wait`, if any.
-  std::optional<Datagram> Receive(std::chrono::milliseconds wait);
+  std::optional<Datagram> Receive(milliseconds wait);
   void SendTo(const sockaddr_in& to, const Bytes& bytes);
   bool Ok() const { return fd_ >= 0; }
 
@@ -67,11 +78,10 @@ class Pty {
   Pty& operator=(const Pty&) = delete;
 
   const std::string& DevicePath() const { return path_; }
-  int Controller() const { return controller_; }
   int Device() const { return device_; }
   void Write(const Bytes& bytes) const;
   // What arrives on the controller side within `wait` (stops after `want` bytes).
-  Bytes Read(std::size_t want, std::chrono::milliseconds wait) const;
+  Bytes Read(std::size_t want, milliseconds wait) const;
 
  private:
   int controller_ = -1;

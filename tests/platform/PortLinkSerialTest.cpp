@@ -4,7 +4,6 @@
 #include <termios.h>
 
 #include <cerrno>
-#include <chrono>
 #include <thread>
 
 #include "PlatformFixtures.h"
@@ -12,9 +11,7 @@
 namespace gw::test {
 namespace {
 
-using std::chrono::milliseconds;
 using Clock = std::chrono::steady_clock;
-
 constexpr int kCapacity = 1536;
 
 class PortLinkSerialTest : public ::testing::Test {
@@ -25,11 +22,10 @@ class PortLinkSerialTest : public ::testing::Test {
   Bytes buffer = Bytes(kCapacity);
 
   void SetUp() override {
-    home.WritePortLinkIni("[PortLink]\nCommType=0\nCOMPort=7\n[COMPorts]\nCOM7=" +
-                          line.DevicePath() + "\n");
+    home.WritePortLinkIni(
+        "[PortLink]\nCommType=0\nCOMPort=7\n[COMPorts]\nCOM7=" + line.DevicePath() + "\n");
     ASSERT_EQ(api.OpenSerialEx(api.GetCOMPortNum(), kSerialBaud, 8, 'N', 1), 0);
   }
-
   void TearDown() override {
     api.CloseSerial();
     api.ResetSerialErr();
@@ -39,7 +35,18 @@ class PortLinkSerialTest : public ::testing::Test {
     const int got = api.RecvData(buffer.data(), capacity);
     return got > 0 ? Bytes(buffer.begin(), buffer.begin() + got) : Bytes{};
   }
-
+  // Receives while another thread writes the pieces, each after `pause`.
+  Bytes ReceiveWhileWriting(const std::vector<Bytes>& pieces, milliseconds pause) {
+    std::thread sender([&] {
+      for (const Bytes& piece : pieces) {
+        std::this_thread::sleep_for(pause);
+        line.Write(piece);
+      }
+    });
+    const Bytes got = Receive();
+    sender.join();
+    return got;
+  }
   termios LineSettings() const {
     termios settings{};
     tcgetattr(line.Device(), &settings);
@@ -47,81 +54,51 @@ class PortLinkSerialTest : public ::testing::Test {
   }
 };
 
-TEST_F(PortLinkSerialTest, ReceivesOneWholeFrame) {
-  const Bytes frame{0xC0, 0x01, 0xDB, 0xDC, 0x02, 0xC0};
-  line.Write(frame);
-  EXPECT_EQ(Receive(), frame);
-}
-
-TEST_F(PortLinkSerialTest, KeepsWhatFollowsAFrameForTheNextReceive) {
-  line.Write(Bytes{0xC0, 0x11, 0xC0, 0xC0, 0x22, 0x23, 0xC0});
-  EXPECT_EQ(Receive(), (Bytes{0xC0, 0x11, 0xC0}));
-  EXPECT_EQ(Receive(), (Bytes{0xC0, 0x22, 0x23, 0xC0}));
-}
-
-TEST_F(PortLinkSerialTest, RepeatedOpeningDelimiterStartsOneFrame) {
-  line.Write(Bytes{0xC0, 0xC0, 0x11, 0xC0});
-  EXPECT_EQ(Receive(), (Bytes{0xC0, 0x11, 0xC0}));
-}
-
-TEST_F(PortLinkSerialTest, JoinsAFrameArrivingInPieces) {
-  std::thread sender([&] {
-    line.Write(Bytes{0xC0, 0x01, 0x02});
-    std::this_thread::sleep_for(milliseconds(40));
-    line.Write(Bytes{0x03, 0xC0});
-  });
-  const Bytes got = Receive();
-  sender.join();
-  EXPECT_EQ(got, (Bytes{0xC0, 0x01, 0x02, 0x03, 0xC0}));
-}
-
-TEST_F(PortLinkSerialTest, SilenceEndsAnUnclosedFrame) {
-  line.Write(Bytes{0xC0, 0x01, 0x02});
-  const auto start = Clock::now();
-  EXPECT_EQ(Receive(), (Bytes{0xC0, 0x01, 0x02}));
-  const auto took = Clock::now() - start;
-  EXPECT_GE(took, milliseconds(90));
-  EXPECT_LT(took, milliseconds(1000));
-}
-
-TEST_F(PortLinkSerialTest, UnframedBytesEndAtSilence) {
-  line.Write(Bytes{0x41, 0xC0, 0x42});
-  EXPECT_EQ(Receive(), (Bytes{0x41, 0xC0, 0x42}));
-}
-
-TEST_F(PortLinkSerialTest, CapacityCutsALongFrame) {
+TEST_F(PortLinkSerialTest, OneReceiveTakesOneFrame) {
+  const std::pair<Bytes, std::vector<Bytes>> cases[] = {
+      {{0xC0, 0x01, 0xDB, 0xDC, 0x02, 0xC0}, {{0xC0, 0x01, 0xDB, 0xDC, 0x02, 0xC0}}},
+      // What follows a frame is kept for the next receive.
+      {{0xC0, 0x11, 0xC0, 0xC0, 0x22, 0x23, 0xC0}, {{0xC0, 0x11, 0xC0}, {0xC0, 0x22, 0x23, 0xC0}}},
+      {{0xC0, 0xC0, 0x11, 0xC0}, {{0xC0, 0x11, 0xC0}}},  // a repeated opening delimiter
+      {{0x41, 0xC0, 0x42}, {{0x41, 0xC0, 0x42}}},        // unframed bytes end at silence
+  };
+  for (const auto& [written, receives] : cases) {
+    SCOPED_TRACE(::testing::PrintToString(written));
+    line.Write(written);
+    for (const Bytes& expected : receives) EXPECT_EQ(Receive(), expected);
+  }
+  // The capacity cuts a long frame.
   line.Write(Bytes{0xC0, 0x01, 0x02, 0x03, 0xC0});
   EXPECT_EQ(Receive(3), (Bytes{0xC0, 0x01, 0x02}));
   EXPECT_EQ(Receive(), (Bytes{0x03, 0xC0}));
 }
 
-TEST_F(PortLinkSerialTest, WaitsForTheFirstByteOfAFrame) {
-  // A reply that starts later than the silence that ends a frame still comes.
-  std::thread sender([&] {
-    std::this_thread::sleep_for(milliseconds(300));
-    line.Write(Bytes{0xC0, 0x05, 0xC0});
-  });
-  const Bytes got = Receive();
-  sender.join();
-  EXPECT_EQ(got, (Bytes{0xC0, 0x05, 0xC0}));
-}
-
-TEST_F(PortLinkSerialTest, GivesUpAfterTwoSecondsWithoutAByte) {
-  const auto start = Clock::now();
+TEST_F(PortLinkSerialTest, SilenceEndsAnUnclosedFrameAndTwoSecondsWithoutAByteEndTheWait) {
+  line.Write(Bytes{0xC0, 0x01, 0x02});
+  auto start = Clock::now();
+  EXPECT_EQ(Receive(), (Bytes{0xC0, 0x01, 0x02}));
+  EXPECT_GE(Clock::now() - start, milliseconds(90));
+  EXPECT_LT(Clock::now() - start, milliseconds(1000));
+  start = Clock::now();
   EXPECT_EQ(api.RecvData(buffer.data(), kCapacity), 0);
-  const auto took = Clock::now() - start;
-  EXPECT_GE(took, milliseconds(1950));
-  EXPECT_LT(took, milliseconds(3000));
+  EXPECT_GE(Clock::now() - start, milliseconds(1950));
+  EXPECT_LT(Clock::now() - start, milliseconds(3000));
 }
 
-TEST_F(PortLinkSerialTest, SendWritesTheBytes) {
+TEST_F(PortLinkSerialTest, WaitsForTheFirstByteAndJoinsAFrameArrivingInPieces) {
+  // A reply that starts later than the silence that ends a frame still comes.
+  EXPECT_EQ(ReceiveWhileWriting({{0xC0, 0x05, 0xC0}}, milliseconds(300)),
+            (Bytes{0xC0, 0x05, 0xC0}));
+  EXPECT_EQ(ReceiveWhileWriting({{0xC0, 0x01, 0x02}, {0x03, 0xC0}}, milliseconds(40)),
+            (Bytes{0xC0, 0x01, 0x02, 0x03, 0xC0}));
+}
+
+TEST_F(PortLinkSerialTest, SendWritesTheBytesAndReadSelectTellsWaitingBytes) {
   const Bytes frame{0xC0, 0x10, 0x20, 0xC0};
   ASSERT_EQ(api.SendData(frame.data(), 4), 4);
   EXPECT_EQ(line.Read(4, milliseconds(1000)), frame);
-}
 
-TEST_F(PortLinkSerialTest, ReadSelectTellsWaitingBytes) {
-  auto start = Clock::now();
+  const auto start = Clock::now();
   EXPECT_EQ(api.ReadSelect(50), 0);
   EXPECT_GE(Clock::now() - start, milliseconds(45));
   line.Write(Bytes{0xC0});

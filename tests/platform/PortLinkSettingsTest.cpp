@@ -1,6 +1,7 @@
 // The communication settings PortLink keeps in PortLink.ini.
 #include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <array>
 
@@ -19,23 +20,25 @@ class PortLinkSettingsTest : public ::testing::Test {
     const int length = PortLinkMore().GetCOMPortDevice(port, path.data(), 64);
     return length < 0 ? "<none>" : std::string(path.data());
   }
+  std::string Ini() const { return home.ReadConfigFile("PortLink.ini"); }
+  ino_t IniInode() const {
+    struct stat info {};
+    return ::stat((home.ConfigDir() / "PortLink.ini").c_str(), &info) == 0 ? info.st_ino : 0;
+  }
 };
 
-TEST_F(PortLinkSettingsTest, DefaultsWithoutAFile) {
-  EXPECT_EQ(api.GetCommType(), kCommEthernet);
-  EXPECT_EQ(api.GetCOMPortNum(), 1);
-  EXPECT_EQ(api.GetRemoteIPAddr(), 0xFFFFFFFFU);
-  EXPECT_EQ(Device(1), "/dev/ttyS0");
-  EXPECT_EQ(Device(3), "/dev/ttyS2");
-  EXPECT_EQ(Device(0), "<none>");
-  EXPECT_FALSE(std::filesystem::exists(home.ConfigDir()));
-}
-
-TEST_F(PortLinkSettingsTest, RemoteAddressGoesInInNetworkOrderAndComesOutInHostOrder) {
-  api.SetRemoteIPAddr(htonl(0xC0A80105U));
-  EXPECT_EQ(api.GetRemoteIPAddr(), 0xC0A80105U);
-  EXPECT_NE(home.ReadConfigFile("PortLink.ini").find("RemoteIP=192.168.1.5\n"),
-            std::string::npos);
+TEST_F(PortLinkSettingsTest, DefaultsWithoutAFileOrForUnusableValues) {
+  for (const char* ini : {"", "[PortLink]\nCommType=serial\nCOMPort=-4\nRemoteIP=10.0.0\n"}) {
+    SCOPED_TRACE(ini);
+    if (*ini != '\0') home.WritePortLinkIni(ini);
+    EXPECT_EQ(api.GetCommType(), kCommEthernet);
+    EXPECT_EQ(api.GetCOMPortNum(), 1);
+    EXPECT_EQ(api.GetRemoteIPAddr(), 0xFFFFFFFFU);
+    EXPECT_EQ(Device(1), "/dev/ttyS0");
+    EXPECT_EQ(Device(3), "/dev/ttyS2");
+    EXPECT_EQ(Device(0), "<none>");
+    EXPECT_EQ(std::filesystem::exists(home.ConfigDir()), *ini != '\0');
+  }
 }
 
 TEST_F(PortLinkSettingsTest, SetWritesTheFileAndKeepsWhatElseIsThere) {
@@ -45,14 +48,29 @@ TEST_F(PortLinkSettingsTest, SetWritesTheFileAndKeepsWhatElseIsThere) {
   EXPECT_EQ(api.GetCommType(), kCommSerial);
   EXPECT_EQ(api.GetCOMPortNum(), 2);
   EXPECT_EQ(Device(2), "/dev/ttyUSB0");
-  const std::string text = home.ReadConfigFile("PortLink.ini");
-  EXPECT_NE(text.find("; edited by hand"), std::string::npos);
-  EXPECT_NE(text.find("CommType=0\n"), std::string::npos);
-  EXPECT_NE(text.find("COMPort=2\n"), std::string::npos);
-
+  for (const char* line : {"; edited by hand", "CommType=0\n", "COMPort=2\n"}) {
+    EXPECT_NE(Ini().find(line), std::string::npos) << line;
+  }
   // Comm type 2 is neither link, but it is the host's to set.
   api.SetCommType(2);
   EXPECT_EQ(api.GetCommType(), 2);
+}
+
+// The remote address goes in in network order and comes out in host order.
+// Setting a value PortLink.ini holds already leaves the file alone (every
+// search sets the remote address again).
+TEST_F(PortLinkSettingsTest, RemoteAddressIsWrittenOnlyWhenItChanges) {
+  home.WritePortLinkIni("[PortLink]\nCommType=1\nRemoteIP=127.0.0.9\n");
+  const ino_t before = IniInode();
+  ASSERT_NE(before, 0u);
+  api.SetRemoteIPAddr(htonl(0x7F000009U));
+  api.SetCommType(kCommEthernet);
+  EXPECT_EQ(IniInode(), before);  // an atomic rewrite would bring a new file
+
+  api.SetRemoteIPAddr(htonl(0xC0A80105U));
+  EXPECT_NE(IniInode(), before);
+  EXPECT_EQ(api.GetRemoteIPAddr(), 0xC0A80105U);
+  EXPECT_NE(Ini().find("RemoteIP=192.168.1.5\n"), std::string::npos);
 }
 
 TEST_F(PortLinkSettingsTest, ComPortOutsideTheRangeIsRefused) {
@@ -62,14 +80,6 @@ TEST_F(PortLinkSettingsTest, ComPortOutsideTheRangeIsRefused) {
   EXPECT_NE(api.GetLastSerialErr(), 0);
   api.SetCOMPortNum(256);
   EXPECT_EQ(api.GetCOMPortNum(), 3);
-}
-
-TEST_F(PortLinkSettingsTest, UnusableValuesGiveTheDefaults) {
-  home.WritePortLinkIni(
-      "[PortLink]\nCommType=serial\nCOMPort=-4\nRemoteIP=10.0.0\nModbusTCPPort=99999\n");
-  EXPECT_EQ(api.GetCommType(), kCommEthernet);
-  EXPECT_EQ(api.GetCOMPortNum(), 1);
-  EXPECT_EQ(api.GetRemoteIPAddr(), 0xFFFFFFFFU);
 }
 
 TEST_F(PortLinkSettingsTest, ComDevicesCanBeNamed) {

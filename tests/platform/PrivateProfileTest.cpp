@@ -15,25 +15,22 @@ std::string WithoutBlankLines(const std::string& text) {
   std::string out;
   std::istringstream lines(text);
   for (std::string line; std::getline(lines, line);) {
-    if (!line.empty()) {
-      out += line + "\n";
-    }
+    if (!line.empty()) out += line + "\n";
   }
   return out;
 }
 
+using Entries = std::vector<std::pair<std::string, std::string>>;
+
 class PrivateProfileTest : public ::testing::Test {
  protected:
   test::TempHome home;
-  std::filesystem::path file = home.Root() / "Settings.ini";
+  std::filesystem::path file = home.ConfigDir() / "Settings.ini";
+
+  PrivateProfileTest() { std::filesystem::create_directories(home.ConfigDir()); }
 
   void Write(const std::string& text) { std::ofstream(file) << text; }
-  std::string Read() const {
-    std::ifstream in(file);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
+  std::string Read() const { return home.ReadConfigFile("Settings.ini"); }
 };
 
 TEST_F(PrivateProfileTest, MissingFileSectionOrKeyGivesTheDefault) {
@@ -92,10 +89,19 @@ TEST_F(PrivateProfileTest, WriteKeepsCommentsOtherKeysAndSections) {
   EXPECT_EQ(Read(), settled);
 }
 
-TEST_F(PrivateProfileTest, WriteCreatesTheFileWithoutSpacesAroundTheEqualsSign) {
+TEST_F(PrivateProfileTest, WritesCreateTheFileWithoutSpacesAroundTheEqualsSign) {
   ASSERT_TRUE(WritePrivateProfileString("IPList", "IPCount", "0", file));
   ASSERT_TRUE(WritePrivateProfileString("IPList", "IP1", "10.0.0.1", file));
   EXPECT_EQ(Read(), "[IPList]\nIPCount=0\nIP1=10.0.0.1\n");
+  // Several keys at once go in in the order given, as single writes would put them.
+  std::filesystem::remove(file);
+  ASSERT_TRUE(WritePrivateProfileStrings(
+      "IPList",
+      Entries{{"IPCount", "0"}, {"IP1", "10.0.0.1"}, {"IP2", "10.0.0.2"}, {"IPCount", "2"}}, file));
+  EXPECT_EQ(Read(), "[IPList]\nIPCount=2\nIP1=10.0.0.1\nIP2=10.0.0.2\n");
+  ASSERT_TRUE(
+      WritePrivateProfileStrings("iplist", Entries{{"IP3", "10.0.0.3"}, {"ipcount", "3"}}, file));
+  EXPECT_EQ(Read(), "[IPList]\nIPCount=3\nIP1=10.0.0.1\nIP2=10.0.0.2\nIP3=10.0.0.3\n");
 }
 
 TEST_F(PrivateProfileTest, IntegersReadTheirLeadingDigitsAndWrapLikeWindows) {
@@ -106,8 +112,7 @@ TEST_F(PrivateProfileTest, IntegersReadTheirLeadingDigitsAndWrapLikeWindows) {
   EXPECT_EQ(GetPrivateProfileInt("N", "Negative", 0, file), -1);
   EXPECT_EQ(static_cast<std::uint32_t>(GetPrivateProfileInt("N", "Unsigned", 0, file)),
             0xC0A80105U);
-  EXPECT_EQ(static_cast<std::uint32_t>(GetPrivateProfileInt("N", "Signed", 0, file)),
-            0xC0A80105U);
+  EXPECT_EQ(static_cast<std::uint32_t>(GetPrivateProfileInt("N", "Signed", 0, file)), 0xC0A80105U);
   EXPECT_EQ(GetPrivateProfileInt("N", "Trailing", 0, file), 12);
   EXPECT_EQ(GetPrivateProfileInt("N", "Text", 9, file), 0);
   EXPECT_EQ(GetPrivateProfileInt("N", "Empty", 9, file), 9);
@@ -121,23 +126,20 @@ TEST_F(PrivateProfileTest, RefusesWhatCannotBeAProfileLineAndLeavesTheFile) {
   EXPECT_FALSE(WritePrivateProfileString("A]", "B", "1", file));
   EXPECT_FALSE(WritePrivateProfileString("", "B", "1", file));
   EXPECT_FALSE(WritePrivateProfileString("A", "", "1", file));
+  // One bad entry among several refuses them all.
+  EXPECT_FALSE(WritePrivateProfileStrings("A", Entries{{"C", "1"}, {"B=2", "2"}}, file));
+  EXPECT_FALSE(WritePrivateProfileStrings("A", Entries{{"C", "a\nb"}}, file));
+  EXPECT_FALSE(WritePrivateProfileStrings("A]", Entries{{"C", "x"}}, file));
   EXPECT_EQ(Read(), "[A]\nB=1\n");
 }
 
-TEST_F(PrivateProfileTest, WriteFailsWhenTheFolderIsMissing) {
+TEST_F(PrivateProfileTest, WriteFailsWhenTheFolderIsMissingAndLeavesNoTemporaryFile) {
   const auto missing = home.Root() / "absent" / "Settings.ini";
   EXPECT_FALSE(WritePrivateProfileString("A", "B", "1", missing));
   EXPECT_FALSE(std::filesystem::exists(missing));
-}
-
-TEST_F(PrivateProfileTest, WriteLeavesNoTemporaryFileBehind) {
   ASSERT_TRUE(WritePrivateProfileString("A", "B", "1", file));
   ASSERT_TRUE(WritePrivateProfileString("A", "B", "2", file));
-  int files = 0;
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(home.Root())) {
-    ++files;
-  }
-  EXPECT_EQ(files, 1);
+  EXPECT_EQ(test::EntryCount(home.ConfigDir()), 1);
 }
 
 TEST_F(PrivateProfileTest, DeletesKeysAndSections) {
@@ -146,6 +148,20 @@ TEST_F(PrivateProfileTest, DeletesKeysAndSections) {
   ASSERT_TRUE(DeletePrivateProfileSection("d", file));
   ASSERT_TRUE(DeletePrivateProfileKey("A", "Absent", file));
   EXPECT_EQ(Read(), "[A]\nC=2\n");
+}
+
+TEST_F(PrivateProfileTest, ManyKeysReadAsOneByOne) {
+  Write("[IPList]\nIPCount = 3\nip1=127.1.0.1\nIP3=  x \n[Other]\nIP2=y\n");
+  const std::vector<std::string> keys = {"IPCount", "IP1", "IP2", "IP3", "IP4"};
+  const std::vector<std::string> values = GetPrivateProfileStrings("iplist", keys, "-", file);
+  EXPECT_EQ(values, (std::vector<std::string>{"3", "127.1.0.1", "-", "x", "-"}));
+  for (std::size_t i = 0; i < keys.size() && i < values.size(); ++i) {
+    EXPECT_EQ(values[i], GetPrivateProfileString("iplist", keys[i], "-", file)) << keys[i];
+  }
+  std::filesystem::remove(file);
+  EXPECT_EQ(GetPrivateProfileStrings("IPList", {"IP1", "IP2"}, "-", file),
+            (std::vector<std::string>{"-", "-"}));
+  EXPECT_TRUE(GetPrivateProfileStrings("IPList", {}, "-", file).empty());
 }
 
 }  // namespace
