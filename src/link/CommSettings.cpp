@@ -26,7 +26,7 @@ constexpr std::size_t kValueLimit = 64;
 // IP list keys looked up per read of the file.
 constexpr int kKeysPerRead = 4096;
 
-std::string IpKey(int n) { return "IP" + std::to_string(n); }
+std::string IpKey(long long n) { return "IP" + std::to_string(n); }
 
 }  // namespace
 
@@ -59,20 +59,21 @@ std::uint32_t CommSettings::LoadRemoteAddress() const {
 void CommSettings::MergeIpList(const NodeTable& nodes) const {
   if (!EnsureFolder()) return;
   const std::string path = IpListPath();
-  int count = platform::GetPrivateProfileInt(kIpList, kIpCount, 0, path);
-  if (count < 0) count = 0;
+  // Counted wider than the file's number, so that the new entries of a
+  // damaged count near the top of its range still count up.
+  long long count = std::max(0, platform::GetPrivateProfileInt(kIpList, kIpCount, 0, path));
   // The list is read many keys at a time and every change goes to the file
   // in one write: key by key, a search of 253 modules would read the file 253
   // times and rewrite (and sync) it up to 255 times.
   std::vector<std::pair<std::string, std::string>> changes;
   if (count == 0) changes.emplace_back(kIpCount, "0");
   std::vector<std::uint32_t> listed;
-  listed.reserve(static_cast<std::size_t>(std::min(count, 4096)));
+  listed.reserve(static_cast<std::size_t>(std::min(count, 4096LL)));
   std::vector<std::string> keys;
   for (long long first = 1; first <= count; first += kKeysPerRead) {
     keys.clear();
     for (long long n = first; n <= count && n - first < kKeysPerRead; ++n) {
-      keys.push_back(IpKey(static_cast<int>(n)));
+      keys.push_back(IpKey(n));
     }
     bool anyListed = false;
     for (const std::string& text : platform::GetPrivateProfileStrings(kIpList, keys, "", path)) {

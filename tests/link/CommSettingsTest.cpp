@@ -122,6 +122,11 @@ TEST_F(CommSettingsTest, BadEntriesMatchAllOnesAndADamagedCountIsNotReadForever)
   SetEntry("IP1", "10.0.0.1");
   Merge({0x0A000001, 0x0A000009});
   EXPECT_EQ(IpList(), "[IPList]\nIPCount=2000000001\nIP1=10.0.0.1\nIP2000000001=10.0.0.9\n");
+
+  SetEntry("IPCount", "2147483647");  // the top of the number's range
+  Merge({0x0A000001, 0x0A00000A});
+  EXPECT_EQ(IpList(), "[IPList]\nIPCount=2147483648\nIP1=10.0.0.1\nIP2000000001=10.0.0.9\n"
+                      "IP2147483648=10.0.0.10\n");
 }
 
 TEST_F(CommSettingsTest, AFolderThatCannotBeMadeIsSkippedSilently) {
