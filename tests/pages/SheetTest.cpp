@@ -4,20 +4,14 @@
 
 #include "PageFixture.h"
 #include "link/Commands.h"
-#include "pages/ChangeMasks.h"
 
 namespace gw::pages::test {
 namespace {
 
-struct Sheet : PageFixture {
-  int sheetChanges = 0;
-  void Watch() {
-    sheet->SetChangeListener([this] { ++sheetChanges; });
-  }
-};
+using Sheet = PageFixture;
 
-std::vector<std::string> Captions(const PropertySheet& sheet) {
-  std::vector<std::string> out;
+Strings Captions(const PropertySheet& sheet) {
+  Strings out;
   for (int i = 0; i < sheet.PageCount(); ++i) out.push_back(sheet.Page(i).Caption());
   return out;
 }
@@ -26,18 +20,15 @@ TEST_F(Sheet, HoldsTheNinePagesInTabOrderUnderTheModuleName) {
   Open();
   EXPECT_EQ(sheet->Caption(), "Boiler house");
   EXPECT_EQ(Captions(*sheet),
-            (std::vector<std::string>{"Overview", "Basic", "Mail", "NTP", "Monitor", "Slave Mode",
+            (Strings{"Overview", "Basic", "Mail", "NTP", "Monitor", "Slave Mode",
                                       "IP Filter", "User Define", "Security"}));
   EXPECT_EQ(sheet->ActiveIndex(), PageIndex(PageId::Overview));
   EXPECT_FALSE(sheet->ApplyEnabled());
   EXPECT_FALSE(sheet->Closed());
-}
-
-TEST_F(Sheet, CaptionTakesAFullNameOf32Characters) {
+  // A full name of 32 characters.
   const std::string full(32, 'N');
-  StoreText(module.record.Block(kNetworkBlock).subspan(net::ModuleName, net::kModuleNameSize),
-            full);
-  Open();
+  StoreText(Node().Block(kNetworkBlock).subspan(net::ModuleName, net::kModuleNameSize), full);
+  Reopen();
   EXPECT_EQ(sheet->Caption(), full);
 }
 
@@ -74,7 +65,8 @@ TEST_F(Sheet, ALockedModuleOpensOnSecurityAndOnlyOverviewAndSecurityAreReachable
 
 TEST_F(Sheet, ApplyIsEnabledWhileAPageIsModifiedAndWritesIt) {
   Open();
-  Watch();
+  int sheetChanges = 0;
+  sheet->SetChangeListener([&] { ++sheetChanges; });
   Basic().OnModuleNameChanged("Pump room");
   EXPECT_TRUE(sheet->ApplyEnabled());
   EXPECT_GT(sheetChanges, 0);
@@ -170,17 +162,11 @@ TEST_F(Sheet, SecurityImportReloadsTheOtherPagesAndTellsTheirWindows) {
   EXPECT_GT(basicChanges, 0);
   EXPECT_GT(overviewChanges, 0);
   EXPECT_TRUE(Basic().IsModified());
-  EXPECT_EQ(Basic().NetworkMask(), netbits::kBasicAll);
-  EXPECT_EQ(Basic().SerialMask(), serialbits::Any);
+  EXPECT_EQ(Basic().NetworkMask(), 0xF2000000u);
+  EXPECT_EQ(Basic().SerialMask(), 0x80000000u);
   EXPECT_FALSE(Overview().IsModified());
   EXPECT_TRUE(sheet->ApplyEnabled());
 }
-
-}  // namespace
-}  // namespace gw::pages::test
-
-namespace gw::pages::test {
-namespace {
 
 TEST(PagesWithoutANode, ShowNothingAndSendNothing) {
   CBasicDlg basic;
