@@ -38,8 +38,8 @@ TEST_F(BasicApply, WritesExactlyTheStagedBytesOfBothBlocks) {
   Basic().OnKeepAliveChanged("120");
   ASSERT_TRUE(Basic().OnApply());
 
-  EXPECT_EQ(LinkSteps(), (Strings{"open", "send 4/0", "send 2/0", "close",
-                                                   "open", "send 4/11", "send 2/11", "close"}));
+  EXPECT_EQ(LinkSteps(), (Strings{"open", "send 4/0", "send 2/0", "close", "open", "send 4/11",
+                                  "send 2/11", "close"}));
 
   // Block 0: only the marked fields, the rest zero; IPv6 always on this firmware.
   std::vector<std::uint8_t> network(80, 0);
@@ -176,24 +176,23 @@ TEST_F(BasicApply, Ipv6AddressTextBecomesSixteenBytes) {
   EXPECT_EQ(std::vector<std::uint8_t>(body.begin() + 36 + 64, body.end()), expected);
 }
 
-TEST_F(BasicApply, ACom1ProtocolOnTheSerialLinkClosesTheSheet) {
-  Open(kCommSerial);
+// A COM1 protocol written over the serial link closes the sheet
+// (Sheet.APageThatClosesTheSheetEndsTheApply); COM2 there, or COM1 over
+// Ethernet, keeps it.
+struct SheetKept : PageFixture, ::testing::WithParamInterface<std::pair<int, int>> {};
+
+TEST_P(SheetKept, AfterTheApply) {
+  const auto [commType, protocol] = GetParam();
+  Open(commType);
+  Basic().OnComProtocolChanged(protocol);
   Basic().OnStationAddressChanged("5");
   ASSERT_TRUE(sheet->Apply());
-  EXPECT_FALSE(sheet->Closed());  // COM2 still
-
-  Basic().OnComProtocolChanged(0);
-  ASSERT_TRUE(sheet->Apply());
-  EXPECT_TRUE(sheet->Closed());
-  EXPECT_EQ(Sent(CmdWriteBlock, kSerialBlock).size(), 2u);
-}
-
-TEST_F(BasicApply, ACom1ProtocolOverEthernetKeepsTheSheet) {
-  Open();
-  Basic().OnComProtocolChanged(0);
-  ASSERT_TRUE(sheet->Apply());
+  EXPECT_EQ(Sent(CmdWriteBlock, kSerialBlock).size(), 1u);
   EXPECT_FALSE(sheet->Closed());
 }
+
+INSTANTIATE_TEST_SUITE_P(Links, SheetKept,
+                         ::testing::Values(std::pair{kCommSerial, 1}, std::pair{kCommEthernet, 0}));
 
 TEST_F(BasicApply, FailuresAreReportedPerBlockAndThePageReloads) {
   Open();
@@ -209,16 +208,25 @@ TEST_F(BasicApply, FailuresAreReportedPerBlockAndThePageReloads) {
   Basic().OnModuleNameChanged("Pump room");
   Basic().OnStationAddressChanged("5");
   EXPECT_TRUE(Basic().OnApply());
-  EXPECT_EQ(ui.messages, (Strings{text::kCannotOpenDevice,
-                                                   text::kCommunicationError,
-                                                   text::kCannotOpenDevice,
-                                                   text::kCommunicationError}));
+  EXPECT_EQ(ui.messages, (Strings{text::kCannotOpenDevice, text::kCommunicationError,
+                                   text::kCannotOpenDevice, text::kCommunicationError}));
   EXPECT_FALSE(Basic().IsModified());
 }
 
-TEST_F(BasicApply, RefreshReadsBlock0OnceWithA200msWait) {
+TEST_F(BasicApply, RefreshReadsBlock0OnceWithA200msWaitAndJudgesNoReply) {
   StoreBE32(module.record.Block(kNetworkBlock), net::IpAddress, 0);
   Open();
+  module.ignore = [](const SentRequest&) { return true; };
+  Basic().OnRefreshClicked();
+  EXPECT_EQ(log.Only({"send", "pause"}), (Strings{"send 2/0", "pause 200"}));
+  EXPECT_TRUE(ui.messages.empty());
+  port.openResult = -1;
+  Basic().OnRefreshClicked();
+  EXPECT_EQ(ui.messages, (Strings{text::kCannotOpenDevice, text::kCommunicationError}));
+
+  port.openResult = 0;
+  module.ignore = nullptr;
+  log.Clear();
   StoreBE32(module.record.Block(kNetworkBlock), net::IpAddress, 0x0A010101);  // DHCP found one
   Basic().OnModuleNameChanged("unsaved");
   Basic().OnRefreshClicked();
@@ -227,19 +235,6 @@ TEST_F(BasicApply, RefreshReadsBlock0OnceWithA200msWait) {
   EXPECT_FALSE(C().refresh.visible);
   EXPECT_EQ(C().moduleName.text, "Boiler house");
   EXPECT_FALSE(Basic().IsModified());
-}
-
-TEST_F(BasicApply, RefreshTriesOnceAndJudgesNoReply) {
-  StoreBE32(module.record.Block(kNetworkBlock), net::IpAddress, 0);
-  Open();
-  module.ignore = [](const SentRequest&) { return true; };
-  Basic().OnRefreshClicked();
-  EXPECT_EQ(log.Only({"send", "pause"}), (Strings{"send 2/0", "pause 200"}));
-  EXPECT_TRUE(ui.messages.empty());
-
-  port.openResult = -1;
-  Basic().OnRefreshClicked();
-  EXPECT_EQ(ui.messages, (Strings{text::kCannotOpenDevice, text::kCommunicationError}));
 }
 
 }  // namespace

@@ -101,21 +101,15 @@ TEST_F(BasicHandlers, SerialDeviceServerRunsOnlyUserDefineCom1) {
             comconfig::kSerialDeviceServer | comconfig::kUserDefineCom1 | 0x0006);
 }
 
-TEST_F(BasicHandlers, TheRefusalNeedsFirmwareThatKnowsTheDeviceServer) {
+TEST_F(BasicHandlers, OnlyCom1ProtocolsWarnAndTheRefusalNeedsFirmwareThatKnowsTheServer) {
   SetFirmware(0x0154);
   SetComConfig(kComConfig | comconfig::kSerialDeviceServer);
-  Open();
-  Basic().OnComProtocolChanged(0);
-  EXPECT_EQ(C().comProtocol.selection, 0);
-  EXPECT_EQ(ui.messages, Strings{text::kRs232Configuration});
-}
-
-TEST_F(BasicHandlers, OnlyCom1ProtocolsWarnAboutTheSerialConfigurationLink) {
   Open();
   Basic().OnComProtocolChanged(3);
   EXPECT_TRUE(ui.messages.empty());
   Basic().OnComProtocolChanged(2);
   Basic().OnComProtocolChanged(0);
+  EXPECT_EQ(C().comProtocol.selection, 0);
   EXPECT_EQ(ui.messages, (Strings{text::kRs232Configuration, text::kRs232Configuration}));
 }
 

@@ -137,38 +137,32 @@ TEST_F(SecurityPage, APasswordOfOneToThreeCharactersOrADifferentConfirmationIsRe
 }
 
 TEST_F(SecurityPage, ThePasswordWriteCarriesTheNetworkBlockAndTheNewPassword) {
-  Open();
-  ChangePassword("abcd", "abcd");
-  EXPECT_TRUE(sheet->Apply());
-
-  const auto writes = Sent(CmdWriteBlock, kNetworkBlock);
-  ASSERT_EQ(writes.size(), 1u);
-  EXPECT_TRUE(Sent(CmdReadBlock).empty());  // no read-back
-  std::vector<std::uint8_t> expected(module.record.Block(kNetworkBlock).begin(),
-                                     module.record.Block(kNetworkBlock).end());
-  expected[0] = 0x08, expected[1] = 0, expected[2] = 0, expected[3] = 0;  // ChangeMask bit 27
-  expected[48] = 'a', expected[49] = 'b', expected[50] = 'c', expected[51] = 'd';
-  const auto& body = writes[0].body;
-  ASSERT_EQ(body.size(), 116u);
-  EXPECT_EQ(std::vector<std::uint8_t>(body.begin() + 36, body.end()), expected);
-  // The header is the node's own, renewed for the request.
-  EXPECT_EQ(Word(body, 28), 7);        // ModuleNumber
-  EXPECT_EQ(Word(body, 32), 0x0155);   // FirmwareVersion
-
-  EXPECT_EQ(ui.messages, Strings{text::kConfigurationSuccessful});
-  EXPECT_EQ(doc->Nodes().LoginPassword(), "abcd");
-  EXPECT_FALSE(C().modify.checked);
-  EXPECT_TRUE(sheet->Closed());
-}
-
-TEST_F(SecurityPage, AnEmptyPasswordIsSentAsFourZeroBytes) {
   StoreText(module.record.Block(kNetworkBlock).subspan(net::Password, 4), "wxyz");
   Open();
-  ChangePassword("", "");
-  EXPECT_TRUE(sheet->Apply());
-  const auto body = WriteBody(kNetworkBlock);
-  EXPECT_EQ(Chars(body, 36 + 48, 4), std::string(4, '\0'));
-  EXPECT_EQ(Long(body, 36), 0x08000000u);
+  // An empty password is sent as four zero bytes.
+  for (const std::string password : {"abcd", ""}) {
+    SCOPED_TRACE(password);
+    Reopen();
+    ChangePassword(password, password);
+    EXPECT_TRUE(sheet->Apply());
+    const auto writes = Sent(CmdWriteBlock, kNetworkBlock);
+    ASSERT_EQ(writes.size(), 1u);
+    EXPECT_TRUE(Sent(CmdReadBlock).empty());  // no read-back
+    std::vector<std::uint8_t> expected(module.record.Block(kNetworkBlock).begin(),
+                                       module.record.Block(kNetworkBlock).end());
+    StoreBE32(expected, 0, 0x08000000);  // ChangeMask bit 27
+    StoreText(Bytes(expected).subspan(48, 4), password);
+    const auto& body = writes[0].body;
+    ASSERT_EQ(body.size(), 116u);
+    EXPECT_EQ(std::vector<std::uint8_t>(body.begin() + 36, body.end()), expected);
+    // The header is the node's own, renewed for the request.
+    EXPECT_EQ(Word(body, 28), 7);       // ModuleNumber
+    EXPECT_EQ(Word(body, 32), 0x0155);  // FirmwareVersion
+    EXPECT_EQ(ui.messages, Strings{text::kConfigurationSuccessful});
+    EXPECT_EQ(doc->Nodes().LoginPassword(), password);
+    EXPECT_FALSE(C().modify.checked);
+    EXPECT_TRUE(sheet->Closed());
+  }
 }
 
 TEST_F(SecurityPage, AFailedPasswordWriteStillClosesTheSheet) {

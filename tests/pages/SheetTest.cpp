@@ -63,19 +63,29 @@ TEST_F(Sheet, ALockedModuleOpensOnSecurityAndOnlyOverviewAndSecurityAreReachable
   EXPECT_TRUE(sheet->SetActivePage(PageIndex(PageId::UserDefine)));
 }
 
-TEST_F(Sheet, ApplyIsEnabledWhileAPageIsModifiedAndWritesIt) {
+TEST_F(Sheet, ApplyIsEnabledWhileAPageIsModifiedOkAppliesAndClosesCancelDoesNotWrite) {
   Open();
   int sheetChanges = 0;
   sheet->SetChangeListener([&] { ++sheetChanges; });
   Basic().OnModuleNameChanged("Pump room");
   EXPECT_TRUE(sheet->ApplyEnabled());
   EXPECT_GT(sheetChanges, 0);
-
   EXPECT_TRUE(sheet->Apply());
   EXPECT_EQ(Sent(CmdWriteBlock).size(), 1u);
   EXPECT_FALSE(sheet->ApplyEnabled());
   EXPECT_FALSE(sheet->Closed());
-  EXPECT_EQ(Basic().Controls().moduleName.text, "Pump room");  // as the module took it
+  EXPECT_EQ(C().moduleName.text, "Pump room");  // as the module took it
+
+  Basic().OnStationAddressChanged("5");
+  EXPECT_TRUE(sheet->Ok());
+  EXPECT_TRUE(sheet->Closed());
+  EXPECT_EQ(Sent(CmdWriteBlock, kSerialBlock).size(), 1u);
+
+  Reopen();
+  Basic().OnStationAddressChanged("6");
+  sheet->Cancel();
+  EXPECT_TRUE(sheet->Closed());
+  EXPECT_TRUE(port.requests.empty());
 }
 
 TEST_F(Sheet, ARefusedApplyKeepsTheSheetOpenOnThatPage) {
@@ -91,20 +101,6 @@ TEST_F(Sheet, ARefusedApplyKeepsTheSheetOpenOnThatPage) {
   EXPECT_FALSE(sheet->Ok());
   EXPECT_FALSE(sheet->Closed());
   EXPECT_TRUE(port.requests.empty());
-}
-
-TEST_F(Sheet, OkAppliesAndClosesCancelClosesWithoutWriting) {
-  Open();
-  Basic().OnStationAddressChanged("5");
-  sheet->Cancel();
-  EXPECT_TRUE(sheet->Closed());
-  EXPECT_TRUE(port.requests.empty());
-
-  Reopen();
-  Basic().OnStationAddressChanged("5");
-  EXPECT_TRUE(sheet->Ok());
-  EXPECT_TRUE(sheet->Closed());
-  EXPECT_EQ(Sent(CmdWriteBlock, kSerialBlock).size(), 1u);
 }
 
 TEST_F(Sheet, APageThatClosesTheSheetEndsTheApply) {
