@@ -42,7 +42,9 @@ Rows Table(const std::vector<ReportSection>& report, const std::string& section,
   return {{"<missing>"}};
 }
 
-void PutText(Bytes field, std::string_view text) { std::memcpy(field.data(), text.data(), text.size()); }
+void PutText(Bytes field, std::string_view text) {
+  std::memcpy(field.data(), text.data(), text.size());
+}
 
 // One field written big-endian (or a text) at an offset of a block; block -1
 // is the header.
@@ -51,10 +53,14 @@ struct Put {
   Put(int b, std::size_t a, std::string_view t) : block(b), at(a), text(t) {}
   void To(NodeRecord& record) const {
     const Bytes target = block < 0 ? record.Header() : record.Block(block);
-    if (!text.empty()) return PutText(target.subspan(at), text);
-    for (int i = 0; i < width; ++i) {
-      target[at + static_cast<std::size_t>(i)] =
-          static_cast<std::uint8_t>(value >> (8 * (width - 1 - i)));
+    if (!text.empty()) {
+      PutText(target.subspan(at), text);
+    } else if (width == 4) {
+      StoreBE32(target, at, value);
+    } else if (width == 2) {
+      StoreBE16(target, at, static_cast<std::uint16_t>(value));
+    } else {
+      target[at] = static_cast<std::uint8_t>(value);
     }
   }
   int block;

@@ -92,9 +92,8 @@ TEST_F(BasicHandlers, SerialDeviceServerRunsOnlyUserDefineCom1) {
   EXPECT_EQ(C().comProtocol.selection, 2);
   Basic().OnComProtocolChanged(3);
   EXPECT_EQ(C().comProtocol.selection, 2);
-  EXPECT_EQ(ui.messages, (Strings{text::kDualModeNoModbus,
-                                                   text::kDualModeNoModbus,
-                                                   text::kDualModeNoCom2}));
+  EXPECT_EQ(ui.messages,
+            (Strings{text::kDualModeNoModbus, text::kDualModeNoModbus, text::kDualModeNoCom2}));
 
   ASSERT_TRUE(Basic().OnApply());
   EXPECT_EQ(Word(WriteBody(kSerialBlock), 36 + 12),

@@ -32,10 +32,9 @@ TEST_P(OverviewWarning, ComesOnceWhenTheSheetOpens) {
   ui.messages.clear();
   sheet = OpenParameterSheet(*doc);
   ASSERT_EQ(Node().ReplyCode(), GetParam());
-  const Strings expected =
-      GetParam() == 0xC003   ? Strings{text::kConnectionActive}
-      : GetParam() == 0x8005 ? Strings{text::kOtherUserModifying}
-                             : Strings{};
+  const Strings expected = GetParam() == 0xC003   ? Strings{text::kConnectionActive}
+                           : GetParam() == 0x8005 ? Strings{text::kOtherUserModifying}
+                                                  : Strings{};
   EXPECT_EQ(ui.messages, expected);
   // The page shows its data all the same, and later refreshes warn no more.
   EXPECT_EQ(Overview().Texts().ipAddress, "192.168.1.20");

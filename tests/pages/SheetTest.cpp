@@ -19,9 +19,8 @@ Strings Captions(const PropertySheet& sheet) {
 TEST_F(Sheet, HoldsTheNinePagesInTabOrderUnderTheModuleName) {
   Open();
   EXPECT_EQ(sheet->Caption(), "Boiler house");
-  EXPECT_EQ(Captions(*sheet),
-            (Strings{"Overview", "Basic", "Mail", "NTP", "Monitor", "Slave Mode",
-                                      "IP Filter", "User Define", "Security"}));
+  EXPECT_EQ(Captions(*sheet), (Strings{"Overview", "Basic", "Mail", "NTP", "Monitor", "Slave Mode",
+                                        "IP Filter", "User Define", "Security"}));
   EXPECT_EQ(sheet->ActiveIndex(), PageIndex(PageId::Overview));
   EXPECT_FALSE(sheet->ApplyEnabled());
   EXPECT_FALSE(sheet->Closed());
