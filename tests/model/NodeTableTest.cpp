@@ -27,15 +27,10 @@ class NodeTableTest : public ::testing::Test {
   }
 };
 
-TEST_F(NodeTableTest, NewTableIsEmpty) {
-  EXPECT_EQ(table.Count(), 0);
+TEST_F(NodeTableTest, SearchRepliesBecomeNodesOncePerMacAndOnlyOfThisType) {
   EXPECT_EQ(table.Current(), -1);
   EXPECT_EQ(table.CurrentRecord(), nullptr);
-  EXPECT_EQ(table.Node(NodeTable::kSpareSlot), NodeRecord{});
   EXPECT_FALSE(table.SearchedOnce());
-}
-
-TEST_F(NodeTableTest, SearchRepliesBecomeNodesOncePerMacAndOnlyOfThisType) {
   AddNode(1, 10);
   EXPECT_EQ(table.Count(), 1);
   EXPECT_EQ(table.Node(0).ModuleNumber(), 10);
@@ -85,15 +80,12 @@ TEST_F(NodeTableTest, SortByModuleNumberNumerically) {
 }
 
 TEST(FirmwareNumber, FromTheFirmwareWord) {
-  EXPECT_EQ(FirmwareNumber(0x0154), 154);
-  EXPECT_EQ(FirmwareNumber(0x0155), 155);
-  EXPECT_EQ(FirmwareNumber(0x0210), 210);
-  EXPECT_EQ(FirmwareNumber(0x0100), 100);
-  EXPECT_EQ(FirmwareNumber(0x0057), 57);
-  EXPECT_EQ(FirmwareText(0x0154), "1.54");
   // Hexadecimal letters end the decimal reading, as in the original conversion.
-  EXPECT_EQ(FirmwareNumber(0x015A), 150);
-  EXPECT_EQ(FirmwareNumber(0x0A01), 0);
+  const std::pair<std::uint16_t, int> cases[] = {{0x0154, 154}, {0x0155, 155}, {0x0210, 210},
+                                                 {0x0100, 100}, {0x0057, 57},  {0x015A, 150},
+                                                 {0x0A01, 0}};
+  for (auto [word, number] : cases) EXPECT_EQ(FirmwareNumber(word), number) << std::hex << word;
+  EXPECT_EQ(FirmwareText(0x0154), "1.54");
 }
 
 TEST_F(NodeTableTest, BlockRepliesHonourMinimumMacAndFirmware) {

@@ -1,6 +1,6 @@
 // The Basic page's Apply and Refresh: the staged bytes of blocks 0 and 11,
-// the range checks, unchanged addresses, the login key of a locked module,
-// the closing on a serial link, and link failures.
+// the range checks, unchanged addresses, the closing on a serial link, and
+// link failures.
 #include <gtest/gtest.h>
 
 #include "PageFixture.h"
@@ -12,10 +12,9 @@ namespace gw::pages::test {
 namespace {
 
 struct BasicApply : PageFixture {
-  const BasicControls& C() { return Basic().Controls(); }
   // Each link action by kind, with the requests: "open", "send 4/0", "close".
-  std::vector<std::string> LinkSteps() const {
-    std::vector<std::string> out;
+  Strings LinkSteps() const {
+    Strings out;
     for (const auto& e : log.Only({"OpenSocket", "CloseSocket", "OpenSerialEx", "CloseSerial",
                                    "send"})) {
       if (e.rfind("Open", 0) == 0) out.push_back("open");
@@ -39,8 +38,8 @@ TEST_F(BasicApply, WritesExactlyTheStagedBytesOfBothBlocks) {
   Basic().OnKeepAliveChanged("120");
   ASSERT_TRUE(Basic().OnApply());
 
-  EXPECT_EQ(LinkSteps(), (std::vector<std::string>{"open", "send 4/0", "send 2/0", "close",
-                                                   "open", "send 4/11", "send 2/11", "close"}));
+  EXPECT_EQ(LinkSteps(), (Strings{"open", "send 4/0", "send 2/0", "close", "open", "send 4/11",
+                                  "send 2/11", "close"}));
 
   // Block 0: only the marked fields, the rest zero; IPv6 always on this firmware.
   std::vector<std::uint8_t> network(80, 0);
@@ -78,9 +77,12 @@ TEST_F(BasicApply, WritesExactlyTheStagedBytesOfBothBlocks) {
   EXPECT_EQ(Basic().NetworkMask() | Basic().SerialMask(), 0u);
 }
 
-TEST_F(BasicApply, NothingChangedSendsNothing) {
+TEST_F(BasicApply, NothingChangedOrOnlyTheStoredAddressSendsNothing) {
   Open();
   EXPECT_TRUE(Basic().OnApply());
+  Basic().OnIpAddressFieldChanged(3, 21);
+  Basic().OnIpAddressFieldChanged(3, 20);
+  ASSERT_TRUE(Basic().OnApply());  // the mask became 0
   EXPECT_TRUE(log.All().empty());
 }
 
@@ -91,7 +93,7 @@ TEST_F(BasicApply, TimersAreCheckedInOrderAndTheStoredValuePutBack) {
   Basic().OnDelayTimeChanged("70000");
 
   EXPECT_FALSE(Basic().OnApply());
-  EXPECT_EQ(ui.messages, std::vector<std::string>{text::kOutOfRange});
+  EXPECT_EQ(ui.messages, Strings{text::kOutOfRange});
   EXPECT_EQ(C().keepAlive.text, "60");
   EXPECT_EQ(C().modbusTimeout.text, "65536");
   auto focus = Basic().TakeFocusRequest();
@@ -149,14 +151,6 @@ TEST_F(BasicApply, AnAddressEnteredAsStoredIsNotRewritten) {
   EXPECT_EQ(Long(body, 36 + 44), 0u);
 }
 
-TEST_F(BasicApply, OnlyAStoredAddressIsDroppedNotTheName) {
-  Open();
-  Basic().OnIpAddressFieldChanged(3, 21);
-  Basic().OnIpAddressFieldChanged(3, 20);
-  ASSERT_TRUE(Basic().OnApply());
-  EXPECT_TRUE(Sent(CmdWriteBlock).empty());  // the mask became 0
-}
-
 TEST_F(BasicApply, AnEmptyNameIsNeverSent) {
   Open();
   Basic().OnModuleNameChanged("");
@@ -182,44 +176,23 @@ TEST_F(BasicApply, Ipv6AddressTextBecomesSixteenBytes) {
   EXPECT_EQ(std::vector<std::uint8_t>(body.begin() + 36 + 64, body.end()), expected);
 }
 
-TEST_F(BasicApply, WritesToALockedModuleCarryTheLoginKey) {
-  LockModule();
-  Open();
-  Security().OnLoginPasswordChanged("ab");
-  Security().OnLoginClicked();
-  ASSERT_FALSE(doc->Nodes().Locked());
-  ASSERT_EQ(Node().LockState(), kLockStateLocked);  // the module still reports its lock
-  ASSERT_TRUE(sheet->SetActivePage(PageIndex(PageId::Basic)));
+// A COM1 protocol written over the serial link closes the sheet
+// (Sheet.APageThatClosesTheSheetEndsTheApply); COM2 there, or COM1 over
+// Ethernet, keeps it.
+struct SheetKept : PageFixture, ::testing::WithParamInterface<std::pair<int, int>> {};
 
-  Basic().OnModuleNameChanged("Pump room");
-  Basic().OnStationAddressChanged("5");
-  ASSERT_TRUE(Basic().OnApply());
-  for (int block : {kNetworkBlock, kSerialBlock}) {
-    SCOPED_TRACE(block);
-    const auto body = WriteBody(block);
-    EXPECT_EQ(Word(body, 18), kLockStateUnlocked);
-    EXPECT_EQ(Chars(body, 20, 4), std::string("ab\0\0", 4));
-  }
-}
-
-TEST_F(BasicApply, ACom1ProtocolOnTheSerialLinkClosesTheSheet) {
-  Open(kCommSerial);
+TEST_P(SheetKept, AfterTheApply) {
+  const auto [commType, protocol] = GetParam();
+  Open(commType);
+  Basic().OnComProtocolChanged(protocol);
   Basic().OnStationAddressChanged("5");
   ASSERT_TRUE(sheet->Apply());
-  EXPECT_FALSE(sheet->Closed());  // COM2 still
-
-  Basic().OnComProtocolChanged(0);
-  ASSERT_TRUE(sheet->Apply());
-  EXPECT_TRUE(sheet->Closed());
-  EXPECT_EQ(Sent(CmdWriteBlock, kSerialBlock).size(), 2u);
-}
-
-TEST_F(BasicApply, ACom1ProtocolOverEthernetKeepsTheSheet) {
-  Open();
-  Basic().OnComProtocolChanged(0);
-  ASSERT_TRUE(sheet->Apply());
+  EXPECT_EQ(Sent(CmdWriteBlock, kSerialBlock).size(), 1u);
   EXPECT_FALSE(sheet->Closed());
 }
+
+INSTANTIATE_TEST_SUITE_P(Links, SheetKept,
+                         ::testing::Values(std::pair{kCommSerial, 1}, std::pair{kCommEthernet, 0}));
 
 TEST_F(BasicApply, FailuresAreReportedPerBlockAndThePageReloads) {
   Open();
@@ -227,7 +200,7 @@ TEST_F(BasicApply, FailuresAreReportedPerBlockAndThePageReloads) {
   Basic().OnModuleNameChanged("Pump room");
   Basic().OnStationAddressChanged("5");
   EXPECT_TRUE(Basic().OnApply());
-  EXPECT_EQ(ui.messages, (std::vector<std::string>{text::kModifyFailed, text::kModifyFailed}));
+  EXPECT_EQ(ui.messages, (Strings{text::kModifyFailed, text::kModifyFailed}));
   EXPECT_EQ(C().moduleName.text, "Boiler house");  // what the module reports
 
   ui.messages.clear();
@@ -235,46 +208,33 @@ TEST_F(BasicApply, FailuresAreReportedPerBlockAndThePageReloads) {
   Basic().OnModuleNameChanged("Pump room");
   Basic().OnStationAddressChanged("5");
   EXPECT_TRUE(Basic().OnApply());
-  EXPECT_EQ(ui.messages, (std::vector<std::string>{text::kCannotOpenDevice,
-                                                   text::kCommunicationError,
-                                                   text::kCannotOpenDevice,
-                                                   text::kCommunicationError}));
+  EXPECT_EQ(ui.messages, (Strings{text::kCannotOpenDevice, text::kCommunicationError,
+                                   text::kCannotOpenDevice, text::kCommunicationError}));
   EXPECT_FALSE(Basic().IsModified());
 }
 
-TEST_F(BasicApply, RefreshReadsBlock0OnceWithA200msWait) {
-  StoreBE32(module.record.Block(kNetworkBlock), net::IpAddress, 0);
-  Open();
-  StoreBE32(module.record.Block(kNetworkBlock), net::IpAddress, 0x0A010101);  // DHCP found one
-  Basic().OnModuleNameChanged("unsaved");
-  Basic().OnRefreshClicked();
-  EXPECT_EQ(log.Only({"send", "pause"}), (std::vector<std::string>{"send 2/0", "pause 200"}));
-  EXPECT_EQ(C().ipAddress.Value(), 0x0A010101u);
-  EXPECT_FALSE(C().refresh.visible);
-  EXPECT_EQ(C().moduleName.text, "Boiler house");
-  EXPECT_FALSE(Basic().IsModified());
-}
-
-TEST_F(BasicApply, RefreshTriesOnceAndJudgesNoReply) {
+TEST_F(BasicApply, RefreshReadsBlock0OnceWithA200msWaitAndJudgesNoReply) {
   StoreBE32(module.record.Block(kNetworkBlock), net::IpAddress, 0);
   Open();
   module.ignore = [](const SentRequest&) { return true; };
   Basic().OnRefreshClicked();
-  EXPECT_EQ(log.Only({"send", "pause"}), (std::vector<std::string>{"send 2/0", "pause 200"}));
+  EXPECT_EQ(log.Only({"send", "pause"}), (Strings{"send 2/0", "pause 200"}));
   EXPECT_TRUE(ui.messages.empty());
-
   port.openResult = -1;
   Basic().OnRefreshClicked();
-  EXPECT_EQ(ui.messages, (std::vector<std::string>{text::kCannotOpenDevice,
-                                                   text::kCommunicationError}));
-}
+  EXPECT_EQ(ui.messages, (Strings{text::kCannotOpenDevice, text::kCommunicationError}));
 
-TEST_F(BasicApply, TheParametersReplacedQueryMarksEveryField) {
-  Open();
-  sheet->QuerySiblings();
-  EXPECT_EQ(Basic().NetworkMask(), 0xF2000000u);
-  EXPECT_EQ(Basic().SerialMask(), 0x80000000u);
-  EXPECT_TRUE(Basic().IsModified());
+  port.openResult = 0;
+  module.ignore = nullptr;
+  log.Clear();
+  StoreBE32(module.record.Block(kNetworkBlock), net::IpAddress, 0x0A010101);  // DHCP found one
+  Basic().OnModuleNameChanged("unsaved");
+  Basic().OnRefreshClicked();
+  EXPECT_EQ(log.Only({"send", "pause"}), (Strings{"send 2/0", "pause 200"}));
+  EXPECT_EQ(C().ipAddress.Value(), 0x0A010101u);
+  EXPECT_FALSE(C().refresh.visible);
+  EXPECT_EQ(C().moduleName.text, "Boiler house");
+  EXPECT_FALSE(Basic().IsModified());
 }
 
 }  // namespace

@@ -2,8 +2,6 @@
 // protocol, master and mode interplay, and the station check.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "PageFixture.h"
 #include "link/Commands.h"
 #include "pages/PageTexts.h"
@@ -11,17 +9,12 @@
 namespace gw::pages::test {
 namespace {
 
-struct BasicHandlers : PageFixture {
-  const BasicControls& C() { return Basic().Controls(); }
-  void SetComConfig(std::uint16_t comConfig) {
-    StoreBE16(module.record.Block(kSerialBlock), serial::ComConfig, comConfig);
-  }
-};
+using BasicHandlers = PageFixture;
 
 TEST_F(BasicHandlers, EveryControlSetsItsOwnChangeBit) {
   struct Case {
     const char* control;
-    std::function<void(CBasicDlg&)> change;
+    void (*change)(CBasicDlg&);
     std::uint32_t network;
     std::uint32_t serial;
   };
@@ -89,7 +82,7 @@ TEST_F(BasicHandlers, SerialDeviceServerRunsOnlyUserDefineCom1) {
   EXPECT_EQ(C().comProtocol.selection, 2);  // User Define COM1 (RS-232)
   EXPECT_EQ(C().baudrate.selection, 7);     // COM1's code 8
   EXPECT_FALSE(C().mode.enabled);
-  EXPECT_EQ(ui.messages, std::vector<std::string>{text::kRs232Configuration});
+  EXPECT_EQ(ui.messages, Strings{text::kRs232Configuration});
   EXPECT_EQ(Basic().SerialMask(), 0x80000000u);
 
   ui.messages.clear();
@@ -99,54 +92,24 @@ TEST_F(BasicHandlers, SerialDeviceServerRunsOnlyUserDefineCom1) {
   EXPECT_EQ(C().comProtocol.selection, 2);
   Basic().OnComProtocolChanged(3);
   EXPECT_EQ(C().comProtocol.selection, 2);
-  EXPECT_EQ(ui.messages, (std::vector<std::string>{text::kDualModeNoModbus,
-                                                   text::kDualModeNoModbus,
-                                                   text::kDualModeNoCom2}));
+  EXPECT_EQ(ui.messages,
+            (Strings{text::kDualModeNoModbus, text::kDualModeNoModbus, text::kDualModeNoCom2}));
 
   ASSERT_TRUE(Basic().OnApply());
   EXPECT_EQ(Word(WriteBody(kSerialBlock), 36 + 12),
             comconfig::kSerialDeviceServer | comconfig::kUserDefineCom1 | 0x0006);
 }
 
-TEST_F(BasicHandlers, TheRefusalNeedsFirmwareThatKnowsTheDeviceServer) {
+TEST_F(BasicHandlers, OnlyCom1ProtocolsWarnAndTheRefusalNeedsFirmwareThatKnowsTheServer) {
   SetFirmware(0x0154);
   SetComConfig(kComConfig | comconfig::kSerialDeviceServer);
-  Open();
-  Basic().OnComProtocolChanged(0);
-  EXPECT_EQ(C().comProtocol.selection, 0);
-  EXPECT_EQ(ui.messages, std::vector<std::string>{text::kRs232Configuration});
-}
-
-TEST_F(BasicHandlers, OnlyCom1ProtocolsWarnAboutTheSerialConfigurationLink) {
   Open();
   Basic().OnComProtocolChanged(3);
   EXPECT_TRUE(ui.messages.empty());
   Basic().OnComProtocolChanged(2);
   Basic().OnComProtocolChanged(0);
-  EXPECT_EQ(ui.messages, (std::vector<std::string>{text::kRs232Configuration,
-                                                   text::kRs232Configuration}));
-}
-
-TEST_F(BasicHandlers, BaudrateFollowsTheSelectedPortAndWritesOnlyItsCode) {
-  SetComConfig(comconfig::kModbusCom1);
-  Open();
-  EXPECT_EQ(C().baudrate.selection, 7);  // COM1's code 8
-
-  Basic().OnBaudrateChanged(11);  // 115200 for COM1, lost by the switch below
-  Basic().OnComProtocolChanged(1);
-  EXPECT_EQ(C().baudrate.selection, 9);  // COM2's code 10
-  Basic().OnBaudrateChanged(3);          // 600 for COM2
-  ASSERT_TRUE(Basic().OnApply());
-  EXPECT_EQ(Word(WriteBody(kSerialBlock), 36 + 14), 0x0408);  // COM1's 8 untouched
-}
-
-TEST_F(BasicHandlers, Com1CodeChangesWithoutTouchingCom2) {
-  Open();
-  Basic().OnComProtocolChanged(2);
-  EXPECT_EQ(C().baudrate.selection, 7);
-  Basic().OnBaudrateChanged(11);
-  ASSERT_TRUE(Basic().OnApply());
-  EXPECT_EQ(Word(WriteBody(kSerialBlock), 36 + 14), 0x0A0C);
+  EXPECT_EQ(C().comProtocol.selection, 0);
+  EXPECT_EQ(ui.messages, (Strings{text::kRs232Configuration, text::kRs232Configuration}));
 }
 
 TEST_F(BasicHandlers, RtuWithModbusForcesDataLength8) {
@@ -160,23 +123,58 @@ TEST_F(BasicHandlers, RtuWithModbusForcesDataLength8) {
   EXPECT_TRUE(C().dataLength.enabled);
 }
 
-TEST_F(BasicHandlers, RtuWithModbusSendsDataLength8EvenIfTheRecordHeld7) {
-  SetComConfig(comconfig::kModeRtu | 0x0006);  // Modbus COM2, RTU, 7 data bits
+// The ComConfig and BaudCodes words written after the changes of a case.
+struct WordCase {
+  const char* what;
+  std::uint16_t loaded;
+  void (*change)(PageFixture&);
+  std::uint16_t comConfig, baudCodes;
+  friend void PrintTo(const WordCase& c, std::ostream* os) { *os << c.what; }
+};
+using comconfig::kModeRtu;
+const WordCase kWordCases[] = {
+    {"COM2's code changes, COM1's is kept", comconfig::kModbusCom1,
+     [](PageFixture& f) {
+       EXPECT_EQ(f.C().baudrate.selection, 7);  // COM1's code 8
+       f.Basic().OnBaudrateChanged(11);         // 115200 for COM1, lost by the switch
+       f.Basic().OnComProtocolChanged(1);
+       EXPECT_EQ(f.C().baudrate.selection, 9);  // COM2's code 10
+       f.Basic().OnBaudrateChanged(3);          // 600
+     },
+     0x0000, 0x0408},
+    {"COM1's code changes, COM2's is kept", kComConfig,
+     [](PageFixture& f) {
+       f.Basic().OnComProtocolChanged(2);
+       EXPECT_EQ(f.C().baudrate.selection, 7);
+       f.Basic().OnBaudrateChanged(11);
+     },
+     comconfig::kUserDefineCom1 | 0x0006, 0x0A0C},
+    {"Modbus RTU sends 8 data bits though the record held 7", kModeRtu | 0x0006,
+     [](PageFixture& f) {
+       EXPECT_EQ(f.C().dataLength.selection, 0);
+       EXPECT_FALSE(f.C().dataLength.enabled);
+       EXPECT_TRUE(f.C().mode.enabled);
+       f.Basic().OnStationAddressChanged("18");
+     },
+     kModeRtu | 0x0007, kBaudCodes},
+    {"User Define keeps the data length shown", comconfig::kUserDefineCom2 | kModeRtu | 0x0006,
+     [](PageFixture& f) { f.Basic().OnStationAddressChanged("18"); },
+     comconfig::kUserDefineCom2 | kModeRtu | 0x0006, kBaudCodes},
+};
+
+struct WrittenWords : PageFixture, ::testing::WithParamInterface<WordCase> {};
+
+TEST_P(WrittenWords, FollowTheChanges) {
+  SetComConfig(GetParam().loaded);
   Open();
-  EXPECT_EQ(C().dataLength.selection, 0);
-  Basic().OnStationAddressChanged("18");
+  GetParam().change(*this);
   ASSERT_TRUE(Basic().OnApply());
-  EXPECT_EQ(Word(WriteBody(kSerialBlock), 36 + 12), comconfig::kModeRtu | 0x0007);
+  const auto body = WriteBody(kSerialBlock);
+  EXPECT_EQ(Word(body, 36 + 12), GetParam().comConfig);
+  EXPECT_EQ(Word(body, 36 + 14), GetParam().baudCodes);
 }
 
-TEST_F(BasicHandlers, UserDefineKeepsTheDataLengthShown) {
-  SetComConfig(comconfig::kUserDefineCom2 | comconfig::kModeRtu | 0x0006);
-  Open();
-  Basic().OnStationAddressChanged("18");
-  ASSERT_TRUE(Basic().OnApply());
-  EXPECT_EQ(Word(WriteBody(kSerialBlock), 36 + 12),
-            comconfig::kUserDefineCom2 | comconfig::kModeRtu | 0x0006);
-}
+INSTANTIATE_TEST_SUITE_P(Cases, WrittenWords, ::testing::ValuesIn(kWordCases));
 
 TEST_F(BasicHandlers, StationOutsideItsRangeIsPutBackWhenItLosesTheFocus) {
   Open();
@@ -185,7 +183,7 @@ TEST_F(BasicHandlers, StationOutsideItsRangeIsPutBackWhenItLosesTheFocus) {
     ui.messages.clear();
     Basic().OnStationAddressChanged(typed);
     Basic().OnStationAddressFocusLost();
-    EXPECT_EQ(ui.messages, std::vector<std::string>{text::kStationRange});
+    EXPECT_EQ(ui.messages, Strings{text::kStationRange});
     EXPECT_EQ(C().stationAddress.text, "17");
     EXPECT_EQ(C().stationSpin.position, 17);
   }

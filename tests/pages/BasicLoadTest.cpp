@@ -8,20 +8,17 @@
 namespace gw::pages::test {
 namespace {
 
-struct BasicLoad : PageFixture {
-  const BasicControls& C() { return Basic().Controls(); }
-  void SetComConfig(std::uint16_t comConfig) {
-    StoreBE16(module.record.Block(kSerialBlock), serial::ComConfig, comConfig);
-  }
-};
+using BasicLoad = PageFixture;
 
-std::vector<int> Fields(const AddressControl& a) { return {a.fields[0], a.fields[1], a.fields[2], a.fields[3]}; }
+std::vector<int> Fields(const AddressControl& a) {
+  return {a.fields[0], a.fields[1], a.fields[2], a.fields[3]};
+}
 
 TEST_F(BasicLoad, FillsEveryControlFromTheRecord) {
   Open();
   EXPECT_EQ(C().moduleName.text, "Boiler house");
   EXPECT_EQ(C().moduleName.maxLength, 31u);
-  EXPECT_EQ(C().ipConfiguration.items, (std::vector<std::string>{"Static", "DHCP"}));
+  EXPECT_EQ(C().ipConfiguration.items, (Strings{"Static", "DHCP"}));
   EXPECT_EQ(C().ipConfiguration.selection, 0);
   EXPECT_EQ(Fields(C().ipAddress), (std::vector<int>{192, 168, 1, 20}));
   EXPECT_EQ(C().netmask.Value(), kNetmask);
@@ -70,7 +67,7 @@ TEST_F(BasicLoad, Firmware154HidesIpv6AndOffersTwoMasterEntries) {
   Open();
   EXPECT_FALSE(C().enableIpv6.visible);
   EXPECT_FALSE(C().ipv6Address.visible);
-  EXPECT_EQ(C().master.items, (std::vector<std::string>{"Serial Master", "Serial Slave"}));
+  EXPECT_EQ(C().master.items, (Strings{"Serial Master", "Serial Slave"}));
   EXPECT_EQ(C().master.selection, 0);
 
   Basic().OnMasterChanged(2);  // no such entry
@@ -93,7 +90,7 @@ TEST_F(BasicLoad, Firmware155ShowsIpv6AndTheThirdMasterEntryOnlyOnce) {
   EXPECT_TRUE(C().ipv6Address.visible);
   EXPECT_TRUE(C().enableIpv6.checked);
   EXPECT_EQ(C().ipv6Address.text, "FE80:0203:0405:0607:0809:0A0B:0C0D:0E0F");
-  const std::vector<std::string> masters{"Serial Master", "Serial Slave", "Serial Device Server"};
+  const Strings masters{"Serial Master", "Serial Slave", "Serial Device Server"};
   EXPECT_EQ(C().master.items, masters);
   EXPECT_EQ(C().master.selection, 2);
 
@@ -109,15 +106,13 @@ TEST_F(BasicLoad, Firmware155ShowsIpv6AndTheThirdMasterEntryOnlyOnce) {
   EXPECT_EQ(C().master.items, masters);
 }
 
-TEST_F(BasicLoad, RefreshIsOfferedOnlyWithoutAnAddress) {
-  StoreBE32(module.record.Block(kNetworkBlock), net::IpAddress, 0);
-  Open();
-  EXPECT_TRUE(C().refresh.visible);
-}
-
 TEST_F(BasicLoad, DhcpDisablesTheThreeAddresses) {
+  StoreBE16(module.record.Block(kNetworkBlock), net::IpConfiguration, 1);
   Open();
-  EXPECT_TRUE(C().ipAddress.enabled);
+  EXPECT_FALSE(C().ipAddress.enabled);
+  EXPECT_TRUE(C().ipConfiguration.enabled);
+  Basic().OnIpConfigurationChanged(0);
+  EXPECT_TRUE(C().ipAddress.enabled && C().netmask.enabled && C().gateway.enabled);
   Basic().OnIpConfigurationChanged(1);
   EXPECT_FALSE(C().ipAddress.enabled);
   EXPECT_FALSE(C().netmask.enabled);
@@ -125,38 +120,21 @@ TEST_F(BasicLoad, DhcpDisablesTheThreeAddresses) {
   // A disabled control reports nothing.
   Basic().OnIpAddressFieldChanged(3, 99);
   EXPECT_EQ(C().ipAddress.fields[3], 20);
-  Basic().OnIpConfigurationChanged(0);
-  EXPECT_TRUE(C().ipAddress.enabled && C().netmask.enabled && C().gateway.enabled);
-}
-
-TEST_F(BasicLoad, DhcpFromTheRecordLoadsDisabled) {
-  StoreBE16(module.record.Block(kNetworkBlock), net::IpConfiguration, 1);
-  Open();
-  EXPECT_FALSE(C().ipAddress.enabled);
-  EXPECT_TRUE(C().ipConfiguration.enabled);
 }
 
 TEST_F(BasicLoad, ModeOnlyForModbusAndDataLengthNotForModbusRtu) {
-  SetComConfig(comconfig::kModeRtu | comconfig::kModbusCom1);
-  Open();
-  EXPECT_TRUE(C().mode.enabled);
-  EXPECT_FALSE(C().dataLength.enabled);
-
-  Basic().OnComProtocolChanged(3);  // User Define COM2 (RS-485)
-  EXPECT_FALSE(C().mode.enabled);
-  EXPECT_TRUE(C().dataLength.enabled);
-  Basic().OnComProtocolChanged(1);
-  EXPECT_TRUE(C().mode.enabled);
-  EXPECT_FALSE(C().dataLength.enabled);
-}
-
-TEST_F(BasicLoad, UserDefineFromTheRecordLoadsModeDisabled) {
   SetComConfig(comconfig::kUserDefineCom2 | comconfig::kModeRtu);
   Open();
   EXPECT_EQ(C().comProtocol.selection, 3);
   EXPECT_EQ(C().mode.selection, 1);
   EXPECT_FALSE(C().mode.enabled);
   EXPECT_TRUE(C().dataLength.enabled);
+  for (int protocol : {1, 3, 0}) {  // Modbus COM2, User Define COM2, Modbus COM1
+    SCOPED_TRACE(protocol);
+    Basic().OnComProtocolChanged(protocol);
+    EXPECT_EQ(C().mode.enabled, protocol != 3);
+    EXPECT_EQ(C().dataLength.enabled, protocol == 3);
+  }
 }
 
 }  // namespace

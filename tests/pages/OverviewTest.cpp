@@ -14,7 +14,7 @@ TEST_F(OverviewPage, ShowsTheModuleAsLastRead) {
   StoreBE32(module.record.Block(kNetworkBlock), net::IpAddress, 0x0A000507);  // 10.0.5.7
   SetFirmware(0x0110);
   Open();
-  const OverviewTexts& t = PageFixture::Overview().Texts();
+  const OverviewTexts& t = Overview().Texts();
   EXPECT_EQ(t.module, "NXG4120-T");
   EXPECT_EQ(t.ipAddress, "10.0.5.7");
   EXPECT_EQ(t.macAddress, "00:60:E9:10:20:21");
@@ -32,13 +32,12 @@ TEST_P(OverviewWarning, ComesOnceWhenTheSheetOpens) {
   ui.messages.clear();
   sheet = OpenParameterSheet(*doc);
   ASSERT_EQ(Node().ReplyCode(), GetParam());
-  const std::vector<std::string> expected =
-      GetParam() == 0xC003   ? std::vector<std::string>{text::kConnectionActive}
-      : GetParam() == 0x8005 ? std::vector<std::string>{text::kOtherUserModifying}
-                             : std::vector<std::string>{};
+  const Strings expected = GetParam() == 0xC003   ? Strings{text::kConnectionActive}
+                           : GetParam() == 0x8005 ? Strings{text::kOtherUserModifying}
+                                                  : Strings{};
   EXPECT_EQ(ui.messages, expected);
   // The page shows its data all the same, and later refreshes warn no more.
-  EXPECT_EQ(PageFixture::Overview().Texts().ipAddress, "192.168.1.20");
+  EXPECT_EQ(Overview().Texts().ipAddress, "192.168.1.20");
   sheet->QuerySiblings();
   EXPECT_EQ(ui.messages, expected);
 }
@@ -50,15 +49,9 @@ TEST_F(OverviewPage, RefreshesAfterTheParametersAreReplaced) {
   StoreBE32(Node().Block(kNetworkBlock), net::IpAddress, 0xC0A80063);
   StoreBE16(Node().Block(kSerialBlock), serial::DiDoPoints, 0x1004);
   sheet->QuerySiblings();
-  EXPECT_EQ(PageFixture::Overview().Texts().ipAddress, "192.168.0.99");
-  EXPECT_EQ(PageFixture::Overview().Texts().diDoPoints, "16 / 4");
-  EXPECT_FALSE(PageFixture::Overview().IsModified());
-}
-
-TEST_F(OverviewPage, StaysReachableWhileTheModuleIsLocked) {
-  LockModule();
-  Open();
-  EXPECT_TRUE(sheet->SetActivePage(PageIndex(PageId::Overview)));
+  EXPECT_EQ(Overview().Texts().ipAddress, "192.168.0.99");
+  EXPECT_EQ(Overview().Texts().diDoPoints, "16 / 4");
+  EXPECT_FALSE(Overview().IsModified());
 }
 
 }  // namespace

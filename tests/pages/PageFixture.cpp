@@ -31,8 +31,8 @@ void PageFixture::SetUp() {
   StoreBE16(serialBlock, serial::BaudCodes, kBaudCodes);
   StoreBE16(serialBlock, serial::StationAddress, kStation);
   StoreBE16(serialBlock, serial::DiDoPoints, 0x0802);
-  StoreBE16(serialBlock, serial::ModbusTimeout, kModbusTimeout);
-  StoreBE16(serialBlock, serial::DelayTime, kDelay);
+  StoreBE16(serialBlock, serial::ModbusTimeout, 1000);
+  StoreBE16(serialBlock, serial::DelayTime, 10);
   StoreBE16(serialBlock, serial::KeepAliveTime, kKeepAlive);
 }
 
@@ -47,6 +47,10 @@ void PageFixture::SetFirmware(std::uint16_t version) {
 }
 
 void PageFixture::LockModule() { StoreBE16(module.header, hdr::LockState, kLockStateLocked); }
+
+void PageFixture::SetComConfig(std::uint16_t comConfig) {
+  StoreBE16(module.record.Block(kSerialBlock), serial::ComConfig, comConfig);
+}
 
 void PageFixture::Open(int commType) {
   port.commType = commType;
@@ -65,10 +69,7 @@ void PageFixture::Open(int commType) {
   ASSERT_EQ(doc->Nodes().AppendFromSearchReply(reply, length), length);
 
   ASSERT_EQ(doc->OpenNode(0), OpenResult::Opened);
-  sheet = OpenParameterSheet(*doc);
-  log.Clear();
-  port.requests.clear();
-  ui.messages.clear();
+  Reopen();
 }
 
 void PageFixture::Reopen() {
@@ -90,11 +91,6 @@ std::vector<std::uint8_t> PageFixture::WriteBody(int block) const {
   const auto writes = Sent(CmdWriteBlock, block);
   EXPECT_EQ(writes.size(), 1u) << "writes of block " << block;
   return writes.empty() ? std::vector<std::uint8_t>{} : writes.front().body;
-}
-
-std::vector<std::string> PageFixture::Traffic() const {
-  return log.Only({"OpenSocket", "CloseSocket", "OpenSerialEx", "CloseSerial", "send", "pause",
-                   "recv"});
 }
 
 std::uint16_t Word(const std::vector<std::uint8_t>& body, std::size_t offset) {

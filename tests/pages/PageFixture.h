@@ -21,6 +21,7 @@
 #include "support/FakeClock.h"
 #include "support/FakeModule.h"
 #include "support/FakePortLink.h"
+#include "support/MemoryStore.h"
 #include "support/RecordingUi.h"
 
 namespace gw::pages::test {
@@ -29,14 +30,10 @@ using gw::test::EventLog;
 using gw::test::FakeClock;
 using gw::test::FakeModule;
 using gw::test::FakePortLink;
+using gw::test::MemoryStore;
 using gw::test::RecordingUi;
 using gw::test::SentRequest;
-
-class MemoryStore : public SerializeStore {
- public:
-  int GetSerializeData(std::uint8_t*) override { return 0; }
-  int SetSerializeData(const std::uint8_t*, int length) override { return length; }
-};
+using Strings = std::vector<std::string>;
 
 // The module's record before a test changes it.
 inline constexpr std::uint32_t kIp = 0xC0A80114;       // 192.168.1.20
@@ -46,9 +43,7 @@ inline constexpr std::uint32_t kGateway = 0xC0A80101;  // 192.168.1.1
 inline constexpr std::uint16_t kComConfig = 0x0006;
 inline constexpr std::uint16_t kBaudCodes = 0x0A08;  // COM2 38400, COM1 9600
 inline constexpr std::uint16_t kStation = 17;
-inline constexpr std::uint16_t kKeepAlive = 60;
-inline constexpr std::uint16_t kModbusTimeout = 1000;
-inline constexpr std::uint16_t kDelay = 10;
+inline constexpr std::uint16_t kKeepAlive = 60;  // Modbus timeout 1000, delay 10
 
 struct PageFixture : ::testing::Test {
   std::filesystem::path dir;
@@ -64,10 +59,10 @@ struct PageFixture : ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
-  // Sets the firmware version the module reports.
+  // The module's firmware version, lock and serial configuration.
   void SetFirmware(std::uint16_t version);
-  // The module reports itself password locked.
   void LockModule();
+  void SetComConfig(std::uint16_t comConfig);
   // Builds the document on the fake transport (serial or Ethernet), finds the
   // module, opens it and opens its sheet. The traffic and messages of the
   // opening are cleared.
@@ -77,6 +72,7 @@ struct PageFixture : ::testing::Test {
 
   NodeRecord& Node() { return *doc->Nodes().CurrentRecord(); }
   CBasicDlg& Basic() { return *sheet->Find<CBasicDlg>(); }
+  const BasicControls& C() { return Basic().Controls(); }
   CSecurityDlg& Security() { return *sheet->Find<CSecurityDlg>(); }
   COverViewDlg& Overview() { return *sheet->Find<COverViewDlg>(); }
 
@@ -84,12 +80,9 @@ struct PageFixture : ::testing::Test {
   std::vector<SentRequest> Sent(int command, int block = -1) const;
   // The one write request for `block`, as sent.
   std::vector<std::uint8_t> WriteBody(int block) const;
-  // Link events ("OpenSocket ...", "send 4/0", "pause 200", "recv ..."),
-  // without the ReadSelect waits.
-  std::vector<std::string> Traffic() const;
 };
 
-// The two bytes at `offset` of a body, big-endian.
+// Big-endian fields and characters of a body (a marker value when it is short).
 std::uint16_t Word(const std::vector<std::uint8_t>& body, std::size_t offset);
 std::uint32_t Long(const std::vector<std::uint8_t>& body, std::size_t offset);
 std::string Chars(const std::vector<std::uint8_t>& body, std::size_t offset, std::size_t size);

@@ -4,6 +4,7 @@
 
 #include "PageFixture.h"
 #include "link/Commands.h"
+#include "model/FileIo.h"
 #include "model/ParameterFile.h"
 #include "model/Strings.h"
 #include "pages/ChangeMasks.h"
@@ -13,8 +14,8 @@ namespace gw::pages::test {
 namespace {
 
 struct SecurityPage : PageFixture {
-  const SecurityControls& C() { return PageFixture::Security().Controls(); }
-  CSecurityDlg& Page() { return PageFixture::Security(); }
+  const SecurityControls& C() { return Security().Controls(); }
+  CSecurityDlg& Page() { return Security(); }
   void ChangePassword(const std::string& password, const std::string& confirmation) {
     Page().OnModifyClicked(true);
     Page().OnNewPasswordChanged(password);
@@ -22,45 +23,37 @@ struct SecurityPage : PageFixture {
   }
 };
 
-TEST_F(SecurityPage, UnlockedModuleOffersEverythingButTheLogin) {
-  Open();
-  EXPECT_FALSE(C().loginPassword.enabled);
-  EXPECT_FALSE(C().loginConfirm.enabled);
-  EXPECT_TRUE(C().modify.enabled);
-  EXPECT_TRUE(C().factorySetting.enabled);
-  EXPECT_TRUE(C().importButton.enabled);
-  EXPECT_TRUE(C().exportButton.enabled);
+struct LockCase {
+  bool locked;
+  int commType;
+  bool login, modify, factory, files;
+};
+
+struct SecurityState : SecurityPage, ::testing::WithParamInterface<LockCase> {};
+
+TEST_P(SecurityState, FollowsTheLockAndTheLink) {
+  const LockCase& c = GetParam();
+  if (c.locked) LockModule();
+  Open(c.commType);
+  EXPECT_EQ(C().loginPassword.enabled, c.login);
+  EXPECT_EQ(C().loginConfirm.enabled, c.login);
+  EXPECT_EQ(C().modify.enabled, c.modify);
+  EXPECT_EQ(C().factorySetting.enabled, c.factory);
+  EXPECT_EQ(C().importButton.enabled, c.files);
+  EXPECT_EQ(C().exportButton.enabled, c.files);
   EXPECT_FALSE(C().newPassword.enabled);
   EXPECT_FALSE(C().confirmPassword.enabled);
   // The import and export group is never shown.
   EXPECT_FALSE(C().importExportGroup.visible);
   EXPECT_FALSE(C().importButton.visible);
   EXPECT_FALSE(C().exportButton.visible);
-  EXPECT_TRUE(C().loginPassword.password && C().newPassword.password &&
-              C().confirmPassword.password);
-  EXPECT_EQ(C().newPassword.maxLength, 4u);
 }
 
-TEST_F(SecurityPage, LockedModuleOverEthernetOffersOnlyTheLogin) {
-  LockModule();
-  Open();
-  EXPECT_TRUE(C().loginPassword.enabled);
-  EXPECT_TRUE(C().loginConfirm.enabled);
-  EXPECT_FALSE(C().modify.enabled);
-  EXPECT_FALSE(C().importButton.enabled);
-  EXPECT_FALSE(C().exportButton.enabled);
-  EXPECT_FALSE(C().factorySetting.enabled);
-  Page().OnFactorySettingClicked(true);
-  EXPECT_TRUE(ui.messages.empty());
-  EXPECT_TRUE(port.requests.empty());
-}
-
-TEST_F(SecurityPage, LockedModuleOverTheSerialLinkOffersTheFactorySetting) {
-  LockModule();
-  Open(kCommSerial);
-  EXPECT_TRUE(C().factorySetting.enabled);
-  EXPECT_FALSE(C().modify.enabled);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Lock, SecurityState,
+    ::testing::Values(LockCase{false, kCommEthernet, false, true, true, true},
+                      LockCase{true, kCommEthernet, true, false, false, false},
+                      LockCase{true, kCommSerial, true, false, true, false}));
 
 TEST_F(SecurityPage, LoginSendsTheKeyInTheNodesHeaderAndUnlocks) {
   LockModule();
@@ -84,13 +77,22 @@ TEST_F(SecurityPage, LoginSendsTheKeyInTheNodesHeaderAndUnlocks) {
   EXPECT_EQ(log.Only({"CloseSocket"}).size(), 1u);
 }
 
-TEST_F(SecurityPage, AWrongLoginKeepsTheSheetLocked) {
+TEST_F(SecurityPage, AFailedLoginKeepsTheSheetLocked) {
   LockModule();
   module.loginCode = 0x8007;
   Open();
+  port.openResult = -1;
+  Page().OnLoginPasswordChanged("1234");
+  Page().OnLoginClicked();
+  EXPECT_EQ(ui.messages, Strings{text::kCannotOpenDevice});  // the link's, none of its own
+  EXPECT_TRUE(port.requests.empty());
+  EXPECT_TRUE(doc->Nodes().Locked());
+
+  ui.messages.clear();
+  port.openResult = 0;
   Page().OnLoginPasswordChanged("0000");
   Page().OnLoginClicked();
-  EXPECT_EQ(ui.messages, std::vector<std::string>{text::kAuthenticationFailed});
+  EXPECT_EQ(ui.messages, Strings{text::kAuthenticationFailed});
   EXPECT_TRUE(doc->Nodes().Locked());
   EXPECT_TRUE(C().loginPassword.text.empty());
   EXPECT_TRUE(C().loginPassword.enabled);
@@ -100,19 +102,11 @@ TEST_F(SecurityPage, AWrongLoginKeepsTheSheetLocked) {
   EXPECT_FALSE(sheet->SetActivePage(PageIndex(PageId::Basic)));
 }
 
-TEST_F(SecurityPage, ALoginWithoutTheLinkShowsNothingOfItsOwn) {
-  LockModule();
-  Open();
-  port.openResult = -1;
-  Page().OnLoginPasswordChanged("1234");
-  Page().OnLoginClicked();
-  EXPECT_EQ(ui.messages, std::vector<std::string>{text::kCannotOpenDevice});  // the link's
-  EXPECT_TRUE(port.requests.empty());
-  EXPECT_TRUE(doc->Nodes().Locked());
-}
-
 TEST_F(SecurityPage, ModifyEnablesThePasswordEditsAndMarksTheChange) {
   Open();
+  EXPECT_TRUE(C().loginPassword.password && C().newPassword.password &&
+              C().confirmPassword.password);
+  EXPECT_EQ(C().newPassword.maxLength, 4u);
   Page().OnModifyClicked(true);
   EXPECT_TRUE(C().newPassword.enabled);
   EXPECT_TRUE(C().confirmPassword.enabled);
@@ -133,7 +127,7 @@ TEST_F(SecurityPage, APasswordOfOneToThreeCharactersOrADifferentConfirmationIsRe
     ui.messages.clear();
     ChangePassword(password, confirmation);
     EXPECT_FALSE(sheet->Apply());
-    EXPECT_EQ(ui.messages, std::vector<std::string>{text::kPasswordInputError});
+    EXPECT_EQ(ui.messages, Strings{text::kPasswordInputError});
     EXPECT_TRUE(C().newPassword.text.empty());
     EXPECT_TRUE(C().confirmPassword.text.empty());
     EXPECT_EQ(sheet->ActiveIndex(), PageIndex(PageId::Security));
@@ -143,38 +137,32 @@ TEST_F(SecurityPage, APasswordOfOneToThreeCharactersOrADifferentConfirmationIsRe
 }
 
 TEST_F(SecurityPage, ThePasswordWriteCarriesTheNetworkBlockAndTheNewPassword) {
-  Open();
-  ChangePassword("abcd", "abcd");
-  EXPECT_TRUE(sheet->Apply());
-
-  const auto writes = Sent(CmdWriteBlock, kNetworkBlock);
-  ASSERT_EQ(writes.size(), 1u);
-  EXPECT_TRUE(Sent(CmdReadBlock).empty());  // no read-back
-  std::vector<std::uint8_t> expected(module.record.Block(kNetworkBlock).begin(),
-                                     module.record.Block(kNetworkBlock).end());
-  expected[0] = 0x08, expected[1] = 0, expected[2] = 0, expected[3] = 0;  // ChangeMask bit 27
-  expected[48] = 'a', expected[49] = 'b', expected[50] = 'c', expected[51] = 'd';
-  const auto& body = writes[0].body;
-  ASSERT_EQ(body.size(), 116u);
-  EXPECT_EQ(std::vector<std::uint8_t>(body.begin() + 36, body.end()), expected);
-  // The header is the node's own, renewed for the request.
-  EXPECT_EQ(Word(body, 28), 7);        // ModuleNumber
-  EXPECT_EQ(Word(body, 32), 0x0155);   // FirmwareVersion
-
-  EXPECT_EQ(ui.messages, std::vector<std::string>{text::kConfigurationSuccessful});
-  EXPECT_EQ(doc->Nodes().LoginPassword(), "abcd");
-  EXPECT_FALSE(C().modify.checked);
-  EXPECT_TRUE(sheet->Closed());
-}
-
-TEST_F(SecurityPage, AnEmptyPasswordIsSentAsFourZeroBytes) {
   StoreText(module.record.Block(kNetworkBlock).subspan(net::Password, 4), "wxyz");
   Open();
-  ChangePassword("", "");
-  EXPECT_TRUE(sheet->Apply());
-  const auto body = WriteBody(kNetworkBlock);
-  EXPECT_EQ(Chars(body, 36 + 48, 4), std::string(4, '\0'));
-  EXPECT_EQ(Long(body, 36), 0x08000000u);
+  // An empty password is sent as four zero bytes.
+  for (const std::string password : {"abcd", ""}) {
+    SCOPED_TRACE(password);
+    Reopen();
+    ChangePassword(password, password);
+    EXPECT_TRUE(sheet->Apply());
+    const auto writes = Sent(CmdWriteBlock, kNetworkBlock);
+    ASSERT_EQ(writes.size(), 1u);
+    EXPECT_TRUE(Sent(CmdReadBlock).empty());  // no read-back
+    std::vector<std::uint8_t> expected(module.record.Block(kNetworkBlock).begin(),
+                                       module.record.Block(kNetworkBlock).end());
+    StoreBE32(expected, 0, 0x08000000);  // ChangeMask bit 27
+    StoreText(Bytes(expected).subspan(48, 4), password);
+    const auto& body = writes[0].body;
+    ASSERT_EQ(body.size(), 116u);
+    EXPECT_EQ(std::vector<std::uint8_t>(body.begin() + 36, body.end()), expected);
+    // The header is the node's own, renewed for the request.
+    EXPECT_EQ(Word(body, 28), 7);       // ModuleNumber
+    EXPECT_EQ(Word(body, 32), 0x0155);  // FirmwareVersion
+    EXPECT_EQ(ui.messages, Strings{text::kConfigurationSuccessful});
+    EXPECT_EQ(doc->Nodes().LoginPassword(), password);
+    EXPECT_FALSE(C().modify.checked);
+    EXPECT_TRUE(sheet->Closed());
+  }
 }
 
 TEST_F(SecurityPage, AFailedPasswordWriteStillClosesTheSheet) {
@@ -182,15 +170,14 @@ TEST_F(SecurityPage, AFailedPasswordWriteStillClosesTheSheet) {
   module.writeCode = 0x8005;
   ChangePassword("abcd", "abcd");
   EXPECT_TRUE(sheet->Apply());
-  EXPECT_EQ(ui.messages, std::vector<std::string>{text::kModifyFailed});
+  EXPECT_EQ(ui.messages, Strings{text::kModifyFailed});
   EXPECT_TRUE(sheet->Closed());
 
   Reopen();
   port.openResult = -1;
   ChangePassword("abcd", "abcd");
   EXPECT_TRUE(sheet->Apply());
-  EXPECT_EQ(ui.messages, (std::vector<std::string>{text::kCannotOpenDevice,
-                                                   text::kCommunicationError}));
+  EXPECT_EQ(ui.messages, (Strings{text::kCannotOpenDevice, text::kCommunicationError}));
   EXPECT_FALSE(sheet->Closed());
   EXPECT_TRUE(C().modify.checked);
 }
@@ -211,49 +198,42 @@ TEST_F(SecurityPage, LaterWritesToALockedModuleCarryTheNewPassword) {
   Reopen();
   ASSERT_EQ(Node().LockState(), kLockStateLocked);
   ASSERT_TRUE(sheet->SetActivePage(PageIndex(PageId::Basic)));
+  Basic().OnModuleNameChanged("Pump room");
   Basic().OnStationAddressChanged("5");
   ASSERT_TRUE(sheet->Apply());
-  const auto next = WriteBody(kSerialBlock);
-  EXPECT_EQ(Word(next, 18), kLockStateUnlocked);
-  EXPECT_EQ(Chars(next, 20, 4), "new2");
+  for (int block : {kNetworkBlock, kSerialBlock}) {
+    SCOPED_TRACE(block);
+    const auto next = WriteBody(block);
+    EXPECT_EQ(Word(next, 18), kLockStateUnlocked);
+    EXPECT_EQ(Chars(next, 20, 4), "new2");
+  }
 }
 
-TEST_F(SecurityPage, FactorySettingAnsweredNoSendsNothing) {
+TEST_F(SecurityPage, FactorySettingAsksThenResetsTheModuleAndClosesTheSheet) {
   Open();
+  Page().OnFactorySettingClicked(false);  // unchecking asks nothing
+  EXPECT_TRUE(ui.messages.empty());
   ui.answers.push_back(Answer::No);
   Page().OnFactorySettingClicked(true);
-  EXPECT_EQ(ui.messages, std::vector<std::string>{text::kReturnToFactory});
+  EXPECT_EQ(ui.messages, Strings{text::kReturnToFactory});
   EXPECT_FALSE(C().factorySetting.checked);
   EXPECT_TRUE(log.All().empty());
   EXPECT_FALSE(sheet->Closed());
-}
 
-TEST_F(SecurityPage, FactorySettingAnsweredYesResetsTheModuleAndClosesTheSheet) {
-  Open();
+  ui.messages.clear();
   Page().OnFactorySettingClicked(true);
   const auto resets = Sent(CmdFactoryReset);
   ASSERT_EQ(resets.size(), 1u);
   EXPECT_EQ(Chars(resets[0].body, 10, 6), Chars(module.header, 10, 6));
-  EXPECT_EQ(ui.messages, (std::vector<std::string>{text::kReturnToFactory,
-                                                   text::kConfigurationSuccessful}));
+  EXPECT_EQ(ui.messages, (Strings{text::kReturnToFactory, text::kConfigurationSuccessful}));
   EXPECT_FALSE(C().factorySetting.checked);
   EXPECT_TRUE(sheet->Closed());
-}
 
-TEST_F(SecurityPage, AFailedFactorySettingIsReportedAndClosesTheSheet) {
-  Open();
+  Reopen();
   module.resetCode = 0x8009;
   Page().OnFactorySettingClicked(true);
-  EXPECT_EQ(ui.messages, (std::vector<std::string>{text::kReturnToFactory,
-                                                   text::kConfigurationFailed}));
+  EXPECT_EQ(ui.messages, (Strings{text::kReturnToFactory, text::kConfigurationFailed}));
   EXPECT_TRUE(sheet->Closed());
-}
-
-TEST_F(SecurityPage, UncheckingTheFactorySettingAsksNothing) {
-  Open();
-  Page().OnFactorySettingClicked(false);
-  EXPECT_TRUE(ui.messages.empty());
-  EXPECT_TRUE(port.requests.empty());
 }
 
 TEST_F(SecurityPage, ExportThenImportAndApplyWritesTheImportedValues) {
@@ -279,7 +259,7 @@ TEST_F(SecurityPage, ExportThenImportAndApplyWritesTheImportedValues) {
   Page().OnImportClicked();
   EXPECT_TRUE(ui.messages.empty());
   EXPECT_EQ(Basic().Controls().moduleName.text, "Boiler house");
-  EXPECT_EQ(PageFixture::Overview().Texts().ipAddress, "192.168.1.20");
+  EXPECT_EQ(Overview().Texts().ipAddress, "192.168.1.20");
   ASSERT_TRUE(sheet->ApplyEnabled());
 
   ASSERT_TRUE(sheet->Apply());
@@ -303,26 +283,24 @@ TEST_F(SecurityPage, AFileOfAnotherFirmwareIsRefusedAndTheRecordKept) {
   const std::string file = (dir / "other.mod").string();
   std::vector<std::uint8_t> bytes = EncodeParameterFile(Node());
   StoreBE16(bytes, pfile::FirmwareVersion, 0x0154);
-  {
-    std::FILE* f = std::fopen(file.c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
-  }
+  ASSERT_TRUE(WriteFileBytes(file, bytes).ok);
   const NodeRecord before = Node();
   ui.files.push_back(file);
   Page().OnImportClicked();
-  EXPECT_EQ(ui.messages, std::vector<std::string>{text::kFirmwareMismatch});
+  EXPECT_EQ(ui.messages, Strings{text::kFirmwareMismatch});
   EXPECT_TRUE(Node() == before);
 }
 
-TEST_F(SecurityPage, ImportAndExportAreRefusedWhileLocked) {
+TEST_F(SecurityPage, DisabledButtonsDoNothingWhileLocked) {
   LockModule();
   Open();
   ui.files.push_back((dir / "x.mod").string());
   Page().OnExportClicked();
   Page().OnImportClicked();
+  Page().OnFactorySettingClicked(true);
   EXPECT_TRUE(ui.dialogs.empty());
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_TRUE(port.requests.empty());
   EXPECT_FALSE(Basic().IsModified());
 }
 

@@ -4,20 +4,14 @@
 
 #include "PageFixture.h"
 #include "link/Commands.h"
-#include "pages/ChangeMasks.h"
 
 namespace gw::pages::test {
 namespace {
 
-struct Sheet : PageFixture {
-  int sheetChanges = 0;
-  void Watch() {
-    sheet->SetChangeListener([this] { ++sheetChanges; });
-  }
-};
+using Sheet = PageFixture;
 
-std::vector<std::string> Captions(const PropertySheet& sheet) {
-  std::vector<std::string> out;
+Strings Captions(const PropertySheet& sheet) {
+  Strings out;
   for (int i = 0; i < sheet.PageCount(); ++i) out.push_back(sheet.Page(i).Caption());
   return out;
 }
@@ -25,19 +19,15 @@ std::vector<std::string> Captions(const PropertySheet& sheet) {
 TEST_F(Sheet, HoldsTheNinePagesInTabOrderUnderTheModuleName) {
   Open();
   EXPECT_EQ(sheet->Caption(), "Boiler house");
-  EXPECT_EQ(Captions(*sheet),
-            (std::vector<std::string>{"Overview", "Basic", "Mail", "NTP", "Monitor", "Slave Mode",
-                                      "IP Filter", "User Define", "Security"}));
+  EXPECT_EQ(Captions(*sheet), (Strings{"Overview", "Basic", "Mail", "NTP", "Monitor", "Slave Mode",
+                                        "IP Filter", "User Define", "Security"}));
   EXPECT_EQ(sheet->ActiveIndex(), PageIndex(PageId::Overview));
   EXPECT_FALSE(sheet->ApplyEnabled());
   EXPECT_FALSE(sheet->Closed());
-}
-
-TEST_F(Sheet, CaptionTakesAFullNameOf32Characters) {
+  // A full name of 32 characters.
   const std::string full(32, 'N');
-  StoreText(module.record.Block(kNetworkBlock).subspan(net::ModuleName, net::kModuleNameSize),
-            full);
-  Open();
+  StoreText(Node().Block(kNetworkBlock).subspan(net::ModuleName, net::kModuleNameSize), full);
+  Reopen();
   EXPECT_EQ(sheet->Caption(), full);
 }
 
@@ -72,18 +62,29 @@ TEST_F(Sheet, ALockedModuleOpensOnSecurityAndOnlyOverviewAndSecurityAreReachable
   EXPECT_TRUE(sheet->SetActivePage(PageIndex(PageId::UserDefine)));
 }
 
-TEST_F(Sheet, ApplyIsEnabledWhileAPageIsModifiedAndWritesIt) {
+TEST_F(Sheet, ApplyIsEnabledWhileAPageIsModifiedOkAppliesAndClosesCancelDoesNotWrite) {
   Open();
-  Watch();
+  int sheetChanges = 0;
+  sheet->SetChangeListener([&] { ++sheetChanges; });
   Basic().OnModuleNameChanged("Pump room");
   EXPECT_TRUE(sheet->ApplyEnabled());
   EXPECT_GT(sheetChanges, 0);
-
   EXPECT_TRUE(sheet->Apply());
   EXPECT_EQ(Sent(CmdWriteBlock).size(), 1u);
   EXPECT_FALSE(sheet->ApplyEnabled());
   EXPECT_FALSE(sheet->Closed());
-  EXPECT_EQ(Basic().Controls().moduleName.text, "Pump room");  // as the module took it
+  EXPECT_EQ(C().moduleName.text, "Pump room");  // as the module took it
+
+  Basic().OnStationAddressChanged("5");
+  EXPECT_TRUE(sheet->Ok());
+  EXPECT_TRUE(sheet->Closed());
+  EXPECT_EQ(Sent(CmdWriteBlock, kSerialBlock).size(), 1u);
+
+  Reopen();
+  Basic().OnStationAddressChanged("6");
+  sheet->Cancel();
+  EXPECT_TRUE(sheet->Closed());
+  EXPECT_TRUE(port.requests.empty());
 }
 
 TEST_F(Sheet, ARefusedApplyKeepsTheSheetOpenOnThatPage) {
@@ -99,20 +100,6 @@ TEST_F(Sheet, ARefusedApplyKeepsTheSheetOpenOnThatPage) {
   EXPECT_FALSE(sheet->Ok());
   EXPECT_FALSE(sheet->Closed());
   EXPECT_TRUE(port.requests.empty());
-}
-
-TEST_F(Sheet, OkAppliesAndClosesCancelClosesWithoutWriting) {
-  Open();
-  Basic().OnStationAddressChanged("5");
-  sheet->Cancel();
-  EXPECT_TRUE(sheet->Closed());
-  EXPECT_TRUE(port.requests.empty());
-
-  Reopen();
-  Basic().OnStationAddressChanged("5");
-  EXPECT_TRUE(sheet->Ok());
-  EXPECT_TRUE(sheet->Closed());
-  EXPECT_EQ(Sent(CmdWriteBlock, kSerialBlock).size(), 1u);
 }
 
 TEST_F(Sheet, APageThatClosesTheSheetEndsTheApply) {
@@ -170,17 +157,11 @@ TEST_F(Sheet, SecurityImportReloadsTheOtherPagesAndTellsTheirWindows) {
   EXPECT_GT(basicChanges, 0);
   EXPECT_GT(overviewChanges, 0);
   EXPECT_TRUE(Basic().IsModified());
-  EXPECT_EQ(Basic().NetworkMask(), netbits::kBasicAll);
-  EXPECT_EQ(Basic().SerialMask(), serialbits::Any);
+  EXPECT_EQ(Basic().NetworkMask(), 0xF2000000u);
+  EXPECT_EQ(Basic().SerialMask(), 0x80000000u);
   EXPECT_FALSE(Overview().IsModified());
   EXPECT_TRUE(sheet->ApplyEnabled());
 }
-
-}  // namespace
-}  // namespace gw::pages::test
-
-namespace gw::pages::test {
-namespace {
 
 TEST(PagesWithoutANode, ShowNothingAndSendNothing) {
   CBasicDlg basic;

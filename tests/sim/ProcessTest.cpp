@@ -3,10 +3,7 @@
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <poll.h>
-#include <signal.h>
-#include <spawn.h>
 #include <sys/socket.h>
-#include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -16,105 +13,34 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <thread>
 
 #include "SimTestSupport.h"
-
-extern char** environ;
+#include "support/SimHarness.h"
+#include "support/TestHome.h"
 
 namespace gw::sim::test {
 namespace {
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
+using gw::test::SimProcess;
 
 const auto kSearch = Hex(
     "F2 00 00 01  12 34 56 78  00 00  00 00 00 00 00 00  00 00  00 00  00 00 00 00"
     "00 00 00 00  00 00  00 00  00 00  00 00");
 
-// Runs nxgsim in a folder of its own, with its output in files there; "{dir}"
-// in an argument stands for that folder.
-class SimProcess {
- public:
-  explicit SimProcess(std::vector<std::string> args) {
-    char pattern[] = "/tmp/nxgsim-test-XXXXXX";
-    dir_ = ::mkdtemp(pattern);
-    ready_ = dir_ / "ready";
-    for (auto& a : args) {
-      if (auto at = a.find("{dir}"); at != std::string::npos) a.replace(at, 5, dir_.string());
-    }
-    args.insert(args.begin(), NXGSIM_PROGRAM);
-    args.push_back("--ready-file");
-    args.push_back(ready_.string());
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, (dir_ / "out").c_str(), O_WRONLY | O_CREAT, 0600);
-    posix_spawn_file_actions_addopen(&actions, 2, (dir_ / "err").c_str(), O_WRONLY | O_CREAT, 0600);
-    if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid_ = -1;
-    posix_spawn_file_actions_destroy(&actions);
-  }
-  ~SimProcess() {
-    if (pid_ > 0) {
-      ::kill(pid_, SIGKILL);
-      ::waitpid(pid_, nullptr, 0);
-    }
-    std::error_code ec;
-    fs::remove_all(dir_, ec);
-  }
-
-  // Waits (at most 10 s) for the ready file; its lines.
-  std::string WaitReady() {
-    const auto until = Clock::now() + std::chrono::seconds(10);
-    while (Clock::now() < until && pid_ > 0) {
-      if (fs::exists(ready_)) {
-        std::ifstream in(ready_);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-      }
-      int status = 0;
-      if (::waitpid(pid_, &status, WNOHANG) == pid_) {
-        pid_ = -1;
-        break;
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    ADD_FAILURE() << "nxgsim did not get ready: " << Output("err");
-    return {};
-  }
-
-  // SIGTERM, then the exit code (-1 if it did not end within 5 s).
-  int Stop() {
-    if (pid_ <= 0) return -1;
-    ::kill(pid_, SIGTERM);
-    const auto until = Clock::now() + std::chrono::seconds(5);
-    while (Clock::now() < until) {
-      int status = 0;
-      if (::waitpid(pid_, &status, WNOHANG) == pid_) {
-        pid_ = -1;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return -1;
-  }
-
-  std::string Output(const char* name) const {
-    std::ifstream in(dir_ / name);
+// A configuration folder of the test's own aimed at loopback, which the
+// harness asks for before it starts nxgsim.
+class NxgsimProgram : public ::testing::Test {
+ protected:
+  NxgsimProgram() { home.UseEthernet(gw::test::Loopback(211)); }
+  static std::string Output(const SimProcess& sim) {
+    std::ifstream in(sim.Dir() / "out");
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
   }
-  const fs::path& Dir() const { return dir_; }
-  bool ReadyFileExists() const { return fs::exists(ready_); }
-
- private:
-  fs::path dir_;
-  fs::path ready_;
-  pid_t pid_ = -1;
+  gw::test::TempHome home;
 };
 
 class UdpClient {
@@ -150,11 +76,12 @@ class UdpClient {
   int fd_ = -1;
 };
 
-TEST(NxgsimProgram, AnswersOverUdpAndStopsOnSigterm) {
+TEST_F(NxgsimProgram, AnswersOverUdpAndStopsOnSigterm) {
   SimProcess sim({"--address", "127.0.0.211", "--modules", "2", "--module-numbers", "2,1",
                   "--locked", "2", "--seed", "5"});
-  EXPECT_EQ(sim.WaitReady(), "udp 127.0.0.211:20006\n");
-  EXPECT_EQ(sim.Output("out"), "ready\n");
+  ASSERT_TRUE(sim.WaitReady());
+  EXPECT_EQ(sim.ReadyText(), "udp 127.0.0.211:20006\n");
+  EXPECT_EQ(Output(sim), "ready\n");
   UdpClient client;
   client.Send(kSearch, "127.0.0.211");
   std::vector<std::vector<std::uint8_t>> replies = {client.Receive(), client.Receive()};
@@ -174,15 +101,15 @@ TEST(NxgsimProgram, AnswersOverUdpAndStopsOnSigterm) {
   EXPECT_EQ(read.size(), 168u);
   EXPECT_EQ(MacOf(read), MacOf(replies[1]));
   EXPECT_EQ(sim.Stop(), 0);
-  EXPECT_FALSE(sim.ReadyFileExists());
+  EXPECT_FALSE(fs::exists(sim.Dir() / "ready"));
 }
 
-TEST(NxgsimProgram, SimulatorsShareTheWildcardForBroadcasts) {
+TEST_F(NxgsimProgram, SimulatorsShareTheWildcardForBroadcasts) {
   // A port of their own keeps other simulators out of this test.
   SimProcess a({"--address", "0.0.0.0", "--port", "20917", "--mac-base", "00:60:E9:77:00:01"});
   SimProcess b({"--address", "0.0.0.0", "--port", "20917", "--mac-base", "00:60:E9:77:00:02"});
-  a.WaitReady();
-  b.WaitReady();
+  ASSERT_TRUE(a.WaitReady());
+  ASSERT_TRUE(b.WaitReady());
   UdpClient client;
   client.Send(kSearch, "127.255.255.255", 20917);
   std::vector<Mac> macs = {MacOf(client.Receive()), MacOf(client.Receive())};
@@ -194,7 +121,7 @@ TEST(NxgsimProgram, SimulatorsShareTheWildcardForBroadcasts) {
 }
 
 // Reads one frame (through its closing 0xC0) from a serial line, or nothing
-// after 3 s.
+// after 10 s.
 std::vector<std::uint8_t> ReadFrame(int fd) {
   std::vector<std::uint8_t> frame;
   const auto until = Clock::now() + std::chrono::seconds(10);
@@ -212,13 +139,13 @@ std::vector<std::uint8_t> ReadFrame(int fd) {
   return {};
 }
 
-TEST(NxgsimProgram, AnswersOverAPacedPseudoTerminal) {
+TEST_F(NxgsimProgram, AnswersOverAPacedPseudoTerminal) {
   SimProcess sim({"--serial", "--pace", "--link", "{dir}/line", "--mac-base", "00:60:E9:C0:DB:01",
-                  "--module-numbers", "9", "--verbose"});
-  const std::string ready = sim.WaitReady();
-  ASSERT_EQ(ready.rfind("serial /dev/pts/", 0), 0u) << ready;
-  const std::string path = ready.substr(7, ready.size() - 8);
-  EXPECT_NE(sim.Output("out").find("serial " + path + "\n"), std::string::npos);
+                  "--module-numbers", "9"});
+  ASSERT_TRUE(sim.WaitReady());
+  const std::string path = sim.SerialDevice();
+  ASSERT_EQ(path.rfind("/dev/pts/", 0), 0u) << sim.ReadyText();
+  EXPECT_NE(Output(sim).find("serial " + path + "\n"), std::string::npos);
   const fs::path link = sim.Dir() / "line";
   EXPECT_EQ(fs::read_symlink(link), path);
   const int fd = ::open(link.c_str(), O_RDWR | O_NOCTTY);
@@ -242,20 +169,14 @@ TEST(NxgsimProgram, AnswersOverAPacedPseudoTerminal) {
   ASSERT_GE(frame.size(), 116u + 1 + 2 + 2);
   EXPECT_EQ(std::vector<std::uint8_t>(frame.begin(), frame.begin() + 21),
             Hex("C0 F2 00 00 01 12 34 56 78 00 01 00 60 E9 DB DC DB DD 01 00 00"));
-  std::uint8_t sum = 0;
-  std::size_t decoded = 0;
-  for (std::size_t i = 1; i + 1 < frame.size(); ++i, ++decoded) {
-    std::uint8_t b = frame[i];
-    if (b == 0xDB) b = frame[++i] == 0xDC ? 0xC0 : 0xDB;
-    sum = static_cast<std::uint8_t>(sum + b);
-  }
-  EXPECT_EQ(decoded, 117u);
-  EXPECT_EQ(sum, 0);
+  const auto decoded = Unstuff(frame);
+  EXPECT_EQ(decoded.size(), 117u);
+  EXPECT_EQ(Sum(decoded), 0);
   // About 120 bytes at 1920 bytes/s take more than 50 ms.
   EXPECT_GE(took, std::chrono::milliseconds(50));
   EXPECT_EQ(sim.Stop(), 0);
   EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
-  EXPECT_NE(sim.Output("err").find("<- search"), std::string::npos);
+  EXPECT_NE(sim.Log().find("<- search"), std::string::npos);
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
-// The serial side: cutting the line into frames, bad checksums on demand, and
-// the pace of a 19200 baud line.
+// The serial side: cutting the line into frames, and bad checksums on demand.
 #include <gtest/gtest.h>
 
-#include "LinePacer.h"
 #include "SerialFrameReader.h"
 #include "SerialReply.h"
 #include "SimTestSupport.h"
@@ -59,31 +57,6 @@ TEST(SerialReply, GoodAndBadChecksum) {
   EXPECT_EQ(EncodeSerialReply(reply), kEscapes);
   reply.badChecksum = true;
   EXPECT_EQ(EncodeSerialReply(reply), Hex("C0 DB DC DB DD A5 3F C0"));
-}
-
-TEST(LinePacer, NineteenTwentyBytesTakeOneSecond) {
-  using Micros = LinePacer::Micros;
-  LinePacer pacer(1920, 16);
-  Micros now{0};
-  std::size_t sent = 0;
-  int waits = 0;
-  while (sent < 1920) {
-    if (const auto n = pacer.Allowance(now); n > 0) {
-      pacer.Sent(now, n);
-      sent += n;
-    } else {
-      now += pacer.WaitTime(now);
-      ++waits;
-    }
-  }
-  EXPECT_EQ(waits, 119);
-  // The last burst leaves the line one second after the first began.
-  EXPECT_NEAR(static_cast<double>((now + pacer.WaitTime(now)).count()), 1e6, 200);
-  // An idle line does not save up a burst.
-  now += Micros(5000000);
-  EXPECT_EQ(pacer.Allowance(now), 16u);
-  pacer.Sent(now, 16);
-  EXPECT_EQ(pacer.Allowance(now), 0u);
 }
 
 }  // namespace

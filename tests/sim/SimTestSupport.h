@@ -4,7 +4,10 @@
 // constants, so that a wrong constant shared by tool and simulator shows.
 
 #include <array>
+#include <cctype>
 #include <cstdint>
+#include <numeric>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -18,22 +21,28 @@ inline constexpr Mac kPumpMac = {0x00, 0x60, 0xE9, 0x01, 0x02, 0x03};
 
 // "F2 00 0A" -> bytes; spaces and line breaks are skipped.
 inline std::vector<std::uint8_t> Hex(std::string_view text) {
-  std::vector<std::uint8_t> out;
-  int high = -1;
+  std::string digits;
   for (char c : text) {
-    int v = -1;
-    if (c >= '0' && c <= '9') v = c - '0';
-    if (c >= 'A' && c <= 'F') v = c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') v = c - 'a' + 10;
-    if (v < 0) continue;
-    if (high < 0) {
-      high = v;
-    } else {
-      out.push_back(static_cast<std::uint8_t>(high * 16 + v));
-      high = -1;
-    }
+    if (std::isxdigit(static_cast<unsigned char>(c))) digits += c;
+  }
+  std::vector<std::uint8_t> out;
+  for (std::size_t i = 0; i + 1 < digits.size(); i += 2) {
+    out.push_back(static_cast<std::uint8_t>(std::stoi(digits.substr(i, 2), nullptr, 16)));
   }
   return out;
+}
+
+// The bytes between the delimiters of a serial frame, unstuffed (the
+// checksum last).
+inline std::vector<std::uint8_t> Unstuff(const std::vector<std::uint8_t>& frame) {
+  std::vector<std::uint8_t> out;
+  for (std::size_t i = 1; i + 1 < frame.size(); ++i) {
+    out.push_back(frame[i] != 0xDB ? frame[i] : frame[++i] == 0xDC ? 0xC0 : 0xDB);
+  }
+  return out;
+}
+inline std::uint8_t Sum(const std::vector<std::uint8_t>& bytes) {
+  return static_cast<std::uint8_t>(std::accumulate(bytes.begin(), bytes.end(), 0u));
 }
 
 inline std::uint16_t Be16(const std::vector<std::uint8_t>& b, std::size_t at) {
