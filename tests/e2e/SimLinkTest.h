@@ -1,11 +1,10 @@
 #pragma once
-// The fixture of the end-to-end tests: the tool's document core bound to the
-// real PortLink (loaded as the plug-in loads it), a real clock, a recording
-// user interface, and one nxgsim on the test's own line: UDP on a loopback
-// address of the test's own, or a pseudo-terminal behind COM1. Nothing is
-// bound or started unless the test's configuration folder keeps the traffic
-// on loopback. A twin of the simulator, made in-process from the same
-// arguments without their faults, tells what its modules are and hold.
+// The end-to-end fixture: the tool's document core bound to the real PortLink,
+// a real clock and one nxgsim on the test's own line (UDP on a loopback
+// address of its own, or a pseudo-terminal behind COM1), in a configuration
+// folder that keeps the traffic on loopback. A twin of the simulator, made
+// in-process from the same arguments less their faults, tells what its
+// modules are and hold.
 
 #include <gtest/gtest.h>
 
@@ -31,15 +30,12 @@ inline void PrintTo(Line line, std::ostream* out) { *out << LineName(line); }
 
 class SimLinkTest : public ::testing::Test {
  protected:
-  // Aims the configuration folder at the line, binds the tool and starts
-  // nxgsim with `simArgs` on it (use ASSERT_NO_FATAL_FAILURE).
+  // Aims the folder at the line, binds the tool and starts nxgsim there.
   void Start(Line line, std::vector<std::string> simArgs);
-  // Binds the tool's link; a fatal failure, and nothing bound, when the
-  // configuration folder does not keep the traffic on loopback.
+  // Binds the link; a fatal failure, nothing bound, unless the folder is safe.
   void BindTool();
-  // Adds module `i` (0-based) to the node table from its own search reply,
-  // as a search finds it but without the search's closing wait, and makes it
-  // the current node. The node's index.
+  // Adds module `i` as a search finds it (without the search's closing
+  // wait) and makes it the current node; its index.
   int AddKnownNode(std::size_t i = 0);
 
   DocumentCore& Doc() { return *doc_; }
