@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <optional>
+#include <vector>
 
 #include "SimLinkTest.h"
 
@@ -15,114 +16,97 @@ namespace {
 
 using ::testing::HasSubstr;
 
-// Sets an environment variable (or removes it) for the life of the object.
+// Sets an environment variable, or removes it (nullptr), for the life of the object.
 class ScopedEnv {
  public:
   ScopedEnv(const char* name, const char* value) : name_(name) {
     if (const char* old = std::getenv(name)) old_ = old;
-    if (value != nullptr) {
-      ::setenv(name, value, 1);
-    } else {
-      ::unsetenv(name);
-    }
+    value != nullptr ? ::setenv(name, value, 1) : ::unsetenv(name);
   }
-  ~ScopedEnv() {
-    if (old_) {
-      ::setenv(name_, old_->c_str(), 1);
-    } else {
-      ::unsetenv(name_);
-    }
-  }
+  ~ScopedEnv() { old_.has_value() ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
 
  private:
   const char* name_;
   std::optional<std::string> old_;
 };
 
-class LoopbackGuardTest : public SimLinkTest {
- protected:
-  static constexpr std::uint32_t kOwn = Ipv4(127, 0, 19, 1);
-  static constexpr const char* kLoopbackIni =
-      "[PortLink]\nCommType=1\nRemoteIP=127.0.19.1\nBroadcastAddress=127.255.255.255\n";
+constexpr const char* kLoopbackIni =
+    "[PortLink]\nCommType=1\nRemoteIP=127.0.19.1\nBroadcastAddress=127.255.255.255\n";
 
-  // BindTool with its failures caught: the one fatal failure's message.
-  std::string RefusalOfBind() {
-    ::testing::TestPartResultArray results;
-    {
-      ::testing::ScopedFakeTestPartResultReporter catcher(
-          ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &results);
-      BindTool();
-    }
-    if (results.size() != 1 || !results.GetTestPartResult(0).fatally_failed()) {
-      ADD_FAILURE() << "expected one fatal failure, got " << results.size();
-      return {};
-    }
-    return results.GetTestPartResult(0).message();
+// The failures of `step`, caught.
+template <typename Step>
+std::vector<::testing::TestPartResult> FailuresOf(Step step) {
+  ::testing::TestPartResultArray results;
+  {
+    ::testing::ScopedFakeTestPartResultReporter catcher(
+        ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &results);
+    step();
   }
-};
+  std::vector<::testing::TestPartResult> out;
+  for (int i = 0; i < results.size(); ++i) out.push_back(results.GetTestPartResult(i));
+  return out;
+}
+
+class LoopbackGuardTest : public SimLinkTest {};
 
 TEST_F(LoopbackGuardTest, AcceptsATemporaryFolderThatKeepsTheLinkOnLoopback) {
-  home.UseEthernet(kOwn);
+  home.UseEthernet(Ipv4(127, 0, 19, 1));
   EXPECT_EQ(TransportSafetyProblem(), "");
-  home.UseSerial(home.Root() / "COM1", kOwn);
+  home.UseSerial(home.Root() / "COM1", Ipv4(127, 0, 19, 1));
   EXPECT_EQ(TransportSafetyProblem(), "");
   ASSERT_NO_FATAL_FAILURE(BindTool());
   EXPECT_EQ(Link().CommType(), kCommSerial);
 }
 
-TEST_F(LoopbackGuardTest, RefusesWithoutAConfigurationFolderOfItsOwn) {
-  home.WritePortLinkIni(kLoopbackIni);
-  {
-    ScopedEnv unset("GWSUITE_HOME", nullptr);
-    EXPECT_THAT(TransportSafetyProblem(), HasSubstr("GWSUITE_HOME is not set"));
+TEST_F(LoopbackGuardTest, RefusesAnythingThatCouldLeaveLoopback) {
+  struct Case {
+    const char* ini;  // PortLink.ini, or none
+    const char* variable;
+    const char* value;  // the variable's value, or unset
+    const char* problem;
+  };
+  const Case cases[] = {
+      {kLoopbackIni, "GWSUITE_HOME", nullptr, "GWSUITE_HOME is not set"},
+      {kLoopbackIni, "GWSUITE_HOME", "/", "(/) is not a temporary folder"},
+      {nullptr, nullptr, nullptr, "there is no "},
+      {"[PortLink]\nRemoteIP=192.168.1.20\nBroadcastAddress=127.255.255.255\n", nullptr, nullptr,
+       "RemoteIP in"},
+      {"[PortLink]\nBroadcastAddress=127.255.255.255\n", nullptr, nullptr,
+       "is 255.255.255.255, outside 127.0.0.0/8"},
+      {"[PortLink]\nRemoteIP=127.0.19.1\n", nullptr, nullptr, "BroadcastAddress is missing"},
+      {"[PortLink]\nRemoteIP=127.0.19.1\nBroadcastAddress=192.168.1.255\n", nullptr, nullptr,
+       "BroadcastAddress in"},
+      {kLoopbackIni, "GWSUITE_LOOPBACK_ONLY", nullptr, "GWSUITE_LOOPBACK_ONLY is not 1"},
+      {kLoopbackIni, "GWSUITE_LOOPBACK_ONLY", "0", "GWSUITE_LOOPBACK_ONLY is not 1"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.problem);
+    std::filesystem::remove(home.ConfigDir() / "PortLink.ini");
+    if (c.ini) home.WritePortLinkIni(c.ini);
+    std::optional<ScopedEnv> env;
+    if (c.variable) env.emplace(c.variable, c.value);
+    EXPECT_THAT(TransportSafetyProblem(), HasSubstr(c.problem));
   }
-  {
-    ScopedEnv elsewhere("GWSUITE_HOME", "/");
-    EXPECT_THAT(TransportSafetyProblem(), HasSubstr("is not a temporary folder"));
-  }
-  std::filesystem::remove(home.ConfigDir() / "PortLink.ini");
-  EXPECT_THAT(TransportSafetyProblem(), HasSubstr("there is no "));
-}
-
-TEST_F(LoopbackGuardTest, RefusesAnyAddressOffLoopback) {
-  home.WritePortLinkIni("[PortLink]\nRemoteIP=192.168.1.20\nBroadcastAddress=127.255.255.255\n");
-  EXPECT_THAT(TransportSafetyProblem(), HasSubstr("RemoteIP"));
-  home.WritePortLinkIni("[PortLink]\nBroadcastAddress=127.255.255.255\n");
-  EXPECT_THAT(TransportSafetyProblem(), HasSubstr("255.255.255.255, outside 127.0.0.0/8"));
-  home.WritePortLinkIni("[PortLink]\nRemoteIP=127.0.19.1\n");
-  EXPECT_THAT(TransportSafetyProblem(), HasSubstr("BroadcastAddress is missing"));
-  home.WritePortLinkIni("[PortLink]\nRemoteIP=127.0.19.1\nBroadcastAddress=192.168.1.255\n");
-  EXPECT_THAT(TransportSafetyProblem(), HasSubstr("BroadcastAddress in"));
-}
-
-TEST_F(LoopbackGuardTest, RefusesWithoutTheLoopbackOnlySafetyBelt) {
-  home.WritePortLinkIni(kLoopbackIni);
-  ScopedEnv unset("GWSUITE_LOOPBACK_ONLY", nullptr);
-  EXPECT_THAT(TransportSafetyProblem(), HasSubstr("GWSUITE_LOOPBACK_ONLY is not 1"));
-  ScopedEnv zero("GWSUITE_LOOPBACK_ONLY", "0");
-  EXPECT_THAT(TransportSafetyProblem(), HasSubstr("GWSUITE_LOOPBACK_ONLY is not 1"));
 }
 
 TEST_F(LoopbackGuardTest, ARefusedTestBindsNothingAndStartsNoSimulator) {
-  home.WritePortLinkIni("[PortLink]\nCommType=1\nRemoteIP=10.1.2.3\nBroadcastAddress=127.255.255.255\n");
-  EXPECT_THAT(RefusalOfBind(),
+  home.WritePortLinkIni("[PortLink]\nRemoteIP=10.1.2.3\nBroadcastAddress=127.255.255.255\n");
+  auto results = FailuresOf([&] { BindTool(); });
+  ASSERT_EQ(results.size(), 1u);
+  EXPECT_TRUE(results[0].fatally_failed());
+  EXPECT_THAT(results[0].message(),
               HasSubstr("refusing to run against the transport: RemoteIP in"));
   // Start writes its own loopback configuration; a refused one stops it too.
-  ::testing::TestPartResultArray results;
-  {
-    ::testing::ScopedFakeTestPartResultReporter catcher(
-        ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &results);
+  results = FailuresOf([&] {
     ScopedEnv unset("GWSUITE_LOOPBACK_ONLY", nullptr);
     Start(Line::Ethernet, {});
-  }
-  ASSERT_GE(results.size(), 1);
-  EXPECT_TRUE(results.GetTestPartResult(0).fatally_failed());
-  EXPECT_THAT(results.GetTestPartResult(0).message(), HasSubstr("GWSUITE_LOOPBACK_ONLY is not 1"));
+  });
+  ASSERT_GE(results.size(), 1u);
+  EXPECT_TRUE(results[0].fatally_failed());
+  EXPECT_THAT(results[0].message(), HasSubstr("GWSUITE_LOOPBACK_ONLY is not 1"));
   EXPECT_FALSE(Bound());
   EXPECT_FALSE(SimStarted());
-}
 
-TEST_F(LoopbackGuardTest, TheSimulatorHarnessRefusesToStartToo) {
   home.WritePortLinkIni("[PortLink]\nCommType=1\nRemoteIP=127.0.19.1\n");
   SimProcess sim({"--address", "127.0.19.1"});
   const auto ready = sim.WaitReady();

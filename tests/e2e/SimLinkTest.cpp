@@ -1,40 +1,39 @@
 #include "SimLinkTest.h"
 
 #include <algorithm>
-#include <cstring>
-#include <ostream>
+#include <stdexcept>
 
+#include "CommandLine.h"
+#include "link/Commands.h"
 #include "model/RecordLayout.h"
 
 namespace gw::test {
 
-std::string LineName(Line line) { return line == Line::Ethernet ? "Udp" : "Serial"; }
+namespace {
 
-void PrintTo(Line line, std::ostream* out) { *out << LineName(line); }
-
-int MemoryStore::GetSerializeData(std::uint8_t* buffer) {
-  std::copy(bytes_.begin(), bytes_.end(), buffer);
-  return static_cast<int>(bytes_.size());
+sim::SimSettings TwinSettings(const std::vector<std::string>& args) {
+  std::string error;
+  auto options = sim::ParseCommandLine(args, error);
+  if (!options) throw std::invalid_argument("nxgsim arguments: " + error);
+  options->settings.faults.clear();
+  options->settings.quietBlocks.clear();
+  return options->settings;
 }
 
-int MemoryStore::SetSerializeData(const std::uint8_t* data, int length) {
-  bytes_.assign(data, data + length);
-  return length;
-}
+}  // namespace
 
 void SimLinkTest::Start(Line line, std::vector<std::string> simArgs) {
-  line_ = line;
-  address_ = TestLoopbackAddress(kAddressBlock);
-  const auto device = home.Root() / "COM1";
+  address_ = TestLoopbackAddress(20);  // 127.0.20.x and up
   if (line == Line::Ethernet) {
     home.UseEthernet(address_);
     simArgs.insert(simArgs.begin(), {"--address", DottedText(address_)});
   } else {
+    const auto device = home.Root() / "COM1";
     home.UseSerial(device, address_);
     simArgs.insert(simArgs.begin(), {"--serial", "--link", device.string()});
   }
   ASSERT_NO_FATAL_FAILURE(BindTool());
-  twin_ = std::make_unique<ModuleTwin>(simArgs);
+  twin_ = std::make_unique<sim::Simulator>(TwinSettings(simArgs), sim::SimTime{0});
   sim_ = std::make_unique<SimProcess>(simArgs);
   ASSERT_TRUE(sim_->WaitReady());
 }
@@ -49,16 +48,45 @@ void SimLinkTest::BindTool() {
 }
 
 int SimLinkTest::AddKnownNode(std::size_t i) {
-  std::vector<std::uint8_t> reply = Twin().SearchReply(i);
+  std::vector<std::uint8_t> search(hdr::kSize, 0);
+  StoreBE16(search, hdr::ModuleType, kModuleTypeNxg);
+  StoreBE16(search, hdr::HeaderVersion, kHeaderVersion);
+  StoreBE32(search, hdr::TransactionId, 1);
+  StoreBE16(search, hdr::Command, CmdSearch);
+  std::vector<std::uint8_t> reply =
+      twin_->Handle(search, sim::Channel::Udp, sim::SimTime{0}).at(i).body;
   const int length = static_cast<int>(reply.size());
   reply.resize(kLinkBufferSize, 0);
-  NodeTable& nodes = Nodes();
-  const int index = nodes.Count();
-  EXPECT_EQ(nodes.AppendFromSearchReply(reply, length), length);
-  nodes.ResetNodeFlags();
-  nodes.UpdateFirmwareNumber(index);
-  nodes.SetCurrent(index);
+  const int index = Nodes().Count();
+  EXPECT_EQ(Nodes().AppendFromSearchReply(reply, length), length);
+  Nodes().ResetNodeFlags();
+  Nodes().UpdateFirmwareNumber(index);
+  Nodes().SetCurrent(index);
   return index;
+}
+
+::testing::AssertionResult SimLinkTest::HoldsModuleBlocks(const NodeRecord& node, std::size_t i,
+                                                          int skip) {
+  for (const int number : kInquiryBlocks) {
+    if (number == skip) continue;
+    const ConstBytes got = node.Block(number);
+    const ConstBytes want = Stored(i, number);
+    for (std::size_t at = 0; at < got.size(); ++at) {
+      if (number == 4 && at >= clock::ClockTime && at < clock::ClockTime + 4) continue;
+      if (got[at] != want[at]) {
+        return ::testing::AssertionFailure() << "block " << number << " byte " << at << " is "
+                                             << int{got[at]} << ", the module holds "
+                                             << int{want[at]};
+      }
+    }
+  }
+  const std::uint32_t clockGot = LoadBE32(node.Block(4), clock::ClockTime);
+  const std::uint32_t clockWant = LoadBE32(Stored(i, 4), clock::ClockTime);
+  if (clockGot < clockWant || clockGot > clockWant + 60) {
+    return ::testing::AssertionFailure()
+           << "the module clock reads " << clockGot << ", it started at " << clockWant;
+  }
+  return ::testing::AssertionSuccess();
 }
 
 std::vector<std::uint8_t> WireBytes(const NodeRecord& node) {
@@ -69,7 +97,7 @@ std::vector<std::uint8_t> WireBytes(const NodeRecord& node) {
 void StageNameAndAddress(NodeTable& nodes, const std::string& name, std::uint32_t ipAddress) {
   const Bytes block = nodes.Outgoing().Block(0);
   std::fill(block.begin(), block.end(), std::uint8_t{0});
-  StoreBE32(block, kChangeMask, kNameBit | kIpAddressBit);
+  StoreBE32(block, kChangeMask, 0xC0000000U);
   StoreText(block.subspan(net::ModuleName, net::kModuleNameSize), name);
   StoreBE32(block, net::IpAddress, ipAddress);
 }
@@ -77,29 +105,6 @@ void StageNameAndAddress(NodeTable& nodes, const std::string& name, std::uint32_
 void PutCredentials(Bytes header, const std::string& password) {
   StoreBE16(header, hdr::LockState, kLockStateUnlocked);
   StoreText(header.subspan(hdr::LoginKey, hdr::kLoginKeySize), password);
-}
-
-::testing::AssertionResult HoldsModuleBlocks(const NodeRecord& node, ModuleTwin& twin,
-                                             std::size_t i) {
-  for (const int number : kInquiryBlocks) {
-    const ConstBytes got = node.Block(number);
-    const ConstBytes want = twin.Block(i, number);
-    for (std::size_t at = 0; at < got.size(); ++at) {
-      if (number == 4 && at >= clock::ClockTime && at < clock::ClockTime + 4) continue;
-      if (got[at] != want[at]) {
-        return ::testing::AssertionFailure()
-               << "block " << number << " byte " << at << " is " << int{got[at]}
-               << ", the module holds " << int{want[at]};
-      }
-    }
-  }
-  const std::uint32_t clockGot = LoadBE32(node.Block(4), clock::ClockTime);
-  const std::uint32_t clockWant = LoadBE32(twin.Block(i, 4), clock::ClockTime);
-  if (clockGot < clockWant || clockGot > clockWant + 60) {
-    return ::testing::AssertionFailure()
-           << "the module clock reads " << clockGot << ", it started at " << clockWant;
-  }
-  return ::testing::AssertionSuccess();
 }
 
 }  // namespace gw::test

@@ -1,23 +1,23 @@
 #pragma once
-// The fixture of the end-to-end tests: the tool's document core with its
-// device link bound to the real PortLink (loaded as the plug-in loads it), a
-// real clock, a recording user interface, and one nxgsim process on the
-// test's own line: UDP on a loopback address of the test's own, or a
-// pseudo-terminal behind COM1. Every test gets a configuration folder of its
-// own, and nothing is bound or started unless that folder keeps the traffic
-// on loopback.
+// The end-to-end fixture: the tool's document core bound to the real PortLink,
+// a real clock and one nxgsim on the test's own line (UDP on a loopback
+// address of its own, or a pseudo-terminal behind COM1), in a configuration
+// folder that keeps the traffic on loopback. A twin of the simulator, made
+// in-process from the same arguments less their faults, tells what its
+// modules are and hold.
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <iosfwd>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
-#include "ModuleTwin.h"
+#include "Simulator.h"
 #include "link/Clock.h"
 #include "protocol/DocumentCore.h"
+#include "support/MemoryStore.h"
 #include "support/RecordingUi.h"
 #include "support/SimHarness.h"
 #include "support/TestHome.h"
@@ -25,39 +25,17 @@
 namespace gw::test {
 
 enum class Line { Ethernet, Serial };
-
-std::string LineName(Line line);
-// How tests print a line.
-void PrintTo(Line line, std::ostream* out);
-
-// The host's byte store, in memory.
-class MemoryStore : public SerializeStore {
- public:
-  int GetSerializeData(std::uint8_t* buffer) override;
-  int SetSerializeData(const std::uint8_t* data, int length) override;
-
- private:
-  std::vector<std::uint8_t> bytes_;
-};
+inline std::string LineName(Line line) { return line == Line::Ethernet ? "Udp" : "Serial"; }
+inline void PrintTo(Line line, std::ostream* out) { *out << LineName(line); }
 
 class SimLinkTest : public ::testing::Test {
  protected:
-  // The third octet of the tests' loopback addresses (127.0.20.x and up).
-  static constexpr std::uint8_t kAddressBlock = 20;
-
-  // Points the configuration folder at this test's line, binds the tool and
-  // starts nxgsim with `simArgs` on that line. Fails fatally (use
-  // ASSERT_NO_FATAL_FAILURE) when any step does.
+  // Aims the folder at the line, binds the tool and starts nxgsim there.
   void Start(Line line, std::vector<std::string> simArgs);
-  // Binds the tool's link as the document does, after checking that the
-  // configuration folder keeps the traffic on loopback; refuses (a fatal
-  // failure, nothing bound) when it does not.
+  // Binds the link; a fatal failure, nothing bound, unless the folder is safe.
   void BindTool();
-
-  // Adds module `i` of the simulator (0-based) to the node table as a search
-  // finds it, from the bytes of its own search reply, without sending the
-  // search (whose end on Ethernet is a 2 s wait for further replies); makes
-  // it the current node. The node's index.
+  // Adds module `i` as a search finds it (without the search's closing
+  // wait) and makes it the current node; its index.
   int AddKnownNode(std::size_t i = 0);
 
   DocumentCore& Doc() { return *doc_; }
@@ -65,13 +43,18 @@ class SimLinkTest : public ::testing::Test {
   NodeTable& Nodes() { return doc_->Nodes(); }
   NodeRecord& Node(int index) { return Nodes().Node(index); }
   SimProcess& Sim() { return *sim_; }
-  ModuleTwin& Twin() { return *twin_; }
-  Line CurrentLine() const { return line_; }
   bool Bound() const { return doc_ != nullptr; }
   bool SimStarted() const { return sim_ != nullptr; }
   std::uint32_t Address() const { return address_; }  // host order
+  // Module `i` as the simulator starts it, and a block it then holds.
+  const sim::ModuleSetup& Module(std::size_t i) { return twin_->Module(i).Setup(); }
+  ConstBytes Stored(std::size_t i, int block) { return twin_->Module(i).Stored(block); }
+  // The blocks an inquiry reads, but `skip`, against what module `i` holds
+  // (its clock may have run on by up to a minute).
+  ::testing::AssertionResult HoldsModuleBlocks(const NodeRecord& node, std::size_t i,
+                                               int skip = -1);
 
-  // Runs fn between OpenLink and CloseLink.
+  // fn() between OpenLink and CloseLink.
   template <typename Fn>
   auto OnLink(Fn fn) {
     EXPECT_TRUE(Link().OpenLink());
@@ -80,36 +63,25 @@ class SimLinkTest : public ::testing::Test {
     return result;
   }
 
-  // Members in order of construction; the link goes before the simulator,
-  // both before the folder.
+  // The link goes before the simulator, both before the folder.
   TempHome home;
   RecordingUi ui;
   SystemClock clock;
   MemoryStore store;
 
  private:
-  Line line_ = Line::Ethernet;
   std::uint32_t address_ = 0;
-  std::unique_ptr<ModuleTwin> twin_;
+  std::unique_ptr<sim::Simulator> twin_;
   std::unique_ptr<SimProcess> sim_;
   std::unique_ptr<DocumentCore> doc_;
 };
 
 // The header and blocks of a record: what the module's replies put there.
 std::vector<std::uint8_t> WireBytes(const NodeRecord& node);
-
-// Stages a block 0 write in the outgoing image as the Basic page does: the
-// block zeroed, the module name (mask bit 31) and the IP address (bit 30).
+// Stages a block 0 write as the Basic page does: the block zeroed, the
+// module name (mask bit 31) and the IP address (bit 30).
 void StageNameAndAddress(NodeTable& nodes, const std::string& name, std::uint32_t ipAddress);
 // Puts the login credentials into a header as the Security page does.
 void PutCredentials(Bytes header, const std::string& password);
-
-inline constexpr std::uint32_t kNameBit = 0x80000000U;
-inline constexpr std::uint32_t kIpAddressBit = 0x40000000U;
-
-// Compares the blocks that an inquiry reads with what module `i` of the twin
-// holds (the clock may have run on by up to a minute).
-::testing::AssertionResult HoldsModuleBlocks(const NodeRecord& node, ModuleTwin& twin,
-                                             std::size_t i);
 
 }  // namespace gw::test

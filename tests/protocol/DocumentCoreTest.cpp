@@ -4,21 +4,20 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "protocol/DocumentCore.h"
 #include "support/EventLog.h"
 #include "support/FakeClock.h"
 #include "support/FakeModule.h"
 #include "support/FakePortLink.h"
-#include "support/RecordingUi.h"
 #include "support/MemoryStore.h"
+#include "support/RecordingUi.h"
 
 namespace gw {
 namespace {
 
 namespace fs = std::filesystem;
-
-using test::MemoryStore;
 
 struct Document : ::testing::Test {
   fs::path dir;
@@ -26,7 +25,7 @@ struct Document : ::testing::Test {
   test::FakeClock clock{log};
   test::FakePortLink port{log};
   test::RecordingUi ui;
-  MemoryStore store;
+  test::MemoryStore store;
   std::unique_ptr<DocumentCore> doc;
   std::deque<test::FakeModule> modules;
 
@@ -47,13 +46,7 @@ struct Document : ::testing::Test {
     port.Attach(modules.back());
     return modules.back();
   }
-  std::vector<std::string> Opens() const {
-    std::vector<std::string> out;
-    for (const auto& e : log.All()) {
-      if (e.rfind("OpenSocket", 0) == 0) out.push_back(e);
-    }
-    return out;
-  }
+  std::vector<std::string> Opens() const { return log.Only({"OpenSocket"}); }
 };
 
 TEST_F(Document, FirstSearchRunsOnceAndOnlyOnAnEmptyTable) {
@@ -62,13 +55,6 @@ TEST_F(Document, FirstSearchRunsOnceAndOnlyOnAnEmptyTable) {
   EXPECT_EQ(doc->Nodes().Count(), 1);
   EXPECT_FALSE(doc->FirstSearch());
   EXPECT_EQ(Opens().size(), 1u);
-}
-
-TEST_F(Document, FirstSearchSkipsAListLoadedFromTheStore) {
-  Module(1, 10);
-  doc->Nodes().SetCount(1);
-  EXPECT_FALSE(doc->FirstSearch());
-  EXPECT_TRUE(Opens().empty());
 }
 
 TEST_F(Document, SearchBroadcastsAndIpSearchUsesTheSettingsFile) {
@@ -81,13 +67,9 @@ TEST_F(Document, SearchBroadcastsAndIpSearchUsesTheSettingsFile) {
   EXPECT_EQ(Opens().back(), "OpenSocket 2 192.168.1.5 0 20006 3");
   EXPECT_EQ(doc->Nodes().Count(), 1);
   // The IP list has the module once, after two searches.
-  std::ifstream list(dir / "IPList.ini");
-  const std::string text((std::istreambuf_iterator<char>(list)), std::istreambuf_iterator<char>());
-  EXPECT_NE(text.find("IPCount=1"), std::string::npos) << text;
-
-  EXPECT_TRUE(doc->IpSearchEnabled());
-  port.commType = kCommSerial;
-  EXPECT_FALSE(doc->IpSearchEnabled());
+  std::stringstream list;
+  list << std::ifstream(dir / "IPList.ini").rdbuf();
+  EXPECT_NE(list.str().find("IPCount=1"), std::string::npos) << list.str();
 }
 
 TEST_F(Document, OpeningANodeReadsItAndFollowsItsLock) {
@@ -121,20 +103,6 @@ TEST_F(Document, AFailedReadMarksTheNodeOffline) {
   port.openResult = -1;
   EXPECT_EQ(doc->OpenNode(0), OpenResult::LinkFailed);
   EXPECT_EQ(ui.messages.back(), "Communication error");
-}
-
-TEST_F(Document, NodeListThroughTheStore) {
-  Module(1, 10);
-  Module(2, 20);
-  doc->Search();
-  EXPECT_TRUE(doc->SaveEnabled());
-  doc->StoreNodeList();
-  EXPECT_EQ(store.bytes.size(), 4u + 2 * 120u);
-  doc->Nodes().SetCount(0);
-  EXPECT_FALSE(doc->SaveEnabled());
-  doc->LoadNodeList();
-  EXPECT_EQ(doc->Nodes().Count(), 2);
-  EXPECT_EQ(doc->Nodes().Node(1).ModuleNumber(), 20);
 }
 
 }  // namespace

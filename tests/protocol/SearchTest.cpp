@@ -10,6 +10,8 @@
 namespace gw {
 namespace {
 
+using Events = std::vector<std::string>;
+
 struct Search : ::testing::Test {
   test::LinkHarness h;
   std::deque<test::FakeModule> modules;
@@ -42,15 +44,13 @@ TEST_F(Search, EthernetSearchListsModulesByNumberAndEndsAfterTheLastReply) {
     EXPECT_EQ(h.nodes.Node(i).Selected(), 0u);
     EXPECT_EQ(h.nodes.Node(i).Online(), 1u);
   }
-  // The search goes to the remote address copy, which the transport keeps.
-  const auto& all = h.log.All();
-  EXPECT_NE(std::find(all.begin(), all.end(), "SetRemoteIPAddr 127.0.10.5"), all.end());
-  EXPECT_NE(std::find(all.begin(), all.end(), "OpenSocket 2 127.0.10.5 0 20006 3"), all.end());
-  // Three replies, then one 2000 ms wait that finds nothing.
-  EXPECT_EQ(h.log.Only({"send", "wait"}),
-            (std::vector<std::string>{"send 0/0", "wait 2000", "wait 2000", "wait 2000", "wait 2000"}));
-  EXPECT_EQ(h.ui.progress, (std::vector<std::string>{"open Processing...|\nNXG4120-T searching... 0-1",
-                                                     "pos 1", "close"}));
+  // The search goes to the remote address copy, which the transport keeps;
+  // three replies, then one 2000 ms wait that finds nothing.
+  EXPECT_EQ(h.log.Only({"SetRemoteIPAddr", "OpenSocket", "send", "wait"}),
+            (Events{"SetRemoteIPAddr 127.0.10.5", "OpenSocket 2 127.0.10.5 0 20006 3", "send 0/0",
+                    "wait 2000", "wait 2000", "wait 2000", "wait 2000"}));
+  EXPECT_EQ(h.ui.progress,
+            (Events{"open Processing...|\nNXG4120-T searching... 0-1", "pos 1", "close"}));
   EXPECT_TRUE(h.ui.messages.empty());
   EXPECT_EQ(merges, 1);
 }
@@ -67,29 +67,21 @@ TEST_F(Search, DuplicatesAndForeignModulesAddNothingButTheSearchGoesOn) {
 }
 
 TEST_F(Search, AtMost253RepliesAreRead) {
-  for (int i = 0; i < 300; ++i) Module(static_cast<std::uint8_t>(i), static_cast<std::uint16_t>(i));
-  // 300 distinct MACs: the last byte alone repeats after 256, so vary another.
-  for (std::size_t i = 0; i < modules.size(); ++i) modules[i].header[hdr::MacAddress + 4] = static_cast<std::uint8_t>(i >> 8);
+  for (int i = 0; i < 300; ++i) {
+    // 300 distinct MACs: the last byte repeats after 256, so vary another.
+    Module(static_cast<std::uint8_t>(i), static_cast<std::uint16_t>(i)).header[hdr::MacAddress + 4] =
+        static_cast<std::uint8_t>(i >> 8);
+  }
   Run();
   EXPECT_EQ(h.nodes.Count(), 253);
   EXPECT_EQ(h.port.Pending(), 47u);
-}
-
-TEST_F(Search, NothingFoundIsSaidAndPostedToTheHost) {
-  Run();
-  EXPECT_EQ(h.nodes.Count(), 0);
-  EXPECT_EQ(h.ui.messages, (std::vector<std::string>{"No NXG4120-T module found"}));
-  ASSERT_EQ(h.ui.notices.size(), 1u);
-  EXPECT_EQ(h.ui.notices[0].message, 0x0468);
-  EXPECT_EQ(h.ui.notices[0].text, "No NXG4120-T module found");
-  EXPECT_EQ(merges, 1);
 }
 
 TEST_F(Search, LinkFailuresEndTheSearchWithTheirOwnMessage) {
   Module(1, 10);
   h.port.openResult = -1;
   Run();
-  EXPECT_EQ(h.ui.messages, (std::vector<std::string>{"Cannot open the specified device"}));
+  EXPECT_EQ(h.ui.messages, Events{"Cannot open the specified device"});
   EXPECT_TRUE(h.log.Only({"send"}).empty());
   EXPECT_TRUE(h.ui.progress.empty());
 
@@ -97,7 +89,7 @@ TEST_F(Search, LinkFailuresEndTheSearchWithTheirOwnMessage) {
   h.port.openResult = 0;
   h.port.commType = 2;
   Run();
-  EXPECT_EQ(h.ui.messages, (std::vector<std::string>{"Communication error"}));
+  EXPECT_EQ(h.ui.messages, Events{"Communication error"});
   EXPECT_EQ(h.nodes.Count(), 0);
   EXPECT_EQ(merges, 2);  // the IP list is still merged
 }
@@ -130,7 +122,7 @@ struct Inquiry : ::testing::Test {
 
 TEST_F(Inquiry, ReadsTheFourteenBlocksInOrder) {
   EXPECT_TRUE(InquireModule(h.link));
-  std::vector<std::string> expected;
+  Events expected;
   for (int b : kInquiryBlocks) expected.push_back("send 2/" + std::to_string(b));
   EXPECT_EQ(h.log.Only({"send"}), expected);
   for (int b : kInquiryBlocks) EXPECT_EQ(h.nodes.Node(0).Block(b)[10], b + 1) << b;
@@ -140,14 +132,20 @@ TEST_F(Inquiry, ReadsTheFourteenBlocksInOrder) {
   EXPECT_TRUE(h.ui.messages.empty());
 }
 
-TEST_F(Inquiry, SilentBlockNineIsReportedFiveTimesAndStopsTheInquiry) {
-  module.ignore = [](const test::SentRequest& r) { return r.block == 9; };
-  EXPECT_FALSE(InquireModule(h.link));
-  EXPECT_EQ(h.ui.messages, std::vector<std::string>(5, "Losss APD9"));
-  const auto sends = h.log.Only({"send"});
-  EXPECT_EQ(std::count(sends.begin(), sends.end(), "send 2/9"), 5);
-  EXPECT_EQ(sends.back(), "send 2/9");  // nothing after block 9 is asked for
-  EXPECT_EQ(h.ui.progress.back(), "close");
+TEST_F(Inquiry, ASilentBlockIsReportedFiveTimesInHexadecimalAndStopsTheInquiry) {
+  for (const auto& [silent, message] : {std::pair{9, "Losss APD9"}, {44, "Losss APD2C"}}) {
+    SCOPED_TRACE(message);
+    h.ui.messages.clear();
+    h.log.Clear();
+    module.ignore = [silent = silent](const test::SentRequest& r) { return r.block == silent; };
+    EXPECT_FALSE(InquireModule(h.link));
+    EXPECT_EQ(h.ui.messages, Events(5, message));
+    const auto sends = h.log.Only({"send"});
+    const std::string lost = "send 2/" + std::to_string(silent);
+    EXPECT_EQ(std::count(sends.begin(), sends.end(), lost), 5);
+    EXPECT_EQ(sends.back(), lost);  // nothing after it is asked for
+    EXPECT_EQ(h.ui.progress.back(), "close");
+  }
 }
 
 TEST_F(Inquiry, ALateReplyToAnEarlierRequestIsSetAside) {
@@ -165,12 +163,6 @@ TEST_F(Inquiry, ALateReplyToAnEarlierRequestIsSetAside) {
   EXPECT_TRUE(InquireModule(h.link));
   EXPECT_TRUE(h.ui.messages.empty());
   EXPECT_EQ(h.log.Only({"send"}).size(), 14u);
-}
-
-TEST_F(Inquiry, BlockNumbersAreShownInHexadecimal) {
-  module.ignore = [](const test::SentRequest& r) { return r.block == 44; };
-  EXPECT_FALSE(InquireModule(h.link));
-  EXPECT_EQ(h.ui.messages.front(), "Losss APD2C");
 }
 
 TEST_F(Inquiry, SerialInquiryWaits400MillisecondsForEachReply) {

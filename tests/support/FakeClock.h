@@ -3,7 +3,7 @@
 // Now() forward by that much.
 
 #include <chrono>
-#include <vector>
+#include <string>
 
 #include "link/Clock.h"
 #include "support/EventLog.h"
@@ -14,13 +14,11 @@ class FakeClock : public Clock {
  public:
   explicit FakeClock(EventLog& log) : log_(log) {}
 
-  void Sleep(std::chrono::milliseconds duration) override;
+  void Sleep(std::chrono::milliseconds duration) override {
+    log_.Add("pause " + std::to_string(duration.count()));
+    now_ += duration;
+  }
   std::chrono::steady_clock::time_point Now() const override { return now_; }
-  // Moves Now() without a pause entry (time spent elsewhere).
-  void Advance(std::chrono::milliseconds duration) { now_ += duration; }
-
-  std::vector<std::chrono::milliseconds> pauses;
-
  private:
   EventLog& log_;
   std::chrono::steady_clock::time_point now_{};

@@ -5,10 +5,12 @@
 #include <algorithm>
 #include <bit>
 #include <map>
+#include <sstream>
 #include <stdexcept>
 
 #include "link/FrameCodec.h"
 #include "support/FakeModule.h"
+#include "support/TestHome.h"
 
 namespace gw::test {
 
@@ -19,63 +21,72 @@ namespace {
 char portLinkHandle;
 char mbKitHandle;
 
-std::string Num(long long v) { return std::to_string(v); }
+using SymbolTable = std::map<std::string, void*>;
+#define GW_ENTRY(name) {#name, std::bit_cast<void*>(&name)}
 
-template <typename Fn>
-void* Address(Fn fn) {
-  static_assert(sizeof(Fn) == sizeof(void*));
-  return std::bit_cast<void*>(fn);
+std::string Ip(std::uint32_t networkOrder) { return DottedText(ntohl(networkOrder)); }
+
+// Records "name arg arg ..." and answers the live fake.
+template <typename... Args>
+FakePortLink& Log(EventLog& log, FakePortLink& live, const char* name, const Args&... args) {
+  std::ostringstream line;
+  line << name;
+  ((line << ' ' << args), ...);
+  log.Add(line.str());
+  return live;
+}
+
+SentRequest ReadRequest(std::vector<std::uint8_t> body) {
+  SentRequest r;
+  r.body = std::move(body);
+  if (r.body.size() < hdr::kSize) return r;
+  const ConstBytes h(r.body.data(), hdr::kSize);
+  r.command = LoadBE16(h, hdr::Command);
+  r.block = LoadBE16(h, hdr::BlockNumber);
+  r.transactionId = LoadBE32(h, hdr::TransactionId);
+  std::copy_n(h.begin() + hdr::MacAddress, hdr::kMacSize, r.mac.begin());
+  r.lockState = LoadBE16(h, hdr::LockState);
+  return r;
 }
 
 }  // namespace
 
-std::string NetworkOrderText(std::uint32_t networkOrder) {
-  const std::uint32_t a = ntohl(networkOrder);
-  return Num(a >> 24) + "." + Num((a >> 16) & 0xFF) + "." + Num((a >> 8) & 0xFF) + "." +
-         Num(a & 0xFF);
-}
-
-// The entry points of both libraries: each records its call and forwards to
-// the live fake.
-struct FakePortLink::Trampolines {
-  static FakePortLink& F() { return FakePortLink::Live(); }
-  static void Log(const std::string& e) { F().log_.Add(e); }
-
-  // PortLink
-  static int OpenSerial(int port) {
-    Log("OpenSerial " + Num(port));
-    return F().openResult;
+struct FakePortLink::PortLinkCalls {
+  static FakePortLink& F() { return Live(); }
+  template <typename... Args>
+  static FakePortLink& Log(const char* name, const Args&... args) {
+    return test::Log(F().log_, F(), name, args...);
   }
+
+  static int OpenSerial(int port) { return Log("OpenSerial", port).openResult; }
   static int OpenSerialEx(int port, int baud, int dataBits, int parity, int stopBits) {
-    Log("OpenSerialEx " + Num(port) + " " + Num(baud) + " " + Num(dataBits) + " " +
-        std::string(1, static_cast<char>(parity)) + " " + Num(stopBits));
-    return F().openResult;
+    return Log("OpenSerialEx", port, baud, dataBits, static_cast<char>(parity), stopBits)
+        .openResult;
   }
   static void CloseSerial() { Log("CloseSerial"); }
   static void SetCOMPortNum(int port) { F().comPort = port; }
   static int GetCOMPortNum() { return F().comPort; }
   static int GetLastSerialErr() { return 0; }
   static void ResetSerialErr() {}
-  static int OpenModbusTCPSocketPl(std::uint32_t ip) {
-    Log("OpenModbusTCPSocket " + NetworkOrderText(ip));
-    return F().openResult;
+  static int OpenModbusTCPSocket(std::uint32_t ip) {
+    return Log("OpenModbusTCPSocket", Ip(ip)).openResult;
   }
   static int OpenSocket(int type, std::uint32_t ip, int localPort, int remotePort, int flags) {
-    Log("OpenSocket " + Num(type) + " " + NetworkOrderText(ip) + " " + Num(localPort) + " " +
-        Num(remotePort) + " " + Num(flags));
-    return F().openResult;
+    return Log("OpenSocket", type, Ip(ip), localPort, remotePort, flags).openResult;
   }
   static void CloseSocket() { Log("CloseSocket"); }
-  static int ReadSelect(int ms) { return F().OnReadSelect(ms); }
+  static int ReadSelect(int ms) {
+    Log("wait", ms).waits.push_back(ms);
+    return F().inbox_.empty() ? 0 : 1;
+  }
   static void SetRemoteIPAddr(std::uint32_t ip) {
-    Log("SetRemoteIPAddr " + NetworkOrderText(ip));
-    F().remoteAddress = ntohl(ip);
+    Log("SetRemoteIPAddr", Ip(ip)).remoteAddress = ntohl(ip);
   }
   static std::uint32_t GetRemoteIPAddr() { return F().remoteAddress; }
   static int GetLastSocketErr() { return 0; }
   static void ResetSocketErr() {}
-  static int RequestDataPl(int, int, const std::uint8_t*, int length) { return length; }
-  static int ResponseDataPl(std::int32_t*, std::int32_t*, std::uint8_t*) { return 0; }
+  static int RequestData(int, int, const std::uint8_t*, int length) { return length; }
+  static int ResponseData(std::int32_t*, std::int32_t*, std::uint8_t*) { return 0; }
   static int SendData(const std::uint8_t* data, int length) {
     F().OnSend(data, length);
     return F().sendResult.value_or(length);
@@ -83,88 +94,56 @@ struct FakePortLink::Trampolines {
   static int RecvData(std::uint8_t* buffer, int capacity) { return F().OnRecv(buffer, capacity); }
   static void SetCommType(int type) { F().commType = type; }
   static int GetCommType() { return F().commType; }
-  static int SetSerializeData(const std::uint8_t* data, int length) {
-    F().serialized.assign(data, data + length);
-    return length;
+  static int SetSerializeData(const std::uint8_t*, int length) { return length; }
+  static int GetSerializeData(std::uint8_t*) { return 0; }
+
+  static const SymbolTable& Table() {
+    static const SymbolTable table = {
+        GW_ENTRY(OpenSerial),       GW_ENTRY(OpenSerialEx),     GW_ENTRY(CloseSerial),
+        GW_ENTRY(SetCOMPortNum),    GW_ENTRY(GetCOMPortNum),    GW_ENTRY(GetLastSerialErr),
+        GW_ENTRY(ResetSerialErr),   GW_ENTRY(OpenModbusTCPSocket), GW_ENTRY(OpenSocket),
+        GW_ENTRY(CloseSocket),      GW_ENTRY(ReadSelect),       GW_ENTRY(SetRemoteIPAddr),
+        GW_ENTRY(GetRemoteIPAddr),  GW_ENTRY(GetLastSocketErr), GW_ENTRY(ResetSocketErr),
+        GW_ENTRY(RequestData),      GW_ENTRY(ResponseData),     GW_ENTRY(SendData),
+        GW_ENTRY(RecvData),         GW_ENTRY(SetCommType),      GW_ENTRY(GetCommType),
+        GW_ENTRY(SetSerializeData), GW_ENTRY(GetSerializeData),
+    };
+    return table;
   }
-  static int GetSerializeData(std::uint8_t* buffer) {
-    std::copy(F().serialized.begin(), F().serialized.end(), buffer);
-    return static_cast<int>(F().serialized.size());
+};
+
+struct FakePortLink::MbKitCalls {
+  template <typename... Args>
+  static FakePortLink& Log(const char* name, const Args&... args) {
+    return PortLinkCalls::Log((std::string("mb ") + name).c_str(), args...);
   }
 
-  // MbKit
   static int OpenModbusSerial(const char* port, int baud, int dataBits, int parity, int stopBits,
                               int mode) {
-    Log("mb OpenModbusSerial " + std::string(port) + " " + Num(baud) + " " + Num(dataBits) + " " +
-        std::string(1, static_cast<char>(parity)) + " " + Num(stopBits) + " " + Num(mode));
-    return F().modbusOpenResult;
+    return Log("OpenModbusSerial", port, baud, dataBits, static_cast<char>(parity), stopBits,
+               mode)
+        .modbusOpenResult;
   }
-  static void MbCloseSerial() { Log("mb CloseSerial"); }
-  static int MbOpenModbusTCPSocket(std::uint32_t ip) {
-    Log("mb OpenModbusTCPSocket " + NetworkOrderText(ip));
-    return F().modbusOpenResult;
+  static void CloseSerial() { Log("CloseSerial"); }
+  static int OpenModbusTCPSocket(std::uint32_t ip) {
+    return Log("OpenModbusTCPSocket", Ip(ip)).modbusOpenResult;
   }
-  static void MbCloseSocket() { Log("mb CloseSocket"); }
-  static int MbReadSelect(int ms) {
-    Log("mb ReadSelect " + Num(ms));
-    return F().modbusReplies.empty() ? 0 : 1;
+  static void CloseSocket() { Log("CloseSocket"); }
+  static int ReadSelect(int ms) { return Log("ReadSelect", ms), 0; }
+  static int RequestData(int station, int function, const std::uint8_t*, int length) {
+    return Log("RequestData", station, function, length), length;
   }
-  static int MbRequestData(int station, int function, const std::uint8_t* data, int length) {
-    Log("mb RequestData " + Num(station) + " " + Num(function) + " " + Num(length));
-    F().modbusRequests.emplace_back(data, data + length);
-    return length;
-  }
-  static int MbResponseData(std::int32_t* first, std::int32_t* second, std::uint8_t* data) {
-    Log("mb ResponseData");
-    if (F().modbusReplies.empty()) return 0;
-    const std::vector<std::uint8_t> reply = std::move(F().modbusReplies.front());
-    F().modbusReplies.pop_front();
-    if (first) *first = 0;
-    if (second) *second = 0;
-    std::copy(reply.begin(), reply.end(), data);
-    return static_cast<int>(reply.size());
+  static int ResponseData(std::int32_t*, std::int32_t*, std::uint8_t*) {
+    return Log("ResponseData"), 0;
   }
 
-  static const std::map<std::string, void*>& PortLinkSymbols() {
-    static const std::map<std::string, void*> m = {
-        {"OpenSerial", Address(&OpenSerial)},
-        {"OpenSerialEx", Address(&OpenSerialEx)},
-        {"CloseSerial", Address(&CloseSerial)},
-        {"SetCOMPortNum", Address(&SetCOMPortNum)},
-        {"GetCOMPortNum", Address(&GetCOMPortNum)},
-        {"GetLastSerialErr", Address(&GetLastSerialErr)},
-        {"ResetSerialErr", Address(&ResetSerialErr)},
-        {"OpenModbusTCPSocket", Address(&OpenModbusTCPSocketPl)},
-        {"OpenSocket", Address(&OpenSocket)},
-        {"CloseSocket", Address(&CloseSocket)},
-        {"ReadSelect", Address(&ReadSelect)},
-        {"SetRemoteIPAddr", Address(&SetRemoteIPAddr)},
-        {"GetRemoteIPAddr", Address(&GetRemoteIPAddr)},
-        {"GetLastSocketErr", Address(&GetLastSocketErr)},
-        {"ResetSocketErr", Address(&ResetSocketErr)},
-        {"RequestData", Address(&RequestDataPl)},
-        {"ResponseData", Address(&ResponseDataPl)},
-        {"SendData", Address(&SendData)},
-        {"RecvData", Address(&RecvData)},
-        {"SetCommType", Address(&SetCommType)},
-        {"GetCommType", Address(&GetCommType)},
-        {"SetSerializeData", Address(&SetSerializeData)},
-        {"GetSerializeData", Address(&GetSerializeData)},
+  static const SymbolTable& Table() {
+    static const SymbolTable table = {
+        GW_ENTRY(OpenModbusSerial), GW_ENTRY(CloseSerial), GW_ENTRY(OpenModbusTCPSocket),
+        GW_ENTRY(CloseSocket),      GW_ENTRY(ReadSelect),  GW_ENTRY(RequestData),
+        GW_ENTRY(ResponseData),
     };
-    return m;
-  }
-
-  static const std::map<std::string, void*>& MbKitSymbols() {
-    static const std::map<std::string, void*> m = {
-        {"OpenModbusSerial", Address(&OpenModbusSerial)},
-        {"CloseSerial", Address(&MbCloseSerial)},
-        {"OpenModbusTCPSocket", Address(&MbOpenModbusTCPSocket)},
-        {"CloseSocket", Address(&MbCloseSocket)},
-        {"ReadSelect", Address(&MbReadSelect)},
-        {"RequestData", Address(&MbRequestData)},
-        {"ResponseData", Address(&MbResponseData)},
-    };
-    return m;
+    return table;
   }
 };
 
@@ -183,81 +162,22 @@ FakePortLink& FakePortLink::Live() {
 void* FakePortLink::Open(const std::string& name) {
   log_.Add("load " + name);
   if (unloadable.count(name) != 0) return nullptr;
-  if (name == "PortLink") return &portLinkHandle;
-  if (name == "MbKit") return &mbKitHandle;
-  return nullptr;
+  return name == "PortLink" ? &portLinkHandle : name == "MbKit" ? &mbKitHandle : nullptr;
 }
 
 void* FakePortLink::Symbol(void* module, const std::string& name) {
-  const char* library = module == &portLinkHandle ? "PortLink"
-                        : module == &mbKitHandle  ? "MbKit"
-                                                  : "?";
-  const std::string key = std::string(library) + ":" + name;
+  const bool portLink = module == &portLinkHandle;
+  const char* library = portLink ? "PortLink:" : module == &mbKitHandle ? "MbKit:" : "?:";
+  const std::string key = library + name;
   lookups.push_back(key);
-  if (missing.count(key) != 0) return nullptr;
-  const auto& symbols = module == &portLinkHandle ? Trampolines::PortLinkSymbols()
-                                                  : Trampolines::MbKitSymbols();
-  const auto it = symbols.find(name);
-  return it == symbols.end() || module == nullptr ? nullptr : it->second;
+  if (missing.count(key) != 0 || module == nullptr) return nullptr;
+  const SymbolTable& table = portLink ? PortLinkCalls::Table() : MbKitCalls::Table();
+  const auto it = table.find(name);
+  return it == table.end() ? nullptr : it->second;
 }
 
 void FakePortLink::Close(void* module) {
   log_.Add(std::string("unload ") + (module == &portLinkHandle ? "PortLink" : "MbKit"));
-}
-
-void FakePortLink::Fill(PortLinkApi& api) {
-  using T = Trampolines;
-  api = PortLinkApi{};
-  api.module = &portLinkHandle;
-  api.OpenSerial = &T::OpenSerial;
-  api.OpenSerialEx = &T::OpenSerialEx;
-  api.CloseSerial = &T::CloseSerial;
-  api.SetCOMPortNum = &T::SetCOMPortNum;
-  api.GetCOMPortNum = &T::GetCOMPortNum;
-  api.GetLastSerialErr = &T::GetLastSerialErr;
-  api.ResetSerialErr = &T::ResetSerialErr;
-  api.OpenModbusTCPSocket = &T::OpenModbusTCPSocketPl;
-  api.OpenSocket = &T::OpenSocket;
-  api.CloseSocket = &T::CloseSocket;
-  api.ReadSelect = &T::ReadSelect;
-  api.SetRemoteIPAddr = &T::SetRemoteIPAddr;
-  api.GetRemoteIPAddr = &T::GetRemoteIPAddr;
-  api.GetLastSocketErr = &T::GetLastSocketErr;
-  api.ResetSocketErr = &T::ResetSocketErr;
-  api.RequestData = &T::RequestDataPl;
-  api.ResponseData = &T::ResponseDataPl;
-  api.SendData = &T::SendData;
-  api.RecvData = &T::RecvData;
-  api.SetCommType = &T::SetCommType;
-  api.GetCommType = &T::GetCommType;
-  api.SetSerializeData = &T::SetSerializeData;
-  api.GetSerializeData = &T::GetSerializeData;
-}
-
-void FakePortLink::Fill(MbKitApi& api) {
-  using T = Trampolines;
-  api = MbKitApi{};
-  api.module = &mbKitHandle;
-  api.OpenModbusSerial = &T::OpenModbusSerial;
-  api.CloseSerial = &T::MbCloseSerial;
-  api.OpenModbusTCPSocket = &T::MbOpenModbusTCPSocket;
-  api.CloseSocket = &T::MbCloseSocket;
-  api.ReadSelect = &T::MbReadSelect;
-  api.RequestData = &T::MbRequestData;
-  api.ResponseData = &T::MbResponseData;
-}
-
-SentRequest FakePortLink::ReadRequest(std::vector<std::uint8_t> body) {
-  SentRequest r;
-  r.body = std::move(body);
-  if (r.body.size() < hdr::kSize) return r;
-  const ConstBytes h(r.body.data(), hdr::kSize);
-  r.command = LoadBE16(h, hdr::Command);
-  r.block = LoadBE16(h, hdr::BlockNumber);
-  r.transactionId = LoadBE32(h, hdr::TransactionId);
-  std::copy_n(h.begin() + hdr::MacAddress, hdr::kMacSize, r.mac.begin());
-  r.lockState = LoadBE16(h, hdr::LockState);
-  return r;
 }
 
 void FakePortLink::OnSend(const std::uint8_t* data, int length) {
@@ -271,9 +191,9 @@ void FakePortLink::OnSend(const std::uint8_t* data, int length) {
     bytes.resize(decoded > 0 ? static_cast<std::size_t>(decoded - 1) : 0);
   }
   SentRequest request = ReadRequest(std::move(bytes));
-  log_.Add(request.command < 0
-               ? std::string("send ?")
-               : "send " + Num(request.command) + "/" + Num(request.block));
+  log_.Add(request.command < 0 ? std::string("send ?")
+                               : "send " + std::to_string(request.command) + "/" +
+                                     std::to_string(request.block));
   requests.push_back(request);
 
   std::vector<std::vector<std::uint8_t>> replies;
@@ -284,9 +204,7 @@ void FakePortLink::OnSend(const std::uint8_t* data, int length) {
       if (auto reply = m->Answer(request)) replies.push_back(std::move(*reply));
     }
   }
-  for (auto& r : replies) {
-    inbox_.push_back(serial && frameReplies ? EncodeSerialFrame(r) : std::move(r));
-  }
+  for (auto& r : replies) inbox_.push_back(serial ? EncodeSerialFrame(r) : std::move(r));
 }
 
 int FakePortLink::OnRecv(std::uint8_t* buffer, int capacity) {
@@ -298,14 +216,8 @@ int FakePortLink::OnRecv(std::uint8_t* buffer, int capacity) {
   inbox_.pop_front();
   const int n = std::min(static_cast<int>(chunk.size()), capacity);
   std::copy_n(chunk.begin(), n, buffer);
-  log_.Add("recv " + Num(n));
+  log_.Add("recv " + std::to_string(n));
   return n;
-}
-
-int FakePortLink::OnReadSelect(int milliseconds) {
-  log_.Add("wait " + Num(milliseconds));
-  waits.push_back(milliseconds);
-  return inbox_.empty() ? 0 : 1;
 }
 
 }  // namespace gw::test

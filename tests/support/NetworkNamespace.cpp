@@ -23,9 +23,7 @@ void CloseFd(int& fd) {
 
 bool NetworkNamespacesAvailable() {
   const pid_t child = ::fork();
-  if (child == 0) {
-    ::_exit(::unshare(CLONE_NEWNET) == 0 ? 0 : 1);
-  }
+  if (child == 0) ::_exit(::unshare(CLONE_NEWNET) == 0 ? 0 : 1);
   int status = 0;
   return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
          WEXITSTATUS(status) == 0;
@@ -33,21 +31,16 @@ bool NetworkNamespacesAvailable() {
 
 int RunInNetworkNamespace(const std::function<int()>& body, std::string& childErr) {
   int pipeFds[2];
-  if (::pipe(pipeFds) != 0) {
-    return -1;
-  }
+  if (::pipe(pipeFds) != 0) return -1;
   std::fflush(nullptr);
   const pid_t child = ::fork();
   if (child == 0) {
     ::close(pipeFds[0]);
     ::dup2(pipeFds[1], STDERR_FILENO);
     ::close(pipeFds[1]);
-    int code = 90;
-    if (::unshare(CLONE_NEWNET) == 0) {
-      code = body();
-    } else {
-      std::perror("unshare");
-    }
+    const bool entered = ::unshare(CLONE_NEWNET) == 0;
+    if (!entered) std::perror("unshare");
+    const int code = entered ? body() : 90;
     std::fflush(nullptr);
     ::_exit(code);
   }
@@ -59,15 +52,12 @@ int RunInNetworkNamespace(const std::function<int()>& body, std::string& childEr
   }
   ::close(pipeFds[0]);
   int status = 0;
-  if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status)) {
-    return -1;
-  }
-  return WEXITSTATUS(status);
+  const bool ended = child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status);
+  return ended ? WEXITSTATUS(status) : -1;
 }
 
 bool Shell(const std::string& command) {
-  const std::string quiet = "{ " + command + "; } >/dev/null";
-  return std::system(quiet.c_str()) == 0;
+  return std::system(("{ " + command + "; } >/dev/null").c_str()) == 0;
 }
 
 NamespaceHandshake::NamespaceHandshake() {

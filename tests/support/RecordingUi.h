@@ -17,25 +17,48 @@ class RecordingUi : public UserInterface {
     std::string text;
   };
 
-  Answer Message(const std::string& text, Buttons buttons, Icon icon) override;
+  Answer Message(const std::string& text, Buttons buttons, Icon) override {
+    messages.push_back(text);
+    if (answers.empty()) {
+      return buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ? Answer::Yes
+                                                                          : Answer::Ok;
+    }
+    const Answer a = answers.front();
+    answers.pop_front();
+    return a;
+  }
   void ProgressOpen(const std::string& title, const std::string& text, int lower, int upper,
-                    int step) override;
-  void ProgressStep() override;
-  void ProgressSetPosition(int position) override;
-  void ProgressClose() override;
-  std::optional<std::string> ChooseFileToSave(const FileDialog& dialog) override;
-  std::optional<std::string> ChooseFileToOpen(const FileDialog& dialog) override;
-  void NotifyHost(int message, int wParam, const std::string& text) override;
+                    int) override {
+    progress.push_back("open " + title + "|" + text + " " + std::to_string(lower) + "-" +
+                       std::to_string(upper));
+  }
+  void ProgressStep() override { progress.push_back("step"); }
+  void ProgressSetPosition(int position) override {
+    progress.push_back("pos " + std::to_string(position));
+  }
+  void ProgressClose() override { progress.push_back("close"); }
+  std::optional<std::string> ChooseFileToSave(const FileDialog& dialog) override {
+    dialogs.push_back(dialog);
+    if (files.empty()) return std::nullopt;
+    std::string f = files.front();
+    files.pop_front();
+    return f;
+  }
+  std::optional<std::string> ChooseFileToOpen(const FileDialog& dialog) override {
+    return ChooseFileToSave(dialog);
+  }
+  void NotifyHost(int message, int wParam, const std::string& text) override {
+    notices.push_back({message, wParam, text});
+  }
 
-  // Answers given to questions in turn; Ok (or Yes for a Yes/No box) when empty.
-  std::deque<Answer> answers;
-  // Paths given to the file dialogs in turn; a cancel when empty.
-  std::deque<std::string> files;
+  std::deque<Answer> answers;      // to questions in turn; then Ok, or Yes for Yes/No
+  std::deque<std::string> files;   // to the file dialogs in turn; then a cancel
 
   std::vector<std::string> messages;
   std::vector<FileDialog> dialogs;
   std::vector<Notice> notices;
-  std::vector<std::string> progress;  // "open <title>|<text> <lower>-<upper>", "step", "pos N", "close"
+  // "open <title>|<text> <lower>-<upper>", "step", "pos N", "close"
+  std::vector<std::string> progress;
 };
 
 }  // namespace gw::test

@@ -23,8 +23,8 @@ using Steady = std::chrono::steady_clock;
 
 namespace {
 
-// Waits up to `wait` for the child to end; its exit code, or -1 when it was
-// ended by a signal, or nothing when it still runs.
+// Waits up to `wait` for the child to end: its exit code (-1 when a signal
+// ended it), or nothing while it still runs.
 std::optional<int> Reap(pid_t pid, std::chrono::milliseconds wait) {
   const auto until = Steady::now() + wait;
   for (;;) {
@@ -38,35 +38,34 @@ std::optional<int> Reap(pid_t pid, std::chrono::milliseconds wait) {
   }
 }
 
-}  // namespace
-
-fs::path NxgsimProgram() {
-  return fs::read_symlink("/proc/self/exe").parent_path() / "nxgsim";
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
 }
 
-SimProcess::SimProcess(std::vector<std::string> args) : SimProcess(std::move(args), Launch{}) {}
+}  // namespace
 
-SimProcess::SimProcess(std::vector<std::string> args, Launch launch) : args_(std::move(args)) {
+fs::path NxgsimProgram() { return fs::read_symlink("/proc/self/exe").parent_path() / "nxgsim"; }
+
+SimProcess::SimProcess(std::vector<std::string> args, std::function<bool()> beforeExec) {
   std::string pattern = (fs::temp_directory_path() / "gwtest-sim-XXXXXX").string();
   if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a folder");
   dir_ = pattern;
-  readyFile_ = dir_ / "ready";
-  for (std::string& a : args_) {
-    if (auto at = a.find("{dir}"); at != std::string::npos) a.replace(at, 5, dir_.string());
-  }
   refusal_ = TransportSafetyProblem();
   if (!refusal_.empty()) return;
 
-  std::vector<std::string> argv = {launch.program.string()};
-  argv.insert(argv.end(), args_.begin(), args_.end());
-  argv.push_back("--ready-file");
-  argv.push_back(readyFile_.string());
-  if (launch.verbose) argv.push_back("--verbose");
+  std::vector<std::string> argv = {NxgsimProgram().string()};
+  for (std::string a : args) {
+    if (auto at = a.find("{dir}"); at != std::string::npos) a.replace(at, 5, dir_.string());
+    argv.push_back(a);
+  }
+  argv.insert(argv.end(), {"--ready-file", (dir_ / "ready").string(), "--verbose"});
   std::vector<char*> pointers;
   for (std::string& a : argv) pointers.push_back(a.data());
   pointers.push_back(nullptr);
-  const std::string out = (dir_ / "out").string();
-  const std::string err = (dir_ / "err").string();
+  const std::string out = (dir_ / "out").string(), err = (dir_ / "err").string();
 
   std::fflush(nullptr);
   pid_ = ::fork();
@@ -74,10 +73,9 @@ SimProcess::SimProcess(std::vector<std::string> args, Launch launch) : args_(std
     const int outFd = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     const int errFd = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     if (outFd < 0 || errFd < 0 || ::dup2(outFd, STDOUT_FILENO) < 0 ||
-        ::dup2(errFd, STDERR_FILENO) < 0) {
+        ::dup2(errFd, STDERR_FILENO) < 0 || (beforeExec && !beforeExec())) {
       ::_exit(127);
     }
-    if (launch.beforeExec && !launch.beforeExec()) ::_exit(127);
     ::execv(pointers[0], pointers.data());
     ::_exit(127);
   }
@@ -85,13 +83,7 @@ SimProcess::SimProcess(std::vector<std::string> args, Launch launch) : args_(std
 }
 
 SimProcess::~SimProcess() {
-  if (pid_ > 0) {
-    ::kill(pid_, SIGTERM);
-    if (!Reap(pid_, std::chrono::seconds(2))) {
-      ::kill(pid_, SIGKILL);
-      Reap(pid_, std::chrono::seconds(5));
-    }
-  }
+  Stop();
   std::error_code ignored;
   fs::remove_all(dir_, ignored);
 }
@@ -103,8 +95,8 @@ SimProcess::~SimProcess() {
   const auto until = Steady::now() + wait;
   while (pid_ > 0) {
     std::error_code ec;
-    if (fs::exists(readyFile_, ec)) {
-      ready_ = Read("ready");
+    if (fs::exists(dir_ / "ready", ec)) {
+      ready_ = ReadFile(dir_ / "ready");
       return ::testing::AssertionSuccess();
     }
     if (const auto code = Reap(pid_, std::chrono::milliseconds(0))) {
@@ -121,18 +113,16 @@ SimProcess::~SimProcess() {
 }
 
 std::string SimProcess::SerialDevice() const {
-  std::istringstream lines(ready_);
-  std::string line;
-  while (std::getline(lines, line)) {
-    if (line.rfind("serial ", 0) == 0) return line.substr(7);
-  }
-  return {};
+  const std::string text = "\n" + ready_;
+  const auto at = text.find("\nserial ");
+  if (at == std::string::npos) return {};
+  return text.substr(at + 8, text.find('\n', at + 1) - at - 8);
 }
 
 int SimProcess::Stop() {
   if (pid_ <= 0) return -1;
   ::kill(pid_, SIGTERM);
-  auto code = Reap(pid_, std::chrono::seconds(5));
+  const auto code = Reap(pid_, std::chrono::seconds(5));
   if (!code) {
     ::kill(pid_, SIGKILL);
     Reap(pid_, std::chrono::seconds(5));
@@ -141,22 +131,12 @@ int SimProcess::Stop() {
   return code.value_or(-1);
 }
 
-std::string SimProcess::Read(const char* name) const {
-  std::ifstream in(dir_ / name);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-std::string SimProcess::Log() const { return Read("err"); }
+std::string SimProcess::Log() const { return ReadFile(dir_ / "err"); }
 
 std::size_t SimProcess::CountLogLines(std::string_view text) const {
   std::istringstream lines(Log());
-  std::string line;
   std::size_t count = 0;
-  while (std::getline(lines, line)) {
-    if (line.find(text) != std::string::npos) ++count;
-  }
+  for (std::string line; std::getline(lines, line);) count += line.find(text) != std::string::npos;
   return count;
 }
 

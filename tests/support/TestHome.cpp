@@ -1,10 +1,7 @@
 #include "TestHome.h"
 
 #include <stdlib.h>
-#include <unistd.h>
 
-#include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -19,11 +16,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The network namespace of a process, as the kernel names it.
+constexpr std::uint32_t kLoopbackBroadcast = 0x7FFFFFFFU;  // Linux keeps it on loopback
+
 std::string NetworkNamespaceOf(const char* process) {
   std::error_code ec;
-  const fs::path link = fs::path("/proc") / process / "ns" / "net";
-  const fs::path target = fs::read_symlink(link, ec);
+  const fs::path target = fs::read_symlink(fs::path("/proc") / process / "ns" / "net", ec);
   return ec ? std::string() : target.string();
 }
 
@@ -34,15 +31,21 @@ const std::string& StartNamespace() {
 }
 [[maybe_unused]] const bool kStartNamespaceTaken = !StartNamespace().empty();
 
-bool IsInside(const fs::path& inner, const fs::path& outer) {
-  const fs::path a = fs::weakly_canonical(inner);
-  const fs::path b = fs::weakly_canonical(outer);
-  auto ai = a.begin();
-  for (auto bi = b.begin(); bi != b.end(); ++bi, ++ai) {
-    if (bi->empty()) continue;  // a trailing separator
-    if (ai == a.end() || *ai != *bi) return false;
-  }
-  return a != b;
+bool InOwnNetworkNamespace() {
+  const std::string now = NetworkNamespaceOf("self");
+  return !now.empty() && !StartNamespace().empty() && now != StartNamespace();
+}
+
+bool IsStrictlyInside(const fs::path& inner, const fs::path& outer) {
+  const fs::path rel = fs::weakly_canonical(inner).lexically_relative(fs::weakly_canonical(outer));
+  return !rel.empty() && rel != "." && *rel.begin() != "..";
+}
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
 }
 
 }  // namespace
@@ -54,9 +57,7 @@ std::string DottedText(std::uint32_t a) {
 
 TempHome::TempHome() {
   std::string pattern = (fs::temp_directory_path() / "gwtest-home-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) {
-    throw std::runtime_error("cannot make a temporary folder");
-  }
+  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a folder");
   root_ = pattern;
   ::setenv("GWSUITE_HOME", root_.c_str(), 1);
   ::setenv("GWSUITE_LOOPBACK_ONLY", "1", 1);
@@ -75,10 +76,7 @@ void TempHome::WritePortLinkIni(const std::string& text) const {
 }
 
 std::string TempHome::ReadConfigFile(const std::string& name) const {
-  std::ifstream in(ConfigDir() / name);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
+  return ReadFile(ConfigDir() / name);
 }
 
 void TempHome::UseEthernet(std::uint32_t remote) const {
@@ -92,11 +90,6 @@ void TempHome::UseSerial(const fs::path& device, std::uint32_t remote) const {
                    device.string() + "\n");
 }
 
-bool InOwnNetworkNamespace() {
-  const std::string now = NetworkNamespaceOf("self");
-  return !now.empty() && !StartNamespace().empty() && now != StartNamespace();
-}
-
 std::string TransportSafetyProblem() {
   if (InOwnNetworkNamespace()) return {};
   const char* home = std::getenv("GWSUITE_HOME");
@@ -104,30 +97,23 @@ std::string TransportSafetyProblem() {
     return "GWSUITE_HOME is not set: the test has no configuration folder of its own";
   }
   std::error_code ec;
-  if (!fs::is_directory(home, ec) || !IsInside(home, fs::temp_directory_path())) {
+  if (!fs::is_directory(home, ec) || !IsStrictlyInside(home, fs::temp_directory_path())) {
     return std::string("GWSUITE_HOME (") + home + ") is not a temporary folder";
   }
-  const fs::path ini = platform::PortLinkIniPath();
-  if (!fs::is_regular_file(ini, ec)) {
-    return "there is no " + ini.string();
-  }
+  const std::string ini = platform::PortLinkIniPath().string();
+  if (!fs::is_regular_file(ini, ec)) return "there is no " + ini;
   const std::uint32_t remote = platform::LoadRemoteIp();
   if (!platform::IsLoopback(remote)) {
-    return "RemoteIP in " + ini.string() + " is " + DottedText(remote) +
-           ", outside 127.0.0.0/8";
+    return "RemoteIP in " + ini + " is " + DottedText(remote) + ", outside 127.0.0.0/8";
   }
   const auto broadcast = platform::LoadBroadcastAddress();
   if (!broadcast) {
-    return "BroadcastAddress is missing from " + ini.string() +
-           ": a search would go out on every interface";
+    return "BroadcastAddress is missing from " + ini + ": a search would go out on every interface";
   }
   if (!platform::IsLoopback(*broadcast)) {
-    return "BroadcastAddress in " + ini.string() + " is " + DottedText(*broadcast) +
-           ", outside 127.0.0.0/8";
+    return "BroadcastAddress in " + ini + " is " + DottedText(*broadcast) + ", outside 127.0.0.0/8";
   }
-  if (!platform::LoopbackOnly()) {
-    return "GWSUITE_LOOPBACK_ONLY is not 1";
-  }
+  if (!platform::LoopbackOnly()) return "GWSUITE_LOOPBACK_ONLY is not 1";
   return {};
 }
 
@@ -139,12 +125,11 @@ std::string TransportSafetyProblem() {
 
 std::uint32_t TestLoopbackAddress(std::uint8_t third) {
   const ::testing::UnitTest& unit = *::testing::UnitTest::GetInstance();
-  const ::testing::TestInfo* current = unit.current_test_info();
   int position = 0;
   for (int s = 0; s < unit.total_test_suite_count(); ++s) {
     const ::testing::TestSuite& suite = *unit.GetTestSuite(s);
     for (int t = 0; t < suite.total_test_count(); ++t, ++position) {
-      if (suite.GetTestInfo(t) == current) {
+      if (suite.GetTestInfo(t) == unit.current_test_info()) {
         return Ipv4(127, 0, static_cast<std::uint8_t>(third + position / 250),
                     static_cast<std::uint8_t>(1 + position % 250));
       }
