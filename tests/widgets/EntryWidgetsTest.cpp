@@ -1,6 +1,7 @@
 // The entry widgets of the parameter pages: the IP address control, the
 // masked edit and the edit with a spin button.
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -12,6 +13,7 @@
 #include "widgets/IpAddressCtrl.h"
 #include "widgets/MaskedEdit.h"
 #include "widgets/SpinEdit.h"
+#include "widgets/WheelGuard.h"
 
 namespace gw::widgets {
 namespace {
@@ -285,6 +287,25 @@ TEST(SpinEdit, TypingNotifiesAndLeavingTheEditIsReported) {
 
   page.other->setFocus();
   EXPECT_EQ(lost.count(), 1);
+}
+
+TEST(WheelGuard, TheWheelChangesOnlyAListWithTheFocus) {
+  Page<QComboBox> page;
+  ASSERT_TRUE(page.Active());
+  QComboBox& list = *page.widget;
+  list.addItems({QStringLiteral("Static"), QStringLiteral("DHCP")});
+  CWheelGuard::Install(&page.window);
+  const auto turn = [&list] {
+    QWheelEvent wheel(QPointF(5, 5), list.mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&list, &wheel);
+  };
+  page.other->setFocus();
+  turn();
+  EXPECT_EQ(list.currentIndex(), 0);
+  list.setFocus();
+  turn();
+  EXPECT_EQ(list.currentIndex(), 1);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "pages/qt/ControlMirror.h"
 #include "pages/qt/PageWindow.h"
+#include "widgets/WheelGuard.h"
 
 namespace gw::pages {
 
@@ -18,6 +19,7 @@ class CFormPage : public CPageWindow {
       : CPageWindow(sheet, index), ui_(std::make_unique<Layout>()) {
     ui_->setupUi(this);
     TranslateForm(this);
+    widgets::CWheelGuard::Install(this);
   }
 
   const Layout& Form() const { return *ui_; }
