@@ -58,8 +58,7 @@ void FuzzLink(const fuzz::Mode& mode, const std::uint8_t* reply, std::size_t siz
   test::RecordingUi ui;
   NodeTable* nodes = FreshNodeTable();
   DeviceLink link{*nodes, ui, clock};
-  port.Fill(link.PortLink());
-  port.Fill(link.MbKit());
+  Check(link.BindPortLink(port) && link.BindMbKit(port));
   port.commType = mode.commType;
   link.SetNextTransactionId(fuzz::kFirstTransactionId);
 

@@ -204,7 +204,9 @@ void FakePortLink::OnSend(const std::uint8_t* data, int length) {
       if (auto reply = m->Answer(request)) replies.push_back(std::move(*reply));
     }
   }
-  for (auto& r : replies) inbox_.push_back(serial ? EncodeSerialFrame(r) : std::move(r));
+  for (auto& r : replies) {
+    inbox_.push_back(serial && frameReplies ? EncodeSerialFrame(r) : std::move(r));
+  }
 }
 
 int FakePortLink::OnRecv(std::uint8_t* buffer, int capacity) {

@@ -65,6 +65,8 @@ class FakePortLink : public LibraryLoader {
 
   void Attach(FakeModule& module) { modules_.push_back(&module); }
   Responder responder;
+  // On serial the replies are framed before they wait; false leaves them raw.
+  bool frameReplies = true;
   void Deliver(std::vector<std::uint8_t> chunk) { inbox_.push_back(std::move(chunk)); }
   std::size_t Pending() const { return inbox_.size(); }
 

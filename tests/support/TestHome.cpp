@@ -50,11 +50,6 @@ std::string ReadFile(const fs::path& path) {
 
 }  // namespace
 
-std::string DottedText(std::uint32_t a) {
-  return std::to_string(a >> 24) + "." + std::to_string((a >> 16) & 0xFF) + "." +
-         std::to_string((a >> 8) & 0xFF) + "." + std::to_string(a & 0xFF);
-}
-
 TempHome::TempHome() {
   std::string pattern = (fs::temp_directory_path() / "gwtest-home-XXXXXX").string();
   if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a folder");

@@ -19,7 +19,10 @@ constexpr std::uint32_t Ipv4(std::uint8_t a, std::uint8_t b, std::uint8_t c, std
   return (std::uint32_t{a} << 24) | (std::uint32_t{b} << 16) | (std::uint32_t{c} << 8) | d;
 }
 // Dotted text of a host-order address.
-std::string DottedText(std::uint32_t hostOrder);
+inline std::string DottedText(std::uint32_t a) {
+  return std::to_string(a >> 24) + "." + std::to_string((a >> 16) & 0xFF) + "." +
+         std::to_string((a >> 8) & 0xFF) + "." + std::to_string(a & 0xFF);
+}
 
 // A temporary folder set as GWSUITE_HOME for the life of the object, with
 // GWSUITE_LOOPBACK_ONLY=1. The folder and both variables go with it.
