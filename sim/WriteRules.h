@@ -9,31 +9,9 @@
 
 #include "model/BlockTable.h"
 #include "model/ByteOrder.h"
+#include "model/ChangeMasks.h"
 
 namespace gw::sim {
-
-namespace netbits {
-inline constexpr std::uint32_t ModuleName = 1u << 31;
-inline constexpr std::uint32_t IpAddress = 1u << 30;
-inline constexpr std::uint32_t Netmask = 1u << 29;
-inline constexpr std::uint32_t Gateway = 1u << 28;
-inline constexpr std::uint32_t Password = 1u << 27;
-inline constexpr std::uint32_t IpConfiguration = 1u << 25;
-inline constexpr std::uint32_t Ipv6 = 1u << 22;  // enable switch and address
-}  // namespace netbits
-
-namespace clockbits {
-inline constexpr std::uint32_t TimeServerEnable = 1u << 31;
-inline constexpr std::uint32_t DaylightSaving = 1u << 30;
-inline constexpr std::uint32_t TimeZone = 1u << 29;  // index and offset
-inline constexpr std::uint32_t TimeServerIp = 1u << 28;
-inline constexpr std::uint32_t ClockTime = 1u << 27;
-}  // namespace clockbits
-
-namespace devmonbits {
-inline constexpr std::uint32_t BitTable = 1u << 31;
-inline constexpr std::uint32_t WordTable = 1u << 30;
-}  // namespace devmonbits
 
 struct WriteOutcome {
   bool passwordWritten = false;

@@ -65,7 +65,7 @@ void CBasicDlg::OnSiblingQuery() {
   Load();
   replacedParameters_ = true;
   SetModified(true);
-  networkMask_ = netbits::kBasicAll;
+  networkMask_ = kBasicAll;
   serialMask_ = serialbits::Any;
   NotifyChanged();
 }
@@ -187,7 +187,7 @@ void CBasicDlg::OnIpConfigurationChanged(int index) {
   if (!c_.ipConfiguration.enabled || !c_.ipConfiguration.Holds(index)) return;
   c_.ipConfiguration.selection = index;
   ApplyIpEnableRule();
-  NetworkChanged(netbits::kIpConfigurationChange);
+  NetworkChanged(kIpConfigurationChange);
 }
 
 void CBasicDlg::AddressFieldChanged(AddressControl& control, int field, int value,

@@ -1,0 +1,37 @@
+#pragma once
+// The ChangeMask bits of the blocks that a module takes field by field: a
+// write names the fields it changes, and the module takes only those. Any
+// other block is taken whole when its mask is not 0.
+
+#include <cstdint>
+
+namespace gw {
+
+namespace netbits {  // NetworkBlock (block 0)
+inline constexpr std::uint32_t ModuleName = 1u << 31;
+inline constexpr std::uint32_t IpAddress = 1u << 30;
+inline constexpr std::uint32_t Netmask = 1u << 29;
+inline constexpr std::uint32_t Gateway = 1u << 28;
+inline constexpr std::uint32_t Password = 1u << 27;
+inline constexpr std::uint32_t IpConfiguration = 1u << 25;
+inline constexpr std::uint32_t Ipv6 = 1u << 22;  // the switch and the address
+}  // namespace netbits
+
+namespace serialbits {  // SerialBlock (block 11): the block as a whole
+inline constexpr std::uint32_t Any = 1u << 31;
+}  // namespace serialbits
+
+namespace clockbits {  // the clock block (block 4)
+inline constexpr std::uint32_t TimeServerEnable = 1u << 31;
+inline constexpr std::uint32_t DaylightSaving = 1u << 30;
+inline constexpr std::uint32_t TimeZone = 1u << 29;  // index and offset
+inline constexpr std::uint32_t TimeServerIp = 1u << 28;
+inline constexpr std::uint32_t ClockTime = 1u << 27;
+}  // namespace clockbits
+
+namespace devmonbits {  // the device monitor block (block 44)
+inline constexpr std::uint32_t BitTable = 1u << 31;
+inline constexpr std::uint32_t WordTable = 1u << 30;
+}  // namespace devmonbits
+
+}  // namespace gw
