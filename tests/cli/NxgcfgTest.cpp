@@ -27,13 +27,6 @@ struct Result {
   std::string err;
 };
 
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 // A command, the one variable it gets ("NAME=value"), and what it must give.
 struct Command {
   std::vector<std::string> args;
@@ -72,7 +65,7 @@ class NxgcfgTest : public ::testing::Test {
     while (const std::size_t n = std::fread(chunk, 1, sizeof chunk, pipe)) run.out.append(chunk, n);
     const int status = ::pclose(pipe);
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.err = ReadAll(err);
+    run.err = gw::test::ReadFile(err);
     return run;
   }
 

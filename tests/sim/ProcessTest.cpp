@@ -34,12 +34,7 @@ const auto kSearch = Hex(
 class NxgsimProgram : public ::testing::Test {
  protected:
   NxgsimProgram() { home.UseEthernet(gw::test::Loopback(211)); }
-  static std::string Output(const SimProcess& sim) {
-    std::ifstream in(sim.Dir() / "out");
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
+  static std::string Output(const SimProcess& sim) { return gw::test::ReadFile(sim.Dir() / "out"); }
   gw::test::TempHome home;
 };
 

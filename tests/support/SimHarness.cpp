@@ -38,13 +38,6 @@ std::optional<int> Reap(pid_t pid, std::chrono::milliseconds wait) {
   }
 }
 
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 }  // namespace
 
 fs::path NxgsimProgram() { return fs::read_symlink("/proc/self/exe").parent_path() / "nxgsim"; }

@@ -41,14 +41,14 @@ bool IsStrictlyInside(const fs::path& inner, const fs::path& outer) {
   return !rel.empty() && rel != "." && *rel.begin() != "..";
 }
 
+}  // namespace
+
 std::string ReadFile(const fs::path& path) {
   std::ifstream in(path);
   std::stringstream text;
   text << in.rdbuf();
   return text.str();
 }
-
-}  // namespace
 
 TempHome::TempHome() {
   std::string pattern = (fs::temp_directory_path() / "gwtest-home-XXXXXX").string();

@@ -24,6 +24,9 @@ inline std::string DottedText(std::uint32_t a) {
          std::to_string((a >> 8) & 0xFF) + "." + std::to_string(a & 0xFF);
 }
 
+// The whole text of a file; empty when it cannot be read.
+std::string ReadFile(const std::filesystem::path& path);
+
 // A temporary folder set as GWSUITE_HOME for the life of the object, with
 // GWSUITE_LOOPBACK_ONLY=1. The folder and both variables go with it.
 class TempHome {
