@@ -10,7 +10,7 @@ packages=(
   libsimpleini-dev libicu-dev libmodbus-dev
   libcli11-dev nlohmann-json3-dev
   iproute2
-  qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
   xvfb xauth fonts-liberation fonts-wqy-microhei fontconfig
 )
 
