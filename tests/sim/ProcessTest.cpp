@@ -161,7 +161,7 @@ TEST_F(NxgsimProgram, AnswersOverAPacedPseudoTerminal) {
   ::close(fd);
   // Header with the MAC stuffed, then the block: 116 bytes, the checksum,
   // two stuffed MAC bytes and the delimiters.
-  ASSERT_GE(frame.size(), 116u + 1 + 2 + 2);
+  ASSERT_GE(frame.size(), 116u + 1 + 2 + 2) << "what nxgsim saw:\n" << sim.Log();
   EXPECT_EQ(std::vector<std::uint8_t>(frame.begin(), frame.begin() + 21),
             Hex("C0 F2 00 00 01 12 34 56 78 00 01 00 60 E9 DB DC DB DD 01 00 00"));
   const auto decoded = Unstuff(frame);
