@@ -2,6 +2,7 @@
 
 #include "BenchHome.h"
 #include "Figures.h"
+#include "protocol/ModuleInquiry.h"
 #include "protocol/ModuleSearch.h"
 
 namespace gw::bench {
@@ -21,7 +22,7 @@ InquiryRun TimedInquiry(MemoryStore& store, const std::string& portLinkIni) {
   if (tool.Nodes().Count() < 1) return run;
   tool.Nodes().SetCurrent(0);
   DeviceLink& link = tool.Link();
-  if (!link.OpenLink()) return run;
+  if (link.OpenLink() != LinkStatus::Ok) return run;
   {
     WireTap tap(link.PortLink());
     const auto start = Steady::now();

@@ -31,7 +31,7 @@ struct SerialFloors {
 // The floors of one inquiry; `verbose` prints each request's share.
 SerialFloors FloorsOf(const InquiryRun& run, bool verbose) {
   SerialFloors floors;
-  const double waitMs = static_cast<double>(kSerialReadWait.count());
+  const double waitMs = static_cast<double>(TransportFor(kCommSerial)->readPause.count());
   for (std::size_t i = 0; i < run.sends.size(); ++i) {
     const auto from = run.sends[i].at;
     const auto until = i + 1 < run.sends.size() ? run.sends[i + 1].at : Steady::time_point::max();

@@ -8,8 +8,7 @@
 #include "Session.h"
 #include "model/ParameterTransfer.h"
 #include "model/Strings.h"
-#include "link/Commands.h"
-#include "protocol/ModuleSearch.h"
+#include "link/RequestCodes.h"
 
 namespace gw::cli {
 
@@ -19,6 +18,25 @@ constexpr const char* kConfigurationSuccessful = "Configuration is successful";
 constexpr const char* kConfigurationFailed = "Configuration is failed";
 constexpr const char* kAuthenticationFailed = "Authentication failed";
 constexpr const char* kReturnToFactory = "Return to factory setting";
+constexpr const char* kNoAnswer = "No answer from the module";
+constexpr std::size_t kPasswordLength = 4;
+
+// Why an exchange with the module came to nothing, in a user's words.
+std::string FailureText(LinkStatus status) {
+  switch (status) {
+    case LinkStatus::NoTransport:
+    case LinkStatus::NotOpen:
+      return text::kCannotOpenDevice;
+    case LinkStatus::WrongModule:
+      return std::string(text::kCommunicationError) +
+             ": the only replies came from another module";
+    case LinkStatus::TimedOut:
+    case LinkStatus::NothingReceived:
+      return std::string(text::kCommunicationError) + ": " + kNoAnswer;
+    default:
+      return text::kCommunicationError;
+  }
+}
 
 // Opens the module and reads all its parameters; -1 after saying why.
 int OpenModule(Session& session, const std::string& module) {
@@ -68,16 +86,16 @@ int RunRead(CliUi& ui, const std::string& module, int block, bool hex, bool json
   NodeTable& nodes = session.Nodes();
   nodes.SetCurrent(index);
   nodes.UpdateFirmwareNumber(index);
-  DeviceLink& link = session.Link();
-  if (!link.OpenLink()) return kExitFailed;
-  const int commType = link.CommType();
-  int result = -1;
-  for (int attempt = 0; attempt < link.Timing().retryCount && result <= 0; ++attempt) {
-    result = ReadBlockOnce(link, block, commType);
-  }
-  link.CloseLink();
-  if (result <= 0) {
-    ui.Message(text::kCommunicationError, Buttons::Ok, Icon::Error);
+  const LinkResult result = session.Doc().OnOwnLink([block](DeviceLink& link) {
+    LinkResult read = Failed(LinkStatus::NotOpen);
+    for (int attempt = 0; attempt < link.Timing().retryCount && !read.Ok(); ++attempt) {
+      read = link.ReadBlock(block);
+    }
+    return read;
+  });
+  if (result.status == LinkStatus::CannotOpen) return kExitFailed;  // said already
+  if (!result.Ok()) {
+    ui.Message(FailureText(result.status), Buttons::Ok, Icon::Error);
     return kExitFailed;
   }
   const ConstBytes bytes = nodes.Node(index).Block(*info);
@@ -110,21 +128,25 @@ int RunLogin(CliUi& ui, const std::string& module) {
     std::fprintf(stderr, "No password: type it at a terminal or set NXGCFG_PASSWORD.\n");
     return kExitUsage;
   }
-  NodeTable& nodes = session.Nodes();
-  nodes.SetCurrent(index);
-  nodes.SetLoginPassword(*password);
-  DeviceLink& link = session.Link();
-  if (!link.OpenLink()) return kExitFailed;
-  NodeRecord& node = nodes.Node(index);
-  StoreBE16(node.Header(), hdr::LockState, kLockStateUnlocked);
-  StoreText(node.Header().subspan(hdr::LoginKey, hdr::kLoginKeySize), *password);
-  const bool ok = link.ExchangeCommand(CmdLogin, 0);
-  link.CloseLink();
-  session.StoreNodes();
-  if (!ok) {
-    ui.Message(kAuthenticationFailed, Buttons::Ok, Icon::Error);
+  if (password->size() > kPasswordLength) {
+    std::fprintf(stderr, "A module password has at most %zu characters.\n", kPasswordLength);
     return kExitFailed;
   }
+  NodeTable& nodes = session.Nodes();
+  nodes.SetCurrent(index);
+  NodeRecord& node = nodes.Node(index);
+  const LinkResult login =
+      session.Doc().OnOwnLink([&](DeviceLink& link) { return link.Login(*password); });
+  if (login.status == LinkStatus::CannotOpen) return kExitFailed;  // said already
+  if (!login.Ok()) {
+    ui.Message(login.status == LinkStatus::Refused ? kAuthenticationFailed
+                                                    : FailureText(login.status),
+               Buttons::Ok, Icon::Error);
+    return kExitFailed;
+  }
+  // The key never lands in a file, even when the module echoes it.
+  StoreText(node.Header().subspan(hdr::LoginKey, hdr::kLoginKeySize), {});
+  session.StoreNodes();
   std::printf("Logged in to module %u (%s).\n", node.ModuleNumber(), MacText(node.Mac()).c_str());
   return kExitOk;
 }
@@ -146,13 +168,18 @@ int RunFactoryReset(CliUi& ui, const std::string& module) {
   }
   if (ui.Message(kReturnToFactory, Buttons::YesNo, Icon::Question) != Answer::Yes) return kExitFailed;
   nodes.SetCurrent(index);
-  link.OpenLink();
-  const bool ok = link.ExchangeCommand(CmdFactoryReset, 0);
-  link.CloseLink();
+  const LinkResult reset =
+      session.Doc().OnOwnLink([](DeviceLink& link) { return link.FactoryReset(); });
+  if (reset.status == LinkStatus::CannotOpen) return kExitFailed;  // said already
+  if (!reset.Ok()) {
+    ui.Message(reset.status == LinkStatus::Refused ? kConfigurationFailed
+                                                    : FailureText(reset.status),
+               Buttons::Ok, Icon::Error);
+    return kExitFailed;
+  }
   session.StoreNodes();
-  ui.Message(ok ? kConfigurationSuccessful : kConfigurationFailed, Buttons::Ok,
-             ok ? Icon::Information : Icon::Error);
-  return ok ? kExitOk : kExitFailed;
+  ui.Message(kConfigurationSuccessful, Buttons::Ok, Icon::Information);
+  return kExitOk;
 }
 
 int RunExport(CliUi& ui, const std::string& module, const std::string& file) {

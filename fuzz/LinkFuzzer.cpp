@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "FuzzInput.h"
-#include "link/Commands.h"
+#include "link/RequestCodes.h"
 #include "link/DeviceLink.h"
 #include "link/FrameCodec.h"
 #include "model/BlockTable.h"
@@ -70,6 +70,7 @@ void FuzzLink(const fuzz::Mode& mode, const std::uint8_t* reply, std::size_t siz
   Check(nodes->AppendFromSearchReply(found, foundLength) == foundLength);
   nodes->SetCurrent(0);
   nodes->UpdateFirmwareNumber(0);
+  link.OpenLink();  // unknown comm types stay closed: every operation declines
 
   const int block = mode.blockByte < static_cast<int>(kBlocks.size())
                         ? kBlocks[static_cast<std::size_t>(mode.blockByte)].number
@@ -92,24 +93,24 @@ void FuzzLink(const fuzz::Mode& mode, const std::uint8_t* reply, std::size_t siz
   const NodeRecord before = nodes->Node(0);
   switch (mode.operation) {
     case fuzz::kSingle: {
-      const int sent = link.SendFrame(mode.request, block);
-      const int got = link.ReceiveFrame(mode.request, block);
-      Check(got == -1 || (got > 0 && got <= static_cast<int>(kLinkBufferSize)));
-      if (sent <= 0) Check(port.sent.empty());
-      if (got < 0 && mode.request != CmdSearch) Check(nodes->Node(0) == before);
+      const LinkResult sent = link.SendFrame(mode.request, block);
+      const LinkResult got = link.ReceiveFrame(mode.request, block);
+      Check(!got.Ok() || (got.length > 0 && got.length <= static_cast<int>(kLinkBufferSize)));
+      if (!sent.Ok()) Check(port.sent.empty());
+      if (!got.Ok() && mode.request != CmdSearch) Check(nodes->Node(0) == before);
       break;
     }
     case fuzz::kWrite:
       link.WriteBlock(block);
       break;
     case fuzz::kExchange:
-      link.ExchangeCommand(mode.request, block);
+      if (mode.request == CmdLogin) link.Login("pass");
+      else if (mode.request == CmdFactoryReset) link.FactoryReset();
+      else if (mode.request == CmdWriteBlock) link.WritePassword();
+      else link.ReadBlock(block);
       break;
     case fuzz::kSearch:
-      if (link.SendFrame(CmdSearch, 0) > 0) {
-        while (link.ReceiveFrame(CmdSearch, 0) > 0 && nodes->Count() < NodeTable::kSearchLimit) {
-        }
-      }
+      link.Search();
       Check(nodes->Count() <= NodeTable::kNodeSlots);
       break;
   }

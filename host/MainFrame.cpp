@@ -25,7 +25,7 @@
 #include "appframe/Printing.h"
 #include "appframe/WinApp.h"
 #include "frame/Resource.h"
-#include "protocol/Commands.h"
+#include "protocol/HostCommands.h"
 
 namespace gw::host {
 

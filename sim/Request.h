@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "link/Commands.h"
+#include "link/RequestCodes.h"
 #include "model/NodeRecord.h"
 
 namespace gw::sim {

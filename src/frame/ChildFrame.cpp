@@ -2,7 +2,7 @@
 
 #include "appframe/AfxIds.h"
 #include "appframe/HostMessage.h"
-#include "protocol/Commands.h"
+#include "protocol/HostCommands.h"
 
 namespace gw::frame {
 

@@ -6,7 +6,7 @@
 #include "appframe/AfxIds.h"
 #include "appframe/Archive.h"
 #include "model/NodeListStream.h"
-#include "protocol/Commands.h"
+#include "protocol/HostCommands.h"
 
 namespace gw::frame {
 

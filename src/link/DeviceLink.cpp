@@ -1,4 +1,8 @@
+// Construction, and opening and closing the configuration link and the
+// Modbus link on the transport chosen when they open.
 #include "DeviceLink.h"
+
+#include <arpa/inet.h>
 
 namespace gw {
 
@@ -16,16 +20,46 @@ int DeviceLink::CommType() const {
   return portLink_.GetCommType != nullptr ? portLink_.GetCommType() : -1;
 }
 
-int DeviceLink::ReadSelect(std::chrono::milliseconds wait) {
-  if (portLink_.ReadSelect == nullptr) return -1;
-  return portLink_.ReadSelect(static_cast<int>(wait.count()));
+LinkStatus DeviceLink::OpenLink(std::optional<std::uint32_t> aim) {
+  CloseLink();
+  const Transport* transport = TransportFor(CommType());
+  if (transport == nullptr) return LinkStatus::NoTransport;
+  std::uint32_t remote = 0;
+  if (transport->commType == kCommEthernet) {
+    if (aim) portLink_.SetRemoteIPAddr(htonl(*aim));
+    remote = aim ? htonl(*aim) : htonl(portLink_.GetRemoteIPAddr());
+  }
+  if (!transport->open(portLink_, remote)) return LinkStatus::CannotOpen;
+  transport_ = transport;
+  return LinkStatus::Ok;
+}
+
+void DeviceLink::CloseLink() {
+  if (transport_ == nullptr) return;
+  transport_->close(portLink_);
+  transport_ = nullptr;
+}
+
+LinkStatus DeviceLink::OpenModbusLink() {
+  CloseModbusLink();
+  const Transport* transport = TransportFor(CommType());
+  if (transport == nullptr) return LinkStatus::NoTransport;
+  const NodeRecord* node = nodes_.CurrentRecord();
+  if (transport->commType == kCommEthernet && node == nullptr) return LinkStatus::NotBuilt;
+  const std::uint32_t nodeAddress = node != nullptr ? htonl(node->IpAddress()) : 0;
+  if (!transport->openModbus(portLink_, mbKit_, nodeAddress, savedRemoteAddress_)) {
+    return LinkStatus::CannotOpen;
+  }
+  modbusTransport_ = transport;
+  return LinkStatus::Ok;
+}
+
+void DeviceLink::CloseModbusLink() {
+  if (modbusTransport_ == nullptr) return;
+  modbusTransport_->closeModbus(portLink_, mbKit_, savedRemoteAddress_);
+  modbusTransport_ = nullptr;
 }
 
 ConstBytes DeviceLink::LastReplyHeader() const { return nodes_.Incoming().Header(); }
-
-std::uint16_t DeviceLink::CurrentReplyCode() const {
-  const NodeRecord* node = nodes_.CurrentRecord();
-  return node != nullptr ? node->ReplyCode() : 0;
-}
 
 }  // namespace gw

@@ -80,4 +80,9 @@ std::string Ipv4Text(std::uint32_t address) {
   return text;
 }
 
+bool SameMac(ConstBytes headerA, ConstBytes headerB) {
+  const ConstBytes a = headerA.subspan(hdr::MacAddress, hdr::kMacSize);
+  return std::equal(a.begin(), a.end(), headerB.begin() + hdr::MacAddress);
+}
+
 }  // namespace gw

@@ -66,6 +66,9 @@ std::string FirmwareText(std::uint16_t firmwareVersion);
 // The firmware version as a decimal number times 100 (0x0154 gives 154).
 int FirmwareNumber(std::uint16_t firmwareVersion);
 
+// True when two frame headers carry the same MacAddress.
+bool SameMac(ConstBytes headerA, ConstBytes headerB);
+
 // "AA:BB:CC:DD:EE:FF"
 std::string MacText(const MacAddress& mac);
 // "a.b.c.d" of an address held most significant octet first.

@@ -7,12 +7,6 @@ namespace gw {
 
 namespace {
 
-ConstBytes MacOf(ConstBytes header) { return header.subspan(hdr::MacAddress, hdr::kMacSize); }
-
-bool SameMac(ConstBytes a, ConstBytes b) {
-  return std::equal(MacOf(a).begin(), MacOf(a).end(), MacOf(b).begin());
-}
-
 void CopyInto(Bytes dst, ConstBytes src) { std::copy(src.begin(), src.end(), dst.begin()); }
 
 }  // namespace

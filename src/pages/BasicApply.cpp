@@ -4,7 +4,7 @@
 #include <chrono>
 
 #include "BasicDlg.h"
-#include "link/Commands.h"
+#include "link/RequestCodes.h"
 #include "model/SerialConfig.h"
 #include "model/Strings.h"
 #include "pages/ChangeMasks.h"
@@ -47,14 +47,9 @@ bool CBasicDlg::OnApply() {
 
 void CBasicDlg::OnRefreshClicked() {
   if (CurrentRecord() == nullptr || !c_.refresh.visible || !c_.refresh.enabled) return;
-  if (!Link().OpenLink()) {
+  // One try, no reply code judged: the reply lands in the record.
+  if (LinkNotOpened(PollBlock(kNetworkBlock, kRefreshWait))) {
     Ui().Message(text::kCommunicationError);
-  } else {
-    // One try, no reply code judged: the reply lands in the record.
-    Link().SendFrame(CmdReadBlock, kNetworkBlock);
-    Link().GetClock().Sleep(kRefreshWait);
-    Link().ReceiveFrame(CmdReadBlock, kNetworkBlock);
-    Link().CloseLink();
   }
   Load();
   NotifyChanged();
@@ -73,7 +68,6 @@ bool CBasicDlg::Stage() {
   StageSerial(out11, node.Block(kSerialBlock));
   if (!CheckTimers(out11, node.Block(kSerialBlock))) return false;
 
-  AddLoginCredentials();
   StoreBE32(out0, kChangeMask, networkMask_);
   StoreBE32(out11, kChangeMask, serialMask_);
   return true;

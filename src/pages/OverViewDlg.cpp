@@ -1,6 +1,6 @@
 #include "OverViewDlg.h"
 
-#include "link/Commands.h"
+#include "link/RequestCodes.h"
 #include "model/ParameterReportTexts.h"
 #include "model/Strings.h"
 #include "pages/PageTexts.h"

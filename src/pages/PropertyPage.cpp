@@ -37,7 +37,7 @@ bool PropertyPage::DocumentLocked() const {
 }
 
 int PropertyPage::CommTypeCopy() const {
-  return document_ == nullptr ? kCommEthernet : document_->Link().CommTypeCopy();
+  return document_ == nullptr ? kCommEthernet : document_->CommTypeCopy();
 }
 
 void PropertyPage::CloseSheet() {
@@ -52,26 +52,36 @@ void PropertyPage::RequestFocus(const TextControl& control, bool selectAll) {
   focus_ = FocusRequest{&control, selectAll};
 }
 
-void PropertyPage::AddLoginCredentials() const {
-  const NodeRecord* node = CurrentRecord();
-  if (node == nullptr || node->LockState() != kLockStateLocked) return;
-  Bytes header = Nodes().Outgoing().Header();
-  StoreBE16(header, hdr::LockState, kLockStateUnlocked);
-  StorePasswordKey(header.subspan(hdr::LoginKey, hdr::kLoginKeySize), Nodes().LoginPassword());
+LinkResult PropertyPage::OnOwnLink(const std::function<LinkResult(DeviceLink&)>& operation) {
+  if (document_ == nullptr) return Failed(LinkStatus::NotOpen);
+  return document_->OnOwnLink(operation);
 }
 
 bool PropertyPage::WriteStagedBlock(int block) {
-  if (!Link().OpenLink()) {
-    Ui().Message(text::kCommunicationError);
-    return false;
-  }
-  // The read-back of an earlier write clears the credentials of the
-  // outgoing header, so every write gets them anew.
-  AddLoginCredentials();
-  const bool written = Link().WriteBlock(block);
-  if (!written) Ui().Message(text::kModifyFailed);
-  Link().CloseLink();
-  return written;
+  const LinkResult written = OnOwnLink([block](DeviceLink& link) { return link.WriteBlock(block); });
+  if (!written.Ok()) Ui().Message(LinkNotOpened(written) ? text::kCommunicationError : text::kModifyFailed);
+  return written.Ok();
+}
+
+LinkResult PropertyPage::WriteStagedPassword() {
+  return OnOwnLink([](DeviceLink& link) { return link.WritePassword(); });
+}
+
+LinkResult PropertyPage::LogIn(const std::string& key) {
+  return OnOwnLink([&key](DeviceLink& link) { return link.Login(key); });
+}
+
+LinkResult PropertyPage::ResetToFactorySetting() {
+  return OnOwnLink([](DeviceLink& link) { return link.FactoryReset(); });
+}
+
+LinkResult PropertyPage::PollBlock(int block, std::chrono::milliseconds pause) {
+  return OnOwnLink([block, pause](DeviceLink& link) { return link.PollBlock(block, pause); });
+}
+
+bool LinkNotOpened(const LinkResult& result) {
+  return result.status == LinkStatus::CannotOpen || result.status == LinkStatus::NoTransport ||
+         result.status == LinkStatus::NotOpen;
 }
 
 void StorePasswordKey(Bytes field4, const std::string& password) {

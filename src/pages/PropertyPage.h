@@ -21,6 +21,7 @@
 // - OnSiblingQuery loads, marks the page modified and sets its masks to
 //   everything the page writes.
 
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
@@ -95,7 +96,6 @@ class PropertyPage {
   NodeRecord* CurrentRecord() const;
   // Only while CurrentRecord() is not null.
   NodeTable& Nodes() const { return document_->Nodes(); }
-  DeviceLink& Link() const { return document_->Link(); }
   UserInterface& Ui() const { return document_->Ui(); }
 
   // The current node's firmware number (version times 100).
@@ -109,13 +109,23 @@ class PropertyPage {
   void QuerySiblings();
   void RequestFocus(const TextControl& control, bool selectAll);
 
-  // A write to a node that reports itself locked carries LockState 2 and the
-  // login password as LoginKey in the outgoing header.
-  void AddLoginCredentials() const;
-  // One staged block of the outgoing image to the module on a link of its
-  // own: "Communication error" when the link cannot be opened, "Modify
-  // failed" when the write or its read-back fails. True when written.
+  // The page's road to the module: each call below is one action on a link
+  // of its own, opened for it and closed after it ("Cannot open the
+  // specified device" when the transport refuses; the result is then
+  // CannotOpen or NoTransport). The link adds the login credentials to
+  // every write to a locked node.
+
+  // One staged block of the outgoing image to the module, read back into
+  // the record: "Communication error" when the link cannot be opened,
+  // "Modify failed" when the write or its read-back fails. True when
+  // written.
   bool WriteStagedBlock(int block);
+  // The staged NetworkBlock with a new password, without a read-back.
+  LinkResult WriteStagedPassword();
+  LinkResult LogIn(const std::string& key);
+  LinkResult ResetToFactorySetting();
+  // One read of `block` with a fixed pause and no retries.
+  LinkResult PollBlock(int block, std::chrono::milliseconds pause);
 
  private:
   std::string caption_;
@@ -124,7 +134,12 @@ class PropertyPage {
   bool modified_ = false;
   Listener listener_;
   std::optional<FocusRequest> focus_;
+
+  LinkResult OnOwnLink(const std::function<LinkResult(DeviceLink&)>& operation);
 };
+
+// True when the action's link did not open.
+bool LinkNotOpened(const LinkResult& result);
 
 // The login password as a LoginKey or Password field holds it: its first
 // four bytes, zero-padded.

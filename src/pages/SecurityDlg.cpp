@@ -1,6 +1,6 @@
 #include "SecurityDlg.h"
 
-#include "link/Commands.h"
+#include "link/RequestCodes.h"
 #include "model/ParameterTransfer.h"
 #include "model/Strings.h"
 #include "pages/ChangeMasks.h"
@@ -70,13 +70,9 @@ void CSecurityDlg::OnLoginClicked() {
   NodeRecord* node = CurrentRecord();
   if (node == nullptr || !c_.loginConfirm.enabled) return;
   Nodes().SetLoginPassword(c_.loginPassword.text);
-  if (!Link().OpenLink()) return;
-
-  // The login request carries the node's own header with the key in it.
-  StoreBE16(node->Header(), hdr::LockState, kLockStateUnlocked);
-  StorePasswordKey(node->Header().subspan(hdr::LoginKey, hdr::kLoginKeySize),
-                   Nodes().LoginPassword());
-  if (Link().ExchangeCommand(CmdLogin, 0)) {
+  const LinkResult login = LogIn(Nodes().LoginPassword());
+  if (LinkNotOpened(login)) return;
+  if (login.Ok()) {
     Nodes().SetLocked(false);
     c_.loginPassword.text.clear();
     c_.loginPassword.enabled = false;
@@ -85,7 +81,6 @@ void CSecurityDlg::OnLoginClicked() {
     c_.loginPassword.text.clear();
     RequestFocus(c_.loginPassword, false);
   }
-  Link().CloseLink();
   StateRefresh();
   NotifyChanged();
 }
@@ -128,30 +123,25 @@ bool CSecurityDlg::OnApply() {
     NotifyChanged();
     return false;
   }
-  if (!Link().OpenLink()) {
+  // The network parameters go back unchanged; only the password is marked.
+  const ConstBytes network = node->Block(kNetworkBlock);
+  const Bytes out0 = Nodes().Outgoing().Block(kNetworkBlock);
+  std::copy(network.begin(), network.end(), out0.begin());
+  StorePasswordKey(out0.subspan(net::Password, net::kPasswordSize), password);
+  StoreBE32(out0, kChangeMask, mask_);
+
+  // Authenticated with the password in use, before it changes.
+  const LinkResult written = WriteStagedPassword();
+  if (LinkNotOpened(written)) {
     Ui().Message(text::kCommunicationError);
     StateRefresh();
     NotifyChanged();
     return true;
   }
-
-  // The network parameters go back unchanged; only the password is marked.
-  NodeRecord& outgoing = Nodes().Outgoing();
-  std::copy(node->Header().begin(), node->Header().end(), outgoing.Header().begin());
-  const ConstBytes network = node->Block(kNetworkBlock);
-  const Bytes out0 = outgoing.Block(kNetworkBlock);
-  std::copy(network.begin(), network.end(), out0.begin());
-  // Authenticated with the password in use, before it changes.
-  AddLoginCredentials();
-  StorePasswordKey(out0.subspan(net::Password, net::kPasswordSize), password);
   Nodes().SetLoginPassword(password);
-  StoreBE32(out0, kChangeMask, mask_);
-
-  const bool written = Link().ExchangeCommand(CmdWriteBlock, kNetworkBlock);
-  Ui().Message(written ? text::kConfigurationSuccessful : text::kModifyFailed);
+  Ui().Message(written.Ok() ? text::kConfigurationSuccessful : text::kModifyFailed);
   c_.modify.checked = false;
   CloseSheet();
-  Link().CloseLink();
   NotifyChanged();
   return true;
 }
@@ -171,16 +161,14 @@ void CSecurityDlg::OnFactorySettingClicked(bool checked) {
 }
 
 void CSecurityDlg::ResetToFactory() {
-  // A link that did not open shows up as a failed exchange.
-  Link().OpenLink();
-  if (Link().ExchangeCommand(CmdFactoryReset, 0)) {
+  // A link that did not open shows up as a failed reset.
+  if (ResetToFactorySetting().Ok()) {
     Ui().Message(text::kConfigurationSuccessful);
     StateRefresh();
     c_.factorySetting.checked = false;
   } else {
     Ui().Message(text::kConfigurationFailed);
   }
-  Link().CloseLink();
   CloseSheet();
 }
 

@@ -1,6 +1,8 @@
 #include "DocumentCore.h"
 
 #include "model/Strings.h"
+#include "protocol/LinkAction.h"
+#include "protocol/ModuleInquiry.h"
 #include "protocol/ModuleSearch.h"
 
 namespace gw {
@@ -37,6 +39,12 @@ void DocumentCore::LoadNodeList() { gw::LoadNodeList(nodes_, store_, ui_); }
 
 void DocumentCore::StoreNodeList() { gw::StoreNodeList(nodes_, store_, ui_); }
 
+LinkResult DocumentCore::OnOwnLink(const std::function<LinkResult(DeviceLink&)>& operation) {
+  LinkAction action(link_);
+  if (!action.Open()) return Failed(action.Status());
+  return operation(link_);
+}
+
 OpenResult DocumentCore::OpenNode(int index) {
   nodes_.SetLoginPassword({});
   nodes_.SetLocked(false);
@@ -45,7 +53,8 @@ OpenResult DocumentCore::OpenNode(int index) {
   NodeRecord& node = nodes_.Node(index);
   node.SetSelected(1);
   nodes_.UpdateFirmwareNumber(index);
-  if (!link_.OpenLink()) {
+  LinkAction action(link_);
+  if (!action.Open()) {
     ui_.Message(text::kCommunicationError);
     return OpenResult::LinkFailed;
   }
@@ -53,12 +62,11 @@ OpenResult DocumentCore::OpenNode(int index) {
     nodes_.SetCurrent(NodeTable::kNoNode);
     node.SetOnline(0);
     ui_.Message(text::kCommunicationError);
-    link_.CloseLink();
     return OpenResult::InquiryFailed;
   }
   nodes_.SetCurrent(index);
   node.SetOnline(1);
-  link_.CloseLink();
+  action.Close();
   if (node.LockState() == kLockStateLocked) nodes_.SetLocked(true);
   return OpenResult::Opened;
 }

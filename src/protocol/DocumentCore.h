@@ -3,6 +3,8 @@
 // device link, the settings files, and the host commands that act on them.
 // The desktop document and the command-line tool are both built on it.
 
+#include <functional>
+
 #include "link/CommSettings.h"
 #include "link/DeviceLink.h"
 #include "model/NodeListExchange.h"
@@ -38,6 +40,13 @@ class DocumentCore {
   void StoreNodeList();
   // Save and Save As need a node.
   bool SaveEnabled() const { return nodes_.Count() > 0; }
+
+  // The comm type the transport reported when the document was built.
+  int CommTypeCopy() const { return link_.CommTypeCopy(); }
+  // Runs `operation` as one device action, on a link opened for it and
+  // closed after it; CannotOpen (after "Cannot open the specified device")
+  // or NoTransport when the link does not open.
+  LinkResult OnOwnLink(const std::function<LinkResult(DeviceLink&)>& operation);
 
   // Opens node `index`: clears the login state, makes it current and
   // selected, updates its firmware number and reads all its parameters. A

@@ -1,8 +1,9 @@
 // Each fault nxgsim can make between the module and the tool, and the verdict
 // the transactions give on it: missing and late replies are waited for and
-// retried, refused replies (bad checksum, stale transaction id, too short)
-// fail only their attempt and leave the node as it was, replies of another
-// module are taken without storing, and the reply code decides the rest. The
+// retried, refused replies (bad checksum, too short) fail only their attempt
+// and leave the node as it was, replies to another request or from another
+// module are set aside while the wait goes on, and the reply code decides the
+// rest. The
 // module is known to the tool as a search left it, so the faults strike the
 // transaction under test from its first reply.
 #include <gmock/gmock.h>
@@ -12,7 +13,7 @@
 #include <ostream>
 
 #include "SimLinkTest.h"
-#include "link/Commands.h"
+#include "link/RequestCodes.h"
 #include "model/Strings.h"
 #include "protocol/ModuleSearch.h"
 
@@ -75,10 +76,10 @@ const WriteCase kWriteCases[] = {
     {"StaleTransactionId", Line::Ethernet, "stale-id:1", "[fault stale-id]", true, 2, 0, true,
      kReplyReadOk},
     {"ShortSerialReply", Line::Serial, "short:1", "[fault short]", true, 2, 0, true, kReplyReadOk},
-    // Both replies count as received but are not stored: the node keeps the
-    // search's code, which acknowledges neither.
-    {"RepliesOfAnotherModule", Line::Ethernet, "other-mac:2", "[fault other-mac]", false, 1, 0,
-     false, kSearchCode},
+    // Set aside while the wait goes on: each costs a silent wait and the
+    // write goes out again, and is taken the third time.
+    {"RepliesOfAnotherModule", Line::Ethernet, "other-mac:2", "[fault other-mac]", true, 3, 2,
+     true, kReplyReadOk},
     {"ActiveConnection", Line::Ethernet, "busy", "[fault busy]", true, 1, 0, true,
      kReplyReadOkConnected},
     {"RefusedForAnotherUser", Line::Ethernet, "refuse", "another user is changing the module",
@@ -94,7 +95,7 @@ TEST_P(FaultWriteTest, GivesItsVerdict) {
   const auto before = WireBytes(Node(node));
   StageNameAndAddress(Nodes(), "Staged", Ipv4(127, 1, 78, 1));
   const auto start = Steady::now();
-  EXPECT_EQ(OnLink([&] { return Link().WriteBlock(0); }), c.written) << Sim().Log();
+  EXPECT_EQ(OnLink([&] { return Link().WriteBlock(0); }).Ok(), c.written) << Sim().Log();
   EXPECT_GE(Steady::now() - start, c.replyWaits * Link().Timing().replyWait);
   EXPECT_GE(Sim().CountLogLines(c.struck), 1u);
   EXPECT_EQ(Writes(), c.writes);
@@ -128,7 +129,8 @@ const InquiryCase kInquiryCases[] = {
     {"StaleTransactionIds", Line::Ethernet, "stale-id", false, false, 5, kSearchCode,
      kModuleTypeNxg},
     {"ShortReplies", Line::Ethernet, "short", false, false, 5, kSearchCode, kModuleTypeNxg},
-    {"RepliesOfAnotherModule", Line::Ethernet, "other-mac", true, false, 14, kSearchCode,
+    // Set aside, so every attempt waits in vain.
+    {"RepliesOfAnotherModule", Line::Ethernet, "other-mac", false, false, 5, kSearchCode,
      kModuleTypeNxg},
     {"AnotherModuleType", Line::Ethernet, "other-type", true, true, 14, kReplyReadOk, 0xF300},
     {"ActiveConnection", Line::Ethernet, "busy", true, true, 14, kReplyReadOkConnected,
@@ -166,8 +168,8 @@ INSTANTIATE_TEST_SUITE_P(Faults, FaultInquiryTest, ::testing::ValuesIn(kInquiryC
 
 TEST_F(FaultVerdictTest, AChangedUdpByteIsCaughtOnlyWhereTheToolChecks) {
   // A datagram carries no checksum: the changed byte (in the reply to block
-  // 0, the first read) is refused when it hits the transaction id, ignored
-  // when it hits the MAC address, and otherwise taken as the module's.
+  // 0, the first read) is set aside when it hits the transaction id or the
+  // MAC address, and otherwise taken as the module's.
   const int node = StartWith(Line::Ethernet, "corrupt:1");
   ASSERT_GE(node, 0);
   ASSERT_EQ(Doc().OpenNode(node), OpenResult::Opened) << Sim().Log();
@@ -189,17 +191,13 @@ TEST_F(FaultVerdictTest, AChangedUdpByteIsCaughtOnlyWhereTheToolChecks) {
   EXPECT_TRUE(HoldsModuleBlocks(Node(node), 0, /*skip=*/0));
 }
 
-TEST_F(FaultVerdictTest, ALoginReplyIsStoredWhateverItsMacAddress) {
-  // Only read and write replies are checked against the node's MAC address:
-  // a login reply's verdict (here a refusal) counts whoever sent it.
+TEST_F(FaultVerdictTest, ALoginAnsweredOnlyByAnotherModuleFailsAndChangesNothing) {
   const int node = StartWith(Line::Ethernet, "other-mac", {"--locked", "1", "--password", "abcd"});
   ASSERT_GE(node, 0);
-  StoreBE16(Node(node).Header(), hdr::Command, 0x0007);  // as an earlier login left it
-  PutCredentials(Node(node).Header(), "zzzz");
-  EXPECT_FALSE(OnLink([&] { return Link().ExchangeCommand(CmdLogin, 0); }));
-  EXPECT_EQ(Node(node).ReplyCode(), 0x8007);
-  EXPECT_EQ(Node(node).LockState(), kLockStateLocked);
-  EXPECT_NE(Node(node).Mac(), Module(0).mac);
+  const auto before = WireBytes(Node(node));
+  EXPECT_EQ(OnLink([&] { return Link().Login("abcd"); }).status, LinkStatus::TimedOut);
+  EXPECT_EQ(WireBytes(Node(node)), before);
+  EXPECT_EQ(Node(node).Mac(), Module(0).mac);
   EXPECT_EQ(Sim().CountLogLines("<- login"), 1u);
 }
 

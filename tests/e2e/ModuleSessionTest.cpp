@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "SimLinkTest.h"
-#include "link/Commands.h"
+#include "link/RequestCodes.h"
 #include "protocol/ModuleSearch.h"
 
 namespace gw::test {
@@ -60,11 +60,14 @@ TEST_F(SimLinkTest, SerialSearchFindsTheModuleAndTheInquiryReadsEveryBlock) {
 
 class ModuleSessionTest : public SimLinkTest, public ::testing::WithParamInterface<Line> {
  protected:
-  bool Exchange(int command) {
-    return OnLink([&] { return Link().ExchangeCommand(command, 0); });
+  LinkStatus Login(const char* key) {
+    return OnLink([&] { return Link().Login(key); }).status;
   }
   bool WriteBlock0() {
-    return OnLink([&] { return Link().WriteBlock(0); });
+    return OnLink([&] { return Link().WriteBlock(0); }).Ok();
+  }
+  bool ReadBlock0() {
+    return OnLink([&] { return Link().ReadBlock(0); }).Ok();
   }
 };
 
@@ -80,12 +83,10 @@ TEST_P(ModuleSessionTest, ALockedModuleIsLoggedInToWrittenAndReturnedToItsFactor
   EXPECT_EQ(Node(node).ModuleName(), factory.name);
   EXPECT_EQ(Sim().CountLogLines("<- write block 0"), 1u);
 
-  PutCredentials(Node(node).Header(), "zzzz");
-  EXPECT_FALSE(Exchange(CmdLogin));
+  EXPECT_EQ(Login("zzzz"), LinkStatus::Refused);
   EXPECT_EQ(Node(node).LockState(), kLockStateLocked);
   EXPECT_EQ(Node(node).ReplyCode(), 0x8007);
-  PutCredentials(Node(node).Header(), "abcd");
-  EXPECT_TRUE(Exchange(CmdLogin));
+  EXPECT_EQ(Login("abcd"), LinkStatus::Ok);
   EXPECT_EQ(Node(node).LockState(), kLockStateUnlocked);
   EXPECT_EQ(Node(node).ReplyCode(), 0x0007);
 
@@ -93,7 +94,6 @@ TEST_P(ModuleSessionTest, ALockedModuleIsLoggedInToWrittenAndReturnedToItsFactor
   const std::vector<std::uint8_t> before(Node(node).Block(0).begin(), Node(node).Block(0).end());
   const std::uint32_t newAddress = Ipv4(127, 1, 77, 7);
   StageNameAndAddress(Nodes(), "Line 7 gateway", newAddress);
-  PutCredentials(Nodes().Outgoing().Header(), "abcd");
   EXPECT_TRUE(WriteBlock0());
   EXPECT_EQ(Node(node).ModuleName(), "Line 7 gateway");
   EXPECT_EQ(Node(node).IpAddress(), newAddress);
@@ -103,16 +103,16 @@ TEST_P(ModuleSessionTest, ALockedModuleIsLoggedInToWrittenAndReturnedToItsFactor
   // A read of its own finds the module holding the new values.
   const Bytes stored = Node(node).Block(0);
   std::fill(stored.begin(), stored.end(), std::uint8_t{0});
-  EXPECT_GT(OnLink([&] { return ReadBlockOnce(Link(), 0, Link().CommType()); }), 0);
+  EXPECT_TRUE(ReadBlock0());
   EXPECT_EQ(Node(node).ModuleName(), "Line 7 gateway");
   EXPECT_EQ(Node(node).IpAddress(), newAddress);
   EXPECT_EQ(LoadBE32(Node(node).Block(0), net::Gateway), factory.gateway);
 
   // The factory setting comes back without a password.
-  EXPECT_TRUE(Exchange(CmdFactoryReset));
+  EXPECT_TRUE(OnLink([&] { return Link().FactoryReset(); }).Ok());
   EXPECT_EQ(Node(node).ReplyCode(), 0x0009);
   EXPECT_EQ(Node(node).LockState(), kLockStateUnlocked);
-  EXPECT_GT(OnLink([&] { return ReadBlockOnce(Link(), 0, Link().CommType()); }), 0);
+  EXPECT_TRUE(ReadBlock0());
   EXPECT_EQ(Node(node).ModuleName(), factory.name);
   EXPECT_EQ(Node(node).IpAddress(), factory.ipAddress);
   EXPECT_TRUE(AllZero(Node(node).Block(0).subspan(net::Password, net::kPasswordSize)));

@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "CommandLine.h"
-#include "link/Commands.h"
+#include "link/RequestCodes.h"
 #include "model/RecordLayout.h"
 
 namespace gw::test {
@@ -102,9 +102,5 @@ void StageNameAndAddress(NodeTable& nodes, const std::string& name, std::uint32_
   StoreBE32(block, net::IpAddress, ipAddress);
 }
 
-void PutCredentials(Bytes header, const std::string& password) {
-  StoreBE16(header, hdr::LockState, kLockStateUnlocked);
-  StoreText(header.subspan(hdr::LoginKey, hdr::kLoginKeySize), password);
-}
 
 }  // namespace gw::test

@@ -57,7 +57,7 @@ class SimLinkTest : public ::testing::Test {
   // fn() between OpenLink and CloseLink.
   template <typename Fn>
   auto OnLink(Fn fn) {
-    EXPECT_TRUE(Link().OpenLink());
+    EXPECT_EQ(Link().OpenLink(), LinkStatus::Ok);
     auto result = fn();
     Link().CloseLink();
     return result;
@@ -81,7 +81,5 @@ std::vector<std::uint8_t> WireBytes(const NodeRecord& node);
 // Stages a block 0 write as the Basic page does: the block zeroed, the
 // module name (mask bit 31) and the IP address (bit 30).
 void StageNameAndAddress(NodeTable& nodes, const std::string& name, std::uint32_t ipAddress);
-// Puts the login credentials into a header as the Security page does.
-void PutCredentials(Bytes header, const std::string& password);
 
 }  // namespace gw::test

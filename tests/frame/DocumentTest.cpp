@@ -6,12 +6,12 @@
 #include <QTest>
 
 #include "appframe/AfxIds.h"
-#include "link/Commands.h"
+#include "link/RequestCodes.h"
 #include "appframe/PropertySheet.h"
 #include "appframe/Printing.h"
 #include "frame/PluginFixture.h"
 #include "model/NodeListStream.h"
-#include "protocol/Commands.h"
+#include "protocol/HostCommands.h"
 #include "widgets/ProgressWnd.h"
 
 namespace gw::frame {

@@ -13,7 +13,7 @@
 #include "frame/GuiTestSupport.h"
 #include "frame/GwCfgDoc.h"
 #include "model/NodeListExchange.h"
-#include "protocol/Commands.h"
+#include "protocol/HostCommands.h"
 #include "support/EventLog.h"
 #include "support/FakeClock.h"
 #include "support/FakeModule.h"

@@ -11,7 +11,7 @@
 #include "appframe/View.h"
 #include "appframe/WinApp.h"
 #include "host/HostFixture.h"
-#include "protocol/Commands.h"
+#include "protocol/HostCommands.h"
 
 namespace gw::host {
 namespace {

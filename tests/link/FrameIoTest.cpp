@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "link/Commands.h"
+#include "link/RequestCodes.h"
 #include "link/TransactionId.h"
 #include "support/LinkHarness.h"
 
@@ -29,7 +29,7 @@ struct FrameIo : ::testing::Test {
   test::FakeModule module{0x05, 42, 0x0155};
 
   void SetUp() override {
-    ASSERT_TRUE(h.Bind());
+    ASSERT_TRUE(h.BindAndOpen());
     h.link.SetNextTransactionId(kId);
     // Leftovers of earlier requests and of a page in the outgoing header.
     for (auto& b : h.nodes.Outgoing().Header()) b = 0xAA;
@@ -45,12 +45,12 @@ struct FrameIo : ::testing::Test {
   V LastReplyHeader() const {
     return V(h.link.LastReplyHeader().begin(), h.link.LastReplyHeader().end());
   }
-  // Delivers `reply` to the request just sent: it is refused and the node
-  // does not change.
-  void ExpectRefused(int command, int block, const V& reply) {
+  // Delivers `reply` to the request just sent: it is refused for `why` and
+  // the node does not change.
+  void ExpectRefused(int command, int block, const V& reply, LinkStatus why) {
     const NodeRecord before = h.nodes.Node(0);
     h.port.Deliver(reply);
-    EXPECT_EQ(h.link.ReceiveFrame(command, block), -1);
+    EXPECT_EQ(h.link.ReceiveFrame(command, block).status, why);
     EXPECT_EQ(h.nodes.Node(0), before);
   }
 };
@@ -58,7 +58,7 @@ struct FrameIo : ::testing::Test {
 // Header fields: type, version, id, command, MAC, block, lock state, login
 // key, four bytes, module number, two bytes, firmware, tail.
 TEST_F(FrameIo, SearchHeaderCarriesOnlyItsOwnFields) {
-  EXPECT_EQ(h.link.SendFrame(CmdSearch, 7), 36);
+  EXPECT_EQ(test::LengthOf(h.link.SendFrame(CmdSearch, 7)), 36);
   V expected = Hex("F200 0001 01020304 0000");
   expected.resize(36, 0);
   EXPECT_EQ(h.port.sent, std::vector<V>{expected});
@@ -66,7 +66,7 @@ TEST_F(FrameIo, SearchHeaderCarriesOnlyItsOwnFields) {
 
 TEST_F(FrameIo, ReadRequestAddressesTheNodeWithZeroLockFields) {
   h.AddNode(module);
-  EXPECT_EQ(h.link.SendFrame(CmdReadBlock, 11), 36);
+  EXPECT_EQ(test::LengthOf(h.link.SendFrame(CmdReadBlock, 11)), 36);
   EXPECT_EQ(
       h.port.sent.at(0),
       Hex("F200 0001 01020304 0002 0060E9102005 000B 0000 00000000 AAAAAAAA AAAA AAAA AAAA 0000"));
@@ -80,7 +80,7 @@ TEST_F(FrameIo, WriteRequestCarriesTheStagedLoginAndBlock) {
   Bytes block = h.nodes.Outgoing().Block(4);
   for (std::size_t i = 0; i < block.size(); ++i) block[i] = static_cast<std::uint8_t>(i + 1);
 
-  EXPECT_EQ(h.link.SendFrame(CmdWriteBlock, 4), 56);
+  EXPECT_EQ(test::LengthOf(h.link.SendFrame(CmdWriteBlock, 4)), 56);
   EXPECT_EQ(
       h.port.sent.at(0),
       Hex("F200 0001 01020304 0004 0060E9102005 0004 0002 61626364 AAAAAAAA AAAA AAAA AAAA 0000"
@@ -92,30 +92,36 @@ TEST_F(FrameIo, LoginAndFactoryResetSendTheNodesStoredHeader) {
   Bytes stored = h.nodes.Node(node).Header();
   StoreBE16(stored, hdr::Command, 0x0003);
   StoreBE16(stored, hdr::BlockNumber, 0x0009);
-  StoreBE16(stored, hdr::LockState, kLockStateUnlocked);
-  std::ranges::copy(Hex("70617373"), stored.begin() + hdr::LoginKey);
+  StoreBE16(stored, hdr::LockState, kLockStateLocked);
+  std::ranges::copy(Hex("6F6C6473"), stored.begin() + hdr::LoginKey);
   StoreBE16(stored, hdr::HeaderTail, 0x7777);
 
-  EXPECT_EQ(h.link.SendFrame(CmdLogin, 3), 36);
-  EXPECT_EQ(h.link.SendFrame(CmdFactoryReset, 0), 36);
-  const std::string tail = " 0060E9102005 0000 0002 70617373 00000000 002A 0000 0155 0000";
-  EXPECT_EQ(h.port.sent.at(0), Hex("F200 0001 01020304 0006" + tail));
-  EXPECT_EQ(h.port.sent.at(1), Hex("F200 0001 01020305 0008" + tail));  // the next id
+  h.link.Login("passwd");  // no module answers: one request each
+  h.link.FactoryReset();
+  const std::string tail = " 00000000 002A 0000 0155 0000";
+  EXPECT_EQ(h.port.sent.at(0),
+            Hex("F200 0001 01020304 0006 0060E9102005 0000 0002 70617373" + tail));
+  EXPECT_EQ(h.port.sent.at(1),  // the next id, the stored lock fields
+            Hex("F200 0001 01020305 0008 0060E9102005 0000 0001 6F6C6473" + tail));
+  // The key went out with the request only.
+  EXPECT_EQ(LoadBE16(h.nodes.Node(node).Header(), hdr::LockState), kLockStateLocked);
 }
 
 TEST_F(FrameIo, RequestsThatCannotBeBuiltSendNothing) {
-  EXPECT_EQ(h.link.SendFrame(CmdReadBlock, 0), -1);  // no current node
+  EXPECT_EQ(h.link.SendFrame(CmdReadBlock, 0).status, LinkStatus::NotBuilt);  // no current node
   h.AddNode(module);
-  for (int command : {10, 3, 1, -2}) EXPECT_EQ(h.link.SendFrame(command, 0), -1) << command;
-  EXPECT_EQ(h.link.SendFrame(CmdWriteBlock, 3), -1);
-  EXPECT_EQ(h.link.SendFrame(CmdWriteBlock, 51), -1);
+  for (int command : {10, 3, 1, -2}) {
+    EXPECT_EQ(h.link.SendFrame(command, 0).status, LinkStatus::NotBuilt) << command;
+  }
+  EXPECT_EQ(h.link.SendFrame(CmdWriteBlock, 3).status, LinkStatus::NotBuilt);
+  EXPECT_EQ(h.link.SendFrame(CmdWriteBlock, 51).status, LinkStatus::NotBuilt);
   EXPECT_TRUE(h.port.sent.empty());
 }
 
 TEST_F(FrameIo, EveryRequestCarriesANewTransactionId) {
   h.link.SetNextTransactionId(0xFFFFFFFF);
   h.AddNode(module);
-  for (int i = 0; i < 3; ++i) h.link.SendFrame(CmdReadBlock, 0);
+  for (int i = 0; i < 3; ++i) test::LengthOf(h.link.SendFrame(CmdReadBlock, 0));
   EXPECT_EQ(h.port.requests.at(0).transactionId, 0xFFFFFFFFu);
   EXPECT_EQ(h.port.requests.at(1).transactionId, 1u);  // 0 is skipped
   EXPECT_EQ(h.port.requests.at(2).transactionId, 2u);
@@ -134,7 +140,7 @@ TEST_F(FrameIo, StaleInputIsDiscardedBeforeARequest) {
   h.port.Attach(module);
   h.link.SendFrame(CmdReadBlock, 0);
   EXPECT_EQ(h.port.Pending(), 1u);  // only the answer to the second request
-  EXPECT_EQ(h.link.ReceiveFrame(CmdReadBlock, 0), 116);
+  EXPECT_EQ(test::LengthOf(h.link.ReceiveFrame(CmdReadBlock, 0)), 116);
 }
 
 TEST_F(FrameIo, ForeignTransactionIdIsRefusedAndChangesNothing) {
@@ -143,7 +149,7 @@ TEST_F(FrameIo, ForeignTransactionIdIsRefusedAndChangesNothing) {
   V reply = ReplyOfLength(kReplyReadOk, 164);
   StoreBE32(reply, hdr::TransactionId, kId + 1);
   const V lastHeader = LastReplyHeader();
-  ExpectRefused(CmdReadBlock, 11, reply);
+  ExpectRefused(CmdReadBlock, 11, reply, LinkStatus::WrongTransaction);
   EXPECT_EQ(LastReplyHeader(), lastHeader);
 }
 
@@ -152,11 +158,12 @@ TEST_F(FrameIo, ReplyShorterThanItsBlocksMinimumIsRefused) {
   for (const BlockInfo& info : kBlocks) {
     SCOPED_TRACE(info.name);
     h.link.SendFrame(CmdReadBlock, info.number);
-    ExpectRefused(CmdReadBlock, info.number, ReplyOfLength(kReplyReadOk, info.minReplyLength - 1));
+    ExpectRefused(CmdReadBlock, info.number, ReplyOfLength(kReplyReadOk, info.minReplyLength - 1),
+                  LinkStatus::TooShort);
 
     h.link.SendFrame(CmdReadBlock, info.number);
     h.port.Deliver(ReplyOfLength(kReplyReadOk, info.minReplyLength, 0x5A));
-    EXPECT_EQ(h.link.ReceiveFrame(CmdReadBlock, info.number),
+    EXPECT_EQ(test::LengthOf(h.link.ReceiveFrame(CmdReadBlock, info.number)),
               static_cast<int>(info.minReplyLength));
     // Bytes beyond the reply come from the zeroed buffer.
     const ConstBytes stored = h.nodes.Node(0).Block(info);
@@ -167,17 +174,19 @@ TEST_F(FrameIo, ReplyShorterThanItsBlocksMinimumIsRefused) {
   }
 }
 
-TEST_F(FrameIo, ReplyFromAnotherModuleCountsButIsNotStored) {
+TEST_F(FrameIo, ReplyFromAnotherModuleIsRefusedAndStoresNothing) {
   h.AddNode(module);
   test::FakeModule other(0x06, 7);
   other.answerAnyMac = true;
   h.port.Attach(other);
-  h.link.SendFrame(CmdReadBlock, 0);
-  const NodeRecord before = h.nodes.Node(0);
-  EXPECT_EQ(h.link.ReceiveFrame(CmdReadBlock, 0), 116);
-  EXPECT_EQ(h.nodes.Node(0), before);
-  // The last reply header is the other module's.
-  EXPECT_EQ(LoadBE16(h.link.LastReplyHeader(), hdr::ModuleNumber), 7);
+  const V lastHeader = LastReplyHeader();
+  for (int command : {CmdReadBlock, CmdLogin, CmdFactoryReset}) {
+    h.link.SendFrame(command, 0);
+    const NodeRecord before = h.nodes.Node(0);
+    EXPECT_EQ(h.link.ReceiveFrame(command, 0).status, LinkStatus::WrongModule) << command;
+    EXPECT_EQ(h.nodes.Node(0), before);
+    EXPECT_EQ(LastReplyHeader(), lastHeader);
+  }
 }
 
 TEST_F(FrameIo, ShortSearchReplyIsPaddedWithZerosNotAnEarlierReply) {
@@ -187,51 +196,51 @@ TEST_F(FrameIo, ShortSearchReplyIsPaddedWithZerosNotAnEarlierReply) {
   second.replyLength = 98;
   h.port.Attach(first);
   h.port.Attach(second);
-  EXPECT_EQ(h.link.SendFrame(CmdSearch, 0), 36);
-  EXPECT_EQ(h.link.ReceiveFrame(CmdSearch, 0), 116);
-  EXPECT_EQ(h.link.ReceiveFrame(CmdSearch, 0), 98);
+  EXPECT_EQ(test::LengthOf(h.link.SendFrame(CmdSearch, 0)), 36);
+  EXPECT_EQ(test::LengthOf(h.link.ReceiveFrame(CmdSearch, 0)), 116);
+  EXPECT_EQ(test::LengthOf(h.link.ReceiveFrame(CmdSearch, 0)), 98);
   ASSERT_EQ(h.nodes.Count(), 2);
   const ConstBytes network = h.nodes.Node(1).Block(0);
   EXPECT_EQ(network[61], 0x11);
   for (std::size_t i = 62; i < network.size(); ++i) EXPECT_EQ(network[i], 0) << i;
-  EXPECT_EQ(h.link.ReceiveFrame(CmdSearch, 0), -1);  // nothing more
+  EXPECT_EQ(test::LengthOf(h.link.ReceiveFrame(CmdSearch, 0)), -1);  // nothing more
 }
 
 TEST_F(FrameIo, LoginReplyReplacesOnlyTheHeader) {
   h.AddNode(module);
   h.link.SendFrame(CmdLogin, 0);
-  ExpectRefused(CmdLogin, 0, ReplyOfLength(0x8007, 35));
+  ExpectRefused(CmdLogin, 0, ReplyOfLength(0x8007, 35), LinkStatus::TooShort);
   h.link.SendFrame(CmdLogin, 0);
   V reply = ReplyOfLength(0x8007, 36);
   StoreBE16(reply, hdr::LockState, kLockStateLocked);
   h.port.Deliver(reply);
-  EXPECT_EQ(h.link.ReceiveFrame(CmdLogin, 0), 36);
+  EXPECT_EQ(test::LengthOf(h.link.ReceiveFrame(CmdLogin, 0)), 36);
   EXPECT_EQ(h.nodes.Node(0).ReplyCode(), 0x8007);
   EXPECT_EQ(h.nodes.Node(0).LockState(), kLockStateLocked);
 }
 
 TEST_F(FrameIo, SerialFramesAreStuffedAndDecoded) {
-  h.port.commType = kCommSerial;
+  h.UseCommType(kCommSerial);
   h.AddNode(module);
   for (auto& b : module.record.Block(0)) b = 0xC0;  // every byte stuffed
   h.port.Attach(module);
-  EXPECT_GT(h.link.SendFrame(CmdReadBlock, 0), 0);
+  EXPECT_GT(test::LengthOf(h.link.SendFrame(CmdReadBlock, 0)), 0);
   ASSERT_EQ(h.port.sent.size(), 1u);
   EXPECT_EQ(h.port.sent[0], EncodeSerialFrame(h.port.requests[0].body));
   EXPECT_EQ(h.port.requests[0].body.size(), 36u);
   // Decoded length: body and checksum byte.
-  EXPECT_EQ(h.link.ReceiveFrame(CmdReadBlock, 0), 117);
+  EXPECT_EQ(test::LengthOf(h.link.ReceiveFrame(CmdReadBlock, 0)), 117);
   EXPECT_EQ(h.nodes.Node(0).Block(0)[79], 0xC0);
 
   module.ignore = [](const test::SentRequest&) { return true; };
   h.link.SendFrame(CmdReadBlock, 0);
   V bad = EncodeSerialFrame(ReplyOfLength(kReplyReadOk, 116));
   *std::find(bad.begin() + 40, bad.end(), 0x5A) = 0x5B;  // the checksum no longer adds up
-  ExpectRefused(CmdReadBlock, 0, bad);
+  ExpectRefused(CmdReadBlock, 0, bad, LinkStatus::BadFrame);
 }
 
 TEST_F(FrameIo, SerialStaleInputIsReadOnlyWhileTheTransportReportsIt) {
-  h.port.commType = kCommSerial;
+  h.UseCommType(kCommSerial);
   h.AddNode(module);
   h.port.Deliver({0xC0, 0x01, 0xFF, 0xC0});
   h.log.Clear();
@@ -243,13 +252,13 @@ TEST_F(FrameIo, SerialStaleInputIsReadOnlyWhileTheTransportReportsIt) {
 TEST_F(FrameIo, NothingReceivedOrUnknownCommType) {
   h.AddNode(module);
   h.link.SendFrame(CmdReadBlock, 0);
-  EXPECT_EQ(h.link.ReceiveFrame(CmdReadBlock, 0), -1);
+  EXPECT_EQ(h.link.ReceiveFrame(CmdReadBlock, 0).status, LinkStatus::NothingReceived);
 
-  h.port.commType = 2;
+  h.UseCommType(2);
   h.port.Attach(module);
-  EXPECT_EQ(h.link.SendFrame(CmdReadBlock, 0), -1);
+  EXPECT_EQ(h.link.SendFrame(CmdReadBlock, 0).status, LinkStatus::NotOpen);
   h.port.Deliver(V(116, 0));
-  EXPECT_EQ(h.link.ReceiveFrame(CmdReadBlock, 0), -1);
+  EXPECT_EQ(h.link.ReceiveFrame(CmdReadBlock, 0).status, LinkStatus::NotOpen);
   EXPECT_EQ(h.port.Pending(), 1u);  // not even read
 }
 

@@ -64,7 +64,6 @@ TEST(LinkBinding, ResolvesEveryNameInOrderAndTakesTheSettings) {
   EXPECT_TRUE(b.ui.messages.empty());
   EXPECT_EQ(b.port.lookups, AllLookups());
   EXPECT_NE(b.link.PortLink().GetSerializeData, nullptr);
-  EXPECT_NE(b.link.MbKit().ResponseData, nullptr);
   EXPECT_EQ(b.link.ComPortCopy(), 3);
   EXPECT_EQ(b.link.CommTypeCopy(), kCommSerial);
   EXPECT_EQ(b.link.RemoteAddressCopy(), 0x7F000007u);

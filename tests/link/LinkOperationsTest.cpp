@@ -1,13 +1,14 @@
-// Opening and closing the configuration and Modbus links.
+// Opening and closing the configuration and Modbus links: the transport is
+// chosen when a link opens and kept until it closes.
 #include <gtest/gtest.h>
 
+#include "link/RequestCodes.h"
 #include "support/LinkHarness.h"
 
 namespace gw {
 namespace {
 
 using Events = std::vector<std::string>;
-const Events kCannotOpen = {"Cannot open the specified device"};
 
 struct LinkOperations : ::testing::Test {
   test::LinkHarness h;
@@ -27,27 +28,46 @@ TEST_F(LinkOperations, ConfigurationLinkOfEitherCommType) {
   for (const auto& [commType, calls] : cases) {
     h.port.commType = commType;
     h.log.Clear();
-    EXPECT_TRUE(h.link.OpenLink());
-    EXPECT_TRUE(h.link.CloseLink());
+    EXPECT_EQ(h.link.OpenLink(), LinkStatus::Ok);
+    EXPECT_EQ(h.link.OpenCommType(), commType);
+    h.link.CloseLink();
+    h.link.CloseLink();  // once closed, closing again does nothing
     EXPECT_EQ(Calls(), calls);
-    EXPECT_TRUE(h.ui.messages.empty());
 
     h.port.openResult = -1;
-    EXPECT_FALSE(h.link.OpenLink());
-    EXPECT_EQ(h.ui.messages, kCannotOpen);
+    EXPECT_EQ(h.link.OpenLink(), LinkStatus::CannotOpen);
+    EXPECT_FALSE(h.link.IsOpen());
     h.port.openResult = 0;
-    h.ui.messages.clear();
   }
+  EXPECT_TRUE(h.ui.messages.empty());  // the action says what went wrong
+}
+
+TEST_F(LinkOperations, AnActionEndsOnTheTransportItStartedWith) {
+  test::FakeModule module(4);
+  h.AddNode(module);
+  h.port.Attach(module);
+  h.port.commType = kCommEthernet;
+  ASSERT_EQ(h.link.OpenLink(), LinkStatus::Ok);
+  h.port.commType = kCommSerial;  // the settings change while the action runs
+  EXPECT_TRUE(h.link.WriteBlock(4).Ok());
+  EXPECT_TRUE(h.link.ReadBlock(4).Ok());
+  h.link.CloseLink();
+  for (const auto& frame : h.port.sent) EXPECT_NE(frame.front(), kFrameEnd);  // never stuffed
+  EXPECT_EQ(Calls(), (Events{"OpenSocket 2 127.0.0.1 0 20006 3", "CloseSocket"}));
 }
 
 TEST_F(LinkOperations, UnknownCommTypeDeclinesEveryOperationSilently) {
   h.port.commType = 2;
   h.AddNode(test::FakeModule(1));
   h.log.Clear();
-  EXPECT_FALSE(h.link.OpenLink());
-  EXPECT_FALSE(h.link.CloseLink());
-  EXPECT_FALSE(h.link.OpenModbusLink());
-  EXPECT_FALSE(h.link.CloseModbusLink());
+  EXPECT_EQ(h.link.OpenLink(), LinkStatus::NoTransport);
+  h.link.CloseLink();
+  EXPECT_EQ(h.link.OpenModbusLink(), LinkStatus::NoTransport);
+  h.link.CloseModbusLink();
+  for (const LinkResult& result : {h.link.WriteBlock(4), h.link.Login("abcd"),
+                                   h.link.FactoryReset(), h.link.ReadBlock(4), h.link.Search()}) {
+    EXPECT_EQ(result.status, LinkStatus::NotOpen);
+  }
   EXPECT_TRUE(h.ui.messages.empty());
   EXPECT_TRUE(h.log.All().empty());
 }
@@ -55,13 +75,12 @@ TEST_F(LinkOperations, UnknownCommTypeDeclinesEveryOperationSilently) {
 TEST_F(LinkOperations, SerialModbusLinkPassesTheWholePortName) {
   h.port.commType = kCommSerial;
   h.port.comPort = 12;
-  EXPECT_TRUE(h.link.OpenModbusLink());
-  EXPECT_TRUE(h.link.CloseModbusLink());
+  EXPECT_EQ(h.link.OpenModbusLink(), LinkStatus::Ok);
+  h.link.CloseModbusLink();
   EXPECT_EQ(Calls(), (Events{"mb OpenModbusSerial COM12 19200 8 N 1 1", "mb CloseSerial"}));
 
   h.port.modbusOpenResult = -2;
-  EXPECT_FALSE(h.link.OpenModbusLink());
-  EXPECT_EQ(h.ui.messages, kCannotOpen);
+  EXPECT_EQ(h.link.OpenModbusLink(), LinkStatus::CannotOpen);
 }
 
 TEST_F(LinkOperations, EthernetModbusLinkFollowsTheNodeAndRestoresTheRemoteAddress) {
@@ -71,27 +90,24 @@ TEST_F(LinkOperations, EthernetModbusLinkFollowsTheNodeAndRestoresTheRemoteAddre
   h.port.commType = kCommEthernet;
   h.port.remoteAddress = 0x7F000001;
 
-  EXPECT_TRUE(h.link.OpenModbusLink());
+  EXPECT_EQ(h.link.OpenModbusLink(), LinkStatus::Ok);
   EXPECT_EQ(h.port.remoteAddress, 0x7F000009u);
-  EXPECT_TRUE(h.link.CloseModbusLink());
+  h.link.CloseModbusLink();
   EXPECT_EQ(h.port.remoteAddress, 0x7F000001u);
   EXPECT_EQ(Calls(), (Events{"mb OpenModbusTCPSocket 127.0.0.9", "SetRemoteIPAddr 127.0.0.9",
                              "mb CloseSocket", "SetRemoteIPAddr 127.0.0.1"}));
-  EXPECT_TRUE(h.ui.messages.empty());
 
   // A failed open leaves the remote address.
   h.log.Clear();
   h.port.modbusOpenResult = -1;
-  EXPECT_FALSE(h.link.OpenModbusLink());
-  EXPECT_EQ(h.ui.messages, kCannotOpen);
+  EXPECT_EQ(h.link.OpenModbusLink(), LinkStatus::CannotOpen);
   EXPECT_EQ(h.port.remoteAddress, 0x7F000001u);
   EXPECT_EQ(Calls(), (Events{"mb OpenModbusTCPSocket 127.0.0.9"}));
 }
 
 TEST_F(LinkOperations, EthernetModbusLinkWithoutACurrentNodeIsRefused) {
   h.port.commType = kCommEthernet;
-  EXPECT_FALSE(h.link.OpenModbusLink());
-  EXPECT_EQ(h.ui.messages, kCannotOpen);
+  EXPECT_EQ(h.link.OpenModbusLink(), LinkStatus::NotBuilt);
   EXPECT_TRUE(Calls().empty());
 }
 

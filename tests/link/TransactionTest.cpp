@@ -2,7 +2,7 @@
 // on the fake clock.
 #include <gtest/gtest.h>
 
-#include "link/Commands.h"
+#include "link/RequestCodes.h"
 #include "support/LinkHarness.h"
 
 namespace gw {
@@ -32,7 +32,7 @@ struct Transaction : ::testing::Test {
   test::FakeModule module{0x05, 42};
 
   void SetUp() override {
-    ASSERT_TRUE(h.Bind());
+    ASSERT_TRUE(h.BindAndOpen());
     h.AddNode(module);
     h.port.Attach(module);
     for (auto& b : module.record.Block(kBlock)) b = 0x77;  // what the module holds
@@ -45,7 +45,7 @@ struct Transaction : ::testing::Test {
 };
 
 TEST_F(Transaction, WriteTakenAndReadBack) {
-  EXPECT_TRUE(h.link.WriteBlock(kBlock));
+  EXPECT_TRUE(h.link.WriteBlock(kBlock).Ok());
   EXPECT_EQ(Timeline(), (Events{"send 4/4", "pause 100", "wait 2000", "pause 100", "send 2/4",
                                 "pause 100", "wait 2000"}));
   EXPECT_EQ(module.record.Block(kBlock)[5], 0x33);
@@ -54,7 +54,7 @@ TEST_F(Transaction, WriteTakenAndReadBack) {
 
 TEST_F(Transaction, WriteToASilentModuleOnEthernetTriesEverything) {
   module.ignore = Always;
-  EXPECT_FALSE(h.link.WriteBlock(kBlock));
+  EXPECT_EQ(h.link.WriteBlock(kBlock).status, LinkStatus::TimedOut);
   const Events attempt4 = {"send 4/4", "pause 100", "wait 2000"};
   const Events attempt2 = {"send 2/4", "pause 100", "wait 2000"};
   EXPECT_EQ(Timeline(), Join({Repeat(5, attempt4), {"pause 100"}, Repeat(5, attempt2)}));
@@ -62,7 +62,7 @@ TEST_F(Transaction, WriteToASilentModuleOnEthernetTriesEverything) {
 
 TEST_F(Transaction, LostAcknowledgementWithGoodReadBackFailsButShowsTheModule) {
   module.ignore = Writes;
-  EXPECT_FALSE(h.link.WriteBlock(kBlock));
+  EXPECT_EQ(h.link.WriteBlock(kBlock).status, LinkStatus::TimedOut);
   EXPECT_EQ(Timeline(), Join({Repeat(5, {"send 4/4", "pause 100", "wait 2000"}),
                               {"pause 100", "send 2/4", "pause 100", "wait 2000"}}));
   EXPECT_EQ(NodeByte(), 0x77);
@@ -70,7 +70,7 @@ TEST_F(Transaction, LostAcknowledgementWithGoodReadBackFailsButShowsTheModule) {
 
 TEST_F(Transaction, RefusedWriteIsNotRepeated) {
   module.writeCode = kReplyWriteRefused;
-  EXPECT_FALSE(h.link.WriteBlock(kBlock));
+  EXPECT_EQ(h.link.WriteBlock(kBlock).status, LinkStatus::Refused);
   EXPECT_EQ(h.log.Only({"send"}), (Events{"send 4/4", "send 2/4"}));
   EXPECT_EQ(NodeByte(), 0x77);
 }
@@ -78,7 +78,7 @@ TEST_F(Transaction, RefusedWriteIsNotRepeated) {
 TEST_F(Transaction, BusyConnectionCodesCountAsDone) {
   module.writeCode = kReplyWriteOkConnected;
   module.readCode = kReplyReadOkConnected;
-  EXPECT_TRUE(h.link.WriteBlock(kBlock));
+  EXPECT_TRUE(h.link.WriteBlock(kBlock).Ok());
 }
 
 TEST_F(Transaction, CorruptWriteReplyPausesBeforeTheNextAttempt) {
@@ -94,16 +94,16 @@ TEST_F(Transaction, CorruptWriteReplyPausesBeforeTheNextAttempt) {
     }
     return false;
   };
-  EXPECT_TRUE(h.link.WriteBlock(kBlock));
+  EXPECT_TRUE(h.link.WriteBlock(kBlock).Ok());
   EXPECT_EQ(Timeline(), (Events{"send 4/4", "pause 100", "wait 2000", "pause 500", "send 4/4",
                                 "pause 100", "wait 2000", "pause 100", "send 2/4", "pause 100",
                                 "wait 2000"}));
 }
 
 TEST_F(Transaction, SerialWriteToASilentModule) {
-  h.port.commType = kCommSerial;
+  h.UseCommType(kCommSerial);
   module.ignore = Always;
-  EXPECT_FALSE(h.link.WriteBlock(kBlock));
+  EXPECT_EQ(h.link.WriteBlock(kBlock).status, LinkStatus::NothingReceived);
   EXPECT_EQ(h.log.Only({"send", "pause"}),
             Join({Repeat(5, {"send 4/4", "pause 100", "pause 500"}), {"pause 100"},
                   Repeat(5, {"send 2/4", "pause 100"})}));
@@ -111,8 +111,8 @@ TEST_F(Transaction, SerialWriteToASilentModule) {
 }
 
 TEST_F(Transaction, SerialWriteTakenAndReadBack) {
-  h.port.commType = kCommSerial;
-  EXPECT_TRUE(h.link.WriteBlock(kBlock));
+  h.UseCommType(kCommSerial);
+  EXPECT_TRUE(h.link.WriteBlock(kBlock).Ok());
   EXPECT_EQ(h.log.Only({"send", "pause"}),
             (Events{"send 4/4", "pause 100", "pause 100", "send 2/4", "pause 100"}));
   EXPECT_EQ(NodeByte(), 0x33);
@@ -120,14 +120,14 @@ TEST_F(Transaction, SerialWriteTakenAndReadBack) {
 
 TEST_F(Transaction, FailedSendsOnlyPause) {
   h.port.sendResult = 0;
-  EXPECT_FALSE(h.link.WriteBlock(kBlock));
+  EXPECT_EQ(h.link.WriteBlock(kBlock).status, LinkStatus::SendFailed);
   EXPECT_EQ(h.log.Only({"pause", "wait"}), Repeat(11, {"pause 100"}));
 }
 
 TEST_F(Transaction, UnknownCommTypeSendsNothing) {
-  h.port.commType = 2;
-  EXPECT_FALSE(h.link.WriteBlock(kBlock));
-  EXPECT_FALSE(h.link.ExchangeCommand(CmdLogin, 0));
+  h.UseCommType(2);
+  EXPECT_EQ(h.link.WriteBlock(kBlock).status, LinkStatus::NotOpen);
+  EXPECT_EQ(h.link.Login("abcd").status, LinkStatus::NotOpen);
   EXPECT_TRUE(h.port.sent.empty());
   EXPECT_TRUE(h.ui.messages.empty());
 }
@@ -137,41 +137,42 @@ TEST_F(Transaction, LoginCodes) {
       {0x0007, true}, {0x0005, true}, {0xC005, true}, {0x8007, false}, {0x0003, false}};
   for (auto [code, success] : cases) {
     module.loginCode = code;
-    EXPECT_EQ(h.link.ExchangeCommand(CmdLogin, 0), success) << std::hex << code;
+    EXPECT_EQ(h.link.Login("abcd").status, success ? LinkStatus::Ok : LinkStatus::Refused)
+        << std::hex << code;
     EXPECT_EQ(h.nodes.Node(0).ReplyCode(), code);
   }
   module.resetCode = 0x0009;
-  EXPECT_TRUE(h.link.ExchangeCommand(CmdFactoryReset, 0));
+  EXPECT_TRUE(h.link.FactoryReset().Ok());
 }
 
 TEST_F(Transaction, ExchangeOnEthernetGivesUpAfterTheFirstWait) {
   module.ignore = Always;
-  EXPECT_FALSE(h.link.ExchangeCommand(CmdLogin, 0));
+  EXPECT_EQ(h.link.Login("abcd").status, LinkStatus::TimedOut);
   EXPECT_EQ(Timeline(), (Events{"send 6/0", "pause 100", "wait 2000"}));
 }
 
 TEST_F(Transaction, ExchangeRetriesAfterACorruptReply) {
-  h.port.commType = kCommSerial;
+  h.UseCommType(kCommSerial);
   int logins = 0;
   module.ignore = [&](const test::SentRequest&) {
     if (++logins > 1) return false;
     h.port.Deliver({0xC0, 0x01, 0x02, 0xC0});  // bad checksum
     return true;
   };
-  EXPECT_TRUE(h.link.ExchangeCommand(CmdLogin, 0));
+  EXPECT_TRUE(h.link.Login("abcd").Ok());
   EXPECT_EQ(h.log.Only({"send", "pause"}),
             (Events{"send 6/0", "pause 100", "pause 500", "send 6/0", "pause 100"}));
 }
 
 TEST_F(Transaction, SerialExchangeWithASilentModuleTriesFiveTimes) {
-  h.port.commType = kCommSerial;
+  h.UseCommType(kCommSerial);
   module.ignore = Always;
-  EXPECT_FALSE(h.link.ExchangeCommand(CmdFactoryReset, 0));
+  EXPECT_EQ(h.link.FactoryReset().status, LinkStatus::NothingReceived);
   EXPECT_EQ(h.log.Only({"send", "pause"}), Repeat(5, {"send 8/0", "pause 100", "pause 500"}));
 }
 
 TEST_F(Transaction, PasswordChangeIsAWriteWithoutReadBack) {
-  EXPECT_TRUE(h.link.ExchangeCommand(CmdWriteBlock, 0));
+  EXPECT_TRUE(h.link.WritePassword().Ok());
   EXPECT_EQ(h.log.Only({"send"}), Events{"send 4/0"});
 }
 

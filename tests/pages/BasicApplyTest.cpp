@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "PageFixture.h"
-#include "link/Commands.h"
+#include "link/RequestCodes.h"
 #include "model/Strings.h"
 #include "pages/PageTexts.h"
 

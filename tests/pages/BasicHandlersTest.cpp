@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "PageFixture.h"
-#include "link/Commands.h"
+#include "link/RequestCodes.h"
 #include "pages/PageTexts.h"
 
 namespace gw::pages::test {

@@ -1,6 +1,6 @@
 #include "PageFixture.h"
 
-#include "link/Commands.h"
+#include "link/RequestCodes.h"
 #include "link/FrameCodec.h"
 
 namespace gw::pages::test {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "PageFixture.h"
-#include "link/Commands.h"
+#include "link/RequestCodes.h"
 #include "model/FileIo.h"
 #include "model/ParameterFile.h"
 #include "model/Strings.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "PageFixture.h"
-#include "link/Commands.h"
+#include "link/RequestCodes.h"
 
 namespace gw::pages::test {
 namespace {

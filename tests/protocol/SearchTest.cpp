@@ -3,7 +3,8 @@
 
 #include <deque>
 
-#include "protocol/Commands.h"
+#include "protocol/HostCommands.h"
+#include "protocol/ModuleInquiry.h"
 #include "protocol/ModuleSearch.h"
 #include "support/LinkHarness.h"
 
@@ -109,7 +110,7 @@ struct Inquiry : ::testing::Test {
   test::FakeModule module{7, 70};
 
   void SetUp() override {
-    ASSERT_TRUE(h.Bind());
+    ASSERT_TRUE(h.BindAndOpen());
     h.AddNode(module);
     h.port.Attach(module);
     for (const BlockInfo& b : kBlocks) {
@@ -148,25 +149,29 @@ TEST_F(Inquiry, ASilentBlockIsReportedFiveTimesInHexadecimalAndStopsTheInquiry) 
   }
 }
 
-TEST_F(Inquiry, ALateReplyToAnEarlierRequestIsSetAside) {
+TEST_F(Inquiry, ALateReplyOrAnotherModulesReplyIsSetAside) {
   // Every read is answered twice: first a copy carrying another request's id
-  // (a duplicate or late datagram), then the real reply.
-  h.port.responder = [this](const test::SentRequest& r) {
-    std::vector<std::vector<std::uint8_t>> replies;
-    if (auto reply = module.Answer(r)) {
-      auto late = *reply;
-      StoreBE32(late, hdr::TransactionId, r.transactionId + 1000);
-      replies = {late, *reply};
-    }
-    return replies;
-  };
-  EXPECT_TRUE(InquireModule(h.link));
-  EXPECT_TRUE(h.ui.messages.empty());
-  EXPECT_EQ(h.log.Only({"send"}).size(), 14u);
+  // (a duplicate or late datagram) or another module's MAC, then the real
+  // reply.
+  for (std::size_t field : {hdr::TransactionId, hdr::MacAddress + 2}) {
+    h.port.responder = [this, field](const test::SentRequest& r) {
+      std::vector<std::vector<std::uint8_t>> replies;
+      if (auto reply = module.Answer(r)) {
+        auto other = *reply;
+        other[field] ^= 0x5A;
+        replies = {other, *reply};
+      }
+      return replies;
+    };
+    h.log.Clear();
+    EXPECT_TRUE(InquireModule(h.link)) << field;
+    EXPECT_TRUE(h.ui.messages.empty());
+    EXPECT_EQ(h.log.Only({"send"}).size(), 14u);
+  }
 }
 
 TEST_F(Inquiry, SerialInquiryWaits400MillisecondsForEachReply) {
-  h.port.commType = kCommSerial;
+  h.UseCommType(kCommSerial);
   EXPECT_TRUE(InquireModule(h.link));
   const auto timeline = h.log.Only({"send", "pause"});
   ASSERT_GE(timeline.size(), 2u);

@@ -9,7 +9,7 @@
 #include <QTranslator>
 
 #include "frame/PluginFixture.h"
-#include "link/Commands.h"
+#include "link/RequestCodes.h"
 #include "frame/PluginResources.h"
 #include "model/SerialConfig.h"
 #include "sheet/SheetWindows.h"

@@ -60,8 +60,9 @@ struct FakePortLink::PortLinkCalls {
 
   static int OpenSerial(int port) { return Log("OpenSerial", port).openResult; }
   static int OpenSerialEx(int port, int baud, int dataBits, int parity, int stopBits) {
-    return Log("OpenSerialEx", port, baud, dataBits, static_cast<char>(parity), stopBits)
-        .openResult;
+    return F().Opened(kCommSerial, Log("OpenSerialEx", port, baud, dataBits,
+                                         static_cast<char>(parity), stopBits)
+                                         .openResult);
   }
   static void CloseSerial() { Log("CloseSerial"); }
   static void SetCOMPortNum(int port) { F().comPort = port; }
@@ -72,7 +73,8 @@ struct FakePortLink::PortLinkCalls {
     return Log("OpenModbusTCPSocket", Ip(ip)).openResult;
   }
   static int OpenSocket(int type, std::uint32_t ip, int localPort, int remotePort, int flags) {
-    return Log("OpenSocket", type, Ip(ip), localPort, remotePort, flags).openResult;
+    return F().Opened(kCommEthernet,
+                      Log("OpenSocket", type, Ip(ip), localPort, remotePort, flags).openResult);
   }
   static void CloseSocket() { Log("CloseSocket"); }
   static int ReadSelect(int ms) {
@@ -183,7 +185,8 @@ void FakePortLink::Close(void* module) {
 void FakePortLink::OnSend(const std::uint8_t* data, int length) {
   std::vector<std::uint8_t> bytes(data, data + std::max(length, 0));
   sent.push_back(bytes);
-  const bool serial = commType == kCommSerial;
+  // The line is what was opened, whatever the settings say by now.
+  const bool serial = openedAs_.value_or(commType) == kCommSerial;
   if (serial) {
     // The module's view: the frame un-stuffed, without its checksum byte.
     bytes.resize(std::max<std::size_t>(bytes.size(), 1));

@@ -82,7 +82,13 @@ class FakePortLink : public LibraryLoader {
   void OnSend(const std::uint8_t* data, int length);
   int OnRecv(std::uint8_t* buffer, int capacity);
 
+  int Opened(int commType, int result) {
+    if (result >= 0) openedAs_ = commType;
+    return result;
+  }
+
   EventLog& log_;
+  std::optional<int> openedAs_;
   std::vector<FakeModule*> modules_;
   std::deque<std::vector<std::uint8_t>> inbox_;
   static FakePortLink* live_;

@@ -29,6 +29,17 @@ struct LinkHarness {
     link.Bind(port, [this](int code) { exitCodes.push_back(code); });
     return exitCodes.empty();
   }
+  // The same, with the link opened as an action would.
+  bool BindAndOpen() {
+    if (!Bind()) return false;
+    link.OpenLink();
+    return true;
+  }
+  // Reopens the link on the comm type the fake now reports.
+  void UseCommType(int commType) {
+    port.commType = commType;
+    link.OpenLink();
+  }
 
   // Adds the module as a search would find it, makes it the current node and
   // sets its firmware number; returns its index.
@@ -45,5 +56,8 @@ struct LinkHarness {
     return index;
   }
 };
+
+// The length a link step answered, or -1 when it failed.
+inline int LengthOf(const LinkResult& result) { return result.Ok() ? result.length : -1; }
 
 }  // namespace gw::test

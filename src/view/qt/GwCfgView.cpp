@@ -11,7 +11,7 @@
 #include "ParameterSheet.h"
 #include "appframe/HostFolders.h"
 #include "frame/GwCfgDoc.h"
-#include "protocol/Commands.h"
+#include "protocol/HostCommands.h"
 #include "view/NodeLayout.h"
 
 namespace gw::view {

@@ -1,7 +1,7 @@
 #pragma once
 // The host's command numbers that the document and view answer, and the
 // messages the plug-in sends to the host's main window. The protocol's own
-// request and reply codes are in link/Commands.h.
+// request and reply codes are in link/RequestCodes.h.
 
 namespace gw {
 
