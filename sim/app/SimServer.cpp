@@ -124,9 +124,12 @@ void SimServer::OnSerialBytes() {
   for (;;) {
     const auto bytes = pty_->Receive();
     if (bytes.empty()) return;
-    for (auto& frame : serialReader_.Feed(bytes)) {
-      if (!frame.error.empty()) {
-        Log("ignored serial " + frame.error);
+    for (auto& frame : serialDecoder_.Feed(bytes)) {
+      using Verdict = platform::SerialFrameDecoder::Verdict;
+      if (frame.verdict != Verdict::Good) {
+        Log(frame.verdict == Verdict::TooLong
+                ? "ignored serial frame longer than " + std::to_string(platform::kMaxFrameBody) + " bytes"
+                : "ignored serial frame with a bad checksum");
         continue;
       }
       Dispatch(Channel::Serial, simulator_->Handle(frame.body, Channel::Serial, Now(), "serial"),

@@ -11,9 +11,9 @@
 
 #include "CommandLine.h"
 #include "PtyEndpoint.h"
-#include "SerialFrameReader.h"
 #include "Simulator.h"
 #include "UdpEndpoint.h"
+#include "platform/util/SerialFrameDecoder.h"
 
 namespace gw::sim {
 
@@ -50,7 +50,7 @@ class SimServer {
   std::unique_ptr<Simulator> simulator_;
   std::unique_ptr<UdpEndpoint> udp_;
   std::unique_ptr<PtyEndpoint> pty_;
-  SerialFrameReader serialReader_;
+  platform::SerialFrameDecoder serialDecoder_;
   std::multimap<Steady::time_point, Delayed> delayed_;
   int signalFd_ = -1;
 };
