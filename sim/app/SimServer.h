@@ -42,7 +42,7 @@ class SimServer {
   void Dispatch(Channel channel, std::vector<Outgoing> replies, const sockaddr_in* to);
   void Send(Channel channel, const Outgoing& reply, const sockaddr_in& to);
   void SendDue();
-  int PollTimeout() const;
+  int PollTimeout(const std::optional<LinePacer::Wait>& line) const;
   void Log(const std::string& line) const;
 
   Options options_;
