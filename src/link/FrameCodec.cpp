@@ -10,23 +10,22 @@ std::uint8_t FrameChecksum(ConstBytes body) {
   return static_cast<std::uint8_t>(-sum);
 }
 
+void AppendStuffed(std::vector<std::uint8_t>& out, std::uint8_t byte) {
+  if (byte == kFrameEnd) {
+    out.insert(out.end(), {kFrameEscape, kEscapedEnd});
+  } else if (byte == kFrameEscape) {
+    out.insert(out.end(), {kFrameEscape, kEscapedEscape});
+  } else {
+    out.push_back(byte);
+  }
+}
+
 std::vector<std::uint8_t> EncodeSerialFrame(ConstBytes body) {
   std::vector<std::uint8_t> out;
   out.reserve(2 * (body.size() + 1) + 2);
-  auto put = [&out](std::uint8_t b) {
-    if (b == kFrameEnd) {
-      out.push_back(kFrameEscape);
-      out.push_back(kEscapedEnd);
-    } else if (b == kFrameEscape) {
-      out.push_back(kFrameEscape);
-      out.push_back(kEscapedEscape);
-    } else {
-      out.push_back(b);
-    }
-  };
   out.push_back(kFrameEnd);
-  for (std::uint8_t b : body) put(b);
-  put(FrameChecksum(body));
+  for (std::uint8_t b : body) AppendStuffed(out, b);
+  AppendStuffed(out, FrameChecksum(body));
   out.push_back(kFrameEnd);
   return out;
 }

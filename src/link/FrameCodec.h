@@ -26,6 +26,9 @@ inline constexpr std::size_t kMaxStuffedFrame = 2 * (kMaxFrameBody + 1) + 2;
 // The byte that makes the 8-bit sum of the body and itself 0 ("abc" gives 0xDA).
 std::uint8_t FrameChecksum(ConstBytes body);
 
+// Appends `byte` stuffed: 0xC0 and 0xDB as their escape pairs.
+void AppendStuffed(std::vector<std::uint8_t>& out, std::uint8_t byte);
+
 // Body + checksum, stuffed, between two 0xC0.
 std::vector<std::uint8_t> EncodeSerialFrame(ConstBytes body);
 
