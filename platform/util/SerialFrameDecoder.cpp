@@ -74,7 +74,7 @@ SerialFrameDecoder::Verdict SerialFrameDecoder::FrameVerdict() const {
 
 void SerialFrameDecoder::Put(std::uint8_t byte) {
   if (size_ == decoded_.size()) {
-    tooLong_ = true;  // the rest of the frame is only counted against it
+    tooLong_ = true;  // the rest of the frame is dropped; only its verdict stays
     return;
   }
   decoded_[size_++] = byte;

@@ -127,8 +127,9 @@ void SimServer::OnSerialBytes() {
     for (auto& frame : serialDecoder_.Feed(bytes)) {
       using Verdict = platform::SerialFrameDecoder::Verdict;
       if (frame.verdict != Verdict::Good) {
+        const std::string longest = std::to_string(platform::kMaxFrameBody);
         Log(frame.verdict == Verdict::TooLong
-                ? "ignored serial frame longer than " + std::to_string(platform::kMaxFrameBody) + " bytes"
+                ? "ignored serial frame with a body longer than " + longest + " bytes"
                 : "ignored serial frame with a bad checksum");
         continue;
       }

@@ -61,7 +61,8 @@ TEST(SerialFrameDecoder, SameFramesHoweverTheLineIsCut) {
        {kAbcSeen, {{0xC0, 0xDB, 0xA5}, Verdict::Good}}, {}},
       {"an escaped escape before DC stays two bytes", {0xC0, 0xDB, 0xDD, 0xDC, 0x49, 0xC0},
        {{{0xDB, 0xDC}, Verdict::Good}}, {}},
-      {"an escape byte not in a pair stands for itself", {0xC0, 0xDB, 0x41, 0xE4, 0xC0, 0x61, 0xDB, 0xC0},
+      {"an escape byte not in a pair stands for itself",
+       {0xC0, 0xDB, 0x41, 0xE4, 0xC0, 0x61, 0xDB, 0xC0},
        {{{0xDB, 0x41}, Verdict::Good}, {{0x61}, Verdict::BadChecksum}}, {}},
       // Noise before the first frame is skipped; after a frame, whose closing
       // delimiter opens the next one, it is a frame that does not add up.
@@ -72,7 +73,8 @@ TEST(SerialFrameDecoder, SameFramesHoweverTheLineIsCut) {
       {"delimiters alone", {0xC0, 0xC0, 0xC0}, {}, {}},
       {"unterminated frame", {0xC0, 0x61, 0x62, 0x63, 0xDA}, {}, {0x61, 0x62, 0x63, 0xDA}},
       {"unterminated inside an escape pair", Join({kAbc, {0x61, 0xDB}}), {kAbcSeen}, {0x61, 0xDB}},
-      {"bad checksum", {0xC0, 0x61, 0x62, 0x63, 0x25, 0xC0}, {{{'a', 'b', 'c'}, Verdict::BadChecksum}}, {}},
+      {"bad checksum", {0xC0, 0x61, 0x62, 0x63, 0x25, 0xC0},
+       {{{'a', 'b', 'c'}, Verdict::BadChecksum}}, {}},
       {"longest body", EncodeSerialFrame(longest), {{longest, Verdict::Good}}, {}},
       {"one byte too long, then a good frame", Join({overLong, kAbc}),
        {{{}, Verdict::TooLong}, kAbcSeen}, {}},
@@ -97,9 +99,9 @@ TEST(SerialFrameDecoder, EachByteSaysWhereTheFrameStands) {
   std::vector<Step> steps;
   for (std::uint8_t b : line) {
     steps.push_back(decoder.Take(b));
-    if (steps.back() == Step::Closed) {
-      EXPECT_EQ(Bytes(decoder.Decoded().begin(), decoder.Decoded().end()), (Bytes{0x61, 0xC0, 0xDE}));
-    }
+    if (steps.back() != Step::Closed) continue;
+    const auto decoded = decoder.Decoded();
+    EXPECT_EQ(Bytes(decoded.begin(), decoded.end()), (Bytes{0x61, 0xC0, 0xDE}));
   }
   EXPECT_EQ(steps, expected);
 }

@@ -59,7 +59,8 @@ TEST(LinePacer, AReplyGoesOutHoweverLateTheWriterAsksWhatToWaitFor) {
       left -= n;
       now += late;
       const LinePacer::Wait wait = pacer.Next(now);
-      ASSERT_TRUE(wait.writable || wait.after > Micros(0)) << "waits for nothing at " << now.count();
+      ASSERT_TRUE(wait.writable || wait.after > Micros(0))
+          << "waits for nothing at " << now.count();
       EXPECT_EQ(wait.writable, pacer.Allowance(now) > 0);
       now += wait.after;
     }
