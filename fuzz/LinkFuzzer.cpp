@@ -1,10 +1,12 @@
 // Coverage-guided fuzzing of everything the tool does with bytes that arrive
-// on the configuration link: the serial frame decoder on its own, and
-// ReceiveFrame (with the transactions around it) over a fake transport that
-// answers every request with the fuzz input, for both comm types and every
-// request the tool can build or refuse.
+// on the configuration link: the serial frame decoder on its own (whole and
+// streamed in pieces), and ReceiveFrame (with the transactions around it)
+// over a fake transport that answers every request with the fuzz input, for
+// both comm types and every request the tool can build or refuse.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "FuzzInput.h"
@@ -36,6 +38,20 @@ void FuzzDecoder(const std::uint8_t* data, std::size_t size) {
     for (int i = 0; i < n; ++i) sum = static_cast<std::uint8_t>(sum + buffer[i]);
     Check(sum == 0);
     for (std::size_t i = static_cast<std::size_t>(n); i < size; ++i) Check(buffer[i] == 0);
+  }
+  // The streaming decoder finds the same frames however the input is cut.
+  const std::span<const std::uint8_t> line(data, size);
+  platform::SerialFrameDecoder whole, cut;
+  const auto expected = whole.Feed(line);
+  const std::size_t piece = size > 0 ? data[0] % 7 + 1 : 1;
+  std::vector<platform::SerialFrameDecoder::Frame> frames;
+  for (std::size_t at = 0; at < size; at += piece) {
+    for (auto& f : cut.Feed(line.subspan(at, std::min(piece, size - at)))) frames.push_back(f);
+  }
+  Check(frames.size() == expected.size());
+  for (std::size_t i = 0; i < frames.size(); ++i) {
+    Check(frames[i].body == expected[i].body && frames[i].verdict == expected[i].verdict);
+    Check(frames[i].body.size() < platform::kMaxFrameBody + 1);
   }
 }
 

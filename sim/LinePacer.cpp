@@ -23,4 +23,9 @@ LinePacer::Micros LinePacer::WaitTime(Micros now) const {
   return now >= lineFree_ ? Micros(0) : lineFree_ - now;
 }
 
+LinePacer::Wait LinePacer::Next(Micros now) const {
+  if (Allowance(now) > 0) return {true, Micros(0)};
+  return {false, WaitTime(now)};
+}
+
 }  // namespace gw::sim

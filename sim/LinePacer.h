@@ -21,6 +21,17 @@ class LinePacer {
   // How long until the next byte may go (0 when it may go now).
   Micros WaitTime(Micros now) const;
 
+  // What a writer with bytes queued waits for at `now`: the line taking
+  // bytes (`writable`, the pacer lets them go now) or the pacer's time
+  // (`after`, never 0). Both are read at one instant: a writer that took
+  // them at two could find the pacer closed at the first and open at the
+  // second, and then wait for nothing at all.
+  struct Wait {
+    bool writable = false;
+    Micros after{0};
+  };
+  Wait Next(Micros now) const;
+
  private:
   unsigned rate_;
   std::size_t burst_;

@@ -11,14 +11,7 @@ std::vector<std::uint8_t> EncodeSerialReply(const Outgoing& reply) {
   const std::uint8_t good = FrameChecksum(reply.body);
   const bool stuffed = good == kFrameEnd || good == kFrameEscape;
   frame.resize(frame.size() - (stuffed ? 3 : 2));
-  const auto bad = static_cast<std::uint8_t>(good ^ 0xFF);
-  if (bad == kFrameEnd) {
-    frame.insert(frame.end(), {kFrameEscape, kEscapedEnd});
-  } else if (bad == kFrameEscape) {
-    frame.insert(frame.end(), {kFrameEscape, kEscapedEscape});
-  } else {
-    frame.push_back(bad);
-  }
+  AppendStuffed(frame, static_cast<std::uint8_t>(good ^ 0xFF));
   frame.push_back(kFrameEnd);
   return frame;
 }

@@ -9,11 +9,13 @@
 #include <utility>
 
 #include "platform/util/FdWait.h"
+#include "platform/util/SerialFrameDecoder.h"
 
 namespace gw::portlink {
 
 namespace {
 
+using Step = platform::SerialFrameDecoder::Step;
 constexpr int kSendWaitMilliseconds = 2000;
 
 constexpr std::array<std::pair<int, speed_t>, 13> kSpeeds{{
@@ -156,19 +158,19 @@ int SerialLine::Receive(std::uint8_t* buffer, int capacity) {
       return first;
     }
   }
+  // Each receive reads one frame afresh; the decoder only finds its end.
+  platform::SerialFrameDecoder frame;
   int count = 0;
-  bool opened = false;
   for (;;) {
     while (!pending_.empty() && count < capacity) {
       const std::uint8_t byte = pending_.front();
       pending_.pop_front();
-      if (opened && count == 1 && byte == kDelimiter) {
+      const auto step = frame.Take(byte);
+      if (step == Step::Opened && count == 1 && buffer[0] == platform::kFrameEnd) {
         continue;  // a repeated opening delimiter
       }
       buffer[count++] = byte;
-      if (count == 1) {
-        opened = byte == kDelimiter;
-      } else if (opened && byte == kDelimiter) {
+      if (step == Step::Closed) {
         return count;
       }
     }

@@ -25,7 +25,6 @@ class SerialLine final : public ByteLink {
   static constexpr std::chrono::milliseconds kFirstByteWait{2000};
   // A pause this long ends a frame.
   static constexpr std::chrono::milliseconds kSilence{100};
-  static constexpr std::uint8_t kDelimiter = 0xC0;
 
   // Opens `device` raw in `format`. Null with errno set on failure (EINVAL
   // for a format the line cannot take, ENOTTY for a device that is not a
@@ -36,10 +35,12 @@ class SerialLine final : public ByteLink {
   SerialLine& operator=(const SerialLine&) = delete;
 
   int Send(const std::uint8_t* data, int length) override;
-  // One frame: waits up to kFirstByteWait for its first byte (0 if none
-  // comes), then reads until the closing 0xC0 of a frame opened by 0xC0,
-  // kSilence without a byte, or `capacity` bytes. Bytes after the frame are
-  // kept for the next call.
+  // One frame, as the line carries it (stuffed, with its delimiters): waits
+  // up to kFirstByteWait for its first byte (0 if none comes), then reads
+  // until the 0xC0 that closes a frame, kSilence without a byte, or
+  // `capacity` bytes. Line noise before the frame is passed on with it, a
+  // repeated opening 0xC0 is not. Bytes after the frame are kept for the
+  // next call.
   int Receive(std::uint8_t* buffer, int capacity) override;
   int Wait(int milliseconds) override;
 

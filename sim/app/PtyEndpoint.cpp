@@ -71,17 +71,14 @@ void PtyEndpoint::Queue(const std::vector<std::uint8_t>& bytes) {
   out_.insert(out_.end(), bytes.begin(), bytes.end());
 }
 
-bool PtyEndpoint::CanWrite(LinePacer::Micros now) const {
-  return HasOutput() && (!pacer_ || pacer_->Allowance(now) > 0);
-}
-
-std::optional<LinePacer::Micros> PtyEndpoint::WaitTime(LinePacer::Micros now) const {
-  if (!HasOutput() || !pacer_) return std::nullopt;
-  return pacer_->WaitTime(now);
+std::optional<LinePacer::Wait> PtyEndpoint::NextWait(LinePacer::Micros now) const {
+  if (!HasOutput()) return std::nullopt;
+  if (!pacer_) return LinePacer::Wait{true, {}};
+  return pacer_->Next(now);
 }
 
 void PtyEndpoint::Flush(LinePacer::Micros now) {
-  while (CanWrite(now)) {
+  while (HasOutput() && (!pacer_ || pacer_->Allowance(now) > 0)) {
     std::size_t n = out_.size();
     if (pacer_) n = std::min(n, pacer_->Allowance(now));
     std::vector<std::uint8_t> chunk(out_.begin(), out_.begin() + static_cast<std::ptrdiff_t>(n));

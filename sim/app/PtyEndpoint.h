@@ -31,10 +31,12 @@ class PtyEndpoint {
   // Queues bytes for the tool.
   void Queue(const std::vector<std::uint8_t>& bytes);
   bool HasOutput() const { return !out_.empty(); }
-  // Writes what the pacing allows; the time until more may go, when paced.
+  // Writes what the pacing allows at `now`.
   void Flush(LinePacer::Micros now);
-  std::optional<LinePacer::Micros> WaitTime(LinePacer::Micros now) const;
-  bool CanWrite(LinePacer::Micros now) const;
+  // What the poll loop waits for on the line's behalf at `now`, the instant
+  // of the Flush before it: nothing when no bytes wait; the terminal taking
+  // bytes when they may go (it was full); else the pacer's time.
+  std::optional<LinePacer::Wait> NextWait(LinePacer::Micros now) const;
 
  private:
   int master_ = -1;

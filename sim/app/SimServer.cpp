@@ -124,9 +124,13 @@ void SimServer::OnSerialBytes() {
   for (;;) {
     const auto bytes = pty_->Receive();
     if (bytes.empty()) return;
-    for (auto& frame : serialReader_.Feed(bytes)) {
-      if (!frame.error.empty()) {
-        Log("ignored serial " + frame.error);
+    for (auto& frame : serialDecoder_.Feed(bytes)) {
+      using Verdict = platform::SerialFrameDecoder::Verdict;
+      if (frame.verdict != Verdict::Good) {
+        const std::string longest = std::to_string(platform::kMaxFrameBody);
+        Log(frame.verdict == Verdict::TooLong
+                ? "ignored serial frame with a body longer than " + longest + " bytes"
+                : "ignored serial frame with a bad checksum");
         continue;
       }
       Dispatch(Channel::Serial, simulator_->Handle(frame.body, Channel::Serial, Now(), "serial"),
@@ -135,19 +139,16 @@ void SimServer::OnSerialBytes() {
   }
 }
 
-int SimServer::PollTimeout() const {
+int SimServer::PollTimeout(const std::optional<LinePacer::Wait>& line) const {
   using std::chrono::milliseconds;
   std::optional<milliseconds> wait;
   if (!delayed_.empty()) {
     const auto left = delayed_.begin()->first - Steady::now();
     wait = std::chrono::ceil<milliseconds>(left);
   }
-  if (pty_) {
-    const auto micros = std::chrono::duration_cast<LinePacer::Micros>(Steady::now() - start_);
-    if (auto w = pty_->WaitTime(micros); w && w->count() > 0) {
-      const auto ms = std::chrono::ceil<milliseconds>(*w);
-      wait = wait ? std::min(*wait, ms) : ms;
-    }
+  if (line && !line->writable) {
+    const auto ms = std::chrono::ceil<milliseconds>(line->after);
+    wait = wait ? std::min(*wait, ms) : ms;
   }
   if (!wait) return -1;
   return static_cast<int>(std::max<long long>(0, wait->count()));
@@ -178,8 +179,15 @@ int SimServer::Run() {
 
   for (;;) {
     SendDue();
+    // The line's wait is taken at the instant of its flush: taken later, it
+    // could find the pacer open again while the poll does not ask for the
+    // terminal, and the rest of a reply would wait for the next request.
     const auto micros = std::chrono::duration_cast<LinePacer::Micros>(Steady::now() - start_);
-    if (pty_) pty_->Flush(micros);
+    std::optional<LinePacer::Wait> line;
+    if (pty_) {
+      pty_->Flush(micros);
+      line = pty_->NextWait(micros);
+    }
 
     pollfd fds[3];
     nfds_t count = 0;
@@ -188,10 +196,10 @@ int SimServer::Run() {
     if (udp_) fds[count++] = {udp_->Fd(), POLLIN, 0};
     const int ptyIndex = pty_ ? static_cast<int>(count) : -1;
     if (pty_) {
-      const short events = static_cast<short>(POLLIN | (pty_->CanWrite(micros) ? POLLOUT : 0));
+      const short events = static_cast<short>(POLLIN | (line && line->writable ? POLLOUT : 0));
       fds[count++] = {pty_->Fd(), events, 0};
     }
-    const int ready = ::poll(fds, count, PollTimeout());
+    const int ready = ::poll(fds, count, PollTimeout(line));
     if (ready < 0) {
       if (errno == EINTR) continue;
       std::fprintf(stderr, "nxgsim: poll failed: %s\n", std::strerror(errno));

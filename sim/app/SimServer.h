@@ -11,9 +11,9 @@
 
 #include "CommandLine.h"
 #include "PtyEndpoint.h"
-#include "SerialFrameReader.h"
 #include "Simulator.h"
 #include "UdpEndpoint.h"
+#include "platform/util/SerialFrameDecoder.h"
 
 namespace gw::sim {
 
@@ -42,7 +42,7 @@ class SimServer {
   void Dispatch(Channel channel, std::vector<Outgoing> replies, const sockaddr_in* to);
   void Send(Channel channel, const Outgoing& reply, const sockaddr_in& to);
   void SendDue();
-  int PollTimeout() const;
+  int PollTimeout(const std::optional<LinePacer::Wait>& line) const;
   void Log(const std::string& line) const;
 
   Options options_;
@@ -50,7 +50,7 @@ class SimServer {
   std::unique_ptr<Simulator> simulator_;
   std::unique_ptr<UdpEndpoint> udp_;
   std::unique_ptr<PtyEndpoint> pty_;
-  SerialFrameReader serialReader_;
+  platform::SerialFrameDecoder serialDecoder_;
   std::multimap<Steady::time_point, Delayed> delayed_;
   int signalFd_ = -1;
 };

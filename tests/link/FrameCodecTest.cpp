@@ -63,6 +63,12 @@ TEST(FrameCodec, BadChecksumOrNoFrameIsRefused) {
   EXPECT_EQ(Decode(V{'a', 'b', 'c', 0xDA}).first, -1);  // no opening delimiter
 }
 
+TEST(FrameCodec, ABodyLongerThanTheLongestIsRefused) {
+  V frame = EncodeSerialFrame(V(kMaxFrameBody + 1, 0x11));
+  EXPECT_EQ(DecodeSerialFrame(frame, frame.size()), -1);
+  EXPECT_EQ(frame, V(frame.size(), 0));
+}
+
 TEST(FrameCodec, EncodedBodiesDecodeToThemselvesAndTheirChecksum) {
   std::mt19937 gen(7);
   for (int round = 0; round < 200; ++round) {

@@ -44,5 +44,29 @@ TEST(LinePacer, AnIdleLineSavesNoBurstAndAGapIsAPause) {
   EXPECT_EQ(pacer.WaitTime(idle), Micros(8333));
 }
 
+TEST(LinePacer, AReplyGoesOutHoweverLateTheWriterAsksWhatToWaitFor) {
+  // A writer that asked the pacer whether to wait for the line at one
+  // instant and for how long at a later one waited for nothing once the
+  // line had run dry in between: the rest of the reply never went.
+  for (const Micros late : {Micros(0), Micros(8333), Micros(9000), Micros(50000)}) {
+    SCOPED_TRACE("late by " + std::to_string(late.count()) + " us");
+    LinePacer pacer(1920, 16);
+    Micros now{0};
+    std::size_t left = 125;
+    for (int turn = 0; left > 0 && turn < 100; ++turn) {
+      const std::size_t n = std::min(left, pacer.Allowance(now));
+      pacer.Sent(now, n);
+      left -= n;
+      now += late;
+      const LinePacer::Wait wait = pacer.Next(now);
+      ASSERT_TRUE(wait.writable || wait.after > Micros(0))
+          << "waits for nothing at " << now.count();
+      EXPECT_EQ(wait.writable, pacer.Allowance(now) > 0);
+      now += wait.after;
+    }
+    EXPECT_EQ(left, 0u);
+  }
+}
+
 }  // namespace
 }  // namespace gw::sim::test

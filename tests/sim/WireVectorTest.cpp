@@ -2,10 +2,10 @@
 // the frame layout.
 #include <gtest/gtest.h>
 
-#include "SerialFrameReader.h"
 #include "SerialReply.h"
 #include "SimTestSupport.h"
 #include "Simulator.h"
+#include "platform/util/SerialFrameDecoder.h"
 
 namespace gw::sim::test {
 namespace {
@@ -44,10 +44,10 @@ TEST(WireVectors, SerialLoginFrameWithStuffingBothWays) {
   const auto expected = Hex(
       "C0 F2 00 00 01 DB DC DB DD 00 01 00 07 00 60 E9 DB DC DB DD 01 00 00 00 02"
       "00 00 00 00 00 00 00 00 00 07 00 00 01 55 00 00 26 C0");
-  SerialFrameReader reader;
-  const auto frames = reader.Feed(line);
+  platform::SerialFrameDecoder decoder;
+  const auto frames = decoder.Feed(line);
   ASSERT_EQ(frames.size(), 1u);
-  ASSERT_EQ(frames[0].error, "");
+  ASSERT_EQ(frames[0].verdict, platform::SerialFrameDecoder::Verdict::Good);
   ASSERT_EQ(frames[0].body.size(), 36u);
   const auto replies = sim.Handle(frames[0].body, Channel::Serial, kT0);
   ASSERT_EQ(replies.size(), 1u);
