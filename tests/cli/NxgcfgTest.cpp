@@ -53,6 +53,9 @@ class NxgcfgTest : public ::testing::Test {
     std::ofstream(home.ConfigDir() / name) << text;
   }
 
+  // The node list nxgcfg keeps between runs.
+  fs::path KeptList() const { return home.ConfigDir() / "NxgcfgNodes.dat"; }
+
   // nxgcfg with `args`, without NXGCFG_PASSWORD unless `env` sets it.
   Result Nxgcfg(const std::vector<std::string>& args, const std::string& env = "") {
     std::string command = "env -u NXGCFG_PASSWORD " + env + " " NXGCFG_PROGRAM;
@@ -115,13 +118,15 @@ TEST_F(NxgcfgTest, SearchListsModulesByNumberAndKeepsThemForLaterCommands) {
   EXPECT_THAT(home.ReadConfigFile("IPList.ini"), HasSubstr("IPCount=3"));
 }
 
-TEST_F(NxgcfgTest, ASearchTakesAtMost253Modules) {
+TEST_F(NxgcfgTest, ASearchTakesAtMost253ModulesAndKeepsThemAll) {
   const auto sim = StartSim(3, {"--modules", "300"});
   const auto search = Nxgcfg({"search", "--ip", Address(3), "--json"});
   ASSERT_EQ(search.exitCode, 0) << search.err;
   EXPECT_EQ(Json::parse(search.out).size(), 253u);
-  // The kept list is cut to what the store holds, and the user is told.
-  EXPECT_THAT(search.err, HasSubstr("168 were left out"));
+  EXPECT_EQ(search.err, "");
+  // Every module found can be named later, the last one too.
+  Check({{{"read", "#252", "11", "--json"}, "", 0, "\"size\": 128", ""}});
+  EXPECT_EQ(fs::file_size(KeptList()), 4u + 120u * 253u);
 }
 
 TEST_F(NxgcfgTest, CommandsWithoutAModuleFailWithAReasonAndEveryCommandHasHelp) {
@@ -197,6 +202,26 @@ TEST_F(NxgcfgTest, AnInquiryThatLosesABlockSaysSoAndStops) {
   EXPECT_EQ(losses, 5u) << show.err;
   EXPECT_THAT(show.err, HasSubstr("Communication error"));
   EXPECT_EQ(show.out, "");
+}
+
+TEST_F(NxgcfgTest, OnlyASearchThatFindsModulesReplacesTheKeptList) {
+  const auto sim = StartSim(12, {"--modules", "2"});
+  ASSERT_EQ(Nxgcfg({"search", "--ip", Address(12)}).exitCode, 0);
+  const std::string kept = ReadFile(KeptList());
+  const std::string keptText = "The 2 modules of the last search are kept.";
+  Check({
+      {{"search", "--ip", Address(13)}, "", 1, "", keptText},  // nothing answers there
+      {{"search", "--serial", "/dev/gwsuite-no-such-port"}, "", 1, "", keptText},
+  });
+  EXPECT_EQ(ReadFile(KeptList()), kept);
+  Check({
+      {{"link", "--ethernet", Address(12)}, "", 0, "", ""},
+      {{"show", "#1"}, "", 0, "Module Name", ""},
+  });
+  // A list that cannot be kept is a failed search.
+  fs::remove(KeptList());
+  fs::create_directory(KeptList());
+  Check({{{"search", "--ip", Address(12)}, "", 1, "", "could not be kept"}});
 }
 
 TEST_F(NxgcfgTest, TheIpSearchTakesTheSettingsFileAddress) {
