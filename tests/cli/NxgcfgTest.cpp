@@ -1,5 +1,6 @@
 // nxgcfg as a user runs it: through its command line, against nxgsim, in a
 // configuration folder of the test's own that aims the link at loopback.
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <gmock/gmock.h>
@@ -56,9 +57,10 @@ class NxgcfgTest : public ::testing::Test {
   // The node list nxgcfg keeps between runs.
   fs::path KeptList() const { return home.ConfigDir() / "NxgcfgNodes.dat"; }
 
-  // nxgcfg with `args`, without NXGCFG_PASSWORD unless `env` sets it.
+  // nxgcfg with `args`, without NXGCFG_PASSWORD unless `env` sets it; one
+  // that hangs is ended after a minute (exit code 124).
   Result Nxgcfg(const std::vector<std::string>& args, const std::string& env = "") {
-    std::string command = "env -u NXGCFG_PASSWORD " + env + " " NXGCFG_PROGRAM;
+    std::string command = "env -u NXGCFG_PASSWORD " + env + " timeout 60 " NXGCFG_PROGRAM;
     for (const auto& a : args) command += " '" + a + "'";
     const fs::path err = home.Root() / "stderr";
     command += " </dev/null 2>" + err.string();
@@ -179,10 +181,22 @@ TEST_F(NxgcfgTest, ExportedFilesDecodeWithoutAModuleAndBadFilesAreRefused) {
   ASSERT_EQ(decoded.exitCode, 0) << decoded.err;
   EXPECT_EQ(Json::parse(decoded.out)["Overview"]["Module Name"], "Boiler");
 
+  const fs::path longer = home.Root() / "longer.mod";
+  fs::copy_file(file, longer);
+  std::ofstream(longer, std::ios::app) << '\0';
+  const fs::path huge = home.Root() / "huge.mod";
+  fs::copy_file(file, huge);
+  fs::resize_file(huge, 50u << 20);
+  const fs::path fifo = home.Root() / "fifo.mod";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   fs::resize_file(file, 7000);
   WriteConfig("other.mod", std::string(7386, '\x11'));
   Check({
       {{"decode", file}, "", 1, "", "past its end"},
+      {{"decode", longer.string()}, "", 1, "", "holds 7387 bytes; a parameter file holds 7386"},
+      {{"decode", huge.string()}, "", 1, "", "holds 52428800 bytes"},
+      {{"decode", fifo.string()}, "", 1, "", "is not a regular file"},
+      {{"decode", home.Root().string()}, "", 1, "", "is a folder"},
       {{"decode", file + ".none"}, "", 1, "", "was not found"},
       {{"decode", (home.ConfigDir() / "other.mod").string()}, "", 1, "",
        "Module type does not match NXG4120"},
