@@ -35,6 +35,7 @@ struct Command {
   int exitCode;
   std::string out;  // a part of its standard output
   std::string err;
+  std::string hidden = {};  // a text that must show nowhere
 };
 
 // Every test has its own address 127.0.30.<n>, so the tests run side by side.
@@ -85,6 +86,9 @@ class NxgcfgTest : public ::testing::Test {
       EXPECT_THAT(run.err, HasSubstr(c.err));
       if (const auto eq = c.env.find('='); eq != std::string::npos) {  // never shown
         EXPECT_THAT(run.out + run.err, Not(HasSubstr(c.env.substr(eq + 1))));
+      }
+      if (!c.hidden.empty()) {
+        EXPECT_THAT(run.out + run.err, Not(HasSubstr(c.hidden)));
       }
     }
   }
@@ -160,6 +164,11 @@ TEST_F(NxgcfgTest, ModulesAreNamedExactlyLoggedInToAndResetOnlyWhenConfirmed) {
       {{"show", "#9"}, "", 1, "", "there is no #9"},
       {{"show", "00:11:22:33:44:55"}, "", 1, "", "No module with MAC address"},
       {{"show", "kitchen"}, "", 1, "", "is not a MAC address"},
+      // The password bytes of block 0 show only when asked for.
+      {{"read", "#0", "0"}, "", 0, "0030  ** ** ** **", "", "61 62 63 64"},
+      {{"read", "#0", "0", "--hex"}, "", 0, "0030  ** ** ** **", "", "61 62 63 64"},
+      {{"read", "#0", "0", "--json"}, "", 0, "\"redacted\": [", "", "61626364"},
+      {{"read", "#0", "0", "--reveal"}, "", 0, "0030  61 62 63 64", ""},
       // The password comes from the environment only, and is never shown.
       {{"login", "#0"}, "", 2, "", "NXGCFG_PASSWORD"},
       {{"login", "#0"}, "NXGCFG_PASSWORD=zzzz", 1, "", "Authentication failed"},
