@@ -1,7 +1,12 @@
 // nxgcfg as a user runs it: through its command line, against nxgsim, in a
 // configuration folder of the test's own that aims the link at loopback.
+#include <poll.h>
+#include <pty.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <termios.h>
+#include <unistd.h>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -245,6 +250,47 @@ TEST_F(NxgcfgTest, OnlyASearchThatFindsModulesReplacesTheKeptList) {
   fs::remove(KeptList());
   fs::create_directory(KeptList());
   Check({{{"search", "--ip", Address(12)}, "", 1, "", "could not be kept"}});
+}
+
+// Ctrl-C at the password prompt gives the terminal back with its echo on.
+TEST_F(NxgcfgTest, AnInterruptedPasswordPromptRestoresTheTerminal) {
+  const auto sim = StartSim(14, {"--modules", "1", "--locked", "1"});
+  ASSERT_EQ(Nxgcfg({"search", "--ip", Address(14)}).exitCode, 0);
+  int controller = -1, terminal = -1;
+  ASSERT_EQ(::openpty(&controller, &terminal, nullptr, nullptr, nullptr), 0);
+  ::unsetenv("NXGCFG_PASSWORD");
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::setsid();
+    ::ioctl(terminal, TIOCSCTTY, 0);
+    for (int fd = 0; fd < 3; ++fd) ::dup2(terminal, fd);
+    ::execl(NXGCFG_PROGRAM, NXGCFG_PROGRAM, "login", "#0", static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  ASSERT_GT(child, 0);
+  // Waits until the prompt is out and echo is off, for at most ten seconds.
+  std::string shown;
+  termios mode{};
+  for (int round = 0; round < 100; ++round) {
+    pollfd p{controller, POLLIN, 0};
+    char chunk[256];
+    if (::poll(&p, 1, 100) > 0) {
+      const ssize_t n = ::read(controller, chunk, sizeof chunk);
+      if (n > 0) shown.append(chunk, static_cast<std::size_t>(n));
+    }
+    ::tcgetattr(terminal, &mode);
+    if (shown.find("Password:") != std::string::npos && (mode.c_lflag & ECHO) == 0) break;
+  }
+  EXPECT_THAT(shown, HasSubstr("Password:"));
+  EXPECT_EQ(mode.c_lflag & ECHO, 0u);
+  ASSERT_EQ(::write(controller, "\x03", 1), 1);
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT) << status;
+  ASSERT_EQ(::tcgetattr(terminal, &mode), 0);
+  EXPECT_NE(mode.c_lflag & ECHO, 0u);
+  ::close(controller);
+  ::close(terminal);
 }
 
 TEST_F(NxgcfgTest, TheIpSearchTakesTheSettingsFileAddress) {
