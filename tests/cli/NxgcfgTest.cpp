@@ -264,6 +264,8 @@ TEST_F(NxgcfgTest, AnInterruptedPasswordPromptRestoresTheTerminal) {
     ::setsid();
     ::ioctl(terminal, TIOCSCTTY, 0);
     for (int fd = 0; fd < 3; ++fd) ::dup2(terminal, fd);
+    ::close(terminal);
+    ::close(controller);
     ::execl(NXGCFG_PROGRAM, NXGCFG_PROGRAM, "login", "#0", static_cast<char*>(nullptr));
     ::_exit(127);
   }
