@@ -25,7 +25,12 @@ struct LinkOptions {
 int RunLink(CliUi& ui, const LinkOptions& options);
 
 int RunShow(CliUi& ui, const std::string& module, bool json);
-int RunRead(CliUi& ui, const std::string& module, int block, bool hex, bool json);
+struct ReadOptions {
+  bool hex = false;     // only the hexadecimal dump
+  bool json = false;
+  bool reveal = false;  // show secret fields (the password) instead of "**"
+};
+int RunRead(CliUi& ui, const std::string& module, int block, const ReadOptions& options);
 int RunLogin(CliUi& ui, const std::string& module);
 int RunFactoryReset(CliUi& ui, const std::string& module);
 int RunExport(CliUi& ui, const std::string& module, const std::string& file);

@@ -3,6 +3,8 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <csignal>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -89,18 +91,66 @@ std::optional<std::string> CliUi::ChooseFileToOpen(const FileDialog&) { return s
 
 void CliUi::NotifyHost(int, int, const std::string&) {}
 
+namespace {
+
+// The terminal mode from before the password prompt, put back by EchoOff and
+// by a signal that ends the process while echo is off.
+termios savedMode{};
+volatile std::sig_atomic_t modeSaved = 0;
+constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+
+void RestoreModeAndEnd(int signal) {
+  if (modeSaved != 0) tcsetattr(STDIN_FILENO, TCSANOW, &savedMode);
+  // The handler was installed with SA_RESETHAND: the signal, raised again,
+  // ends the process as it would have without the prompt.
+  std::raise(signal);
+}
+
+// Echo of the terminal on standard input off for the object's life; the mode
+// comes back on every way out, a signal that ends the process included.
+class EchoOff {
+ public:
+  EchoOff() {
+    if (tcgetattr(STDIN_FILENO, &savedMode) != 0) return;
+    struct sigaction action {};
+    action.sa_handler = RestoreModeAndEnd;
+    action.sa_flags = SA_RESETHAND;
+    sigemptyset(&action.sa_mask);
+    for (std::size_t i = 0; i < std::size(kEndingSignals); ++i) {
+      sigaction(kEndingSignals[i], &action, &previous_[i]);
+    }
+    modeSaved = 1;
+    termios quiet = savedMode;
+    quiet.c_lflag &= static_cast<tcflag_t>(~ECHO);
+    tcsetattr(STDIN_FILENO, TCSANOW, &quiet);
+  }
+  ~EchoOff() {
+    if (modeSaved == 0) return;
+    tcsetattr(STDIN_FILENO, TCSANOW, &savedMode);
+    modeSaved = 0;
+    for (std::size_t i = 0; i < std::size(kEndingSignals); ++i) {
+      sigaction(kEndingSignals[i], &previous_[i], nullptr);
+    }
+  }
+  EchoOff(const EchoOff&) = delete;
+  EchoOff& operator=(const EchoOff&) = delete;
+
+ private:
+  struct sigaction previous_[std::size(kEndingSignals)] {};
+};
+
+}  // namespace
+
 std::optional<std::string> ReadPassword(const std::string& prompt) {
   if (const char* env = std::getenv("NXGCFG_PASSWORD")) return std::string(env);
   if (!isatty(STDIN_FILENO)) return std::nullopt;
-  std::fprintf(stderr, "%s", prompt.c_str());
-  termios old{};
-  tcgetattr(STDIN_FILENO, &old);
-  termios quiet = old;
-  quiet.c_lflag &= static_cast<tcflag_t>(~ECHO);
-  tcsetattr(STDIN_FILENO, TCSANOW, &quiet);
   std::string password;
-  std::getline(std::cin, password);
-  tcsetattr(STDIN_FILENO, TCSANOW, &old);
+  {
+    const EchoOff quiet;
+    std::fprintf(stderr, "%s", prompt.c_str());
+    std::fflush(stderr);
+    std::getline(std::cin, password);
+  }
   std::fputc('\n', stderr);
   return password;
 }

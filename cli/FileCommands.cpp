@@ -1,5 +1,6 @@
 // decode: showing a parameter file without a module.
 #include <cstdio>
+#include <filesystem>
 
 #include "CliUi.h"
 #include "CliCommands.h"
@@ -12,10 +13,21 @@
 namespace gw::cli {
 
 int RunDecode(CliUi& ui, const std::string& file, bool json) {
+  // One byte more than a parameter file holds tells a longer file.
   std::vector<std::uint8_t> bytes;
-  const FileResult read = ReadFileBytes(file, kParameterFileSize, bytes);
+  const FileResult read = ReadFileBytes(file, kParameterFileSize + 1, bytes);
   if (!read.ok) {
     ui.Message(read.error, Buttons::Ok, Icon::Error);
+    return kExitFailed;
+  }
+  if (bytes.size() > kParameterFileSize) {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(file, error);
+    const std::string held =
+        error ? "more than " + std::to_string(kParameterFileSize) : std::to_string(size);
+    ui.Message(file + " holds " + held + " bytes; a parameter file holds " +
+                   std::to_string(kParameterFileSize) + ".",
+               Buttons::Ok, Icon::Error);
     return kExitFailed;
   }
   if (bytes.size() >= 2 && LoadBE16(bytes, pfile::ModuleType) != kModuleTypeNxg) {

@@ -79,6 +79,17 @@ bool UseSerial(Session& session, const std::string& serial, const std::string& d
   return true;
 }
 
+// After a search that found nothing: what the kept list still holds.
+void SayKept(Session& session) {
+  session.LoadNodes();
+  const int count = session.Nodes().Count();
+  if (count == 1) {
+    std::fprintf(stderr, "The module of the last search is kept.\n");
+  } else if (count > 1) {
+    std::fprintf(stderr, "The %d modules of the last search are kept.\n", count);
+  }
+}
+
 }  // namespace
 
 int RunSearch(CliUi& ui, const SearchOptions& options) {
@@ -98,9 +109,15 @@ int RunSearch(CliUi& ui, const SearchOptions& options) {
     if (!UseSerial(session, options.serial, {})) return kExitUsage;
   }
   session.Doc().SearchAt(target);
-  session.StoreNodes();
-
-  const NodeTable& nodes = session.Nodes();
+  NodeTable& nodes = session.Nodes();
+  // Only a search that found modules replaces the kept list; a module that is
+  // off for a moment or a mistyped device must not make the tool forget.
+  if (nodes.Count() == 0) {
+    if (options.json) std::printf("[]\n");
+    SayKept(session);
+    return kExitFailed;
+  }
+  const bool kept = session.StoreNodes();
   if (options.json) {
     Json list = Json::array();
     for (int i = 0; i < nodes.Count(); ++i) {
@@ -114,7 +131,7 @@ int RunSearch(CliUi& ui, const SearchOptions& options) {
                       {"locked", n.LockState() == kLockStateLocked}});
     }
     std::printf("%s\n", DumpJson(list).c_str());
-  } else if (nodes.Count() > 0) {
+  } else {
     std::vector<std::vector<std::string>> rows{
         {"#", "Module", "Name", "IP", "MAC", "Firmware", "Lock"}};
     for (int i = 0; i < nodes.Count(); ++i) {
@@ -127,7 +144,7 @@ int RunSearch(CliUi& ui, const SearchOptions& options) {
     const auto widths = ColumnWidths(rows);
     for (const auto& row : rows) std::fputs(AlignedRow(row, widths).c_str(), stdout);
   }
-  return nodes.Count() > 0 ? kExitOk : kExitFailed;
+  return kept ? kExitOk : kExitFailed;
 }
 
 int RunLink(CliUi& ui, const LinkOptions& options) {

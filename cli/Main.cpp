@@ -33,12 +33,14 @@ int main(int argc, char** argv) {
   showCmd->add_flag("--json", json, "Print JSON");
 
   int block = -1;
-  bool hex = false;
+  ReadOptions read;
   auto* readCmd = app.add_subcommand("read", "Read one parameter block of a module.");
   readCmd->add_option("MODULE", module, "MAC address, #index or module number")->required();
   readCmd->add_option("BLOCK", block, "Block number (0, 1, 2, 4, 6, 8, 9, 10, 11, 13, 44, 47-50)")->required();
-  auto* hexOpt = readCmd->add_flag("--hex", hex, "Print only the hexadecimal dump");
-  readCmd->add_flag("--json", json, "Print JSON")->excludes(hexOpt);
+  auto* hexOpt = readCmd->add_flag("--hex", read.hex, "Print only the hexadecimal dump");
+  readCmd->add_flag("--json", read.json, "Print JSON")->excludes(hexOpt);
+  readCmd->add_flag("--reveal", read.reveal,
+                    "Show the password bytes of block 0 instead of **");
 
   auto* loginCmd = app.add_subcommand(
       "login", "Log in to a password-locked module (password from a prompt or NXGCFG_PASSWORD).");
@@ -80,7 +82,7 @@ int main(int argc, char** argv) {
   CliUi ui(yes);
   if (*searchCmd) return RunSearch(ui, search);
   if (*showCmd) return RunShow(ui, module, json);
-  if (*readCmd) return RunRead(ui, module, block, hex, json);
+  if (*readCmd) return RunRead(ui, module, block, read);
   if (*loginCmd) return RunLogin(ui, module);
   if (*resetCmd) return RunFactoryReset(ui, module);
   if (*exportCmd) return RunExport(ui, module, file);

@@ -1,5 +1,8 @@
 // show, read, login, factory-reset, export: the commands that talk to one module.
 #include <cstdio>
+#include <string>
+#include <vector>
+
 #include "Json.h"
 
 #include "CliUi.h"
@@ -7,6 +10,7 @@
 #include "NodeReport.h"
 #include "Session.h"
 #include "model/ParameterTransfer.h"
+#include "model/RecordLayout.h"
 #include "model/Strings.h"
 #include "link/RequestCodes.h"
 
@@ -46,17 +50,40 @@ int OpenModule(Session& session, const std::string& module) {
   return index;
 }
 
-std::string HexDump(ConstBytes bytes) {
+// Fields that `read` shows only when asked to (--reveal).
+struct SecretField {
+  int block;
+  std::size_t offset;
+  std::size_t size;
+  const char* name;
+};
+constexpr SecretField kSecretFields[] = {{0, net::Password, net::kPasswordSize, "Password"}};
+
+// One cell per byte in hexadecimal, "**" for a byte of a secret field.
+std::vector<std::string> ByteCells(ConstBytes bytes, int block, bool reveal) {
+  std::vector<std::string> cells;
+  char cell[4];
+  for (std::uint8_t b : bytes) {
+    std::snprintf(cell, sizeof cell, "%02x", b);
+    cells.emplace_back(cell);
+  }
+  for (const SecretField& f : kSecretFields) {
+    if (reveal || f.block != block) continue;
+    for (std::size_t i = f.offset; i < f.offset + f.size && i < cells.size(); ++i) cells[i] = "**";
+  }
+  return cells;
+}
+
+std::string HexDump(const std::vector<std::string>& cells) {
   std::string out;
-  char cell[24];
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
+  char offset[24];
+  for (std::size_t i = 0; i < cells.size(); ++i) {
     if (i % 16 == 0) {
-      std::snprintf(cell, sizeof cell, "%04zx ", i);
-      out += cell;
+      std::snprintf(offset, sizeof offset, "%04zx ", i);
+      out += offset;
     }
-    std::snprintf(cell, sizeof cell, " %02x", bytes[i]);
-    out += cell;
-    if (i % 16 == 15 || i + 1 == bytes.size()) out += "\n";
+    out += " " + cells[i];
+    if (i % 16 == 15 || i + 1 == cells.size()) out += "\n";
   }
   return out;
 }
@@ -72,7 +99,7 @@ int RunShow(CliUi& ui, const std::string& module, bool json) {
   return kExitOk;
 }
 
-int RunRead(CliUi& ui, const std::string& module, int block, bool hex, bool json) {
+int RunRead(CliUi& ui, const std::string& module, int block, const ReadOptions& options) {
   const BlockInfo* info = FindBlock(block);
   if (info == nullptr) {
     std::string known;
@@ -99,22 +126,27 @@ int RunRead(CliUi& ui, const std::string& module, int block, bool hex, bool json
     return kExitFailed;
   }
   const ConstBytes bytes = nodes.Node(index).Block(*info);
-  if (json) {
+  const std::vector<std::string> cells = ByteCells(bytes, block, options.reveal);
+  if (options.json) {
     std::string hexText;
-    char cell[3];
-    for (std::uint8_t b : bytes) {
-      std::snprintf(cell, sizeof cell, "%02x", b);
-      hexText += cell;
+    for (const std::string& cell : cells) hexText += cell;
+    Json redacted = Json::array();
+    for (const SecretField& f : kSecretFields) {
+      if (!options.reveal && f.block == block) redacted.push_back(f.name);
     }
     Json j = {{"block", block},
-                        {"name", std::string(info->name)},
-                        {"size", bytes.size()},
-                        {"replyCode", nodes.Node(index).ReplyCode()},
-                        {"bytes", hexText}};
+              {"name", std::string(info->name)},
+              {"size", bytes.size()},
+              {"replyCode", nodes.Node(index).ReplyCode()},
+              {"bytes", hexText}};
+    if (!redacted.empty()) j["redacted"] = redacted;
     std::printf("%s\n", DumpJson(j).c_str());
   } else {
-    if (!hex) std::printf("Block %d (%s), %zu bytes:\n", block, std::string(info->name).c_str(), bytes.size());
-    std::fputs(HexDump(bytes).c_str(), stdout);
+    if (!options.hex) {
+      std::printf("Block %d (%s), %zu bytes:\n", block, std::string(info->name).c_str(),
+                  bytes.size());
+    }
+    std::fputs(HexDump(cells).c_str(), stdout);
   }
   return kExitOk;
 }

@@ -3,12 +3,23 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "KeptNodes.h"
 #include "ModuleRef.h"
 
 namespace gw::cli {
 
 Session::Session(CliUi& ui) : ui_(ui), doc_(ui, clock_, store_, CommSettings()) {
   doc_.Link().Bind(SystemLoader(), [](int) { std::exit(kExitSetup); });
+}
+
+void Session::LoadNodes() {
+  if (const auto error = LoadKeptNodes(Nodes())) ui_.Message(*error, Buttons::Ok, Icon::Error);
+}
+
+bool Session::StoreNodes() {
+  const auto error = KeepNodes(Nodes());
+  if (error) ui_.Message(*error, Buttons::Ok, Icon::Error);
+  return !error;
 }
 
 int Session::FindNode(const std::string& reference) {

@@ -1,12 +1,10 @@
 #pragma once
 // One run of the command-line tool: a document bound to the transport
-// libraries, with the node list that the last search kept in the host's
-// store.
+// libraries, with the node list that the last search kept (KeptNodes.h).
 
 #include <memory>
 
 #include "CliUi.h"
-#include "protocol/CfgLibStore.h"
 #include "protocol/DocumentCore.h"
 
 namespace gw::cli {
@@ -28,9 +26,11 @@ class Session {
   DeviceLink& Link() { return doc_.Link(); }
   CliUi& Ui() { return ui_; }
 
-  // The node list kept by the last search.
-  void LoadNodes() { doc_.LoadNodeList(); }
-  void StoreNodes() { doc_.StoreNodeList(); }
+  // The node list kept by the last search; a damaged one is reported and
+  // gives an empty list.
+  void LoadNodes();
+  // Replaces the kept list with the document's; false after saying why.
+  bool StoreNodes();
 
   // Loads the node list and finds the module; -1 after saying why.
   int FindNode(const std::string& reference);
@@ -40,9 +40,16 @@ class Session {
   void* PortLinkSymbol(const char* name);
 
  private:
+  // The tool keeps its node list itself; the host's store is not used.
+  class NoHostStore : public SerializeStore {
+   public:
+    int GetSerializeData(std::uint8_t*) override { return 0; }
+    int SetSerializeData(const std::uint8_t*, int) override { return -1; }
+  };
+
   CliUi& ui_;
   SystemClock clock_;
-  CfgLibStore store_;
+  NoHostStore store_;
   DocumentCore doc_;
 };
 

@@ -16,7 +16,8 @@ struct FileResult {
   std::string error;  // the text to show when !ok
 };
 
-// Reads at most `limit` bytes of the file.
+// Reads at most `limit` bytes of the file. Anything but a regular file (a
+// folder, pipe, socket or device) is refused without waiting on it.
 FileResult ReadFileBytes(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& out);
 
 // Writes the bytes to a temporary file beside `path` and renames it over

@@ -1,6 +1,12 @@
 // nxgcfg as a user runs it: through its command line, against nxgsim, in a
 // configuration folder of the test's own that aims the link at loopback.
+#include <poll.h>
+#include <pty.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <termios.h>
+#include <unistd.h>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -34,6 +40,7 @@ struct Command {
   int exitCode;
   std::string out;  // a part of its standard output
   std::string err;
+  std::string hidden = {};  // a text that must show nowhere
 };
 
 // Every test has its own address 127.0.30.<n>, so the tests run side by side.
@@ -53,9 +60,13 @@ class NxgcfgTest : public ::testing::Test {
     std::ofstream(home.ConfigDir() / name) << text;
   }
 
-  // nxgcfg with `args`, without NXGCFG_PASSWORD unless `env` sets it.
+  // The node list nxgcfg keeps between runs.
+  fs::path KeptList() const { return home.ConfigDir() / "NxgcfgNodes.dat"; }
+
+  // nxgcfg with `args`, without NXGCFG_PASSWORD unless `env` sets it; one
+  // that hangs is ended after a minute (exit code 124).
   Result Nxgcfg(const std::vector<std::string>& args, const std::string& env = "") {
-    std::string command = "env -u NXGCFG_PASSWORD " + env + " " NXGCFG_PROGRAM;
+    std::string command = "env -u NXGCFG_PASSWORD " + env + " timeout 60 " NXGCFG_PROGRAM;
     for (const auto& a : args) command += " '" + a + "'";
     const fs::path err = home.Root() / "stderr";
     command += " </dev/null 2>" + err.string();
@@ -80,6 +91,9 @@ class NxgcfgTest : public ::testing::Test {
       EXPECT_THAT(run.err, HasSubstr(c.err));
       if (const auto eq = c.env.find('='); eq != std::string::npos) {  // never shown
         EXPECT_THAT(run.out + run.err, Not(HasSubstr(c.env.substr(eq + 1))));
+      }
+      if (!c.hidden.empty()) {
+        EXPECT_THAT(run.out + run.err, Not(HasSubstr(c.hidden)));
       }
     }
   }
@@ -115,13 +129,15 @@ TEST_F(NxgcfgTest, SearchListsModulesByNumberAndKeepsThemForLaterCommands) {
   EXPECT_THAT(home.ReadConfigFile("IPList.ini"), HasSubstr("IPCount=3"));
 }
 
-TEST_F(NxgcfgTest, ASearchTakesAtMost253Modules) {
+TEST_F(NxgcfgTest, ASearchTakesAtMost253ModulesAndKeepsThemAll) {
   const auto sim = StartSim(3, {"--modules", "300"});
   const auto search = Nxgcfg({"search", "--ip", Address(3), "--json"});
   ASSERT_EQ(search.exitCode, 0) << search.err;
   EXPECT_EQ(Json::parse(search.out).size(), 253u);
-  // The kept list is cut to what the store holds, and the user is told.
-  EXPECT_THAT(search.err, HasSubstr("168 were left out"));
+  EXPECT_EQ(search.err, "");
+  // Every module found can be named later, the last one too.
+  Check({{{"read", "#252", "11", "--json"}, "", 0, "\"size\": 128", ""}});
+  EXPECT_EQ(fs::file_size(KeptList()), 4u + 120u * 253u);
 }
 
 TEST_F(NxgcfgTest, CommandsWithoutAModuleFailWithAReasonAndEveryCommandHasHelp) {
@@ -153,6 +169,11 @@ TEST_F(NxgcfgTest, ModulesAreNamedExactlyLoggedInToAndResetOnlyWhenConfirmed) {
       {{"show", "#9"}, "", 1, "", "there is no #9"},
       {{"show", "00:11:22:33:44:55"}, "", 1, "", "No module with MAC address"},
       {{"show", "kitchen"}, "", 1, "", "is not a MAC address"},
+      // The password bytes of block 0 show only when asked for.
+      {{"read", "#0", "0"}, "", 0, "0030  ** ** ** **", "", "61 62 63 64"},
+      {{"read", "#0", "0", "--hex"}, "", 0, "0030  ** ** ** **", "", "61 62 63 64"},
+      {{"read", "#0", "0", "--json"}, "", 0, "\"redacted\": [", "", "61626364"},
+      {{"read", "#0", "0", "--reveal"}, "", 0, "0030  61 62 63 64", ""},
       // The password comes from the environment only, and is never shown.
       {{"login", "#0"}, "", 2, "", "NXGCFG_PASSWORD"},
       {{"login", "#0"}, "NXGCFG_PASSWORD=zzzz", 1, "", "Authentication failed"},
@@ -174,10 +195,22 @@ TEST_F(NxgcfgTest, ExportedFilesDecodeWithoutAModuleAndBadFilesAreRefused) {
   ASSERT_EQ(decoded.exitCode, 0) << decoded.err;
   EXPECT_EQ(Json::parse(decoded.out)["Overview"]["Module Name"], "Boiler");
 
+  const fs::path longer = home.Root() / "longer.mod";
+  fs::copy_file(file, longer);
+  std::ofstream(longer, std::ios::app) << '\0';
+  const fs::path huge = home.Root() / "huge.mod";
+  fs::copy_file(file, huge);
+  fs::resize_file(huge, 50u << 20);
+  const fs::path fifo = home.Root() / "fifo.mod";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   fs::resize_file(file, 7000);
   WriteConfig("other.mod", std::string(7386, '\x11'));
   Check({
       {{"decode", file}, "", 1, "", "past its end"},
+      {{"decode", longer.string()}, "", 1, "", "holds 7387 bytes; a parameter file holds 7386"},
+      {{"decode", huge.string()}, "", 1, "", "holds 52428800 bytes"},
+      {{"decode", fifo.string()}, "", 1, "", "is not a regular file"},
+      {{"decode", home.Root().string()}, "", 1, "", "is a folder"},
       {{"decode", file + ".none"}, "", 1, "", "was not found"},
       {{"decode", (home.ConfigDir() / "other.mod").string()}, "", 1, "",
        "Module type does not match NXG4120"},
@@ -197,6 +230,69 @@ TEST_F(NxgcfgTest, AnInquiryThatLosesABlockSaysSoAndStops) {
   EXPECT_EQ(losses, 5u) << show.err;
   EXPECT_THAT(show.err, HasSubstr("Communication error"));
   EXPECT_EQ(show.out, "");
+}
+
+TEST_F(NxgcfgTest, OnlyASearchThatFindsModulesReplacesTheKeptList) {
+  const auto sim = StartSim(12, {"--modules", "2"});
+  ASSERT_EQ(Nxgcfg({"search", "--ip", Address(12)}).exitCode, 0);
+  const std::string kept = ReadFile(KeptList());
+  const std::string keptText = "The 2 modules of the last search are kept.";
+  Check({
+      {{"search", "--ip", Address(13)}, "", 1, "", keptText},  // nothing answers there
+      {{"search", "--serial", "/dev/gwsuite-no-such-port"}, "", 1, "", keptText},
+  });
+  EXPECT_EQ(ReadFile(KeptList()), kept);
+  Check({
+      {{"link", "--ethernet", Address(12)}, "", 0, "", ""},
+      {{"show", "#1"}, "", 0, "Module Name", ""},
+  });
+  // A list that cannot be kept is a failed search.
+  fs::remove(KeptList());
+  fs::create_directory(KeptList());
+  Check({{{"search", "--ip", Address(12)}, "", 1, "", "could not be kept"}});
+}
+
+// Ctrl-C at the password prompt gives the terminal back with its echo on.
+TEST_F(NxgcfgTest, AnInterruptedPasswordPromptRestoresTheTerminal) {
+  const auto sim = StartSim(14, {"--modules", "1", "--locked", "1"});
+  ASSERT_EQ(Nxgcfg({"search", "--ip", Address(14)}).exitCode, 0);
+  int controller = -1, terminal = -1;
+  ASSERT_EQ(::openpty(&controller, &terminal, nullptr, nullptr, nullptr), 0);
+  ::unsetenv("NXGCFG_PASSWORD");
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::setsid();
+    ::ioctl(terminal, TIOCSCTTY, 0);
+    for (int fd = 0; fd < 3; ++fd) ::dup2(terminal, fd);
+    ::close(terminal);
+    ::close(controller);
+    ::execl(NXGCFG_PROGRAM, NXGCFG_PROGRAM, "login", "#0", static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  ASSERT_GT(child, 0);
+  // Waits until the prompt is out and echo is off, for at most ten seconds.
+  std::string shown;
+  termios mode{};
+  for (int round = 0; round < 100; ++round) {
+    pollfd p{controller, POLLIN, 0};
+    char chunk[256];
+    if (::poll(&p, 1, 100) > 0) {
+      const ssize_t n = ::read(controller, chunk, sizeof chunk);
+      if (n > 0) shown.append(chunk, static_cast<std::size_t>(n));
+    }
+    ::tcgetattr(terminal, &mode);
+    if (shown.find("Password:") != std::string::npos && (mode.c_lflag & ECHO) == 0) break;
+  }
+  EXPECT_THAT(shown, HasSubstr("Password:"));
+  EXPECT_EQ(mode.c_lflag & ECHO, 0u);
+  ASSERT_EQ(::write(controller, "\x03", 1), 1);
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT) << status;
+  ASSERT_EQ(::tcgetattr(terminal, &mode), 0);
+  EXPECT_NE(mode.c_lflag & ECHO, 0u);
+  ::close(controller);
+  ::close(terminal);
 }
 
 TEST_F(NxgcfgTest, TheIpSearchTakesTheSettingsFileAddress) {

@@ -1,5 +1,6 @@
 // Export and import of one node's parameters.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -152,6 +153,13 @@ TEST_F(ParameterTransferTest, CancelAndFileErrorsChangeNothing) {
   ui.files = {oldFile};
   EXPECT_FALSE(ImportParameters(table, ui));
   EXPECT_EQ(ui.messages.back(), "Firmware version dose not match");
+
+  // A pipe is refused at once rather than waited on.
+  const std::string pipe = (dir / "pipe.mod").string();
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  ui.files = {pipe};
+  EXPECT_FALSE(ImportParameters(table, ui));
+  EXPECT_NE(ui.messages.back().find("is not a regular file"), std::string::npos);
 
   EXPECT_EQ(table.Node(0), before);
 
