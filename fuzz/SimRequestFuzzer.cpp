@@ -3,6 +3,7 @@
 // is at least a header and carries the request's transaction id; a request
 // changes no stored block but the one a write names, of the module it names
 // (a factory reset: that module's blocks).
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -38,13 +39,25 @@ SimSettings Settings(bool password) {
   return settings;
 }
 
-// Every stored block of every module.
-std::vector<std::vector<std::uint8_t>> Snapshot(Simulator& sim) {
-  std::vector<std::vector<std::uint8_t>> blocks;
+// Log lines are composed (they describe the fuzzed frames) and dropped.
+std::size_t logged = 0;
+void Log(const std::string& line) { logged += line.size(); }
+
+// The simulator at the start of an input, made once per set of options.
+const Simulator& Fresh(bool password, SimTime now) {
+  static const Simulator plain(Settings(false), now, Log, Log);
+  static const Simulator locked(Settings(true), now, Log, Log);
+  return password ? locked : plain;
+}
+
+// Every stored block of every module, one after the other.
+std::vector<std::uint8_t> Snapshot(Simulator& sim) {
+  std::vector<std::uint8_t> blocks;
+  blocks.reserve(sim.ModuleCount() * NodeRecord::kSize);
   for (std::size_t m = 0; m < sim.ModuleCount(); ++m) {
     for (const BlockInfo& b : kBlocks) {
       const ConstBytes stored = sim.Module(m).Stored(b.number);
-      blocks.emplace_back(stored.begin(), stored.end());
+      blocks.insert(blocks.end(), stored.begin(), stored.end());
     }
   }
   return blocks;
@@ -62,10 +75,8 @@ bool MayChange(const Request& request, Simulator& sim, std::size_t m, const Bloc
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
   const Channel channel = (data[0] & 1) != 0 ? Channel::Serial : Channel::Udp;
-  std::size_t logged = 0;
-  const Simulator::Log log = [&logged](const std::string& line) { logged += line.size(); };
   SimTime now{1000};
-  Simulator sim(Settings((data[0] & 2) != 0), now, log, log);
+  Simulator sim = Fresh((data[0] & 2) != 0, now);
 
   for (const auto body : fuzz::SplitRequests(ConstBytes(data + 1, size - 1))) {
     // Exactly the body's size, so any read beyond it is caught.
@@ -84,10 +95,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       Check(LoadBE32(reply.body, hdr::TransactionId) == request->transactionId);
     }
     const auto after = Snapshot(sim);
-    for (std::size_t m = 0, i = 0; m < sim.ModuleCount(); ++m) {
+    for (std::size_t m = 0, at = 0; m < sim.ModuleCount(); ++m) {
       for (const BlockInfo& b : kBlocks) {
-        Check(after[i] == before[i] || (request && MayChange(*request, sim, m, b)));
-        ++i;
+        Check(std::equal(after.begin() + at, after.begin() + at + b.size, before.begin() + at) ||
+              (request && MayChange(*request, sim, m, b)));
+        at += b.size;
       }
     }
   }
