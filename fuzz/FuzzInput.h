@@ -1,6 +1,7 @@
 #pragma once
 // The layout of each fuzz target's input, shared by the targets and the
-// program that writes their seeds.
+// program that writes their seeds. The parameter file and node list targets
+// take the input as the file or the stream itself.
 //
 // The link target (link_fuzzer):
 //   byte 0   bit 0     comm type: 0 serial, 1 Ethernet
@@ -76,7 +77,8 @@ enum SettingsFile { kPortLinkIni = 0, kModelIni = 1, kIpListIni = 2 };
 //            bit 1  the first module (the one the link addresses) has a password
 inline constexpr std::size_t kMaxRequests = 16;
 
-inline std::vector<std::span<const std::uint8_t>> SplitRequests(std::span<const std::uint8_t> rest) {
+inline std::vector<std::span<const std::uint8_t>> SplitRequests(
+    std::span<const std::uint8_t> rest) {
   std::vector<std::span<const std::uint8_t>> bodies;
   while (rest.size() >= 2 && bodies.size() + 1 < kMaxRequests) {
     const std::size_t length = (std::size_t{rest[0]} << 8) | rest[1];
@@ -88,8 +90,8 @@ inline std::vector<std::span<const std::uint8_t>> SplitRequests(std::span<const 
   return bodies;
 }
 
-inline std::vector<std::uint8_t> JoinRequests(std::uint8_t options,
-                                              const std::vector<std::vector<std::uint8_t>>& bodies) {
+inline std::vector<std::uint8_t> JoinRequests(
+    std::uint8_t options, const std::vector<std::vector<std::uint8_t>>& bodies) {
   std::vector<std::uint8_t> input{options};
   for (std::size_t i = 0; i < bodies.size(); ++i) {
     if (i + 1 < bodies.size()) {

@@ -31,8 +31,8 @@
 #include "platform/util/PrivateProfile.h"
 #include "support/FakeClock.h"
 #include "support/FakePortLink.h"
-#include "support/Records.h"
 #include "support/RecordingUi.h"
+#include "support/Records.h"
 
 namespace {
 
@@ -117,7 +117,8 @@ Bytes8 Reply(std::uint16_t code, std::size_t payload) {
 void LinkReply(Seeds& seeds, int commType, int requestIndex, fuzz::Operation operation,
                int blockByte, const Bytes8& body) {
   const auto write = [&](bool oldFirmware, bool stamped, const Bytes8& reply) {
-    const auto mode = fuzz::WriteMode(commType, requestIndex, operation, blockByte, oldFirmware, stamped);
+    const auto mode =
+        fuzz::WriteMode(commType, requestIndex, operation, blockByte, oldFirmware, stamped);
     Bytes8 input(mode.begin(), mode.end());
     input.insert(input.end(), reply.begin(), reply.end());
     seeds.Write("link", input);
@@ -148,8 +149,8 @@ void LinkSeeds(Seeds& seeds) {
 
 void ParameterFileSeeds(Seeds& seeds) {
   for (std::uint16_t firmware : {0x0155, 0x0154}) {
-    seeds.Write("parameter_file",
-                EncodeParameterFile(ModuleRecord(fuzz::kNodeMacTail, fuzz::kNodeModuleNumber, firmware)));
+    seeds.Write("parameter_file", EncodeParameterFile(ModuleRecord(
+                                      fuzz::kNodeMacTail, fuzz::kNodeModuleNumber, firmware)));
   }
   seeds.Write("parameter_file", EncodeParameterFile(ModuleRecord(0x42, 7)));
 }
@@ -234,8 +235,12 @@ void SimRequestSeeds(Seeds& seeds) {
     seeds.Write("sim_request", fuzz::JoinRequests(0, sent({{CmdReadBlock, b.number}})));
     seeds.Write("sim_request", fuzz::JoinRequests(0, sent({{CmdWriteBlock, b.number}})));
   }
-  const auto session = sent({{CmdSearch, 0}, {CmdReadBlock, 0}, {CmdLogin, 0},
-                             {CmdWriteBlock, 0}, {CmdReadBlock, 0}, {CmdFactoryReset, 0}});
+  const auto session = sent({{CmdSearch, 0},
+                             {CmdReadBlock, 0},
+                             {CmdLogin, 0},
+                             {CmdWriteBlock, 0},
+                             {CmdReadBlock, 0},
+                             {CmdFactoryReset, 0}});
   for (std::uint8_t options = 0; options < 4; ++options) {
     seeds.Write("sim_request", fuzz::JoinRequests(options, session));
   }
@@ -261,15 +266,21 @@ void ModbusReplySeeds(Seeds& seeds) {
   constexpr int kStation = 1;
   // MbKit's requests as [function, data...]; the last one asks beyond the
   // registers and gets an exception.
-  const std::vector<Bytes8> pdus = {
-      {0x01, 0, 0, 0, 10}, {0x02, 0, 0, 0, 8}, {0x03, 0, 0, 0, 5}, {0x04, 0, 0, 0, 3},
-      {0x05, 0, 1, 0xFF, 0}, {0x06, 0, 2, 0x12, 0x34}, {0x0F, 0, 0, 0, 10, 2, 0xFF, 0x03},
-      {0x10, 0, 0, 0, 2, 4, 0, 1, 0, 2}, {0x17, 0, 0, 0, 2, 0, 4, 0, 2, 4, 0, 7, 0, 8},
-      {0x03, 0, 100, 0, 5}};
+  const std::vector<Bytes8> pdus = {{0x01, 0, 0, 0, 10},
+                                    {0x02, 0, 0, 0, 8},
+                                    {0x03, 0, 0, 0, 5},
+                                    {0x04, 0, 0, 0, 3},
+                                    {0x05, 0, 1, 0xFF, 0},
+                                    {0x06, 0, 2, 0x12, 0x34},
+                                    {0x0F, 0, 0, 0, 10, 2, 0xFF, 0x03},
+                                    {0x10, 0, 0, 0, 2, 4, 0, 1, 0, 2},
+                                    {0x17, 0, 0, 0, 2, 0, 4, 0, 2, 4, 0, 7, 0, 8},
+                                    {0x03, 0, 100, 0, 5}};
   modbus_mapping_t* mapping = modbus_mapping_new(16, 16, 16, 16);
   modbus_t* rtu = modbus_new_rtu("/dev/null", 9600, 'N', 8, 1);
   modbus_t* tcp = modbus_new_tcp("127.0.0.1", 1502);
-  if (mapping == nullptr || rtu == nullptr || tcp == nullptr || modbus_set_slave(rtu, kStation) != 0) {
+  if (mapping == nullptr || rtu == nullptr || tcp == nullptr ||
+      modbus_set_slave(rtu, kStation) != 0) {
     Fail("libmodbus");
   }
   for (const Bytes8& pdu : pdus) {
@@ -279,8 +290,9 @@ void ModbusReplySeeds(Seeds& seeds) {
     seeds.Write("modbus_reply", fuzz::kModbusRtu, ModbusReply(rtu, rtuRequest, mapping));
 
     const std::size_t length = pdu.size() + 1;
-    Bytes8 tcpRequest{0, 1, 0, 0, static_cast<std::uint8_t>(length >> 8),
-                      static_cast<std::uint8_t>(length), kStation};
+    Bytes8 tcpRequest{
+        0,       1, 0, 0, static_cast<std::uint8_t>(length >> 8), static_cast<std::uint8_t>(length),
+        kStation};
     tcpRequest.insert(tcpRequest.end(), pdu.begin(), pdu.end());
     seeds.Write("modbus_reply", fuzz::kModbusTcp, ModbusReply(tcp, tcpRequest, mapping));
   }

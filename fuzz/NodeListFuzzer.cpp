@@ -11,8 +11,8 @@
 #include "model/NodeListExchange.h"
 #include "model/NodeListStream.h"
 #include "support/MemoryStore.h"
-#include "support/Records.h"
 #include "support/RecordingUi.h"
+#include "support/Records.h"
 
 namespace {
 

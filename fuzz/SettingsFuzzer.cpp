@@ -34,7 +34,8 @@ const NodeTable& FoundNodes() {
   static const NodeTable* table = [] {
     auto* t = new NodeTable();
     const std::uint32_t addresses[] = {0x7F000005, 0x0A000001, 0xC0A80105};
-    for (int i = 0; i < 3; ++i) StoreBE32(t->Node(i).Block(kBlocks[0]), net::IpAddress, addresses[i]);
+    for (int i = 0; i < 3; ++i)
+      StoreBE32(t->Node(i).Block(kBlocks[0]), net::IpAddress, addresses[i]);
     t->SetCount(3);
     return t;
   }();
@@ -90,10 +91,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const CommSettings settings(folder.string());
   const auto which = static_cast<fuzz::SettingsFile>(data[0] % 3);
-  const std::filesystem::path file =
-      which == fuzz::kPortLinkIni ? PortLinkIniPath()
-      : which == fuzz::kModelIni  ? std::filesystem::path(settings.SettingsPath())
-                                  : std::filesystem::path(settings.IpListPath());
+  const std::filesystem::path file = which == fuzz::kPortLinkIni ? PortLinkIniPath()
+                                     : which == fuzz::kModelIni
+                                         ? std::filesystem::path(settings.SettingsPath())
+                                         : std::filesystem::path(settings.IpListPath());
   std::FILE* out = std::fopen(file.c_str(), "wb");
   Check(out != nullptr);
   Check(std::fwrite(data + 1, 1, size - 1, out) == size - 1);

@@ -83,7 +83,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::uint8_t> bytes(body.begin(), body.end());
     std::string error;
     const auto request = ParseRequest(bytes, error);
-    Check(request.has_value() == (bytes.size() >= hdr::kSize && IsRequestCommand(LoadBE16(bytes, hdr::Command))));
+    const bool wellFormed =
+        bytes.size() >= hdr::kSize && IsRequestCommand(LoadBE16(bytes, hdr::Command));
+    Check(request.has_value() == wellFormed);
     Check(request.has_value() == error.empty());
 
     const auto before = Snapshot(sim);
