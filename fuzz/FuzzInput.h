@@ -1,7 +1,9 @@
 #pragma once
-// The layout of one fuzz input, shared by the fuzz target and the program
-// that writes its seed corpus.
+// The layout of each fuzz target's input, shared by the targets and the
+// program that writes their seeds. The parameter file and node list targets
+// take the input as the file or the stream itself.
 //
+// The link target (link_fuzzer):
 //   byte 0   bit 0     comm type: 0 serial, 1 Ethernet
 //            bits 1-3  request: 0..4 = command 0, 2, 4, 6, 8; 5, 6, 7 = 10, 3, 1
 //            bits 4-5  operation: 0 one SendFrame and ReceiveFrame, 1 WriteBlock,
@@ -18,8 +20,15 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
+#include <vector>
 
 namespace gw::fuzz {
+
+// A broken invariant ends the run with the input that broke it.
+inline void Check(bool condition) {
+  if (!condition) __builtin_trap();
+}
 
 inline constexpr std::size_t kPrefix = 3;
 inline constexpr std::uint32_t kFirstTransactionId = 0x5A17C0DB;
@@ -56,5 +65,49 @@ inline std::array<std::uint8_t, kPrefix> WriteMode(int commType, int requestInde
           static_cast<std::uint8_t>(blockByte),
           static_cast<std::uint8_t>((oldFirmware ? 1 : 0) | (stamped ? 2 : 0))};
 }
+
+// The settings target (settings_fuzzer): byte 0 picks the file (its value
+// modulo 3, as SettingsFile), the rest is the file's text.
+enum SettingsFile { kPortLinkIni = 0, kModelIni = 1, kIpListIni = 2 };
+
+// The simulator target (sim_request_fuzzer): byte 0 holds options, the rest
+// the request frame bodies, each but the last after its length (u16,
+// big-endian); a length beyond what is left makes the rest the last body.
+//   byte 0   bit 0  the requests come in on serial instead of UDP
+//            bit 1  the first module (the one the link addresses) has a password
+inline constexpr std::size_t kMaxRequests = 16;
+
+inline std::vector<std::span<const std::uint8_t>> SplitRequests(
+    std::span<const std::uint8_t> rest) {
+  std::vector<std::span<const std::uint8_t>> bodies;
+  while (rest.size() >= 2 && bodies.size() + 1 < kMaxRequests) {
+    const std::size_t length = (std::size_t{rest[0]} << 8) | rest[1];
+    if (length > rest.size() - 2) break;
+    bodies.push_back(rest.subspan(2, length));
+    rest = rest.subspan(2 + length);
+  }
+  if (!rest.empty()) bodies.push_back(rest);
+  return bodies;
+}
+
+inline std::vector<std::uint8_t> JoinRequests(
+    std::uint8_t options, const std::vector<std::vector<std::uint8_t>>& bodies) {
+  std::vector<std::uint8_t> input{options};
+  for (std::size_t i = 0; i < bodies.size(); ++i) {
+    if (i + 1 < bodies.size()) {
+      input.push_back(static_cast<std::uint8_t>(bodies[i].size() >> 8));
+      input.push_back(static_cast<std::uint8_t>(bodies[i].size()));
+    }
+    input.insert(input.end(), bodies[i].begin(), bodies[i].end());
+  }
+  return input;
+}
+
+// The Modbus target (modbus_reply_fuzzer): byte 0 picks the framing, the
+// rest is the ADU as libmodbus received it.
+//   byte 0   bits 0-1  0 RTU, 1 TCP, else bits 2-5 give the header length
+//                      and bits 6-7 the checksum length
+inline constexpr std::uint8_t kModbusRtu = 0;
+inline constexpr std::uint8_t kModbusTcp = 1;
 
 }  // namespace gw::fuzz

@@ -23,10 +23,7 @@
 namespace {
 
 using namespace gw;
-
-void Check(bool condition) {
-  if (!condition) __builtin_trap();
-}
+using fuzz::Check;
 
 void FuzzDecoder(const std::uint8_t* data, std::size_t size) {
   // Exactly the input's size, so any read or write beyond it is caught.
