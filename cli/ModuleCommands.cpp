@@ -144,7 +144,9 @@ int RunFactoryReset(CliUi& ui, const std::string& module) {
                  node.ModuleNumber());
     return kExitFailed;
   }
-  if (ui.Message(kReturnToFactory, Buttons::YesNo, Icon::Question) != Answer::Yes) return kExitFailed;
+  if (ui.Message(kReturnToFactory, Buttons::YesNo, Icon::Question, Answer::No) != Answer::Yes) {
+    return kExitFailed;
+  }
   nodes.SetCurrent(index);
   link.OpenLink();
   const bool ok = link.ExchangeCommand(CmdFactoryReset, 0);
