@@ -259,6 +259,9 @@ TEST_F(SheetWindowTest, EveryTextOfThePagesIsTranslated) {
     }
     for (const QGroupBox* group : page->findChildren<QGroupBox*>()) texts.push_back(group->title());
     for (const QComboBox* list : page->findChildren<QComboBox*>()) texts.append(Items(list));
+    for (const auto* address : page->findChildren<widgets::CIpAddressCtrl*>()) {
+      texts.push_back(address->RangeNoticeFormat());
+    }
   }
   for (const QPushButton* button : {sheet->OkButton(), sheet->CancelButton(), sheet->ApplyButton()}) {
     texts.push_back(button->text());
