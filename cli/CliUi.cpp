@@ -20,14 +20,16 @@ std::string OneLine(const std::string& text) {
   return s;
 }
 
-}  // namespace
-
+// The answer typed at a yes/no prompt: an empty line takes the default, a
+// line starting with y or Y is yes, anything else no.
 bool PromptAnswer(const std::string& typed, bool yesByDefault) {
   const auto first = typed.find_first_not_of(" \t\r");
   if (first == std::string::npos) return yesByDefault;
   const char c = typed[first];
   return c == 'y' || c == 'Y';
 }
+
+}  // namespace
 
 CliUi::CliUi(bool assumeYes) : assumeYes_(assumeYes), terminal_(isatty(STDERR_FILENO) != 0) {}
 

@@ -42,10 +42,6 @@ class CliUi : public UserInterface {
   bool progressOpen_ = false;
 };
 
-// The answer typed at a yes/no prompt: an empty line takes the default, a
-// line starting with y or Y is yes, anything else no.
-bool PromptAnswer(const std::string& typed, bool yesByDefault);
-
 // A password typed at the terminal without echo, or taken from the variable
 // NXGCFG_PASSWORD. Empty optional when neither is available.
 std::optional<std::string> ReadPassword(const std::string& prompt);
