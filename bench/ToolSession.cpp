@@ -5,7 +5,7 @@
 
 namespace gw::bench {
 
-Answer QuietUi::Message(const std::string& text, Buttons, Icon) {
+Answer QuietUi::Message(const std::string& text, Buttons, Icon, std::optional<Answer>) {
   messages_.push_back(text);
   return Answer::Ok;
 }

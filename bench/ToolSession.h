@@ -18,7 +18,8 @@ namespace gw::bench {
 // Keeps every message; progress windows are not drawn.
 class QuietUi : public UserInterface {
  public:
-  Answer Message(const std::string& text, Buttons buttons, Icon icon) override;
+  Answer Message(const std::string& text, Buttons buttons, Icon icon,
+                 std::optional<Answer> defaultButton = std::nullopt) override;
   void ProgressOpen(const std::string&, const std::string&, int, int, int) override {}
   void ProgressStep() override {}
   void ProgressSetPosition(int) override {}

@@ -22,11 +22,21 @@ std::string OneLine(const std::string& text) {
   return s;
 }
 
+// The answer typed at a yes/no prompt: an empty line takes the default, a
+// line starting with y or Y is yes, anything else no.
+bool PromptAnswer(const std::string& typed, bool yesByDefault) {
+  const auto first = typed.find_first_not_of(" \t\r");
+  if (first == std::string::npos) return yesByDefault;
+  const char c = typed[first];
+  return c == 'y' || c == 'Y';
+}
+
 }  // namespace
 
 CliUi::CliUi(bool assumeYes) : assumeYes_(assumeYes), terminal_(isatty(STDERR_FILENO) != 0) {}
 
-Answer CliUi::Message(const std::string& text, Buttons buttons, Icon) {
+Answer CliUi::Message(const std::string& text, Buttons buttons, Icon,
+                      std::optional<Answer> defaultButton) {
   if (progressOpen_ && terminal_) std::fputs("\r\033[K", stderr);
   lastMessage_ = OneLine(text);
   const bool question = buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ||
@@ -42,10 +52,11 @@ Answer CliUi::Message(const std::string& text, Buttons buttons, Icon) {
     std::fprintf(stderr, "%s (not confirmed: no terminal; use --yes)\n", lastMessage_.c_str());
     return no;
   }
-  std::fprintf(stderr, "%s [y/N] ", lastMessage_.c_str());
+  const bool yesByDefault = DefaultAnswer(buttons, defaultButton) == yes;
+  std::fprintf(stderr, "%s %s ", lastMessage_.c_str(), yesByDefault ? "[Y/n]" : "[y/N]");
   std::string answer;
-  std::getline(std::cin, answer);
-  return (!answer.empty() && (answer[0] == 'y' || answer[0] == 'Y')) ? yes : no;
+  if (!std::getline(std::cin, answer)) return no;
+  return PromptAnswer(answer, yesByDefault) ? yes : no;
 }
 
 void CliUi::ProgressOpen(const std::string& title, const std::string& text, int lower, int upper,

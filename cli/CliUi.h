@@ -3,6 +3,9 @@
 // same texts as the desktop program, a progress bar when standard error is a
 // terminal, and questions answered at a prompt (or by --yes).
 
+#include <optional>
+#include <string>
+
 #include "model/UserInterface.h"
 
 namespace gw::cli {
@@ -12,7 +15,10 @@ class CliUi : public UserInterface {
   // assumeYes answers every question with Yes (or Ok).
   explicit CliUi(bool assumeYes = false);
 
-  Answer Message(const std::string& text, Buttons buttons, Icon icon) override;
+  // A question is asked at a prompt whose capital letter is the default:
+  // an empty answer takes it.
+  Answer Message(const std::string& text, Buttons buttons, Icon icon,
+                 std::optional<Answer> defaultButton = std::nullopt) override;
   void ProgressOpen(const std::string& title, const std::string& text, int lower, int upper,
                     int step) override;
   void ProgressStep() override;

@@ -198,7 +198,9 @@ int RunFactoryReset(CliUi& ui, const std::string& module) {
                  node.ModuleNumber());
     return kExitFailed;
   }
-  if (ui.Message(kReturnToFactory, Buttons::YesNo, Icon::Question) != Answer::Yes) return kExitFailed;
+  if (ui.Message(kReturnToFactory, Buttons::YesNo, Icon::Question, Answer::No) != Answer::Yes) {
+    return kExitFailed;
+  }
   nodes.SetCurrent(index);
   const LinkResult reset =
       session.Doc().OnOwnLink([](DeviceLink& link) { return link.FactoryReset(); });

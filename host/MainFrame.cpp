@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+#include <algorithm>
 
 #include "CommSettingsDialog.h"
 #include "HostResources.h"
@@ -235,6 +236,9 @@ void CMainFrame::ShowMenuOf(af::CDocTemplate* active) {
 void CMainFrame::RefreshWorkspace() {
   workspace_->clear();
   for (af::CMDIChildWnd* frame : Frames()) {
+    // A document saved under a new name renames its frame.
+    connect(frame, &QWidget::windowTitleChanged, this, &CMainFrame::RefreshWorkspace,
+            Qt::UniqueConnection);
     auto* item = new QListWidgetItem(frame->windowIcon(), frame->windowTitle(), workspace_);
     if (frame == MDIGetActive()) workspace_->setCurrentItem(item);
   }
@@ -251,7 +255,14 @@ af::CDocument* CMainFrame::NewDocument() {
 af::CDocument* CMainFrame::OpenDocument(const QString& path) {
   af::CDocTemplate* docTemplate = ActiveTemplate() ? ActiveTemplate() : FirstTemplate();
   if (!docTemplate) return nullptr;
+  af::CMDIChildWnd* previous = MDIGetActive();
   af::CDocument* document = docTemplate->OpenDocumentFile(path, true);
+  // A file that could not be read leaves the document that was active
+  // before; its frame came and went on the way.
+  const std::vector<af::CMDIChildWnd*> frames = Frames();
+  if (!document && std::find(frames.begin(), frames.end(), previous) != frames.end()) {
+    MdiArea()->setActiveSubWindow(previous);
+  }
   RefreshWorkspace();
   return document;
 }

@@ -9,6 +9,11 @@ mode=${2:-cli}
 
 home=$(mktemp -d /tmp/gwsuite-demo-XXXXXX)
 export GWSUITE_HOME=$home GWSUITE_LOOPBACK_ONLY=1
+# A fresh login may have no runtime folder; the toolkit wants a private one.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  export XDG_RUNTIME_DIR=$home/runtime
+  mkdir -m 0700 "$XDG_RUNTIME_DIR"
+fi
 address=127.0.77.1
 mkdir -p "$home/Config"
 # The simulator's address stands in for the broadcast, so "Search NXG4120

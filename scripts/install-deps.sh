@@ -11,6 +11,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   iproute2
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
+  qt6-translations-l10n
   xvfb xauth fonts-liberation fonts-wqy-microhei fontconfig
 )
 

@@ -1,6 +1,7 @@
 #include "Dialogs.h"
 
 #include <QFileDialog>
+#include <QList>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -30,13 +31,20 @@ QMessageBox::Icon IconOf(unsigned type) {
   }
 }
 
-QMessageBox::StandardButtons ButtonsOf(unsigned type) {
+// The buttons in the order the type lists them.
+QList<QMessageBox::StandardButton> ButtonOrder(unsigned type) {
   switch (type & 0x0F) {
-    case MB_OKCANCEL: return QMessageBox::Ok | QMessageBox::Cancel;
-    case MB_YESNOCANCEL: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case MB_YESNO: return QMessageBox::Yes | QMessageBox::No;
-    default: return QMessageBox::Ok;
+    case MB_OKCANCEL: return {QMessageBox::Ok, QMessageBox::Cancel};
+    case MB_YESNOCANCEL: return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
+    case MB_YESNO: return {QMessageBox::Yes, QMessageBox::No};
+    default: return {QMessageBox::Ok};
   }
+}
+
+QMessageBox::StandardButton DefaultButtonOf(unsigned type) {
+  const QList<QMessageBox::StandardButton> order = ButtonOrder(type);
+  const auto position = static_cast<qsizetype>((type & 0xF00) >> 8);
+  return position < order.size() ? order.at(position) : order.constFirst();
 }
 
 int AnswerOf(int button) {
@@ -54,7 +62,9 @@ int AfxMessageBox(const QString& text, unsigned type) {
   if (BoxHook()) return BoxHook()(text, type);
   QWidget* parent = AfxGetMainWnd();
   const QString caption = parent ? parent->windowTitle() : QString();
-  QMessageBox box(IconOf(type), caption, text, ButtonsOf(type), parent);
+  QMessageBox box(IconOf(type), caption, text, QMessageBox::NoButton, parent);
+  for (const QMessageBox::StandardButton button : ButtonOrder(type)) box.addButton(button);
+  box.setDefaultButton(DefaultButtonOf(type));
   return AnswerOf(box.exec());
 }
 

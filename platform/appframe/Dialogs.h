@@ -17,6 +17,10 @@ inline constexpr unsigned MB_ICONERROR = 0x10;
 inline constexpr unsigned MB_ICONQUESTION = 0x20;
 inline constexpr unsigned MB_ICONWARNING = 0x30;
 inline constexpr unsigned MB_ICONINFORMATION = 0x40;
+// The button that Enter presses: the first unless one of these says otherwise.
+inline constexpr unsigned MB_DEFBUTTON1 = 0x000;
+inline constexpr unsigned MB_DEFBUTTON2 = 0x100;
+inline constexpr unsigned MB_DEFBUTTON3 = 0x200;
 
 // Answers.
 inline constexpr int IDOK = 1;

@@ -3,6 +3,7 @@
 // texts when the library is loaded and releases it when it is unloaded.
 
 #include <QString>
+#include <QTranslator>
 #include <memory>
 #include <string>
 
@@ -41,10 +42,18 @@ class CGwCfgApp : public af::CWinApp {
   // The language library of `languageId` relative to the current folder:
   // "./Language/<model>CHT.qm" for 1028, "...CHS.qm" for 2052, else empty.
   static QString LanguageLibraryPath(const QString& modelName, unsigned languageId);
+  // The toolkit's own translation for `languageId` ("qtbase_zh_TW" for 1028,
+  // "qtbase_zh_CN" for 2052), else empty.
+  static QString ToolkitTranslationName(unsigned languageId);
 
  private:
+  // Installs the toolkit's texts in the language of `languageId`, if any.
+  void InstallToolkitTexts(unsigned languageId);
+
   QString modelName_;
   std::unique_ptr<af::ResourceModule> language_;
+  // The toolkit's texts in the plug-in's language, while installed.
+  std::unique_ptr<QTranslator> toolkitTexts_;
 };
 
 extern CGwCfgApp theApp;

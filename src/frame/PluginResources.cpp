@@ -5,6 +5,7 @@
 #include "model/Strings.h"
 #include "pages/PageTexts.h"
 #include "pages/SheetPages.h"
+#include "widgets/IpAddressCtrl.h"
 
 namespace gw::frame {
 
@@ -110,6 +111,7 @@ std::vector<const char*> TranslatableTexts() {
         text::kConfigurationSuccessful, text::kConfigurationFailed, text::kReturnToFactory}) {
     texts.push_back(message);
   }
+  texts.push_back(widgets::CIpAddressCtrl::kRangeNotice);
   return texts;
 }
 

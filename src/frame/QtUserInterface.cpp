@@ -10,6 +10,19 @@ namespace gw::frame {
 
 namespace {
 
+// The position of the button that Enter presses, counted as the box lists
+// them (Ok, Cancel / Yes, No, Cancel).
+unsigned DefaultButtonType(Buttons buttons, std::optional<Answer> preferred) {
+  switch (DefaultAnswer(buttons, preferred)) {
+    case Answer::Ok:
+    case Answer::Yes: return af::MB_DEFBUTTON1;
+    case Answer::No: return af::MB_DEFBUTTON2;
+    case Answer::Cancel:
+      return buttons == Buttons::OkCancel ? af::MB_DEFBUTTON2 : af::MB_DEFBUTTON3;
+  }
+  return af::MB_DEFBUTTON1;
+}
+
 unsigned MessageBoxType(Buttons buttons, Icon icon) {
   unsigned type = af::MB_OK;
   switch (buttons) {
@@ -54,8 +67,10 @@ CQtUserInterface::CQtUserInterface() = default;
 
 CQtUserInterface::~CQtUserInterface() = default;
 
-Answer CQtUserInterface::Message(const std::string& text, Buttons buttons, Icon icon) {
-  return AnswerOf(af::AfxMessageBox(theApp.Tr(text), MessageBoxType(buttons, icon)));
+Answer CQtUserInterface::Message(const std::string& text, Buttons buttons, Icon icon,
+                                 std::optional<Answer> defaultButton) {
+  return AnswerOf(af::AfxMessageBox(
+      theApp.Tr(text), MessageBoxType(buttons, icon) | DefaultButtonType(buttons, defaultButton)));
 }
 
 void CQtUserInterface::ProgressOpen(const std::string& title, const std::string& text, int lower,

@@ -18,7 +18,8 @@ class CQtUserInterface : public UserInterface {
   CQtUserInterface();
   ~CQtUserInterface() override;
 
-  Answer Message(const std::string& text, Buttons buttons, Icon icon) override;
+  Answer Message(const std::string& text, Buttons buttons, Icon icon,
+                 std::optional<Answer> defaultButton = std::nullopt) override;
   void ProgressOpen(const std::string& title, const std::string& text, int lower, int upper,
                     int step) override;
   void ProgressStep() override;

@@ -18,12 +18,33 @@ struct FileDialog {
   bool confirmOverwrite = false;
 };
 
+// Whether a message box with `buttons` has the button of `answer`.
+constexpr bool Offers(Buttons buttons, Answer answer) {
+  switch (buttons) {
+    case Buttons::Ok: return answer == Answer::Ok;
+    case Buttons::OkCancel: return answer == Answer::Ok || answer == Answer::Cancel;
+    case Buttons::YesNo: return answer == Answer::Yes || answer == Answer::No;
+    case Buttons::YesNoCancel: return answer != Answer::Ok;
+  }
+  return false;
+}
+
+// The answer that Enter gives: `preferred` when the box offers it, otherwise
+// its first button.
+constexpr Answer DefaultAnswer(Buttons buttons, std::optional<Answer> preferred) {
+  if (preferred && Offers(buttons, *preferred)) return *preferred;
+  return Offers(buttons, Answer::Ok) ? Answer::Ok : Answer::Yes;
+}
+
 class UserInterface {
  public:
   virtual ~UserInterface() = default;
 
+  // A message box; `defaultButton` is the one Enter presses (see
+  // DefaultAnswer): a question whose Yes cannot be undone defaults to No.
   virtual Answer Message(const std::string& text, Buttons buttons = Buttons::Ok,
-                         Icon icon = Icon::None) = 0;
+                         Icon icon = Icon::None,
+                         std::optional<Answer> defaultButton = std::nullopt) = 0;
 
   // A modal progress window with a caption "<title> [<percent>%]", one line of
   // text and a bar running over [lower, upper].

@@ -66,6 +66,7 @@ bool CBasicDlg::Stage() {
 
   StageNetwork(out0, node.Block(kNetworkBlock));
   StageSerial(out11, node.Block(kSerialBlock));
+  if (!CheckStation(node.Block(kSerialBlock), true)) return false;
   if (!CheckTimers(out11, node.Block(kSerialBlock))) return false;
 
   StoreBE32(out0, kChangeMask, networkMask_);

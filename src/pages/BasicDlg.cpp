@@ -312,14 +312,21 @@ void CBasicDlg::OnStationAddressChanged(std::string_view text) {
 void CBasicDlg::OnStationAddressFocusLost() {
   const NodeRecord* node = CurrentRecord();
   if (node == nullptr) return;
-  const auto value = ParseDecimal(c_.stationAddress.text);
-  if (!value || *value < kStationLow || *value > kStationHigh) {
-    Ui().Message(text::kStationRange);
-    const std::uint16_t stored = LoadBE16(node->Block(kSerialBlock), serial::StationAddress);
-    c_.stationAddress.text = std::to_string(stored);
-    c_.stationSpin.position = stored;
-  }
+  CheckStation(node->Block(kSerialBlock), false);
   NotifyChanged();
+}
+
+bool CBasicDlg::CheckStation(ConstBytes record, bool focus) {
+  const auto value = ParseDecimal(c_.stationAddress.text);
+  if (value && *value >= kStationLow && *value <= kStationHigh) return true;
+  // The stored value is back before the message box takes the focus, so the
+  // edit losing it finds nothing more to report.
+  const std::uint16_t stored = LoadBE16(record, serial::StationAddress);
+  c_.stationAddress.text = std::to_string(stored);
+  c_.stationSpin.position = stored;
+  if (focus) RequestFocus(c_.stationAddress, true);
+  Ui().Message(text::kStationRange);
+  return false;
 }
 
 void CBasicDlg::OnKeepAliveChanged(std::string_view text) {

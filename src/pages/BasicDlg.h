@@ -92,12 +92,16 @@ class CBasicDlg : public PropertyPage {
   void SerialChanged();
   void NetworkChanged(std::uint32_t bits);
 
-  // Composes blocks 0 and 11 in the outgoing image; false when a timer is out
-  // of range (its edit then holds the record's value again).
+  // Composes blocks 0 and 11 in the outgoing image; false when the station or
+  // a timer is out of range (its edit then holds the record's value again).
   bool Stage();
   void StageNetwork(Bytes out, ConstBytes record);
   void StageSerial(Bytes out, ConstBytes record);
   bool CheckTimers(Bytes out, ConstBytes record);
+  // The station address must be 1 to 247: otherwise "Station range in
+  // [1-247]" and the edit holds the record's value again (and asks for the
+  // focus when `focus`). False when it was out of range.
+  bool CheckStation(ConstBytes record, bool focus);
 
   BasicControls c_;
   std::uint32_t networkMask_ = 0;

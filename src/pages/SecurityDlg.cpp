@@ -150,7 +150,8 @@ void CSecurityDlg::OnFactorySettingClicked(bool checked) {
   if (CurrentRecord() == nullptr || !c_.factorySetting.enabled) return;
   c_.factorySetting.checked = checked;
   if (checked) {
-    if (Ui().Message(text::kReturnToFactory, Buttons::YesNo, Icon::Question) == Answer::Yes) {
+    if (Ui().Message(text::kReturnToFactory, Buttons::YesNo, Icon::Question, Answer::No) ==
+        Answer::Yes) {
       ResetToFactory();
     } else {
       c_.factorySetting.checked = false;

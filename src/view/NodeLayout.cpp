@@ -67,6 +67,10 @@ std::vector<Cell> NodeCells(int count, int width) {
   return cells;
 }
 
+int ToHundredthsOfInch(int logicalUnits) {
+  return (logicalUnits * kHundredthsPerInch + kLogicalDpi - 1) / kLogicalDpi;
+}
+
 Rect NodeArea(Cell cell) {
   return {kColumnPitch * cell.column - 40, kRowPitch * cell.row + 30,
           kColumnPitch * cell.column + 8, kRowPitch * cell.row + 125};
@@ -104,7 +108,9 @@ DrawList LayoutNodes(const NodeTable& nodes, int width) {
   }
 
   list.scrollTotalWidth = 0;
-  list.scrollTotalHeight = list.rows * kScrollPerRow;
+  // Every row down to the last bus line, whatever the number of rows.
+  const int lastBusY = kFirstBusY + kRowPitch * list.rows;
+  list.scrollTotalHeight = ToHundredthsOfInch(lastBusY + kLineWidth + kBottomMargin);
   list.scrollLineHeight = kScrollLine;
   return list;
 }

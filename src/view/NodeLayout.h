@@ -25,8 +25,10 @@ inline constexpr int kLineWidth = 2;
 // The logical window the view maps onto its device (800 x 560 units at 96
 // dots per inch).
 inline constexpr int kLogicalDpi = 96;
+// Below the last row's bus line the scroll range leaves this much room.
+inline constexpr int kBottomMargin = 30;
 // Scroll sizes after drawing, hundredths of an inch.
-inline constexpr int kScrollPerRow = 200;
+inline constexpr int kHundredthsPerInch = 100;
 inline constexpr int kScrollLine = 50;
 // Scroll sizes before the first drawing.
 inline constexpr int kInitialScrollSize = 200;
@@ -38,6 +40,9 @@ inline constexpr const char* kNodeIconFile = "Icons/NXG4120-T.ico";
 // rounded down: the pointer is converted before the hit test, so hit areas
 // and drawn nodes agree at any resolution.
 int ToLogicalUnits(double devicePixels, double dpi);
+
+// Logical units in hundredths of an inch, rounded up so nothing is cut off.
+int ToHundredthsOfInch(int logicalUnits);
 
 // Column (1-based) and row (0-based) of a node in the hit-test walk.
 struct Cell {

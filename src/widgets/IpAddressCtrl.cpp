@@ -11,6 +11,7 @@
 #include <QRegularExpressionValidator>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QToolTip>
 #include <algorithm>
 
 namespace gw::widgets {
@@ -145,6 +146,7 @@ void CIpAddressCtrl::OnTextEdited(int field) {
   const bool full = text.size() == kDigits && state.edit->cursorPosition() == kDigits;
   int value = ValueOf(text);
   if (value > state.high) {
+    TellCorrected(field, value);
     value = state.high;
     ShowValue(field, value);
   }
@@ -158,9 +160,24 @@ void CIpAddressCtrl::Settle(int field) {
   state.edited = false;
   int value = ValueOf(state.edit->text());
   if (value < 0) return;
+  if (value < state.low || value > state.high) TellCorrected(field, value);
   value = std::clamp(value, state.low, state.high);
   ShowValue(field, value);
   Notify(field, value);
+}
+
+void CIpAddressCtrl::SetRangeNoticeFormat(const QString& format) { noticeFormat_ = format; }
+
+void CIpAddressCtrl::TellCorrected(int field, int typed) {
+  const FieldState& state = fields_[static_cast<std::size_t>(field)];
+  notice_ = noticeFormat_.arg(typed).arg(state.low).arg(state.high);
+  setToolTip(notice_);
+  // Shown at once under the field, as the platform's control does, and kept
+  // as the tooltip for a later look.
+  if (state.edit->isVisible()) {
+    QToolTip::showText(state.edit->mapToGlobal(QPoint(0, state.edit->height())), notice_,
+                       state.edit);
+  }
 }
 
 void CIpAddressCtrl::ShowValue(int field, int value) {

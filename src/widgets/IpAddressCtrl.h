@@ -4,9 +4,10 @@
 // control. Typing a third digit, '.' or Right at the end of a field goes on to
 // the next field; Backspace in an empty field and Left at the start go back.
 // A value above a field's range is cut to its top at once, one below it is
-// raised to its bottom when the user leaves the field. Only the user's edits
-// notify.
+// raised to its bottom when the user leaves the field; either way the control
+// tells what it corrected in its tooltip. Only the user's edits notify.
 
+#include <QString>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -43,6 +44,15 @@ class CIpAddressCtrl : public QWidget {
   void ClearAddress();   // every field blank, no signal
   QLineEdit* FieldEdit(int field) const;  // for tests and focus handling
 
+  // What the control says when it corrects the user's value: %1 the value
+  // typed, %2 and %3 the field's range.
+  static constexpr const char* kRangeNotice = "%1 is not a valid value: %2 to %3";
+  // The notice in the window's language (kRangeNotice translated).
+  void SetRangeNoticeFormat(const QString& format);
+  const QString& RangeNoticeFormat() const { return noticeFormat_; }
+  // The last correction told, also the control's tooltip; empty before any.
+  const QString& RangeNotice() const { return notice_; }
+
  signals:
   // The user changed a field: its index and its new value (-1 blank).
   void FieldChanged(int field, int value);
@@ -67,6 +77,8 @@ class CIpAddressCtrl : public QWidget {
   // plain form, as the user leaves the field.
   void Settle(int field);
   void ShowValue(int field, int value);
+  // Tells the user that `typed` in `field` was corrected to its range.
+  void TellCorrected(int field, int typed);
   // Notifies when the user's edit changed the field's value.
   void Notify(int field, int value);
   // Leaves field `from` for `field`, its text selected or the cursor at its end.
@@ -75,6 +87,8 @@ class CIpAddressCtrl : public QWidget {
 
   std::array<FieldState, kFields> fields_{};
   std::array<QLabel*, kFields - 1> dots_{};
+  QString noticeFormat_ = QString::fromLatin1(kRangeNotice);
+  QString notice_;
 };
 
 }  // namespace gw::widgets

@@ -1,7 +1,9 @@
 // nxgcfg as a user runs it: through its command line, against nxgsim, in a
 // configuration folder of the test's own that aims the link at loopback.
+#include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <spawn.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -18,6 +20,8 @@
 
 #include "support/SimHarness.h"
 #include "support/TestHome.h"
+
+extern char** environ;
 
 namespace gw::test {
 namespace {
@@ -76,6 +80,40 @@ class NxgcfgTest : public ::testing::Test {
     while (const std::size_t n = std::fread(chunk, 1, sizeof chunk, pipe)) run.out.append(chunk, n);
     const int status = ::pclose(pipe);
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.err = gw::test::ReadFile(err);
+    return run;
+  }
+
+  // nxgcfg with `args` at a terminal on which the user types `typed`.
+  Result NxgcfgAtTerminal(const std::vector<std::string>& args, const std::string& typed) {
+    Result run;
+    int master = -1;
+    int slave = -1;
+    if (::openpty(&master, &slave, nullptr, nullptr, nullptr) != 0) return run;
+    const fs::path err = home.Root() / "stderr";
+    std::vector<std::string> words{NXGCFG_PROGRAM};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& w : words) argv.push_back(w.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, slave, STDIN_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, err.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addclose(&actions, master);
+    posix_spawn_file_actions_addclose(&actions, slave);
+    pid_t pid = -1;
+    const bool spawned = ::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0;
+    posix_spawn_file_actions_destroy(&actions);
+    // The terminal keeps the line until the program reads it.
+    if (spawned && ::write(master, typed.data(), typed.size()) == static_cast<ssize_t>(typed.size())) {
+      int status = 0;
+      if (::waitpid(pid, &status, 0) == pid && WIFEXITED(status)) run.exitCode = WEXITSTATUS(status);
+    }
+    ::close(master);
+    ::close(slave);
     run.err = gw::test::ReadFile(err);
     return run;
   }
@@ -182,6 +220,23 @@ TEST_F(NxgcfgTest, ModulesAreNamedExactlyLoggedInToAndResetOnlyWhenConfirmed) {
       {{"factory-reset", "#1", "--yes"}, "", 0, "", "Configuration is successful"},
   });
   EXPECT_EQ(sim->CountLogLines("factory setting restored"), 1u);
+}
+
+TEST_F(NxgcfgTest, TheFactoryResetQuestionTakesNoForAnEmptyAnswer) {
+  const auto sim = StartSim(13, {"--modules", "1"});
+  ASSERT_EQ(Nxgcfg({"search", "--ip", Address(13)}).exitCode, 0);
+  struct Case {
+    const char* typed;
+    int exitCode;
+    std::size_t resets;  // by then
+  };
+  for (const Case& c : {Case{"\n", 1, 0}, Case{"n\n", 1, 0}, Case{"y\n", 0, 1}}) {
+    SCOPED_TRACE(c.typed);
+    const Result run = NxgcfgAtTerminal({"factory-reset", "#0"}, c.typed);
+    EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
+    EXPECT_THAT(run.err, HasSubstr("Return to factory setting [y/N]"));
+    EXPECT_EQ(sim->CountLogLines("factory setting restored"), c.resets);
+  }
 }
 
 TEST_F(NxgcfgTest, ExportedFilesDecodeWithoutAModuleAndBadFilesAreRefused) {

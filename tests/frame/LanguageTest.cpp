@@ -1,8 +1,10 @@
 // The plug-in's language: "LanguageId" picks a translation from the Language
 // folder of the current directory; the template's resources stay English.
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QTranslator>
 #include <memory>
 
@@ -10,6 +12,7 @@
 #include "frame/GuiTestSupport.h"
 #include "frame/GwCfgApp.h"
 #include "frame/PluginResources.h"
+#include "frame/QtUserInterface.h"
 #include "frame/Resource.h"
 #include "appframe/DocTemplate.h"
 
@@ -94,6 +97,36 @@ TEST_F(LanguageTest, MissingSettingIsEnglishAndIsNotCreated) {
   ASSERT_TRUE(theApp.InitInstance());
   EXPECT_EQ(theApp.LanguageLibrary(), nullptr);
   EXPECT_FALSE(QFileInfo::exists(env_.SettingsFile()));
+}
+
+// The texts of the buttons of a Yes/No box that the plug-in shows.
+QStringList QuestionButtonTexts() {
+  QStringList texts;
+  const af::MessageBoxHook previous = af::AfxSetMessageBoxHook({});
+  const test::ModalCatcher<QMessageBox> catcher([&texts](QMessageBox& box) {
+    for (QAbstractButton* button : box.buttons()) texts << button->text();
+  });
+  CQtUserInterface().Message("Return to factory setting", Buttons::YesNo, Icon::Question);
+  af::AfxSetMessageBoxHook(previous);
+  return texts;
+}
+
+// The toolkit's own buttons speak the plug-in's language too.
+TEST_F(LanguageTest, StandardButtonsFollowThePluginsLanguage) {
+  InstallLanguageFolder();
+  for (const unsigned id : {1028u, 2052u, 1033u}) {
+    SCOPED_TRACE(id);
+    env_.SetLanguageId(id);
+    ASSERT_TRUE(theApp.InitInstance());
+    const QStringList texts = QuestionButtonTexts();
+    ASSERT_EQ(texts.size(), 2);
+    const bool english = id == 1033u;
+    for (const QString& text : texts) {
+      const bool latin = text.contains(QStringLiteral("Yes")) || text.contains(QStringLiteral("No"));
+      EXPECT_EQ(latin, english) << text.toStdString();
+    }
+    theApp.ExitInstance();
+  }
 }
 
 TEST(LanguageLibrary, PathIsRelativeToTheCurrentFolder) {

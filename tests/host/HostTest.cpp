@@ -1,6 +1,7 @@
 // The host gwsuite with the real plug-in: loading, the start of a session,
 // the host's messages, the file commands, and searches against nxgsim.
 #include <QListWidget>
+#include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <optional>
@@ -10,6 +11,7 @@
 #include "appframe/PropertySheet.h"
 #include "appframe/View.h"
 #include "appframe/WinApp.h"
+#include "frame/Resource.h"
 #include "host/HostFixture.h"
 #include "protocol/HostCommands.h"
 
@@ -136,6 +138,46 @@ TEST_F(HostFixture, DoubleClickReadsTheModuleAndOpensItsSheet) {
   ASSERT_TRUE(open.Caught());
   EXPECT_EQ(active, "Overview");
   EXPECT_TRUE(env_.messages.empty());
+}
+
+QStringList WorkspaceNames(CMainFrame& main) {
+  QStringList names;
+  for (int i = 0; i < main.WorkspacePane()->count(); ++i) {
+    names << main.WorkspacePane()->item(i)->text();
+  }
+  return names;
+}
+
+TEST_F(HostFixture, WorkspaceFollowsSaveAsAndAFailedOpenKeepsTheActiveDocument) {
+  Nxgsim sim({"--address", "127.0.0.45", "--modules", "1"});
+  ASSERT_TRUE(sim.Ready());
+  env_.WritePortLinkIni(QStringLiteral("127.0.0.45"));
+  CMainFrame& main = Open();
+  ASSERT_NE(main.Start(), nullptr);
+  ASSERT_EQ(LittleEndianCount(SavedNodeList(QStringLiteral("plant.nxg"))), 1u);
+  EXPECT_EQ(WorkspaceNames(main), QStringList{"plant.nxg"});
+
+  ASSERT_NE(main.NewDocument(), nullptr);
+  ASSERT_EQ(main.Frames().size(), 2u);
+
+  QFile bad(env_.Path(QStringLiteral("bad.nxg")));
+  ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+  bad.write("\xff\xff\xff\x7f not a node list");
+  bad.close();
+  for (af::CMDIChildWnd* active : main.Frames()) {
+    SCOPED_TRACE(active->windowTitle().toStdString());
+    main.MdiArea()->setActiveSubWindow(active);
+    env_.messages.clear();
+    env_.files.push_back(bad.fileName());
+    main.Dispatch(frame::ID_HOST_FILE_OPEN);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(env_.messages.empty());  // the failure was told
+    EXPECT_EQ(main.MDIGetActive(), active);
+    EXPECT_EQ(WorkspaceNames(main).size(), 2);
+    ASSERT_NE(main.WorkspacePane()->currentItem(), nullptr);
+    EXPECT_EQ(main.WorkspacePane()->currentItem()->text(), active->windowTitle());
+  }
 }
 
 TEST_F(HostFixture, ClosingAFrameNotifiesOnceAndKeepsTheNodeList) {

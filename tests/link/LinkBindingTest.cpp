@@ -33,9 +33,10 @@ Names AllLookups() {
 // Records the buttons and icon of every message box as well.
 class BoxUi : public test::RecordingUi {
  public:
-  Answer Message(const std::string& text, Buttons buttons, Icon icon) override {
+  Answer Message(const std::string& text, Buttons buttons, Icon icon,
+                 std::optional<Answer> defaultButton = std::nullopt) override {
     boxes.emplace_back(buttons, icon);
-    return RecordingUi::Message(text, buttons, icon);
+    return RecordingUi::Message(text, buttons, icon, defaultButton);
   }
   std::vector<std::pair<Buttons, Icon>> boxes;
 };

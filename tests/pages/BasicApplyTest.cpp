@@ -115,6 +115,24 @@ TEST_F(BasicApply, TimersAreCheckedInOrderAndTheStoredValuePutBack) {
   EXPECT_TRUE(Basic().IsModified());
 }
 
+TEST_F(BasicApply, AStationOutsideItsRangeRefusesApplyWithoutLosingTheFocus) {
+  Open();
+  for (const char* typed : {"0", "248", "abc", ""}) {
+    SCOPED_TRACE(typed);
+    ui.messages.clear();
+    Basic().OnStationAddressChanged(typed);
+    EXPECT_FALSE(Basic().OnApply());
+    EXPECT_EQ(ui.messages, Strings{text::kStationRange});
+    EXPECT_EQ(C().stationAddress.text, "17");
+    EXPECT_EQ(C().stationSpin.position, 17);
+    const auto focus = Basic().TakeFocusRequest();
+    ASSERT_TRUE(focus);
+    EXPECT_EQ(focus->control, &C().stationAddress);
+    EXPECT_TRUE(focus->selectAll);
+  }
+  EXPECT_TRUE(port.requests.empty());
+}
+
 TEST_F(BasicApply, TimerBoundsAreInclusiveAndANumberIsRequired) {
   Open();
   Basic().OnKeepAliveChanged("5");

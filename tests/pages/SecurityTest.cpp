@@ -213,14 +213,20 @@ TEST_F(SecurityPage, FactorySettingAsksThenResetsTheModuleAndClosesTheSheet) {
   Open();
   Page().OnFactorySettingClicked(false);  // unchecking asks nothing
   EXPECT_TRUE(ui.messages.empty());
-  ui.answers.push_back(Answer::No);
-  Page().OnFactorySettingClicked(true);
-  EXPECT_EQ(ui.messages, Strings{text::kReturnToFactory});
-  EXPECT_FALSE(C().factorySetting.checked);
-  EXPECT_TRUE(log.All().empty());
-  EXPECT_FALSE(sheet->Closed());
+  // No, and Enter alike: the question's default button is No.
+  for (const bool enter : {false, true}) {
+    SCOPED_TRACE(enter ? "Enter" : "No");
+    ui.messages.clear();
+    if (!enter) ui.answers.push_back(Answer::No);
+    Page().OnFactorySettingClicked(true);
+    EXPECT_EQ(ui.messages, Strings{text::kReturnToFactory});
+    EXPECT_FALSE(C().factorySetting.checked);
+    EXPECT_TRUE(log.All().empty());
+    EXPECT_FALSE(sheet->Closed());
+  }
 
   ui.messages.clear();
+  ui.answers.push_back(Answer::Yes);
   Page().OnFactorySettingClicked(true);
   const auto resets = Sent(CmdFactoryReset);
   ASSERT_EQ(resets.size(), 1u);
@@ -231,6 +237,7 @@ TEST_F(SecurityPage, FactorySettingAsksThenResetsTheModuleAndClosesTheSheet) {
 
   Reopen();
   module.resetCode = 0x8009;
+  ui.answers.push_back(Answer::Yes);
   Page().OnFactorySettingClicked(true);
   EXPECT_EQ(ui.messages, (Strings{text::kReturnToFactory, text::kConfigurationFailed}));
   EXPECT_TRUE(sheet->Closed());

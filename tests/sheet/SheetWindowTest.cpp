@@ -186,6 +186,22 @@ TEST_F(SheetWindowTest, StationOutsideItsRangeIsPutBackWhenTheEditIsLeft) {
   EXPECT_EQ(form.stationAddress->Position(), 17);
 }
 
+TEST_F(SheetWindowTest, EnterWithAStationOutsideItsRangeKeepsTheSheetAndSendsNothing) {
+  const auto sheet = Open();
+  ASSERT_TRUE(test::ClickTab(*sheet, PageId::Basic));
+  const Ui::BasicPageForm& form = test::BasicForm(*sheet);
+  QLineEdit* station = form.stationAddress->Edit();
+  station->setFocus();
+  station->selectAll();
+  QTest::keyClicks(station, "0");
+  QTest::keyClick(station, Qt::Key_Return);  // the sheet's OK
+  EXPECT_EQ(env_.messages, std::vector<std::string>{"Station range in [1-247]"});
+  EXPECT_TRUE(sheet->isVisible());
+  EXPECT_EQ(station->text(), "17");
+  EXPECT_TRUE(station->hasFocus());
+  EXPECT_EQ(Writes(module_, kNetworkBlock) + Writes(module_, kSerialBlock), 0);
+}
+
 TEST_F(SheetWindowTest, LockedSheetKeepsOtherPagesShutUntilTheLogin) {
   StoreBE16(module_.header, hdr::LockState, kLockStateLocked);
   module_.loginCode = 0x8007;
@@ -259,6 +275,9 @@ TEST_F(SheetWindowTest, EveryTextOfThePagesIsTranslated) {
     }
     for (const QGroupBox* group : page->findChildren<QGroupBox*>()) texts.push_back(group->title());
     for (const QComboBox* list : page->findChildren<QComboBox*>()) texts.append(Items(list));
+    for (const auto* address : page->findChildren<widgets::CIpAddressCtrl*>()) {
+      texts.push_back(address->RangeNoticeFormat());
+    }
   }
   for (const QPushButton* button : {sheet->OkButton(), sheet->CancelButton(), sheet->ApplyButton()}) {
     texts.push_back(button->text());

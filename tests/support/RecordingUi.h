@@ -17,12 +17,11 @@ class RecordingUi : public UserInterface {
     std::string text;
   };
 
-  Answer Message(const std::string& text, Buttons buttons, Icon) override {
+  Answer Message(const std::string& text, Buttons buttons, Icon,
+                 std::optional<Answer> defaultButton = std::nullopt) override {
     messages.push_back(text);
-    if (answers.empty()) {
-      return buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ? Answer::Yes
-                                                                          : Answer::Ok;
-    }
+    // Unscripted, the user presses Enter.
+    if (answers.empty()) return DefaultAnswer(buttons, defaultButton);
     const Answer a = answers.front();
     answers.pop_front();
     return a;
@@ -51,7 +50,7 @@ class RecordingUi : public UserInterface {
     notices.push_back({message, wParam, text});
   }
 
-  std::deque<Answer> answers;      // to questions in turn; then Ok, or Yes for Yes/No
+  std::deque<Answer> answers;      // to questions in turn; then each box's default
   std::deque<std::string> files;   // to the file dialogs in turn; then a cancel
 
   std::vector<std::string> messages;

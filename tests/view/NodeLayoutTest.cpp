@@ -58,8 +58,33 @@ TEST(NodeLayout, Width500HoldsFourNodesARowWithConnectorsAlternating) {
   EXPECT_TRUE(HasLine(list, {{30, 300}, {470, 300}}));
   EXPECT_TRUE(HasLine(list, {{30, 300}, {30, 450}}));
   EXPECT_TRUE(HasLine(list, {{30, 450}, {470, 450}}));
-  EXPECT_EQ(list.scrollTotalHeight, 400);
   EXPECT_EQ(list.scrollLineHeight, 50);
+}
+
+// The lowest logical y that anything drawn reaches.
+int LowestDrawn(const DrawList& list) {
+  int lowest = 0;
+  for (const LineItem& line : list.lines) {
+    lowest = std::max({lowest, line.from.y + line.width / 2, line.to.y + line.width / 2});
+  }
+  for (const IconItem& icon : list.icons) lowest = std::max(lowest, icon.topLeft.y + icon.size);
+  for (const TextItem& text : list.texts) lowest = std::max(lowest, text.box.bottom);
+  for (const TipItem& tip : list.tips) lowest = std::max(lowest, tip.area.bottom);
+  return lowest;
+}
+
+TEST(NodeLayout, TheScrollRangeReachesTheLastRowWhole) {
+  // Four nodes a row at width 500: one to six rows.
+  for (const int count : {1, 4, 5, 9, 13, 17, 21}) {
+    SCOPED_TRACE(count);
+    NodeTable nodes;
+    AddNodes(nodes, count);
+    const DrawList list = LayoutNodes(nodes, 500);
+    // Hundredths of an inch back to units of 1/96 inch.
+    const int reach = list.scrollTotalHeight * 96 / 100;
+    EXPECT_GE(reach, LowestDrawn(list));
+    EXPECT_LE(reach, LowestDrawn(list) + 50);  // and no screen of blank below
+  }
 }
 
 TEST(NodeLayout, LabelsShowIndexNumberAndNameInTheirBoxes) {

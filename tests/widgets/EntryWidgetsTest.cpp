@@ -167,6 +167,38 @@ TEST(IpAddressCtrl, KeepsTheUsersValueToTheFieldsRange) {
   EXPECT_EQ(Changes(changed), (std::vector<FieldChange>{{0, 0}, {0, 1}}));
 }
 
+TEST(IpAddressCtrl, TellsTheUserWhatItCorrected) {
+  struct Case {
+    const char* keys;  // typed into the first field (1 to 223), then '.'
+    const char* shown;
+    const char* notice;
+  };
+  const Case cases[] = {
+      {"300", "223", "300 is not a valid value: 1 to 223"},
+      {"0", "1", "0 is not a valid value: 1 to 223"},
+      {"12", "12", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.keys);
+    Page<CIpAddressCtrl> page;
+    ASSERT_TRUE(page.Active());
+    CIpAddressCtrl& ip = *page.widget;
+    ip.SetFieldRange(0, 1, 223);
+    ip.FieldEdit(0)->setFocus();
+    Type(c.keys);
+    if (ip.FieldEdit(0)->hasFocus()) Press(Qt::Key_Period);
+    EXPECT_EQ(ip.FieldEdit(0)->text(), c.shown);
+    EXPECT_EQ(ip.RangeNotice(), c.notice);
+    EXPECT_EQ(ip.toolTip(), c.notice);
+  }
+  // In the window's language.
+  Page<CIpAddressCtrl> page;
+  page.widget->SetRangeNoticeFormat(QStringLiteral("%1: %2-%3"));
+  page.widget->FieldEdit(3)->setFocus();
+  Type("256");
+  EXPECT_EQ(page.widget->toolTip(), "256: 0-255");
+}
+
 TEST(IpAddressCtrl, LooksLikeOneEditBoxWideEnoughForTheDigits) {
   Page<CIpAddressCtrl> page;
   CIpAddressCtrl& ip = *page.widget;

@@ -350,6 +350,10 @@ Save As</source>
         <translation>站地址范围为 [1-247]</translation>
     </message>
     <message>
+        <source>%1 is not a valid value: %2 to %3</source>
+        <translation>%1 不是有效值：%2 到 %3</translation>
+    </message>
+    <message>
         <source>Master Configuration : [Dual Mode] does not support MODBUS protocol</source>
         <translation>主从配置：[Dual Mode] 不支持 MODBUS 协议</translation>
     </message>

@@ -107,6 +107,9 @@ void TranslateForm(QWidget* form) {
   for (QGroupBox* group : form->findChildren<QGroupBox*>()) {
     if (!group->title().isEmpty()) group->setTitle(Translated(group->title().toStdString()));
   }
+  for (widgets::CIpAddressCtrl* address : form->findChildren<widgets::CIpAddressCtrl*>()) {
+    address->SetRangeNoticeFormat(Translated(widgets::CIpAddressCtrl::kRangeNotice));
+  }
 }
 
 }  // namespace gw::pages
