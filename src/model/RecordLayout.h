@@ -53,7 +53,8 @@ inline constexpr std::size_t IpConfiguration = 58;
 inline constexpr std::size_t Ipv6Enable = 62;
 inline constexpr std::size_t Ipv6Address = 64;  // 16 bytes
 inline constexpr std::size_t kIpv6Size = 16;
-// A module whose firmware number is at most 154 sends only this much of it.
+// Firmware without the IPv6 fields (HasIpv6AndDeviceServer) sends only this
+// much of it.
 inline constexpr std::size_t kLegacySize = 64;
 }  // namespace net
 
@@ -86,6 +87,16 @@ inline constexpr std::size_t FilterAddress = 8;    // 8 x u32
 inline constexpr std::size_t FilterNetmask = 40;   // 8 x u32
 inline constexpr std::size_t kEntries = 8;
 }  // namespace ipfilter
+
+namespace sermon {  // block 8, SerialMonitorBlock
+inline constexpr std::size_t FirstCount = 4;    // u16
+inline constexpr std::size_t FirstTable = 6;    // 32 x u16
+inline constexpr std::size_t SecondCount = 70;  // u16
+inline constexpr std::size_t SecondTable = 72;  // 32 x u16
+inline constexpr std::size_t kTableWords = 32;
+inline constexpr std::size_t FirstBytes = 136;  // 16 bytes
+inline constexpr std::size_t SecondBytes = 152; // 16 bytes
+}  // namespace sermon
 
 namespace relay {  // block 9, RelayBlock
 inline constexpr std::size_t RelayStation = 4;  // 100 x u8
@@ -146,6 +157,12 @@ inline constexpr std::size_t EntryCount = 7;  // u8, at most 20
 inline constexpr std::size_t Entries = 8;     // 20 x 60 bytes
 inline constexpr std::size_t kEntrySize = 60;
 inline constexpr std::size_t kEntries = 20;
+// Inside one entry.
+inline constexpr std::size_t EntryStation = 0;  // u16
+inline constexpr std::size_t EntryFlags = 2;    // 6 x u8
+inline constexpr std::size_t EntryText = 16;    // char[32]
+inline constexpr std::size_t kEntryTextSize = 32;
+inline constexpr std::size_t EntryValues = 48;  // 3 x u32
 }  // namespace monaddr
 
 }  // namespace gw
