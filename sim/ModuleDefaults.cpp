@@ -33,6 +33,11 @@ std::uint32_t Ipv4(std::uint8_t a, std::uint8_t b, std::uint8_t c, std::uint8_t 
   return (std::uint32_t{a} << 24) | (std::uint32_t{b} << 16) | (std::uint32_t{c} << 8) | d;
 }
 
+// A Modbus station address.
+std::uint16_t Station(Draw& d) {
+  return static_cast<std::uint16_t>(kStationLow + d.Below(kStationHigh - kStationLow + 1));
+}
+
 void Text(Bytes block, std::size_t offset, std::size_t size, const std::string& text) {
   StoreText(block.subspan(offset, size), text);
 }
@@ -92,7 +97,7 @@ void FillSerialMonitor(Draw& d, Bytes b) {
   constexpr std::size_t kCount = 2;
   StoreBE16(b, sermon::FirstCount, static_cast<std::uint16_t>(kCount));
   for (std::size_t i = 0; i < kCount; ++i) {
-    StoreBE16(b, sermon::FirstTable + kU16 * i, static_cast<std::uint16_t>(1 + d.Below(247)));
+    StoreBE16(b, sermon::FirstTable + kU16 * i, Station(d));
     StoreBE16(b, sermon::SecondTable + kU16 * i, static_cast<std::uint16_t>(d.Below(1000)));
   }
 }
@@ -134,7 +139,7 @@ void FillSerial(Draw& d, Bytes b) {
   const std::uint8_t com1 = 9;  // 19200
   const auto com2 = static_cast<std::uint8_t>(8 + d.Below(3));  // 9600, 19200, 38400
   StoreBE16(b, serial::BaudCodes, WithBaudCode(WithBaudCode(0, true, com1), false, com2));
-  StoreBE16(b, serial::StationAddress, static_cast<std::uint16_t>(1 + d.Below(247)));
+  StoreBE16(b, serial::StationAddress, Station(d));
   StoreBE16(b, serial::DiDoPoints, 0x0302);  // 3 DI / 2 DO
   StoreBE16(b, serial::ModbusTimeout, 1000);
   const std::uint16_t delays[] = {0, 10, 50};
@@ -160,7 +165,7 @@ void FillUserDefine(const ModuleSetup& s, Bytes b) {
 void FillDeviceMonitor(Draw& d, Bytes b) {
   StoreBE16(b, devmon::BitCount, 0x8064);
   StoreBE16(b, devmon::WordCount, 0x8064);
-  const auto station = static_cast<std::uint16_t>(1 + d.Below(247));
+  const auto station = Station(d);
   // Entry: u16 (amount << 8 | station), u16 Modbus address.
   StoreBE16(b, devmon::BitAddresses + devmon::EntryAmountStation,
             static_cast<std::uint16_t>((8 << 8) | station));
@@ -178,7 +183,7 @@ void FillMonitorAddresses(Draw& d, Bytes b, std::size_t which) {
   b[monaddr::EntryCount] = static_cast<std::uint8_t>(count);
   for (std::uint32_t k = 0; k < count; ++k) {
     Bytes e = b.subspan(monaddr::Entries + k * monaddr::kEntrySize, monaddr::kEntrySize);
-    StoreBE16(e, monaddr::EntryStation, static_cast<std::uint16_t>(1 + d.Below(247)));
+    StoreBE16(e, monaddr::EntryStation, Station(d));
     e[monaddr::EntryFlags] = 1;
     e[monaddr::EntryFlags + 1] = static_cast<std::uint8_t>(k);
     StoreText(e.subspan(monaddr::EntryText, monaddr::kEntryTextSize),

@@ -88,6 +88,10 @@ inline constexpr std::uint16_t ParityBits(int index) {
                                     << comconfig::kParityShift);
 }
 
+// Modbus station addresses.
+inline constexpr int kStationLow = 1;
+inline constexpr int kStationHigh = 247;
+
 // Master Configuration list positions.
 inline constexpr int kMasterSerialMaster = 0;
 inline constexpr int kMasterSerialSlave = 1;

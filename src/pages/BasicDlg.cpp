@@ -18,8 +18,6 @@ namespace {
 constexpr std::size_t kModuleNameLimit = 31;
 constexpr std::size_t kStationLimit = 3;
 constexpr std::size_t kTimerLimit = 5;
-constexpr int kStationLow = 1;
-constexpr int kStationHigh = 247;
 constexpr int kIpConfigurationDhcp = 1;
 // The IP address control's fields: no network 0 or class D/E first byte, no
 // broadcast in the others, no host 0.
