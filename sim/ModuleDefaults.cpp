@@ -163,19 +163,17 @@ void FillUserDefine(const ModuleSetup& s, Bytes b) {
 }
 
 void FillDeviceMonitor(Draw& d, Bytes b) {
-  StoreBE16(b, devmon::BitCount, 0x8064);
-  StoreBE16(b, devmon::WordCount, 0x8064);
+  StoreBE16(b, devmon::BitCount, devmon::kTableHeader);
+  StoreBE16(b, devmon::WordCount, devmon::kTableHeader);
   const auto station = Station(d);
-  // Entry: u16 (amount << 8 | station), u16 Modbus address.
-  StoreBE16(b, devmon::BitAddresses + devmon::EntryAmountStation,
-            static_cast<std::uint16_t>((8 << 8) | station));
+  // Eight coils from address 0, four holding registers from a drawn address.
+  StoreBE16(b, devmon::BitAddresses + devmon::EntryAmountStation, devmon::EntryWord(8, station));
   StoreBE16(b, devmon::BitAddresses + devmon::EntryAddress, 0x0000);
-  b[devmon::BitTypes] = 0;  // coils
-  StoreBE16(b, devmon::WordAddresses + devmon::EntryAmountStation,
-            static_cast<std::uint16_t>((4 << 8) | station));
+  b[devmon::BitTypes] = devmon::kTypeCoil;
+  StoreBE16(b, devmon::WordAddresses + devmon::EntryAmountStation, devmon::EntryWord(4, station));
   StoreBE16(b, devmon::WordAddresses + devmon::EntryAddress,
             static_cast<std::uint16_t>(d.Below(100)));
-  b[devmon::WordTypes] = 4;  // holding registers
+  b[devmon::WordTypes] = devmon::kTypeHoldingRegister;
 }
 
 void FillMonitorAddresses(Draw& d, Bytes b, std::size_t which) {

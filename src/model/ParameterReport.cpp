@@ -154,7 +154,7 @@ ReportTable MonitorTable(ConstBytes b, std::string title, std::size_t entries, s
   for (std::size_t k = 0; k < devmon::kEntries; ++k) {
     const std::size_t at = entries + devmon::kEntrySize * k;
     const std::uint16_t amountStation = LoadBE16(b, at + devmon::EntryAmountStation);
-    const unsigned station = amountStation & 0xFF;
+    const unsigned station = devmon::StationOf(amountStation);
     if (station == 0) continue;
     const unsigned address = LoadBE16(b, at + devmon::EntryAddress);
     const unsigned type = b[types + k];
@@ -163,18 +163,18 @@ ReportTable MonitorTable(ConstBytes b, std::string title, std::size_t entries, s
     char dec[16];
     std::snprintf(dec, sizeof dec, "%1u%05u", type, address + 1);
     std::string meaning;
-    if (bits && type == 0)
+    if (bits && type == devmon::kTypeCoil)
       meaning = "coil";
-    else if (bits && type == 1)
+    else if (bits && type == devmon::kTypeInput)
       meaning = "input";
-    else if (!bits && type == 3)
+    else if (!bits && type == devmon::kTypeInputRegister)
       meaning = "input register";
-    else if (!bits && type == 4)
+    else if (!bits && type == devmon::kTypeHoldingRegister)
       meaning = "holding register";
     else
       meaning = UnknownText(type);
     t.rows.push_back({Number(static_cast<long long>(k + 1)), Number(station), hex, dec,
-                      Number(amountStation >> 8), meaning});
+                      Number(devmon::AmountOf(amountStation)), meaning});
   }
   return t;
 }

@@ -73,10 +73,10 @@ std::string SwitchText(unsigned value) { return ListText(kSwitch, value); }
 
 std::string LockStateText(std::uint16_t lockState) {
   switch (lockState) {
-    case 1:
+    case kLockStateLocked:
       return "Locked";
     case 0:
-    case 2:
+    case kLockStateUnlocked:
       return "Unlocked";
     default:
       return UnknownText(lockState);

@@ -150,6 +150,20 @@ inline constexpr std::size_t kEntries = 100;
 inline constexpr std::size_t kEntrySize = 4;
 inline constexpr std::size_t EntryAmountStation = 0;
 inline constexpr std::size_t EntryAddress = 2;
+// The amount-and-station word; station 0 marks an empty entry.
+inline constexpr std::uint16_t EntryWord(unsigned amount, unsigned station) {
+  return static_cast<std::uint16_t>(((amount & 0xFF) << 8) | (station & 0xFF));
+}
+inline constexpr unsigned StationOf(std::uint16_t entryWord) { return entryWord & 0xFF; }
+inline constexpr unsigned AmountOf(std::uint16_t entryWord) { return entryWord >> 8; }
+// What every writer puts into BitCount and WordCount.
+inline constexpr std::uint16_t kTableHeader = 0x8064;
+// Type digits of BitTypes (coil, input) and WordTypes (input register,
+// holding register).
+inline constexpr std::uint8_t kTypeCoil = 0;
+inline constexpr std::uint8_t kTypeInput = 1;
+inline constexpr std::uint8_t kTypeInputRegister = 3;
+inline constexpr std::uint8_t kTypeHoldingRegister = 4;
 }  // namespace devmon
 
 namespace monaddr {  // blocks 47 to 50, MonitorAddressBlock
