@@ -119,8 +119,8 @@ void FillRelay(Draw& d, Bytes b) {
 void FillAlarm(Draw& d, Bytes b) {
   for (std::size_t k = 0; k < alarm::kCount; ++k) {
     std::uint16_t v = 0;
-    if (d.Coin()) v |= 0x8000;  // alarm on
-    if (d.Coin()) v |= 0x0001;  // rising edge
+    if (d.Coin()) v |= alarm::kEnabled;
+    if (d.Coin()) v |= alarm::kRising;
     StoreBE16(b, alarm::AlarmSetting + kU16 * k, v);
   }
 }
@@ -158,7 +158,7 @@ void FillUserDefine(const ModuleSetup& s, Bytes b) {
     e[userdef::StartChars] = 0x02;  // STX
     e[userdef::StopCount] = 1;
     e[userdef::StopChars] = 0x03;  // ETX
-    e[userdef::FramingSwitches] = 0x0C;  // start and stop items on
+    e[userdef::FramingSwitches] = userdef::kStartItemOn | userdef::kStopItemOn;
   }
 }
 

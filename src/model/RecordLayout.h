@@ -108,6 +108,9 @@ inline constexpr std::size_t kEntries = 100;
 namespace alarm {  // block 10, AlarmBlock
 inline constexpr std::size_t AlarmSetting = 4;  // 3 x u16
 inline constexpr std::size_t kCount = 3;
+// Bits of one AlarmSetting word.
+inline constexpr std::uint16_t kEnabled = 1u << 15;
+inline constexpr std::uint16_t kRising = 1u << 0;
 }  // namespace alarm
 
 namespace serial {  // block 11, SerialBlock
@@ -135,6 +138,10 @@ inline constexpr std::size_t StopCount = 20;       // u8, 1 to 3
 inline constexpr std::size_t StopChars = 21;       // 3 x u8
 inline constexpr std::size_t kItemChars = 3;
 inline constexpr std::size_t FramingSwitches = 36;  // u8
+// Bits of FramingSwitches.
+inline constexpr std::uint8_t kFixLengthOn = 1u << 0;
+inline constexpr std::uint8_t kStartItemOn = 1u << 2;
+inline constexpr std::uint8_t kStopItemOn = 1u << 3;
 }  // namespace userdef
 
 namespace devmon {  // block 44, DeviceMonitorBlock
