@@ -127,12 +127,12 @@ void FillAlarm(Draw& d, Bytes b) {
 
 void FillSerial(Draw& d, Bytes b) {
   using namespace comconfig;
-  constexpr std::uint16_t kEven = ParityBits(2);
+  constexpr std::uint16_t kEven = ParityBits(2);  // the Parity list's Even entry
   const std::uint16_t configs[] = {
-      kModeRtu | kDataLength8,               // Modbus COM2 RTU 8N1
-      kEven,                                 // Modbus COM2 ASCII 7E1
-      kModeRtu | kDataLength8 | kEven,       // Modbus COM2 RTU 8E1
-      kModbusCom1 | kDataLength8};           // Modbus COM1 ASCII 8N1
+      kModeRtu | kDataLength8,          // Modbus COM2 RTU 8N1
+      kEven,                            // Modbus COM2 ASCII 7E1
+      kModeRtu | kDataLength8 | kEven,  // Modbus COM2 RTU 8E1
+      kModbusCom1 | kDataLength8};      // Modbus COM1 ASCII 8N1
   std::uint16_t config = configs[d.Below(4)];
   if (d.Coin()) config |= kSerialSlave;
   StoreBE16(b, serial::ComConfig, config);
