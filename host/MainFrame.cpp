@@ -97,14 +97,14 @@ CMainFrame::~CMainFrame() = default;
 void CMainFrame::RegisterCommands() {
   OnCommand(af::ID_FILE_NEW, [this] { NewDocument(); });
   OnCommand(af::ID_FILE_OPEN, [this] {
-    af::FileDialogSpec spec;
-    spec.open = true;
+    af::FileDialogOptions options;
+    options.open = true;
     if (af::CDocTemplate* t = FirstTemplate()) {
       const QString name = t->GetDocString(af::CDocTemplate::filterName);
       const QString ext = t->GetDocString(af::CDocTemplate::filterExt);
-      if (!name.isEmpty() && !ext.isEmpty()) spec.filter = name + "|*" + ext + "||";
+      if (!name.isEmpty() && !ext.isEmpty()) options.filter = name + "|*" + ext + "||";
     }
-    if (const std::optional<QString> path = af::AfxDoFileDialog(spec)) OpenDocument(*path);
+    if (const std::optional<QString> path = af::AfxDoFileDialog(options)) OpenDocument(*path);
   });
   OnCommand(af::ID_FILE_PRINT_SETUP, [this] { af::AfxPrintSetup(this); });
   OnCommand(af::ID_APP_EXIT, [this] { close(); });

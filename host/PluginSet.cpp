@@ -18,6 +18,12 @@ QStringList PluginFolders() {
 
 PluginSet::~PluginSet() { Unload(); }
 
+std::vector<af::CDocTemplate*> PluginSet::Templates() const {
+  std::vector<af::CDocTemplate*> templates;
+  for (const auto& docTemplate : templates_) templates.push_back(docTemplate.get());
+  return templates;
+}
+
 int PluginSet::LoadAll() {
   const std::size_t before = templates_.size();
   QSet<QString> seen;
@@ -39,19 +45,18 @@ bool PluginSet::Load(const QString& path) {
     errors_ << error;
     return false;
   }
-  af::CDocTemplate* docTemplate = library->DocTemplate();
+  std::unique_ptr<af::CDocTemplate> docTemplate(library->DocTemplate());
   if (!docTemplate) {
     errors_ << QStringLiteral("%1 gave no document template").arg(path);
     return false;
   }
   docTemplate->LoadTemplate();
-  templates_.push_back(docTemplate);
+  templates_.push_back(std::move(docTemplate));
   libraries_.push_back(std::move(library));
   return true;
 }
 
 void PluginSet::Unload() {
-  for (af::CDocTemplate* docTemplate : templates_) delete docTemplate;
   templates_.clear();
   while (!libraries_.empty()) libraries_.pop_back();
 }

@@ -27,7 +27,7 @@ class PluginSet {
   // Loads one library and takes its template.
   bool Load(const QString& path);
 
-  const std::vector<af::CDocTemplate*>& Templates() const { return templates_; }
+  std::vector<af::CDocTemplate*> Templates() const;
   const QStringList& Errors() const { return errors_; }
   const std::vector<std::unique_ptr<af::PluginLibrary>>& Libraries() const { return libraries_; }
 
@@ -37,7 +37,7 @@ class PluginSet {
 
  private:
   std::vector<std::unique_ptr<af::PluginLibrary>> libraries_;
-  std::vector<af::CDocTemplate*> templates_;
+  std::vector<std::unique_ptr<af::CDocTemplate>> templates_;
   QStringList errors_;
 };
 

@@ -2,29 +2,14 @@
 
 #include <arpa/inet.h>
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <sstream>
 
 namespace gw::sim {
 
 namespace {
-
-template <typename T>
-bool Number(const std::string& text, T& value) {
-  if (text.empty()) return false;
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return ec == std::errc{} && end == text.data() + text.size();
-}
-
-std::vector<std::string> Split(const std::string& text) {
-  std::vector<std::string> parts;
-  std::string part;
-  std::istringstream in(text);
-  while (std::getline(in, part, ',')) parts.push_back(part);
-  return parts;
-}
 
 bool IsLoopback(std::uint32_t address) { return (address >> 24) == 127; }
 
@@ -91,17 +76,186 @@ std::vector<ModuleSetup> MakeModules(const Raw& raw, std::optional<std::uint32_t
   return modules;
 }
 
-bool IndexList(const std::string& text, std::vector<int>& out, std::string& error,
-               const std::string& option) {
-  for (const auto& part : Split(text)) {
-    int k = 0;
-    if (!Number(part, k) || k < 1) {
-      error = option + " takes module positions counted from 1, not \"" + part + "\"";
-      return false;
+
+// An option whose text `parse` turns into a value; other text is refused with
+// `rule`. With a delimiter, every part of a list goes through `store`.
+template <typename Parse, typename Store>
+CLI::Option* AddParsed(CLI::App& app, const std::string& name, Parse parse, Store store,
+                       const std::string& rule, const std::string& help) {
+  return app.add_option_function<std::vector<std::string>>(
+      name,
+      [name, parse, store, rule](const std::vector<std::string>& texts) {
+        for (const std::string& text : texts) {
+          auto value = parse(text);
+          if (!value) throw CLI::ValidationError(name, rule + ", not \"" + text + "\"");
+          store(*value);
+        }
+      },
+      help)
+      ->expected(1)
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+}
+
+std::optional<int> WholeNumber(const std::string& text) {
+  int k = 0;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), k);
+  if (text.empty() || ec != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+  return k;
+}
+
+std::optional<int> ModulePosition(const std::string& text) {
+  const auto k = WholeNumber(text);
+  return k && *k >= 1 ? k : std::nullopt;
+}
+
+std::optional<std::uint32_t> LoopbackOrAny(const std::string& text) {
+  auto a = ParseIpv4(text);
+  if (a && *a != 0 && !IsLoopback(*a)) return std::nullopt;
+  return a;
+}
+
+std::optional<std::uint32_t> Loopback(const std::string& text) {
+  auto a = ParseIpv4(text);
+  if (a && !IsLoopback(*a)) return std::nullopt;
+  return a;
+}
+
+// The options, bound to `o` and `raw`. Values are checked as they are taken;
+// what depends on several options is checked after the parse.
+void DescribeOptions(CLI::App& app, Options& o, Raw& raw) {
+  app.get_formatter()->column_width(26);
+  app.footer("KIND: " + FaultNames() +
+             "\nWHEN: a probability (0.3) or a count (2: the first two replies it applies to);"
+             "\n      none: every reply. delay=MS: the delay in ms (default 500)");
+  app.option_defaults()->disable_flag_override();
+
+  const std::string listen = "Where it listens (at least one)";
+  AddParsed(app, "--address", LoopbackOrAny, [&o](std::uint32_t a) { o.address = a; },
+            "must be a loopback address 127.x.y.z or 0.0.0.0",
+            "UDP on A, port 20006: a loopback address 127.x.y.z, or 0.0.0.0 to share the port "
+            "with other simulators and receive broadcasts to 127.255.255.255")
+      ->type_name("A")->group(listen);
+  app.add_option("--port", o.port, "another UDP port (default 20006)")
+      ->check(CLI::Range(1, 65535).description(""))->type_name("P")->group(listen);
+  auto* serial = app.add_flag("--serial", o.serial,
+                              "a pseudo-terminal speaking the serial framing; its path is printed "
+                              "as \"serial PATH\"")->group(listen);
+  app.add_option("--link", o.link, "also make PATH a symlink to the pseudo-terminal")
+      ->needs(serial)->type_name("PATH")->group(listen);
+  app.add_flag("--pace", o.pace, "write to the pseudo-terminal at 19200 baud (1920 bytes/s)")
+      ->needs(serial)->group(listen);
+
+  const std::string modules = "The modules";
+  app.add_option("--modules", raw.modules, "N modules on this address (default 1, at most 1000)")
+      ->check(CLI::Range(1, 1000).description(""))->type_name("N")->group(modules);
+  AddParsed(app, "--mac-base", ParseMac, [&raw](const MacAddress& m) { raw.macBase = m; },
+            "must look like 00:60:E9:01:02:03",
+            "MAC of module 1; module k gets MAC + k-1 (default 00:60:E9:ss:aa:01, ss from the "
+            "seed, aa the last octet of --address)")
+      ->type_name("MAC")->group(modules);
+  app.add_flag("--duplicate-mac", raw.duplicateMac, "the last module repeats the MAC of the first")
+      ->group(modules);
+  app.add_option("--module-numbers", raw.numbers, "ModuleNumber per module, e.g. 2,300,1 (default k)")
+      ->expected(1)
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+      ->delimiter(',')->type_name("L")->group(modules);
+  app.add_option("--names", raw.names, "ModuleName per module, comma separated")
+      ->expected(1)
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+      ->check(CLI::Validator(
+          [](std::string& name) {
+            return name.size() > net::kModuleNameSize
+                       ? "module name \"" + name + "\" is longer than 32 characters"
+                       : std::string();
+          },
+          ""))
+      ->delimiter(',')->type_name("L")->group(modules);
+  AddParsed(app, "--ip-base", Loopback, [&raw](std::uint32_t a) { raw.ipBase = a; },
+            "must be a loopback address 127.x.y.z",
+            "IPv4 address of module 1 (a loopback address; default 127.1.aa.1), module k gets "
+            "A + k-1")
+      ->type_name("A")->group(modules);
+  AddParsed(app, "--firmware", ParseFirmware, [&raw](std::uint16_t f) { raw.firmware.push_back(f); },
+            "takes versions like 1.54 or 1.55",
+            "1.54 or 1.55 per module; the last one given holds for the rest (default 1.55)")
+      ->delimiter(',')->type_name("L")->group(modules);
+  AddParsed(
+      app, "--locked",
+      // 0 stands for "all".
+      [](const std::string& text) { return text == "all" ? std::optional<int>(0) : ModulePosition(text); },
+      [&raw](int k) {
+        if (k == 0) raw.lockAll = true;
+        else raw.locked.push_back(k);
+      },
+      "takes module positions counted from 1 or all",
+      "these modules (positions from 1) are password locked")
+      ->delimiter(',')->type_name("L|all")->group(modules);
+  app.add_option("--password", raw.password, "their password, 1 to 4 characters (default 1234)")
+      ->check(CLI::Validator(
+          [](std::string& pw) {
+            return pw.empty() || pw.size() > net::kPasswordSize ? "must be 1 to 4 characters"
+                                                                : std::string();
+          },
+          ""))
+      ->type_name("TEXT")->group(modules);
+  app.add_option("--login-timeout", raw.loginTimeout,
+                 "a login lasts S seconds after the module's last request (default 300; 0: "
+                 "until the password is changed)")
+      ->type_name("S")->group(modules);
+  AddParsed(app, "--foreign-type", ModulePosition, [&raw](int k) { raw.foreign.push_back(k); },
+            "takes module positions counted from 1",
+            "these modules answer with ModuleType 0xF300")
+      ->delimiter(',')->type_name("L")->group(modules);
+  AddParsed(
+      app, "--quiet-block",
+      [](const std::string& text) {
+        const auto b = WholeNumber(text);
+        return b && FindBlock(*b) ? b : std::nullopt;
+      },
+      [&o](int b) { o.settings.quietBlocks.push_back(b); },
+      "takes parameter block numbers", "never answer reads of these blocks")
+      ->delimiter(',')->type_name("L")->group(modules);
+  app.add_option("--seed", raw.seed, "seed of the parameters and the faults (default 1)")
+      ->type_name("N")->group(modules);
+
+  app.add_option_function<std::vector<std::string>>(
+         "--fault",
+         [&o](const std::vector<std::string>& texts) {
+           for (const std::string& text : texts) {
+             std::string error;
+             auto rule = ParseFault(text, error);
+             if (!rule) throw CLI::ValidationError("--fault", error);
+             o.settings.faults.push_back(*rule);
+           }
+         },
+         "a fault; several allowed")
+      ->expected(1)
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+      ->type_name("KIND[=MS][:WHEN]")->group("Faults");
+
+  app.add_option("--ready-file", o.readyFile,
+                 "write PATH once listening (lines \"udp A:P\", \"serial PATH\")")
+      ->type_name("PATH")->group("Other");
+  app.add_flag("--verbose,-v", o.verbose, "log every request and reply on stderr")->group("Other");
+  app.set_help_flag("--help,-h", "this text")->group("Other");
+}
+
+std::string Check(const Options& o, const Raw& raw) {
+  if (!o.address && !o.serial) return "nothing to listen on: give --address and/or --serial";
+  for (const auto* list : {&raw.locked, &raw.foreign}) {
+    for (int k : *list) {
+      if (k > raw.modules) {
+        return "module " + std::to_string(k) + " does not exist (--modules " +
+               std::to_string(raw.modules) + ")";
+      }
     }
-    out.push_back(k);
   }
-  return true;
+  if (raw.duplicateMac && raw.modules < 2) return "--duplicate-mac needs at least two modules";
+  return {};
+}
+
+CLI::App MakeApp() {
+  return CLI::App("Plays one or more NXG4120-T modules on the configuration protocol.", "nxgsim");
 }
 
 }  // namespace
@@ -143,188 +297,21 @@ std::optional<std::uint16_t> ParseFirmware(const std::string& text) {
 std::optional<Options> ParseCommandLine(const std::vector<std::string>& args, std::string& error) {
   Options o;
   Raw raw;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    std::string name = args[i];
-    std::optional<std::string> inlineValue;
-    if (auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
-      inlineValue = name.substr(eq + 1);
-      name = name.substr(0, eq);
-    }
-    auto value = [&](std::string& out) {
-      if (inlineValue) {
-        out = *inlineValue;
-        return true;
-      }
-      if (i + 1 >= args.size()) {
-        error = name + " needs a value";
-        return false;
-      }
-      out = args[++i];
-      return true;
-    };
-    auto flag = [&]() {
-      if (inlineValue) {
-        error = name + " takes no value";
-        return false;
-      }
-      return true;
-    };
-    std::string v;
-    if (name == "--help" || name == "-h") {
-      if (!flag()) return std::nullopt;
-      o.help = true;
-    } else if (name == "--verbose" || name == "-v") {
-      if (!flag()) return std::nullopt;
-      o.verbose = true;
-    } else if (name == "--serial") {
-      if (!flag()) return std::nullopt;
-      o.serial = true;
-    } else if (name == "--pace") {
-      if (!flag()) return std::nullopt;
-      o.pace = true;
-    } else if (name == "--duplicate-mac") {
-      if (!flag()) return std::nullopt;
-      raw.duplicateMac = true;
-    } else if (name == "--address") {
-      if (!value(v)) return std::nullopt;
-      auto a = ParseIpv4(v);
-      if (!a || (*a != 0 && !IsLoopback(*a))) {
-        error = "--address must be a loopback address 127.x.y.z or 0.0.0.0, not \"" + v + "\"";
-        return std::nullopt;
-      }
-      o.address = *a;
-    } else if (name == "--port") {
-      if (!value(v)) return std::nullopt;
-      if (!Number(v, o.port) || o.port == 0) {
-        error = "--port must be 1 to 65535, not \"" + v + "\"";
-        return std::nullopt;
-      }
-    } else if (name == "--link") {
-      if (!value(o.link)) return std::nullopt;
-    } else if (name == "--ready-file") {
-      if (!value(o.readyFile)) return std::nullopt;
-    } else if (name == "--modules") {
-      if (!value(v)) return std::nullopt;
-      if (!Number(v, raw.modules) || raw.modules < 1 || raw.modules > 1000) {
-        error = "--modules must be 1 to 1000, not \"" + v + "\"";
-        return std::nullopt;
-      }
-    } else if (name == "--mac-base") {
-      if (!value(v)) return std::nullopt;
-      raw.macBase = ParseMac(v);
-      if (!raw.macBase) {
-        error = "--mac-base must look like 00:60:E9:01:02:03, not \"" + v + "\"";
-        return std::nullopt;
-      }
-    } else if (name == "--module-numbers") {
-      if (!value(v)) return std::nullopt;
-      for (const auto& part : Split(v)) {
-        std::uint16_t n = 0;
-        if (!Number(part, n)) {
-          error = "--module-numbers takes numbers 0 to 65535, not \"" + part + "\"";
-          return std::nullopt;
-        }
-        raw.numbers.push_back(n);
-      }
-    } else if (name == "--names") {
-      if (!value(v)) return std::nullopt;
-      raw.names = Split(v);
-      for (const auto& n : raw.names) {
-        if (n.size() > net::kModuleNameSize) {
-          error = "module name \"" + n + "\" is longer than 32 characters";
-          return std::nullopt;
-        }
-      }
-    } else if (name == "--ip-base") {
-      if (!value(v)) return std::nullopt;
-      raw.ipBase = ParseIpv4(v);
-      if (!raw.ipBase || !IsLoopback(*raw.ipBase)) {
-        error = "--ip-base must be a loopback address 127.x.y.z, not \"" + v + "\"";
-        return std::nullopt;
-      }
-    } else if (name == "--firmware") {
-      if (!value(v)) return std::nullopt;
-      for (const auto& part : Split(v)) {
-        auto f = ParseFirmware(part);
-        if (!f) {
-          error = "--firmware takes versions like 1.54 or 1.55, not \"" + part + "\"";
-          return std::nullopt;
-        }
-        raw.firmware.push_back(*f);
-      }
-    } else if (name == "--locked") {
-      if (!value(v)) return std::nullopt;
-      if (v == "all") {
-        raw.lockAll = true;
-      } else if (!IndexList(v, raw.locked, error, name)) {
-        return std::nullopt;
-      }
-    } else if (name == "--password") {
-      if (!value(raw.password)) return std::nullopt;
-      if (raw.password.empty() || raw.password.size() > net::kPasswordSize) {
-        error = "--password must be 1 to 4 characters";
-        return std::nullopt;
-      }
-    } else if (name == "--foreign-type") {
-      if (!value(v) || !IndexList(v, raw.foreign, error, name)) return std::nullopt;
-    } else if (name == "--quiet-block") {
-      if (!value(v)) return std::nullopt;
-      for (const auto& part : Split(v)) {
-        int b = 0;
-        if (!Number(part, b) || !FindBlock(b)) {
-          error = "--quiet-block takes parameter block numbers, not \"" + part + "\"";
-          return std::nullopt;
-        }
-        o.settings.quietBlocks.push_back(b);
-      }
-    } else if (name == "--seed") {
-      if (!value(v)) return std::nullopt;
-      if (!Number(v, raw.seed)) {
-        error = "--seed must be a number 0 to 4294967295, not \"" + v + "\"";
-        return std::nullopt;
-      }
-    } else if (name == "--fault") {
-      if (!value(v)) return std::nullopt;
-      auto spec = ParseFault(v, error);
-      if (!spec) return std::nullopt;
-      o.settings.faults.push_back(*spec);
-    } else if (name == "--login-timeout") {
-      if (!value(v)) return std::nullopt;
-      if (!Number(v, raw.loginTimeout)) {
-        error = "--login-timeout must be a number of seconds, not \"" + v + "\"";
-        return std::nullopt;
-      }
-    } else {
-      error = "unknown option \"" + args[i] + "\"";
-      return std::nullopt;
-    }
-  }
-  if (o.help) return o;
-  if (!o.address && !o.serial) {
-    error = "nothing to listen on: give --address and/or --serial";
+  CLI::App app = MakeApp();
+  DescribeOptions(app, o, raw);
+  // CLI11 takes the arguments last first.
+  std::vector<std::string> reversed(args.rbegin(), args.rend());
+  try {
+    app.parse(reversed);
+  } catch (const CLI::CallForHelp&) {
+    o.help = true;
+    return o;
+  } catch (const CLI::ParseError& e) {
+    error = e.what();
     return std::nullopt;
   }
-  if (!o.link.empty() && !o.serial) {
-    error = "--link needs --serial";
-    return std::nullopt;
-  }
-  if (o.pace && !o.serial) {
-    error = "--pace needs --serial";
-    return std::nullopt;
-  }
-  for (const auto* list : {&raw.locked, &raw.foreign}) {
-    for (int k : *list) {
-      if (k > raw.modules) {
-        error = "module " + std::to_string(k) + " does not exist (--modules " +
-                std::to_string(raw.modules) + ")";
-        return std::nullopt;
-      }
-    }
-  }
-  if (raw.duplicateMac && raw.modules < 2) {
-    error = "--duplicate-mac needs at least two modules";
-    return std::nullopt;
-  }
+  error = Check(o, raw);
+  if (!error.empty()) return std::nullopt;
   o.settings.seed = raw.seed;
   o.settings.loginTimeout = std::chrono::seconds(raw.loginTimeout);
   o.settings.modules = MakeModules(raw, o.address);
@@ -332,51 +319,11 @@ std::optional<Options> ParseCommandLine(const std::vector<std::string>& args, st
 }
 
 std::string UsageText() {
-  return R"(Usage: nxgsim [options]
-Plays one or more NXG4120-T modules on the configuration protocol.
-
-Where it listens (at least one):
-  --address A          UDP on A, port 20006: a loopback address 127.x.y.z, or
-                       0.0.0.0 to share the port with other simulators and
-                       receive broadcasts to 127.255.255.255
-  --port P             another UDP port (default 20006)
-  --serial             a pseudo-terminal speaking the serial framing; its path
-                       is printed as "serial PATH"
-  --link PATH          also make PATH a symlink to the pseudo-terminal
-  --pace               write to the pseudo-terminal at 19200 baud (1920 bytes/s)
-
-The modules:
-  --modules N          N modules on this address (default 1, at most 1000)
-  --mac-base MAC       MAC of module 1; module k gets MAC + k-1
-                       (default 00:60:E9:ss:aa:01, ss from the seed, aa the
-                       last octet of --address)
-  --duplicate-mac      the last module repeats the MAC of the first
-  --module-numbers L   ModuleNumber per module, e.g. 2,300,1 (default k)
-  --names L            ModuleName per module, comma separated
-  --ip-base A          IPv4 address of module 1 (a loopback address; default
-                       127.1.aa.1), module k gets A + k-1
-  --firmware L         1.54 or 1.55 per module; the last one given holds for
-                       the rest (default 1.55)
-  --locked L|all       these modules (positions from 1) are password locked
-  --password TEXT      their password, 1 to 4 characters (default 1234)
-  --login-timeout S    a login lasts S seconds after the module's last request
-                       (default 300; 0: until the password is changed)
-  --foreign-type L     these modules answer with ModuleType 0xF300
-  --quiet-block L      never answer reads of these blocks
-  --seed N             seed of the parameters and the faults (default 1)
-
-Faults (several allowed):
-  --fault KIND[=MS][:WHEN]
-                       KIND: )" + FaultNames() + R"(
-                       WHEN: a probability (0.3) or a count (2: the first two
-                       replies it applies to); none: every reply
-                       delay=MS: the delay in ms (default 500)
-
-Other:
-  --ready-file PATH    write PATH once listening (lines "udp A:P", "serial PATH")
-  --verbose, -v        log every request and reply on stderr
-  --help, -h           this text
-)";
+  Options o;
+  Raw raw;
+  CLI::App app = MakeApp();
+  DescribeOptions(app, o, raw);
+  return app.help();
 }
 
 }  // namespace gw::sim

@@ -25,9 +25,11 @@ struct Options {
   SimSettings settings;
 };
 
-// `args` without the program name. On failure `error` says what is wrong.
+// `args` without the program name, read by CLI11. On failure `error` names
+// the option and what is wrong with it.
 std::optional<Options> ParseCommandLine(const std::vector<std::string>& args, std::string& error);
 
+// The --help text, made from the same option table.
 std::string UsageText();
 
 // "a.b.c.d" into a value with the first octet most significant.

@@ -59,8 +59,8 @@ std::string FaultNames() {
   return all;
 }
 
-std::optional<FaultSpec> ParseFault(std::string_view text, std::string& error) {
-  FaultSpec spec;
+std::optional<FaultRule> ParseFault(std::string_view text, std::string& error) {
+  FaultRule rule;
   std::string_view when;
   if (auto colon = text.find(':'); colon != std::string_view::npos) {
     when = text.substr(colon + 1);
@@ -74,7 +74,7 @@ std::optional<FaultSpec> ParseFault(std::string_view text, std::string& error) {
   bool known = false;
   for (const auto& [k, name] : kNames) {
     if (name == text) {
-      spec.kind = k;
+      rule.kind = k;
       known = true;
     }
   }
@@ -83,11 +83,11 @@ std::optional<FaultSpec> ParseFault(std::string_view text, std::string& error) {
     return std::nullopt;
   }
   if (!value.empty()) {
-    if (spec.kind != FaultKind::Delay) {
+    if (rule.kind != FaultKind::Delay) {
       error = "only the delay fault takes a value (delay=MS)";
       return std::nullopt;
     }
-    if (!ParseNumber(value, spec.delayMs) || spec.delayMs > 60000) {
+    if (!ParseNumber(value, rule.delayMs) || rule.delayMs > 60000) {
       error = "delay must be 0 to 60000 ms, not \"" + std::string(value) + "\"";
       return std::nullopt;
     }
@@ -100,40 +100,40 @@ std::optional<FaultSpec> ParseFault(std::string_view text, std::string& error) {
         error = "fault probability must be 0.0 to 1.0, not \"" + std::string(when) + "\"";
         return std::nullopt;
       }
-      spec.probability = p;
+      rule.probability = p;
     } else {
       unsigned n = 0;
       if (!ParseNumber(when, n)) {
         error = "fault count must be a whole number, not \"" + std::string(when) + "\"";
         return std::nullopt;
       }
-      spec.count = n;
+      rule.count = n;
     }
   }
-  return spec;
+  return rule;
 }
 
-FaultInjector::FaultInjector(std::vector<FaultSpec> specs, std::uint32_t seed) {
+FaultInjector::FaultInjector(std::vector<FaultRule> rules, std::uint32_t seed) {
   std::uint32_t position = 0;
-  for (const FaultSpec& spec : specs) {
-    std::seed_seq seq{seed, static_cast<std::uint32_t>(spec.kind), position++};
-    faults_.push_back({spec, std::mt19937(seq), 0});
+  for (const FaultRule& rule : rules) {
+    std::seed_seq seq{seed, static_cast<std::uint32_t>(rule.kind), position++};
+    faults_.push_back({rule, std::mt19937(seq), 0});
   }
 }
 
 bool FaultInjector::Strikes(Active& f) {
-  if (f.spec.count) return f.seen++ < *f.spec.count;
+  if (f.rule.count) return f.seen++ < *f.rule.count;
   ++f.seen;
-  if (!f.spec.probability) return true;
+  if (!f.rule.probability) return true;
   // One draw per chance, whatever the outcome, keeps later decisions stable.
   const double draw = static_cast<double>(f.gen()) / 4294967296.0;
-  return draw < *f.spec.probability;
+  return draw < *f.rule.probability;
 }
 
 bool FaultInjector::RefuseWrite() {
   bool refuse = false;
   for (Active& f : faults_) {
-    if (f.spec.kind == FaultKind::Refuse && Strikes(f)) refuse = true;
+    if (f.rule.kind == FaultKind::Refuse && Strikes(f)) refuse = true;
   }
   return refuse;
 }
@@ -145,14 +145,14 @@ std::vector<Outgoing> FaultInjector::Apply(PendingReply reply, Channel channel,
   bool drop = false;
   bool duplicate = false;
   for (Active& f : faults_) {
-    if (!AppliesTo(f.spec.kind, reply.command, out.body) || !Strikes(f)) continue;
+    if (!AppliesTo(f.rule.kind, reply.command, out.body) || !Strikes(f)) continue;
     auto& body = out.body;
-    switch (f.spec.kind) {
+    switch (f.rule.kind) {
       case FaultKind::Drop:
         drop = true;
         break;
       case FaultKind::Delay:
-        out.delay += std::chrono::milliseconds(f.spec.delayMs);
+        out.delay += std::chrono::milliseconds(f.rule.delayMs);
         break;
       case FaultKind::Duplicate:
         duplicate = true;
@@ -192,8 +192,8 @@ std::vector<Outgoing> FaultInjector::Apply(PendingReply reply, Channel channel,
       case FaultKind::Refuse:
         break;
     }
-    std::string name(FaultName(f.spec.kind));
-    if (f.spec.kind == FaultKind::Delay) name += "=" + std::to_string(f.spec.delayMs);
+    std::string name(FaultName(f.rule.kind));
+    if (f.rule.kind == FaultKind::Delay) name += "=" + std::to_string(f.rule.delayMs);
     notes.push_back(name);
   }
   if (drop) return {};

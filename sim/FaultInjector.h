@@ -31,7 +31,7 @@ enum class FaultKind {
   Refuse,     // writes: 0x8005, not carried out (another user)
 };
 
-struct FaultSpec {
+struct FaultRule {
   FaultKind kind = FaultKind::Drop;
   std::optional<double> probability;  // neither: every time
   std::optional<unsigned> count;
@@ -41,7 +41,7 @@ struct FaultSpec {
 std::string_view FaultName(FaultKind kind);
 // Every fault name, for the usage text.
 std::string FaultNames();
-std::optional<FaultSpec> ParseFault(std::string_view text, std::string& error);
+std::optional<FaultRule> ParseFault(std::string_view text, std::string& error);
 
 // A reply on its way out, with what the faults need to know about it.
 struct PendingReply {
@@ -53,7 +53,7 @@ struct PendingReply {
 
 class FaultInjector {
  public:
-  FaultInjector(std::vector<FaultSpec> specs, std::uint32_t seed);
+  FaultInjector(std::vector<FaultRule> rules, std::uint32_t seed);
 
   // Decides the refuse faults for one write the module would carry out.
   bool RefuseWrite();
@@ -63,7 +63,7 @@ class FaultInjector {
 
  private:
   struct Active {
-    FaultSpec spec;
+    FaultRule rule;
     std::mt19937 gen;
     unsigned seen = 0;
   };

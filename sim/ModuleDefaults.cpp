@@ -4,6 +4,8 @@
 #include <random>
 #include <string>
 
+#include "model/SerialConfig.h"
+
 namespace gw::sim {
 
 namespace {
@@ -23,8 +25,17 @@ class Draw {
   std::mt19937 gen_;
 };
 
+// Field widths, for the n-th field of a run.
+constexpr std::size_t kU16 = 2;
+constexpr std::size_t kU32 = 4;
+
 std::uint32_t Ipv4(std::uint8_t a, std::uint8_t b, std::uint8_t c, std::uint8_t d) {
   return (std::uint32_t{a} << 24) | (std::uint32_t{b} << 16) | (std::uint32_t{c} << 8) | d;
+}
+
+// A Modbus station address.
+std::uint16_t Station(Draw& d) {
+  return static_cast<std::uint16_t>(kStationLow + d.Below(kStationHigh - kStationLow + 1));
 }
 
 void Text(Bytes block, std::size_t offset, std::size_t size, const std::string& text) {
@@ -37,7 +48,7 @@ void FillNetwork(const ModuleSetup& s, Bytes b) {
   StoreBE32(b, net::Netmask, s.netmask);
   StoreBE32(b, net::Gateway, s.gateway);
   StoreBE16(b, net::IpConfiguration, 0);  // static
-  if (FirmwareNumber(s.firmware) > 154) {
+  if (HasIpv6AndDeviceServer(FirmwareNumber(s.firmware))) {
     StoreBE16(b, net::Ipv6Enable, 1);
     StoreLinkLocalIpv6(b.subspan(net::Ipv6Address, net::kIpv6Size), s.mac);
   }
@@ -55,7 +66,7 @@ void FillMail(const ModuleSetup& s, Draw& d, Bytes mail, Bytes recipients) {
     Text(mail, mail::AlarmSubjects + k * mail::kTextSize, mail::kTextSize,
          std::string("Alarm-") + std::to_string(k + 1) + " " + inputs[k] + " on " + s.name);
     const auto word = static_cast<std::uint16_t>(d.Below(1u << count));
-    StoreBE16(mail, mail::RecipientWords + 2 * k, word);
+    StoreBE16(mail, mail::RecipientWords + kU16 * k, word);
   }
   const std::uint32_t first = d.Below(kPeople.size());
   for (std::uint32_t r = 0; r < count; ++r) {
@@ -78,16 +89,16 @@ void FillIpFilter(Draw& d, Bytes b) {
   StoreBE16(b, ipfilter::FilterEnable, d.Coin() ? 1 : 0);
   StoreBE32(b, ipfilter::FilterAddress, Ipv4(127, 0, 0, 0));
   StoreBE32(b, ipfilter::FilterNetmask, Ipv4(255, 0, 0, 0));
-  StoreBE32(b, ipfilter::FilterAddress + 4, Ipv4(127, 1, 0, 0));
-  StoreBE32(b, ipfilter::FilterNetmask + 4, Ipv4(255, 255, 0, 0));
+  StoreBE32(b, ipfilter::FilterAddress + kU32, Ipv4(127, 1, 0, 0));
+  StoreBE32(b, ipfilter::FilterNetmask + kU32, Ipv4(255, 255, 0, 0));
 }
 
 void FillSerialMonitor(Draw& d, Bytes b) {
-  // u32 mask, u16, 32 x u16 at 6, u16 at 70, 32 x u16 at 72, 16 + 16 bytes.
-  StoreBE16(b, 4, 2);
-  for (std::size_t i = 0; i < 2; ++i) {
-    StoreBE16(b, 6 + 2 * i, static_cast<std::uint16_t>(1 + d.Below(247)));
-    StoreBE16(b, 72 + 2 * i, static_cast<std::uint16_t>(d.Below(1000)));
+  constexpr std::size_t kCount = 2;
+  StoreBE16(b, sermon::FirstCount, static_cast<std::uint16_t>(kCount));
+  for (std::size_t i = 0; i < kCount; ++i) {
+    StoreBE16(b, sermon::FirstTable + kU16 * i, Station(d));
+    StoreBE16(b, sermon::SecondTable + kU16 * i, static_cast<std::uint16_t>(d.Below(1000)));
   }
 }
 
@@ -97,7 +108,7 @@ void FillRelay(Draw& d, Bytes b) {
   for (std::uint32_t k = 0; k < count; ++k) {
     b[relay::RelayStation + k] = static_cast<std::uint8_t>(station + k);
     // a.b.c.d is held as d, c, b, a.
-    const std::size_t ip = relay::RelayIp + 4 * k;
+    const std::size_t ip = relay::RelayIp + relay::kIpSize * k;
     b[ip] = static_cast<std::uint8_t>(10 + k);
     b[ip + 1] = 2;
     b[ip + 2] = 0;
@@ -108,22 +119,27 @@ void FillRelay(Draw& d, Bytes b) {
 void FillAlarm(Draw& d, Bytes b) {
   for (std::size_t k = 0; k < alarm::kCount; ++k) {
     std::uint16_t v = 0;
-    if (d.Coin()) v |= 0x8000;  // alarm on
-    if (d.Coin()) v |= 0x0001;  // rising edge
-    StoreBE16(b, alarm::AlarmSetting + 2 * k, v);
+    if (d.Coin()) v |= alarm::kEnabled;
+    if (d.Coin()) v |= alarm::kRising;
+    StoreBE16(b, alarm::AlarmSetting + kU16 * k, v);
   }
 }
 
 void FillSerial(Draw& d, Bytes b) {
-  // Modbus COM2 RTU 8N1, Modbus COM2 ASCII 7E1, Modbus COM2 RTU 8E1, Modbus COM1 ASCII 8N1.
-  const std::uint16_t configs[] = {0x0101, 0x0006, 0x0107, 0x0201};
+  using namespace comconfig;
+  constexpr std::uint16_t kEven = ParityBits(2);  // the Parity list's Even entry
+  const std::uint16_t configs[] = {
+      kModeRtu | kDataLength8,          // Modbus COM2 RTU 8N1
+      kEven,                            // Modbus COM2 ASCII 7E1
+      kModeRtu | kDataLength8 | kEven,  // Modbus COM2 RTU 8E1
+      kModbusCom1 | kDataLength8};      // Modbus COM1 ASCII 8N1
   std::uint16_t config = configs[d.Below(4)];
-  if (d.Coin()) config |= 0x0400;  // serial slave
+  if (d.Coin()) config |= kSerialSlave;
   StoreBE16(b, serial::ComConfig, config);
-  const std::uint16_t com1 = 9;  // 19200
-  const auto com2 = static_cast<std::uint16_t>(8 + d.Below(3));  // 9600, 19200, 38400
-  StoreBE16(b, serial::BaudCodes, static_cast<std::uint16_t>((com2 << 8) | com1));
-  StoreBE16(b, serial::StationAddress, static_cast<std::uint16_t>(1 + d.Below(247)));
+  const std::uint8_t com1 = 9;  // 19200
+  const auto com2 = static_cast<std::uint8_t>(8 + d.Below(3));  // 9600, 19200, 38400
+  StoreBE16(b, serial::BaudCodes, WithBaudCode(WithBaudCode(0, true, com1), false, com2));
+  StoreBE16(b, serial::StationAddress, Station(d));
   StoreBE16(b, serial::DiDoPoints, 0x0302);  // 3 DI / 2 DO
   StoreBE16(b, serial::ModbusTimeout, 1000);
   const std::uint16_t delays[] = {0, 10, 50};
@@ -134,29 +150,30 @@ void FillSerial(Draw& d, Bytes b) {
 void FillUserDefine(const ModuleSetup& s, Bytes b) {
   for (std::size_t port = 0; port < 2; ++port) {
     Bytes e = b.subspan(port == 0 ? userdef::Com1 : userdef::Com2, userdef::kEntrySize);
-    StoreBE32(e, 0, Ipv4(127, 0, 3, static_cast<std::uint8_t>(s.index)));
-    StoreBE16(e, 4, 502);                                          // destination port
-    StoreBE16(e, 6, static_cast<std::uint16_t>(4001 + port));      // listen port
-    StoreBE16(e, 8, 8);                                            // fix length
-    e[12] = 1;     // one start character
-    e[13] = 0x02;  // STX
-    e[20] = 1;     // one stop character
-    e[21] = 0x03;  // ETX
-    e[36] = 0x0C;  // start and stop items on
+    StoreBE32(e, userdef::DestinationIp, Ipv4(127, 0, 3, static_cast<std::uint8_t>(s.index)));
+    StoreBE16(e, userdef::DestinationPort, 502);
+    StoreBE16(e, userdef::ListenPort, static_cast<std::uint16_t>(4001 + port));
+    StoreBE16(e, userdef::FixLength, 8);
+    e[userdef::StartCount] = 1;
+    e[userdef::StartChars] = 0x02;  // STX
+    e[userdef::StopCount] = 1;
+    e[userdef::StopChars] = 0x03;  // ETX
+    e[userdef::FramingSwitches] = userdef::kStartItemOn | userdef::kStopItemOn;
   }
 }
 
 void FillDeviceMonitor(Draw& d, Bytes b) {
-  StoreBE16(b, devmon::BitCount, 0x8064);
-  StoreBE16(b, devmon::WordCount, 0x8064);
-  const auto station = static_cast<std::uint16_t>(1 + d.Below(247));
-  // Entry: u16 (amount << 8 | station), u16 Modbus address.
-  StoreBE16(b, devmon::BitAddresses, static_cast<std::uint16_t>((8 << 8) | station));
-  StoreBE16(b, devmon::BitAddresses + 2, 0x0000);
-  b[devmon::BitTypes] = 0;  // coils
-  StoreBE16(b, devmon::WordAddresses, static_cast<std::uint16_t>((4 << 8) | station));
-  StoreBE16(b, devmon::WordAddresses + 2, static_cast<std::uint16_t>(d.Below(100)));
-  b[devmon::WordTypes] = 4;  // holding registers
+  StoreBE16(b, devmon::BitCount, devmon::kTableHeader);
+  StoreBE16(b, devmon::WordCount, devmon::kTableHeader);
+  const auto station = Station(d);
+  // Eight coils from address 0, four holding registers from a drawn address.
+  StoreBE16(b, devmon::BitAddresses + devmon::EntryAmountStation, devmon::EntryWord(8, station));
+  StoreBE16(b, devmon::BitAddresses + devmon::EntryAddress, 0x0000);
+  b[devmon::BitTypes] = devmon::kTypeCoil;
+  StoreBE16(b, devmon::WordAddresses + devmon::EntryAmountStation, devmon::EntryWord(4, station));
+  StoreBE16(b, devmon::WordAddresses + devmon::EntryAddress,
+            static_cast<std::uint16_t>(d.Below(100)));
+  b[devmon::WordTypes] = devmon::kTypeHoldingRegister;
 }
 
 void FillMonitorAddresses(Draw& d, Bytes b, std::size_t which) {
@@ -164,13 +181,14 @@ void FillMonitorAddresses(Draw& d, Bytes b, std::size_t which) {
   b[monaddr::EntryCount] = static_cast<std::uint8_t>(count);
   for (std::uint32_t k = 0; k < count; ++k) {
     Bytes e = b.subspan(monaddr::Entries + k * monaddr::kEntrySize, monaddr::kEntrySize);
-    StoreBE16(e, 0, static_cast<std::uint16_t>(1 + d.Below(247)));
-    e[2] = 1;
-    e[3] = static_cast<std::uint8_t>(k);
-    StoreText(e.subspan(16, 32), "Tag " + std::to_string(which) + "." + std::to_string(k + 1));
-    StoreBE32(e, 48, d.Below(1000));
-    StoreBE32(e, 52, 0);
-    StoreBE32(e, 56, 100);
+    StoreBE16(e, monaddr::EntryStation, Station(d));
+    e[monaddr::EntryFlags] = 1;
+    e[monaddr::EntryFlags + 1] = static_cast<std::uint8_t>(k);
+    StoreText(e.subspan(monaddr::EntryText, monaddr::kEntryTextSize),
+              "Tag " + std::to_string(which) + "." + std::to_string(k + 1));
+    StoreBE32(e, monaddr::EntryValues, d.Below(1000));
+    StoreBE32(e, monaddr::EntryValues + kU32, 0);
+    StoreBE32(e, monaddr::EntryValues + 2 * kU32, 100);
   }
 }
 
@@ -193,19 +211,20 @@ void StoreLinkLocalIpv6(Bytes field, const MacAddress& mac) {
 void FillFactoryBlocks(const ModuleSetup& setup, NodeRecord& record) {
   record.Clear();
   Draw d(setup);
-  FillNetwork(setup, record.Block(0));
-  FillMail(setup, d, record.Block(1), record.Block(2));
-  FillClock(d, record.Block(4));
-  FillIpFilter(d, record.Block(6));
-  FillSerialMonitor(d, record.Block(8));
-  FillRelay(d, record.Block(9));
-  FillAlarm(d, record.Block(10));
-  FillSerial(d, record.Block(11));
-  FillUserDefine(setup, record.Block(13));
-  FillDeviceMonitor(d, record.Block(44));
+  FillNetwork(setup, record.Block(kNetworkBlock));
+  FillMail(setup, d, record.Block(kMailBlock), record.Block(kMailRecipientBlock));
+  FillClock(d, record.Block(kClockBlock));
+  FillIpFilter(d, record.Block(kIpFilterBlock));
+  FillSerialMonitor(d, record.Block(kSerialMonitorBlock));
+  FillRelay(d, record.Block(kRelayBlock));
+  FillAlarm(d, record.Block(kAlarmBlock));
+  FillSerial(d, record.Block(kSerialBlock));
+  FillUserDefine(setup, record.Block(kUserDefineBlock));
+  FillDeviceMonitor(d, record.Block(kDeviceMonitorBlock));
   std::size_t which = 0;
-  for (const BlockInfo& b : kBlocks) {
-    if (b.name.starts_with("MonitorAddressBlock")) FillMonitorAddresses(d, record.Block(b), ++which);
+  for (const int block : {kMonitorAddressBlock1, kMonitorAddressBlock2, kMonitorAddressBlock3,
+                          kMonitorAddressBlock4}) {
+    FillMonitorAddresses(d, record.Block(block), ++which);
   }
 }
 

@@ -4,13 +4,14 @@
 
 #include "ModuleDefaults.h"
 #include "WriteRules.h"
+#include "model/SerialConfig.h"
 
 namespace gw::sim {
 
 namespace {
 
-const BlockInfo& NetworkInfo() { return *FindBlock(0); }
-const BlockInfo& ClockInfo() { return *FindBlock(4); }
+const BlockInfo& NetworkInfo() { return *FindBlock(kNetworkBlock); }
+const BlockInfo& ClockInfo() { return *FindBlock(kClockBlock); }
 
 }  // namespace
 
@@ -63,7 +64,7 @@ ModuleReply SimModule::BlockReply(const Request& request, std::uint16_t code, co
   ModuleReply reply = HeaderReply(request, code, now);
   std::vector<std::uint8_t> payload = BlockNow(block, now);
   // Older firmware sends block 0 without its IPv6 part.
-  if (block.number == NetworkInfo().number && FirmwareNumber(setup_.firmware) <= 154) {
+  if (block.number == NetworkInfo().number && !HasIpv6AndDeviceServer(FirmwareNumber(setup_.firmware))) {
     payload.resize(net::kLegacySize);
   }
   reply.body.insert(reply.body.end(), payload.begin(), payload.end());
@@ -143,7 +144,7 @@ std::optional<ModuleReply> SimModule::Write(const Request& request, SimTime now,
               incoming.begin());
   const std::uint32_t clockBefore = ClockNow(now);
   const WriteOutcome outcome = ApplyBlockWrite(*block, incoming, record_.Block(*block),
-                                               FirmwareNumber(setup_.firmware) > 154);
+                                               HasIpv6AndDeviceServer(FirmwareNumber(setup_.firmware)));
   if (block->number == ClockInfo().number) {
     // The stored clock is counted from now on; an untouched clock keeps running.
     if (!outcome.clockWritten) StoreBE32(record_.Block(ClockInfo()), clock::ClockTime, clockBefore);

@@ -18,7 +18,7 @@ namespace gw::sim {
 struct SimSettings {
   std::vector<ModuleSetup> modules;
   std::vector<int> quietBlocks;  // reads of these blocks are never answered
-  std::vector<FaultSpec> faults;
+  std::vector<FaultRule> faults;
   std::uint32_t seed = 1;
   std::chrono::milliseconds loginTimeout{300000};  // 0: a login lasts for good
 };

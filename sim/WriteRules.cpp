@@ -2,11 +2,16 @@
 
 #include <algorithm>
 
-#include "model/RecordLayout.h"
+#include "model/BlockTable.h"
 
 namespace gw::sim {
 
 namespace {
+
+// Field widths.
+constexpr std::size_t kU8 = 1;
+constexpr std::size_t kU16 = 2;
+constexpr std::size_t kU32 = 4;
 
 void Take(ConstBytes from, Bytes to, std::size_t offset, std::size_t size) {
   std::copy_n(from.begin() + static_cast<std::ptrdiff_t>(offset), size,
@@ -16,16 +21,16 @@ void Take(ConstBytes from, Bytes to, std::size_t offset, std::size_t size) {
 WriteOutcome WriteNetwork(std::uint32_t mask, ConstBytes in, Bytes st, bool ipv6Capable) {
   WriteOutcome out;
   if (mask & netbits::ModuleName) Take(in, st, net::ModuleName, net::kModuleNameSize);
-  if (mask & netbits::IpAddress) Take(in, st, net::IpAddress, 4);
-  if (mask & netbits::Netmask) Take(in, st, net::Netmask, 4);
-  if (mask & netbits::Gateway) Take(in, st, net::Gateway, 4);
-  if (mask & netbits::IpConfiguration) Take(in, st, net::IpConfiguration, 2);
+  if (mask & netbits::IpAddress) Take(in, st, net::IpAddress, kU32);
+  if (mask & netbits::Netmask) Take(in, st, net::Netmask, kU32);
+  if (mask & netbits::Gateway) Take(in, st, net::Gateway, kU32);
+  if (mask & netbits::IpConfiguration) Take(in, st, net::IpConfiguration, kU16);
   if (mask & netbits::Password) {
     Take(in, st, net::Password, net::kPasswordSize);
     out.passwordWritten = true;
   }
   if ((mask & netbits::Ipv6) && ipv6Capable) {
-    Take(in, st, net::Ipv6Enable, 2);
+    Take(in, st, net::Ipv6Enable, kU16);
     Take(in, st, net::Ipv6Address, net::kIpv6Size);
   }
   return out;
@@ -33,29 +38,29 @@ WriteOutcome WriteNetwork(std::uint32_t mask, ConstBytes in, Bytes st, bool ipv6
 
 WriteOutcome WriteClock(std::uint32_t mask, ConstBytes in, Bytes st) {
   WriteOutcome out;
-  if (mask & clockbits::TimeServerEnable) Take(in, st, clock::TimeServerEnable, 1);
-  if (mask & clockbits::DaylightSaving) Take(in, st, clock::DaylightSaving, 1);
+  if (mask & clockbits::TimeServerEnable) Take(in, st, clock::TimeServerEnable, kU8);
+  if (mask & clockbits::DaylightSaving) Take(in, st, clock::DaylightSaving, kU8);
   if (mask & clockbits::TimeZone) {
-    Take(in, st, clock::TimeZone, 2);
-    Take(in, st, clock::TimeZoneOffset, 4);
+    Take(in, st, clock::TimeZone, kU16);
+    Take(in, st, clock::TimeZoneOffset, kU32);
   }
-  if (mask & clockbits::TimeServerIp) Take(in, st, clock::TimeServerIp, 4);
+  if (mask & clockbits::TimeServerIp) Take(in, st, clock::TimeServerIp, kU32);
   if (mask & clockbits::ClockTime) {
-    Take(in, st, clock::ClockTime, 4);
+    Take(in, st, clock::ClockTime, kU32);
     out.clockWritten = true;
   }
   return out;
 }
 
 void WriteDeviceMonitor(std::uint32_t mask, ConstBytes in, Bytes st) {
-  const std::size_t table = devmon::kEntries * 4;
+  const std::size_t table = devmon::kEntries * devmon::kEntrySize;
   if (mask & devmonbits::BitTable) {
-    Take(in, st, devmon::BitCount, 2);
+    Take(in, st, devmon::BitCount, kU16);
     Take(in, st, devmon::BitAddresses, table);
     Take(in, st, devmon::BitTypes, devmon::kEntries);
   }
   if (mask & devmonbits::WordTable) {
-    Take(in, st, devmon::WordCount, 2);
+    Take(in, st, devmon::WordCount, kU16);
     Take(in, st, devmon::WordAddresses, table);
     Take(in, st, devmon::WordTypes, devmon::kEntries);
   }
@@ -69,13 +74,13 @@ WriteOutcome ApplyBlockWrite(const BlockInfo& block, ConstBytes incoming, Bytes 
   WriteOutcome out;
   if (mask != 0) {
     switch (block.number) {
-      case 0:
+      case kNetworkBlock:
         out = WriteNetwork(mask, incoming, stored, ipv6Capable);
         break;
-      case 4:
+      case kClockBlock:
         out = WriteClock(mask, incoming, stored);
         break;
-      case 44:
+      case kDeviceMonitorBlock:
         WriteDeviceMonitor(mask, incoming, stored);
         break;
       default:

@@ -72,15 +72,15 @@ MessageBoxHook AfxSetMessageBoxHook(MessageBoxHook hook) {
   return std::exchange(BoxHook(), std::move(hook));
 }
 
-std::optional<QString> AfxDoFileDialog(const FileDialogSpec& spec) {
-  if (FileHook()) return FileHook()(spec);
+std::optional<QString> AfxDoFileDialog(const FileDialogOptions& options) {
+  if (FileHook()) return FileHook()(options);
   QFileDialog dialog(AfxGetMainWnd());
-  dialog.setAcceptMode(spec.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
-  dialog.setFileMode(spec.open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-  dialog.setNameFilter(QtFilterFromPairs(spec.filter));
-  dialog.setDefaultSuffix(spec.defaultExtension);
-  if (!spec.confirmOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  if (!spec.fileName.isEmpty()) dialog.selectFile(spec.fileName);
+  dialog.setAcceptMode(options.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+  dialog.setFileMode(options.open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  dialog.setNameFilter(QtFilterFromPairs(options.filter));
+  dialog.setDefaultSuffix(options.defaultExtension);
+  if (!options.confirmOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  if (!options.fileName.isEmpty()) dialog.selectFile(options.fileName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().constFirst();
 }

@@ -36,7 +36,7 @@ using MessageBoxHook = std::function<int(const QString& text, unsigned type)>;
 // Replaces the message box (an empty hook restores it); returns the old hook.
 MessageBoxHook AfxSetMessageBoxHook(MessageBoxHook hook);
 
-struct FileDialogSpec {
+struct FileDialogOptions {
   bool open = true;
   QString defaultExtension;  // without the dot
   QString filter;            // "Name (*.ext)|*.ext||"
@@ -45,9 +45,9 @@ struct FileDialogSpec {
 };
 
 // The chosen path, or nothing when the user cancels.
-std::optional<QString> AfxDoFileDialog(const FileDialogSpec& spec);
+std::optional<QString> AfxDoFileDialog(const FileDialogOptions& options);
 
-using FileDialogHook = std::function<std::optional<QString>(const FileDialogSpec&)>;
+using FileDialogHook = std::function<std::optional<QString>(const FileDialogOptions&)>;
 FileDialogHook AfxSetFileDialogHook(FileDialogHook hook);
 
 // "Name (*.ext)|*.ext|Other|*.x;*.y||" as the toolkit writes filters:

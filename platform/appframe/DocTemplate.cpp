@@ -34,40 +34,40 @@ QString CDocTemplate::GetDocString(DocStringIndex index) const {
   return SubString(docString_, static_cast<int>(index));
 }
 
+std::vector<CDocument*> CDocTemplate::Documents() const {
+  std::vector<CDocument*> documents;
+  for (const auto& document : documents_) documents.push_back(document.get());
+  return documents;
+}
+
 void CDocTemplate::RemoveDocument(CDocument* document) {
-  const auto it = std::find(documents_.begin(), documents_.end(), document);
+  const auto it = std::find_if(documents_.begin(), documents_.end(),
+                               [document](const auto& owned) { return owned.get() == document; });
   if (it == documents_.end()) return;
+  const std::unique_ptr<CDocument> closed = std::move(*it);
   documents_.erase(it);
-  document->template_ = nullptr;
-  delete document;
+  closed->template_ = nullptr;
 }
 
 CDocument* CDocTemplate::CreateNewDocument() {
-  CDocument* document = documentFactory_ ? documentFactory_() : nullptr;
+  std::unique_ptr<CDocument> document(documentFactory_ ? documentFactory_() : nullptr);
   if (!document) return nullptr;
   document->template_ = this;
-  documents_.push_back(document);
-  return document;
+  documents_.push_back(std::move(document));
+  return documents_.back().get();
 }
 
 CMDIChildWnd* CDocTemplate::CreateNewFrame(CDocument* document) {
-  CMDIChildWnd* frame = frameFactory_ ? frameFactory_() : nullptr;
-  CView* view = viewFactory_ ? viewFactory_() : nullptr;
-  if (!frame || !view) {
-    delete frame;
-    delete view;
-    return nullptr;
-  }
+  std::unique_ptr<CMDIChildWnd> frame(frameFactory_ ? frameFactory_() : nullptr);
+  std::unique_ptr<CView> view(viewFactory_ ? viewFactory_() : nullptr);
+  if (!frame || !view) return nullptr;
   CREATESTRUCT cs;
-  if (!frame->PreCreateWindow(cs)) {
-    delete frame;
-    delete view;
-    return nullptr;
-  }
-  document->AddView(view);
-  frame->Create(view, cs, AfxGetMainWnd(), icon_);
+  if (!frame->PreCreateWindow(cs)) return nullptr;
+  document->AddView(view.get());
+  // The frame holds the view as its widget; the document closes the frame.
+  frame->Create(view.release(), cs, AfxGetMainWnd(), icon_);
   frame->setWindowTitle(document->GetTitle());
-  return frame;
+  return frame.release();
 }
 
 void CDocTemplate::InitialUpdateFrame(CMDIChildWnd* frame, CDocument* document, bool makeVisible) {

@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "CmdTarget.h"
@@ -51,7 +52,7 @@ class CDocTemplate : public CCmdTarget {
   const MenuResource& Menu() const { return menu_; }
   const QIcon& Icon() const { return icon_; }
 
-  const std::vector<CDocument*>& Documents() const { return documents_; }
+  std::vector<CDocument*> Documents() const;
   // Deletes a document that has closed.
   void RemoveDocument(CDocument* document);
 
@@ -70,7 +71,7 @@ class CDocTemplate : public CCmdTarget {
   QString docString_;
   MenuResource menu_;
   QIcon icon_;
-  std::vector<CDocument*> documents_;
+  std::vector<std::unique_ptr<CDocument>> documents_;
 };
 
 class CMultiDocTemplate : public CDocTemplate {

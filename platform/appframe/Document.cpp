@@ -129,18 +129,18 @@ bool CDocument::SaveModified() {
 bool CDocument::DoSave(const QString& path, bool replace) {
   QString target = path;
   if (target.isEmpty()) {
-    FileDialogSpec spec;
-    spec.open = false;
+    FileDialogOptions options;
+    options.open = false;
     if (template_) {
       const QString name = template_->GetDocString(CDocTemplate::filterName);
       const QString ext = template_->GetDocString(CDocTemplate::filterExt);
       if (!name.isEmpty() && !ext.isEmpty()) {
-        spec.filter = name + QLatin1Char('|') + QLatin1Char('*') + ext + QStringLiteral("||");
-        spec.defaultExtension = ext.mid(1);
+        options.filter = name + QLatin1Char('|') + QLatin1Char('*') + ext + QStringLiteral("||");
+        options.defaultExtension = ext.mid(1);
       }
     }
-    spec.fileName = title_;
-    const std::optional<QString> chosen = AfxDoFileDialog(spec);
+    options.fileName = title_;
+    const std::optional<QString> chosen = AfxDoFileDialog(options);
     if (!chosen) return false;
     target = *chosen;
   }

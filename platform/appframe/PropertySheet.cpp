@@ -34,9 +34,11 @@ CPropertySheet::CPropertySheet(const QString& caption, QWidget* parent)
   layout->addWidget(buttons);
 }
 
+CPropertySheet::~CPropertySheet() { DestroyPages(); }
+
 void CPropertySheet::AddPage(CPropertyPage* page) {
   page->sheet_ = this;
-  pages_.push_back(page);
+  pages_.emplace_back(page);
   const QSignalBlocker blocker(tabs_);
   tabs_->addTab(page, page->Caption());
   tabs_->setCurrentIndex(activeIndex_);
@@ -44,7 +46,7 @@ void CPropertySheet::AddPage(CPropertyPage* page) {
 
 CPropertyPage* CPropertySheet::GetPage(int index) const {
   if (index < 0 || index >= GetPageCount()) return nullptr;
-  return pages_[static_cast<std::size_t>(index)];
+  return pages_[static_cast<std::size_t>(index)].get();
 }
 
 int CPropertySheet::GetActiveIndex() const { return activeIndex_; }
@@ -95,15 +97,15 @@ bool CPropertySheet::Apply() {
 
 void CPropertySheet::PageModified() {
   bool any = false;
-  for (const CPropertyPage* page : pages_) any = any || page->IsModified();
+  for (const auto& page : pages_) any = any || page->IsModified();
   applyButton_->setEnabled(any);
 }
 
 void CPropertySheet::DestroyPages() {
   const QSignalBlocker blocker(tabs_);
-  std::vector<CPropertyPage*> pages;
+  // Each page leaves its tab as it goes.
+  std::vector<std::unique_ptr<CPropertyPage>> pages;
   pages.swap(pages_);
-  for (CPropertyPage* page : pages) delete page;
 }
 
 void CPropertySheet::Ok() {
@@ -111,7 +113,7 @@ void CPropertySheet::Ok() {
 }
 
 void CPropertySheet::Cancel() {
-  for (CPropertyPage* page : pages_) page->OnCancel();
+  for (const auto& page : pages_) page->OnCancel();
   reject();
 }
 

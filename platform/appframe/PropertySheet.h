@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <memory>
 #include <vector>
 
 class QPushButton;
@@ -46,6 +47,7 @@ class CPropertySheet : public QDialog {
 
  public:
   explicit CPropertySheet(const QString& caption, QWidget* parent = nullptr);
+  ~CPropertySheet() override;
 
   // The sheet owns its pages.
   void AddPage(CPropertyPage* page);
@@ -83,7 +85,7 @@ class CPropertySheet : public QDialog {
   QPushButton* applyButton_;
   QPushButton* okButton_;
   QPushButton* cancelButton_;
-  std::vector<CPropertyPage*> pages_;
+  std::vector<std::unique_ptr<CPropertyPage>> pages_;
   int activeIndex_ = 0;
 };
 

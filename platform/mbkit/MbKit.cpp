@@ -17,10 +17,10 @@
 #include "platform/util/Ipv4Text.h"
 #include "platform/util/LoopbackGuard.h"
 #include "platform/util/PortLinkSettings.h"
+#include "platform/util/SerialFormat.h"
 
 namespace {
 
-constexpr int kRtuMode = 1;
 // A missing reply must not hold the caller long; the connect gets a little more.
 constexpr std::uint32_t kConnectMicroseconds = 1'000'000;
 constexpr std::uint32_t kResponseMicroseconds = 500'000;
@@ -77,15 +77,6 @@ bool Adopt(Link& link, modbus_t* context, Kind kind, const std::string& target) 
   return true;
 }
 
-char ParityLetter(int parity) {
-  switch (parity) {
-    case 'N': case 'n': case 0: return 'N';
-    case 'O': case 'o': case 1: return 'O';
-    case 'E': case 'e': case 2: return 'E';
-    default: return '\0';
-  }
-}
-
 }  // namespace
 
 extern "C" {
@@ -94,8 +85,8 @@ int OpenModbusSerial(const char* port, int baud, int dataBits, int parity, int s
                      int mode) {
   Link& link = State();
   Drop(link);
-  const char letter = ParityLetter(parity);
-  if (port == nullptr || *port == '\0' || mode != kRtuMode || letter == '\0' ||
+  const std::optional<gw::platform::Parity> parityKind = gw::platform::ParityOf(parity);
+  if (port == nullptr || *port == '\0' || mode != gw::platform::kModbusRtuMode || !parityKind ||
       dataBits < 5 || dataBits > 8 || (stopBits != 1 && stopBits != 2) || baud <= 0) {
     errno = EINVAL;
     Report("unusable serial settings (only RTU, mode 1, is carried)");
@@ -107,7 +98,8 @@ int OpenModbusSerial(const char* port, int baud, int dataBits, int parity, int s
     Report(std::string(port) + " names no serial device");
     return -1;
   }
-  modbus_t* context = modbus_new_rtu(device.c_str(), baud, letter, dataBits, stopBits);
+  modbus_t* context = modbus_new_rtu(device.c_str(), baud, gw::platform::ParityLetter(*parityKind),
+                                     dataBits, stopBits);
   return Adopt(link, context, Kind::Serial, std::string(port) + " (" + device + ")") ? 0 : -1;
 }
 

@@ -84,7 +84,10 @@ std::uint32_t HostOrder(std::uint32_t networkOrder) { return ntohl(networkOrder)
 
 extern "C" {
 
-int OpenSerial(int port) { return OpenSerialEx(port, 19200, 8, 'N', 1); }
+int OpenSerial(int port) {
+  using namespace gw::platform;
+  return OpenSerialEx(port, kConfigBaud, kConfigDataBits, kConfigParity, kConfigStopBits);
+}
 
 int OpenSerialEx(int port, int baud, int dataBits, int parity, int stopBits) {
   Links& links = State();

@@ -62,12 +62,10 @@ bool ApplyFormat(termios& settings, const SerialFormat& format) {
     case 8: settings.c_cflag |= CS8; break;
     default: return false;
   }
-  switch (format.parity) {
-    case 'N': case 'n': case 0: break;
-    case 'O': case 'o': case 1: settings.c_cflag |= PARENB | PARODD; break;
-    case 'E': case 'e': case 2: settings.c_cflag |= PARENB; break;
-    default: return false;
-  }
+  const std::optional<platform::Parity> parity = platform::ParityOf(format.parity);
+  if (!parity) return false;
+  if (*parity == platform::Parity::Odd) settings.c_cflag |= PARENB | PARODD;
+  if (*parity == platform::Parity::Even) settings.c_cflag |= PARENB;
   switch (format.stopBits) {
     case 1: break;
     case 2: settings.c_cflag |= CSTOPB; break;

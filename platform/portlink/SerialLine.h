@@ -9,14 +9,15 @@
 #include <string>
 
 #include "platform/portlink/ByteLink.h"
+#include "platform/util/SerialFormat.h"
 
 namespace gw::portlink {
 
 struct SerialFormat {
-  int baud = 19200;
-  int dataBits = 8;
-  int parity = 'N';  // 'N', 'E' or 'O' (either case), or 0 none, 1 odd, 2 even
-  int stopBits = 1;
+  int baud = platform::kConfigBaud;
+  int dataBits = platform::kConfigDataBits;
+  int parity = platform::kConfigParity;  // any form platform::ParityOf takes
+  int stopBits = platform::kConfigStopBits;
 };
 
 class SerialLine final : public ByteLink {

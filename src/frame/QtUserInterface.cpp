@@ -51,12 +51,12 @@ Answer AnswerOf(int button) {
 }
 
 std::optional<std::string> ChooseFile(const FileDialog& dialog, bool open) {
-  af::FileDialogSpec spec;
-  spec.open = open;
-  spec.defaultExtension = QString::fromStdString(dialog.defaultExtension);
-  spec.filter = theApp.Tr(dialog.filter);
-  spec.confirmOverwrite = dialog.confirmOverwrite;
-  const std::optional<QString> path = af::AfxDoFileDialog(spec);
+  af::FileDialogOptions options;
+  options.open = open;
+  options.defaultExtension = QString::fromStdString(dialog.defaultExtension);
+  options.filter = theApp.Tr(dialog.filter);
+  options.confirmOverwrite = dialog.confirmOverwrite;
+  const std::optional<QString> path = af::AfxDoFileDialog(options);
   if (!path) return std::nullopt;
   return path->toStdString();
 }

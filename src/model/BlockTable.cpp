@@ -32,7 +32,7 @@ std::span<const FileSegment> FileSegments(const BlockInfo& block) {
     for (std::size_t i = 0; i < kBlocks.size(); ++i) w[i] = {0, kBlocks[i].fileSize};
     return w;
   }();
-  if (block.number == 2) return kRecipientSegments;
+  if (block.number == kMailRecipientBlock) return kRecipientSegments;
   const auto index = static_cast<std::size_t>(&block - kBlocks.data());
   return {&whole[index], 1};
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "SerialConfig.h"
+
 namespace gw {
 
 namespace {
@@ -60,7 +62,7 @@ int NodeTable::StoreBlockReply(int block, ConstBytes reply, int length) {
   if (block == 0) {
     // Only firmware above 1.54 sends the IPv6 address.
     std::fill(target.begin(), target.end(), std::uint8_t{0});
-    const bool ipv6 = FirmwareNumberOf(current_) >= 155;
+    const bool ipv6 = HasIpv6AndDeviceServer(FirmwareNumberOf(current_));
     CopyInto(target, payload.first(ipv6 ? info->size : net::kLegacySize));
   } else {
     CopyInto(target, payload);

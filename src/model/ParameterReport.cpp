@@ -14,15 +14,6 @@ using namespace report;
 constexpr std::uint16_t kReplyOtherUserModifying = 0x8005;
 constexpr std::uint16_t kReplyConnectionActive = 0xC003;
 
-// Alarm setting bits.
-constexpr std::uint16_t kAlarmEnabled = 1u << 15;
-constexpr std::uint16_t kAlarmRising = 1u << 0;
-
-// Framing switches of a user define port entry.
-constexpr std::uint8_t kFixLengthOn = 1u << 0;
-constexpr std::uint8_t kStartItemOn = 1u << 2;
-constexpr std::uint8_t kStopItemOn = 1u << 3;
-
 std::string Number(long long value) { return std::to_string(value); }
 
 std::string Ip(ConstBytes block, std::size_t offset) { return Ipv4Text(LoadBE32(block, offset)); }
@@ -104,8 +95,8 @@ ReportSection Mail(const NodeRecord& record) {
     const std::uint16_t setting =
         LoadBE16(alarmBlock, alarm::AlarmSetting + sizeof(std::uint16_t) * k);
     alarms.rows.push_back(
-        {std::string(kAlarmNames[k]), SwitchText((setting & kAlarmEnabled) ? 1 : 0),
-         (setting & kAlarmRising) ? "rising" : "falling",
+        {std::string(kAlarmNames[k]), SwitchText((setting & alarm::kEnabled) ? 1 : 0),
+         (setting & alarm::kRising) ? "rising" : "falling",
          Text(mailBlock, mail::AlarmSubjects + mail::kTextSize * k, mail::kTextSize)});
   }
   s.tables.push_back(std::move(alarms));
@@ -154,7 +145,7 @@ ReportTable MonitorTable(ConstBytes b, std::string title, std::size_t entries, s
   for (std::size_t k = 0; k < devmon::kEntries; ++k) {
     const std::size_t at = entries + devmon::kEntrySize * k;
     const std::uint16_t amountStation = LoadBE16(b, at + devmon::EntryAmountStation);
-    const unsigned station = amountStation & 0xFF;
+    const unsigned station = devmon::StationOf(amountStation);
     if (station == 0) continue;
     const unsigned address = LoadBE16(b, at + devmon::EntryAddress);
     const unsigned type = b[types + k];
@@ -163,18 +154,18 @@ ReportTable MonitorTable(ConstBytes b, std::string title, std::size_t entries, s
     char dec[16];
     std::snprintf(dec, sizeof dec, "%1u%05u", type, address + 1);
     std::string meaning;
-    if (bits && type == 0)
+    if (bits && type == devmon::kTypeCoil)
       meaning = "coil";
-    else if (bits && type == 1)
+    else if (bits && type == devmon::kTypeInput)
       meaning = "input";
-    else if (!bits && type == 3)
+    else if (!bits && type == devmon::kTypeInputRegister)
       meaning = "input register";
-    else if (!bits && type == 4)
+    else if (!bits && type == devmon::kTypeHoldingRegister)
       meaning = "holding register";
     else
       meaning = UnknownText(type);
     t.rows.push_back({Number(static_cast<long long>(k + 1)), Number(station), hex, dec,
-                      Number(amountStation >> 8), meaning});
+                      Number(devmon::AmountOf(amountStation)), meaning});
   }
   return t;
 }
@@ -253,14 +244,14 @@ ReportSection UserDefine(const NodeRecord& record) {
   row("Destination IP", [](ConstBytes e) { return Ip(e, userdef::DestinationIp); });
   row("Destination Port",
       [](ConstBytes e) { return Number(LoadBE16(e, userdef::DestinationPort)); });
-  row("Fix Length", [&](ConstBytes e) { return on(e, kFixLengthOn); });
+  row("Fix Length", [&](ConstBytes e) { return on(e, userdef::kFixLengthOn); });
   row("Fix Length (Bytes)", [](ConstBytes e) { return Number(LoadBE16(e, userdef::FixLength)); });
-  row("Start Item", [&](ConstBytes e) { return on(e, kStartItemOn); });
+  row("Start Item", [&](ConstBytes e) { return on(e, userdef::kStartItemOn); });
   row("Start Item (Bytes)", [](ConstBytes e) { return ItemCountText(e[userdef::StartCount]); });
   row("Start Char (Hex.)", [](ConstBytes e) {
     return ItemCharsText(e.subspan(userdef::StartChars, userdef::kItemChars));
   });
-  row("Stop Item", [&](ConstBytes e) { return on(e, kStopItemOn); });
+  row("Stop Item", [&](ConstBytes e) { return on(e, userdef::kStopItemOn); });
   row("Stop Item (Bytes)", [](ConstBytes e) { return ItemCountText(e[userdef::StopCount]); });
   row("Stop Char (Hex.)", [](ConstBytes e) {
     return ItemCharsText(e.subspan(userdef::StopChars, userdef::kItemChars));

@@ -34,8 +34,8 @@ struct ReportSection {
 };
 
 // Decodes the whole record. firmwareNumber is the node's firmware version as
-// a decimal number times 100 (FirmwareNumber()); above 154 the IPv6 fields and
-// the "Serial Device Server" configuration exist. A field value outside the
+// a decimal number times 100 (FirmwareNumber()); the IPv6 fields and the
+// "Serial Device Server" configuration exist when HasIpv6AndDeviceServer(). A field value outside the
 // list its page offers reads "unknown (value)"; no record content can make
 // this fail. Password bytes are never shown, only whether one is set.
 std::vector<ReportSection> DescribeNode(const NodeRecord& record, int firmwareNumber);

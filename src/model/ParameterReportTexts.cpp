@@ -29,8 +29,6 @@ constexpr std::array<NamedZone, 3> kNamedZones = {{
     {73, "(GMT+13:00) Nuku'alofa"},
 }};
 
-bool Has(std::uint16_t word, std::uint16_t bit) { return (word & bit) != 0; }
-
 }  // namespace
 
 std::string UnknownText(long long value) { return "unknown (" + std::to_string(value) + ")"; }
@@ -50,30 +48,19 @@ std::string MasterText(std::uint16_t comConfig, int firmwareNumber) {
 }
 
 std::string DataLengthText(std::uint16_t comConfig) {
-  return ListText(kDataLengths, Has(comConfig, comconfig::kDataLength8) ? 1 : 0);
+  return ListText(kDataLengths, DataLengthIndex(comConfig));
 }
 
 std::string ParityText(std::uint16_t comConfig) {
-  const int field = (comConfig & comconfig::kParityMask) >> comconfig::kParityShift;
-  switch (field) {
-    case 0:
-      return std::string(kParities[0]);
-    case 1:
-      return std::string(kParities[1]);
-    case 3:
-      return std::string(kParities[2]);
-    default:
-      return UnknownText(field);
-  }
+  const int index = ParityIndex(comConfig);
+  return index < 0 ? UnknownText(ParityField(comConfig)) : ListText(kParities, index);
 }
 
 std::string StopBitsText(std::uint16_t comConfig) {
-  return ListText(kStopBits, Has(comConfig, comconfig::kTwoStopBits) ? 1 : 0);
+  return ListText(kStopBits, StopBitsIndex(comConfig));
 }
 
-std::string ModeText(std::uint16_t comConfig) {
-  return ListText(kModes, Has(comConfig, comconfig::kModeRtu) ? 1 : 0);
-}
+std::string ModeText(std::uint16_t comConfig) { return ListText(kModes, ModeIndex(comConfig)); }
 
 std::string BaudText(std::uint8_t code) {
   if (code < 1 || code > kBaudRates.size()) return UnknownText(code);
@@ -86,10 +73,10 @@ std::string SwitchText(unsigned value) { return ListText(kSwitch, value); }
 
 std::string LockStateText(std::uint16_t lockState) {
   switch (lockState) {
-    case 1:
+    case kLockStateLocked:
       return "Locked";
     case 0:
-    case 2:
+    case kLockStateUnlocked:
       return "Unlocked";
     default:
       return UnknownText(lockState);

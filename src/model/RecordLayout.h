@@ -53,7 +53,8 @@ inline constexpr std::size_t IpConfiguration = 58;
 inline constexpr std::size_t Ipv6Enable = 62;
 inline constexpr std::size_t Ipv6Address = 64;  // 16 bytes
 inline constexpr std::size_t kIpv6Size = 16;
-// A module whose firmware number is at most 154 sends only this much of it.
+// Firmware without the IPv6 fields (HasIpv6AndDeviceServer) sends only this
+// much of it.
 inline constexpr std::size_t kLegacySize = 64;
 }  // namespace net
 
@@ -87,6 +88,16 @@ inline constexpr std::size_t FilterNetmask = 40;   // 8 x u32
 inline constexpr std::size_t kEntries = 8;
 }  // namespace ipfilter
 
+namespace sermon {  // block 8, SerialMonitorBlock
+inline constexpr std::size_t FirstCount = 4;    // u16
+inline constexpr std::size_t FirstTable = 6;    // 32 x u16
+inline constexpr std::size_t SecondCount = 70;  // u16
+inline constexpr std::size_t SecondTable = 72;  // 32 x u16
+inline constexpr std::size_t kTableWords = 32;
+inline constexpr std::size_t FirstBytes = 136;  // 16 bytes
+inline constexpr std::size_t SecondBytes = 152; // 16 bytes
+}  // namespace sermon
+
 namespace relay {  // block 9, RelayBlock
 inline constexpr std::size_t RelayStation = 4;  // 100 x u8
 inline constexpr std::size_t RelayIp = 104;     // 100 x 4 bytes, octets reversed
@@ -97,6 +108,9 @@ inline constexpr std::size_t kEntries = 100;
 namespace alarm {  // block 10, AlarmBlock
 inline constexpr std::size_t AlarmSetting = 4;  // 3 x u16
 inline constexpr std::size_t kCount = 3;
+// Bits of one AlarmSetting word.
+inline constexpr std::uint16_t kEnabled = 1u << 15;
+inline constexpr std::uint16_t kRising = 1u << 0;
 }  // namespace alarm
 
 namespace serial {  // block 11, SerialBlock
@@ -124,6 +138,10 @@ inline constexpr std::size_t StopCount = 20;       // u8, 1 to 3
 inline constexpr std::size_t StopChars = 21;       // 3 x u8
 inline constexpr std::size_t kItemChars = 3;
 inline constexpr std::size_t FramingSwitches = 36;  // u8
+// Bits of FramingSwitches.
+inline constexpr std::uint8_t kFixLengthOn = 1u << 0;
+inline constexpr std::uint8_t kStartItemOn = 1u << 2;
+inline constexpr std::uint8_t kStopItemOn = 1u << 3;
 }  // namespace userdef
 
 namespace devmon {  // block 44, DeviceMonitorBlock
@@ -139,6 +157,20 @@ inline constexpr std::size_t kEntries = 100;
 inline constexpr std::size_t kEntrySize = 4;
 inline constexpr std::size_t EntryAmountStation = 0;
 inline constexpr std::size_t EntryAddress = 2;
+// The amount-and-station word; station 0 marks an empty entry.
+inline constexpr std::uint16_t EntryWord(unsigned amount, unsigned station) {
+  return static_cast<std::uint16_t>(((amount & 0xFF) << 8) | (station & 0xFF));
+}
+inline constexpr unsigned StationOf(std::uint16_t entryWord) { return entryWord & 0xFF; }
+inline constexpr unsigned AmountOf(std::uint16_t entryWord) { return entryWord >> 8; }
+// What every writer puts into BitCount and WordCount.
+inline constexpr std::uint16_t kTableHeader = 0x8064;
+// Type digits of BitTypes (coil, input) and WordTypes (input register,
+// holding register).
+inline constexpr std::uint8_t kTypeCoil = 0;
+inline constexpr std::uint8_t kTypeInput = 1;
+inline constexpr std::uint8_t kTypeInputRegister = 3;
+inline constexpr std::uint8_t kTypeHoldingRegister = 4;
 }  // namespace devmon
 
 namespace monaddr {  // blocks 47 to 50, MonitorAddressBlock
@@ -146,6 +178,12 @@ inline constexpr std::size_t EntryCount = 7;  // u8, at most 20
 inline constexpr std::size_t Entries = 8;     // 20 x 60 bytes
 inline constexpr std::size_t kEntrySize = 60;
 inline constexpr std::size_t kEntries = 20;
+// Inside one entry.
+inline constexpr std::size_t EntryStation = 0;  // u16
+inline constexpr std::size_t EntryFlags = 2;    // 6 x u8
+inline constexpr std::size_t EntryText = 16;    // char[32]
+inline constexpr std::size_t kEntryTextSize = 32;
+inline constexpr std::size_t EntryValues = 48;  // 3 x u32
 }  // namespace monaddr
 
 }  // namespace gw

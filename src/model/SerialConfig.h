@@ -1,10 +1,12 @@
 #pragma once
-// The serial settings of the SerialBlock as the Basic page edits them and the
-// parameter report prints them: the bits of the ComConfig word, the two baud
-// codes of the BaudCodes word, and the entries of the drop lists that show
-// them, in list order.
+// The serial settings of the SerialBlock as the Basic page edits them, the
+// parameter report prints them and the simulator fills them: the bits of the
+// ComConfig word, the two baud codes of the BaudCodes word, the entries of the
+// drop lists that show them, in list order, and the firmware that changes
+// what they offer.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -48,6 +50,47 @@ inline constexpr std::array<std::string_view, 2> kStopBits = {"1", "2"};
 inline constexpr std::array<std::string_view, 2> kModes = {"ASCII", "RTU"};
 inline constexpr std::array<std::string_view, 2> kIpConfigurations = {"Static", "DHCP"};
 }  // namespace lists
+
+// Data Length, Stop Bits and Mode list positions of the set bit.
+inline constexpr int kDataLength8Index = 1;
+inline constexpr int kTwoStopBitsIndex = 1;
+inline constexpr int kModeRtuIndex = 1;
+
+inline constexpr int DataLengthIndex(std::uint16_t comConfig) {
+  return (comConfig & comconfig::kDataLength8) ? kDataLength8Index : 0;
+}
+inline constexpr int StopBitsIndex(std::uint16_t comConfig) {
+  return (comConfig & comconfig::kTwoStopBits) ? kTwoStopBitsIndex : 0;
+}
+inline constexpr int ModeIndex(std::uint16_t comConfig) {
+  return (comConfig & comconfig::kModeRtu) ? kModeRtuIndex : 0;
+}
+
+// RTU framing of Modbus takes 8 data bits whatever the Data Length list shows.
+inline constexpr bool ForcesDataLength8(bool rtu, bool modbus) { return rtu && modbus; }
+
+// The ComConfig parity field of each Parity list position; field 2 has no
+// entry.
+inline constexpr std::array<std::uint16_t, lists::kParities.size()> kParityFields = {0, 1, 3};
+inline constexpr std::uint16_t ParityField(std::uint16_t comConfig) {
+  return static_cast<std::uint16_t>((comConfig & comconfig::kParityMask) >> comconfig::kParityShift);
+}
+// The Parity list position of the word's parity field, or -1 when it has none.
+inline constexpr int ParityIndex(std::uint16_t comConfig) {
+  for (std::size_t i = 0; i < kParityFields.size(); ++i) {
+    if (kParityFields[i] == ParityField(comConfig)) return static_cast<int>(i);
+  }
+  return -1;
+}
+// The ComConfig bits of a Parity list position (which must hold an entry).
+inline constexpr std::uint16_t ParityBits(int index) {
+  return static_cast<std::uint16_t>(kParityFields[static_cast<std::size_t>(index)]
+                                    << comconfig::kParityShift);
+}
+
+// Modbus station addresses.
+inline constexpr int kStationLow = 1;
+inline constexpr int kStationHigh = 247;
 
 // Master Configuration list positions.
 inline constexpr int kMasterSerialMaster = 0;

@@ -19,11 +19,6 @@ namespace {
 constexpr std::chrono::milliseconds kRefreshWait{200};
 
 constexpr std::uint32_t kTimerHigh = 65535;
-constexpr int kModeRtu = 1;
-constexpr int kDataLength8 = 1;
-constexpr int kTwoStopBits = 1;
-// ComConfig parity field of each Parity list position.
-constexpr std::array<std::uint16_t, 3> kParityFields = {0, 1, 3};
 
 void CopyInto(Bytes dst, ConstBytes src) { std::copy(src.begin(), src.end(), dst.begin()); }
 
@@ -119,17 +114,14 @@ void CBasicDlg::StageSerial(Bytes out, ConstBytes record) {
   if (c_.comProtocol.Holds(c_.comProtocol.selection)) {
     comConfig |= ProtocolBit(static_cast<ComProtocol>(c_.comProtocol.selection));
   }
-  const bool rtu = c_.mode.selection == kModeRtu;
+  const bool rtu = c_.mode.selection == kModeRtuIndex;
   if (rtu) comConfig |= comconfig::kModeRtu;
-  // RTU framing of Modbus takes 8 data bits whatever the list shows.
-  if (c_.dataLength.selection == kDataLength8 || (rtu && SelectedProtocolIsModbus())) {
+  if (c_.dataLength.selection == kDataLength8Index ||
+      ForcesDataLength8(rtu, SelectedProtocolIsModbus())) {
     comConfig |= comconfig::kDataLength8;
   }
-  if (c_.parity.Holds(c_.parity.selection)) {
-    comConfig |= static_cast<std::uint16_t>(
-        kParityFields[static_cast<std::size_t>(c_.parity.selection)] << comconfig::kParityShift);
-  }
-  if (c_.stopBits.selection == kTwoStopBits) comConfig |= comconfig::kTwoStopBits;
+  if (c_.parity.Holds(c_.parity.selection)) comConfig |= ParityBits(c_.parity.selection);
+  if (c_.stopBits.selection == kTwoStopBitsIndex) comConfig |= comconfig::kTwoStopBits;
   if (c_.master.selection == kMasterSerialSlave) comConfig |= comconfig::kSerialSlave;
   if (c_.master.selection == kMasterDeviceServer && HasIpv6AndDeviceServer(FirmwareNumber())) {
     comConfig |= comconfig::kSerialDeviceServer;

@@ -18,19 +18,11 @@ namespace {
 constexpr std::size_t kModuleNameLimit = 31;
 constexpr std::size_t kStationLimit = 3;
 constexpr std::size_t kTimerLimit = 5;
-constexpr int kStationLow = 1;
-constexpr int kStationHigh = 247;
 constexpr int kIpConfigurationDhcp = 1;
-constexpr int kModeRtu = 1;
-constexpr int kDataLength8 = 1;
 // The IP address control's fields: no network 0 or class D/E first byte, no
 // broadcast in the others, no host 0.
 constexpr std::array<FieldRange, AddressControl::kFields> kIpAddressRanges = {
     {{1, 223}, {0, 254}, {0, 254}, {1, 254}}};
-
-// Parity list position of the ComConfig parity field; field 2 has none.
-constexpr int kParityFieldUnlisted = 2;
-int ParityIndex(int field) { return field == 3 ? 2 : field; }
 
 }  // namespace
 
@@ -102,13 +94,12 @@ void CBasicDlg::Load() {
   c_.stationSpin.position = station;
 
   const std::uint16_t comConfig = LoadBE16(serialBlock, serial::ComConfig);
-  c_.mode.Select((comConfig & comconfig::kModeRtu) ? kModeRtu : 0);
+  c_.mode.Select(ModeIndex(comConfig));
   c_.comProtocol.Select(static_cast<int>(ProtocolOf(comConfig)));
   c_.master.Select(MasterIndex(comConfig, firmware));
-  c_.dataLength.Select((comConfig & comconfig::kDataLength8) ? kDataLength8 : 0);
-  const int parityField = (comConfig & comconfig::kParityMask) >> comconfig::kParityShift;
-  if (parityField != kParityFieldUnlisted) c_.parity.Select(ParityIndex(parityField));
-  c_.stopBits.Select((comConfig & comconfig::kTwoStopBits) ? 1 : 0);
+  c_.dataLength.Select(DataLengthIndex(comConfig));
+  if (const int parity = ParityIndex(comConfig); parity >= 0) c_.parity.Select(parity);
+  c_.stopBits.Select(StopBitsIndex(comConfig));
   ShowBaudOfSelectedPort();
 
   c_.keepAlive.text = std::to_string(LoadBE16(serialBlock, serial::KeepAliveTime));
@@ -145,7 +136,7 @@ void CBasicDlg::ApplyIpEnableRule() {
 void CBasicDlg::ApplySerialEnableRules() {
   const bool modbus = SelectedProtocolIsModbus();
   c_.mode.enabled = modbus;
-  c_.dataLength.enabled = !(modbus && c_.mode.selection == kModeRtu);
+  c_.dataLength.enabled = !ForcesDataLength8(c_.mode.selection == kModeRtuIndex, modbus);
 }
 
 bool CBasicDlg::SelectedProtocolUsesCom1() const {
@@ -264,8 +255,8 @@ void CBasicDlg::OnMasterChanged(int index) {
 void CBasicDlg::OnModeChanged(int index) {
   if (!c_.mode.enabled || !c_.mode.Holds(index)) return;
   c_.mode.selection = index;
-  if (index == kModeRtu && SelectedProtocolIsModbus()) {
-    c_.dataLength.selection = kDataLength8;
+  if (ForcesDataLength8(index == kModeRtuIndex, SelectedProtocolIsModbus())) {
+    c_.dataLength.selection = kDataLength8Index;
     c_.dataLength.enabled = false;
   } else {
     c_.dataLength.enabled = true;

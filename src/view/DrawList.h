@@ -71,7 +71,7 @@ struct TipItem {
   std::string text;  // lines separated by '\n'
 };
 
-struct FontSpec {
+struct FontStyle {
   const char* face = "Times New Roman";
   int height = 15;  // cell height in logical units
   int weight = 400;
@@ -79,7 +79,7 @@ struct FontSpec {
 
 struct DrawList {
   bool drawn = false;  // false: too narrow or no node, nothing at all is drawn
-  FontSpec font;
+  FontStyle font;
   std::vector<LineItem> lines;
   std::vector<IconItem> icons;
   std::vector<TextItem> texts;

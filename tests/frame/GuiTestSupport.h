@@ -73,8 +73,8 @@ class GuiEnvironment {
       answers.pop_front();
       return answer;
     });
-    previousFile_ = af::AfxSetFileDialogHook([this](const af::FileDialogSpec& spec) {
-      dialogs.push_back(spec);
+    previousFile_ = af::AfxSetFileDialogHook([this](const af::FileDialogOptions& options) {
+      dialogs.push_back(options);
       std::optional<QString> path;
       if (!files.empty()) {
         path = files.front();
@@ -123,7 +123,7 @@ class GuiEnvironment {
 
   std::vector<std::string> messages;  // every message box, in order
   std::deque<int> answers;            // IDOK when empty
-  std::vector<af::FileDialogSpec> dialogs;
+  std::vector<af::FileDialogOptions> dialogs;
   std::deque<QString> files;  // a cancel when empty
 
  private:

@@ -80,7 +80,7 @@ TEST_F(NodeTableTest, SortByModuleNumberNumerically) {
 }
 
 TEST(FirmwareNumber, FromTheFirmwareWord) {
-  // Hexadecimal letters end the decimal reading, as in the original conversion.
+  // The hexadecimal digits read as decimal ones; a letter ends the reading.
   const std::pair<std::uint16_t, int> cases[] = {{0x0154, 154}, {0x0155, 155}, {0x0210, 210},
                                                  {0x0100, 100}, {0x0057, 57},  {0x015A, 150},
                                                  {0x0A01, 0}};

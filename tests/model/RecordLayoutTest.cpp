@@ -1,4 +1,5 @@
-// The record and file layouts against the published tables.
+// Where each block sits in a node record and in a parameter file, and the
+// shortest reply that may fill it.
 #include <gtest/gtest.h>
 
 #include "model/BlockTable.h"

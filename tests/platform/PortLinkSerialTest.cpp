@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "PlatformFixtures.h"
+#include "platform/util/SerialFormat.h"
 
 namespace gw::test {
 namespace {
@@ -141,6 +142,22 @@ TEST_F(PortLinkSerialTest, OpenFailuresAreReported) {
   PortLinkMore().SetCOMPortDevice(9, (home.ConfigDir() / "PortLink.ini").c_str());
   EXPECT_LT(api.OpenSerialEx(9, kSerialBaud, 8, 'N', 1), 0);
   EXPECT_EQ(api.GetLastSerialErr(), ENOTTY);
+}
+
+// Both transports read the parity argument this way; a pseudo-terminal cannot
+// show the parity a line was given.
+TEST(SerialFormat, ParityArgumentForms) {
+  using platform::Parity;
+  const std::pair<int, std::optional<Parity>> cases[] = {
+      {'N', Parity::None}, {'n', Parity::None}, {0, Parity::None},  {'O', Parity::Odd},
+      {'o', Parity::Odd},  {1, Parity::Odd},    {'E', Parity::Even}, {'e', Parity::Even},
+      {2, Parity::Even},   {'X', std::nullopt}, {3, std::nullopt},   {-1, std::nullopt}};
+  for (const auto& [argument, parity] : cases) {
+    EXPECT_EQ(platform::ParityOf(argument), parity) << argument;
+    if (parity) {
+      EXPECT_EQ(platform::ParityOf(platform::ParityLetter(*parity)), parity);
+    }
+  }
 }
 
 }  // namespace

@@ -49,29 +49,36 @@ TEST(CommandLine, DefaultsDifferBetweenAddressesAndDuplicateMacRepeatsTheFirst) 
   EXPECT_EQ(a.port, 20006);
   const auto s = Parse({"--serial", "--link", "/tmp/x", "--pace"});
   EXPECT_TRUE(s.serial && s.pace && !s.address);
+  EXPECT_EQ(Parse({"--serial", "--quiet-block", "0"}).settings.quietBlocks, std::vector<int>{0});
+  EXPECT_TRUE(Parse({"--help"}).help);
 }
 
 TEST(CommandLine, BadInputIsNamed) {
-  const std::vector<std::vector<std::string>> bad = {
-      {},                                          // nothing to listen on
-      {"--address", "192.168.1.5"},                // not loopback
-      {"--address", "127.0.0.300"},
-      {"--address"},                               // missing value
-      {"--address", "127.0.0.1", "--modules", "0"},
-      {"--address", "127.0.0.1", "--locked", "2"}, // only one module
-      {"--address", "127.0.0.1", "--firmware", "1.5"},
-      {"--address", "127.0.0.1", "--fault", "melt"},
-      {"--address", "127.0.0.1", "--quiet-block", "3"},
-      {"--address", "127.0.0.1", "--password", "toolong"},
-      {"--address", "127.0.0.1", "--ip-base", "10.0.0.1"},
-      {"--address", "127.0.0.1", "--link", "/tmp/x"},  // needs --serial
-      {"--address", "127.0.0.1", "--verbose=yes"},
-      {"--address", "127.0.0.1", "--frobnicate"},
+  // The arguments and a word the message must hold.
+  const std::vector<std::pair<std::vector<std::string>, std::string>> bad = {
+      {{}, "nothing to listen on"},
+      {{"--address", "192.168.1.5"}, "192.168.1.5"},  // not loopback
+      {{"--address", "127.0.0.300"}, "--address"},
+      {{"--address"}, "--address"},  // missing value
+      {{"--address", "127.0.0.1", "--modules", "0"}, "--modules"},
+      {{"--address", "127.0.0.1", "--locked", "2"}, "module 2"},  // only one module
+      {{"--address", "127.0.0.1", "--firmware", "1.5"}, "--firmware"},
+      {{"--address", "127.0.0.1", "--fault", "melt"}, "melt"},
+      {{"--address", "127.0.0.1", "--quiet-block", "3"}, "--quiet-block"},
+      {{"--address", "127.0.0.1", "--password", "toolong"}, "--password"},
+      {{"--address", "127.0.0.1", "--ip-base", "10.0.0.1"}, "--ip-base"},
+      {{"--address", "127.0.0.1", "--link", "/tmp/x"}, "--serial"},
+      {{"--address", "127.0.0.1", "--pace"}, "--serial"},
+      {{"--address", "127.0.0.1", "--port", "0"}, "--port"},
+      {{"--address", "127.0.0.1", "--foreign-type", "0"}, "--foreign-type"},
+      {{"--address", "127.0.0.1", "--duplicate-mac"}, "--duplicate-mac"},
+      {{"--address", "127.0.0.1", "--verbose=yes"}, "verbose"},
+      {{"--address", "127.0.0.1", "--frobnicate"}, "--frobnicate"},
   };
-  for (const auto& args : bad) {
+  for (const auto& [args, named] : bad) {
     std::string error;
-    EXPECT_FALSE(ParseCommandLine(args, error)) << (args.empty() ? "" : args.back());
-    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(ParseCommandLine(args, error)) << named;
+    EXPECT_NE(error.find(named), std::string::npos) << error;
   }
 }
 

@@ -11,16 +11,16 @@ namespace {
 
 constexpr SimTime kT0{0};
 
-FaultSpec Spec(const std::string& text) {
+FaultRule Rule(const std::string& text) {
   std::string error;
-  auto spec = ParseFault(text, error);
-  EXPECT_TRUE(spec) << text << ": " << error;
-  return spec.value_or(FaultSpec{});
+  auto rule = ParseFault(text, error);
+  EXPECT_TRUE(rule) << text << ": " << error;
+  return rule.value_or(FaultRule{});
 }
 
 Simulator WithFaults(std::vector<std::string> faults, std::uint32_t seed = 7) {
   SimSettings s = Settings({PumpStation()});
-  for (const auto& f : faults) s.faults.push_back(Spec(f));
+  for (const auto& f : faults) s.faults.push_back(Rule(f));
   s.seed = seed;
   return Simulator(s, kT0);
 }
@@ -47,11 +47,11 @@ std::vector<std::vector<std::uint8_t>> Traffic(const std::string& fault, std::ui
 }
 
 TEST(Faults, ParsingAndItsErrors) {
-  auto d = Spec("delay=250:0.5");
+  auto d = Rule("delay=250:0.5");
   EXPECT_EQ(d.kind, FaultKind::Delay);
   EXPECT_EQ(d.delayMs, 250u);
   EXPECT_EQ(d.probability, 0.5);
-  auto c = Spec("drop:2");
+  auto c = Rule("drop:2");
   EXPECT_EQ(c.count, 2u);
   EXPECT_FALSE(c.probability);
   std::string error;

@@ -22,15 +22,15 @@ QColor ToQColor(Color color) { return QColor(Red(color), Green(color), Blue(colo
 
 QRect ToQRect(const Rect& r) { return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)); }
 
-// The labels' font: a cell `spec.height` units high, as the drawing asks.
-QFont LabelFont(const FontSpec& spec) {
-  QFont font(QString::fromLatin1(spec.face));
+// The labels' font: a cell `style.height` units high, as the drawing asks.
+QFont LabelFont(const FontStyle& style) {
+  QFont font(QString::fromLatin1(style.face));
   font.setStyleHint(QFont::Serif, QFont::PreferQuality);
-  font.setWeight(spec.weight >= 700 ? QFont::Bold : QFont::Normal);
-  font.setPixelSize(spec.height);
+  font.setWeight(style.weight >= 700 ? QFont::Bold : QFont::Normal);
+  font.setPixelSize(style.height);
   const int cell = QFontMetrics(font).height();
-  if (cell > spec.height) {
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.height * spec.height / double(cell)))));
+  if (cell > style.height) {
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(style.height * style.height / double(cell)))));
   }
   return font;
 }
