@@ -8,7 +8,7 @@
 #include "Session.h"
 #include "model/FileIo.h"
 #include "model/ParameterFile.h"
-#include "model/Strings.h"
+#include "model/Texts.h"
 
 namespace gw::cli {
 

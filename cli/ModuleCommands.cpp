@@ -11,7 +11,7 @@
 #include "Session.h"
 #include "model/ParameterTransfer.h"
 #include "model/RecordLayout.h"
-#include "model/Strings.h"
+#include "model/Texts.h"
 #include "link/RequestCodes.h"
 
 namespace gw::cli {

@@ -2,8 +2,7 @@
 
 #include "Resource.h"
 #include "appframe/AfxIds.h"
-#include "model/Strings.h"
-#include "pages/PageTexts.h"
+#include "model/Texts.h"
 #include "pages/SheetPages.h"
 #include "widgets/IpAddressCtrl.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "DeviceLink.h"
-#include "LinkTexts.h"
+#include "model/Texts.h"
 
 namespace gw {
 

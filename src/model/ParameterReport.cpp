@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "ParameterReportTexts.h"
-#include "Strings.h"
+#include "model/Texts.h"
 
 namespace gw {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "FileIo.h"
 #include "ParameterFile.h"
-#include "Strings.h"
+#include "model/Texts.h"
 
 namespace gw {
 

@@ -6,10 +6,9 @@
 #include "BasicDlg.h"
 #include "link/RequestCodes.h"
 #include "model/SerialConfig.h"
-#include "model/Strings.h"
-#include "pages/ChangeMasks.h"
+#include "model/Texts.h"
+#include "pages/BasicMasks.h"
 #include "pages/PageInput.h"
-#include "pages/PageTexts.h"
 
 namespace gw::pages {
 

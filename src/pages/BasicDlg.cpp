@@ -7,9 +7,9 @@
 
 #include "model/ParameterReportTexts.h"
 #include "model/SerialConfig.h"
-#include "pages/ChangeMasks.h"
+#include "pages/BasicMasks.h"
 #include "pages/PageInput.h"
-#include "pages/PageTexts.h"
+#include "model/Texts.h"
 
 namespace gw::pages {
 

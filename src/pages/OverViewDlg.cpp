@@ -2,8 +2,7 @@
 
 #include "link/RequestCodes.h"
 #include "model/ParameterReportTexts.h"
-#include "model/Strings.h"
-#include "pages/PageTexts.h"
+#include "model/Texts.h"
 
 namespace gw::pages {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/Strings.h"
+#include "model/Texts.h"
 
 namespace gw::pages {
 

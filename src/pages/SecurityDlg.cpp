@@ -2,9 +2,8 @@
 
 #include "link/RequestCodes.h"
 #include "model/ParameterTransfer.h"
-#include "model/Strings.h"
-#include "pages/ChangeMasks.h"
-#include "pages/PageTexts.h"
+#include "model/Texts.h"
+#include "pages/BasicMasks.h"
 
 namespace gw::pages {
 

@@ -41,10 +41,10 @@ int StartPage(const NodeRecord& node) {
   return PageIndex(node.LockState() == kLockStateLocked ? PageId::Security : PageId::Overview);
 }
 
-std::unique_ptr<PropertySheet> OpenParameterSheet(DocumentCore& document) {
+std::unique_ptr<SheetRules> OpenParameterSheet(DocumentCore& document) {
   std::vector<std::unique_ptr<PropertyPage>> pages;
   for (PageId id : kPageOrder) pages.push_back(CreatePage(id));
-  auto sheet = std::make_unique<PropertySheet>(document, std::move(pages));
+  auto sheet = std::make_unique<SheetRules>(document, std::move(pages));
   const NodeRecord* node = document.Nodes().CurrentRecord();
   sheet->Open(node != nullptr ? StartPage(*node) : 0);
   return sheet;

@@ -7,7 +7,7 @@
 #include <array>
 #include <memory>
 
-#include "pages/PropertySheet.h"
+#include "pages/SheetRules.h"
 
 namespace gw::pages {
 
@@ -37,6 +37,6 @@ int StartPage(const NodeRecord& node);
 
 // The sheet of the document's current node with its nine pages, initialised
 // and on its start page. The node must have been opened (DocumentCore::OpenNode).
-std::unique_ptr<PropertySheet> OpenParameterSheet(DocumentCore& document);
+std::unique_ptr<SheetRules> OpenParameterSheet(DocumentCore& document);
 
 }  // namespace gw::pages

@@ -1,6 +1,6 @@
 #include "DocumentCore.h"
 
-#include "model/Strings.h"
+#include "model/Texts.h"
 #include "protocol/LinkAction.h"
 #include "protocol/ModuleInquiry.h"
 #include "protocol/ModuleSearch.h"

@@ -1,6 +1,6 @@
 #include "LinkAction.h"
 
-#include "model/Strings.h"
+#include "model/Texts.h"
 
 namespace gw {
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "model/BlockTable.h"
-#include "model/Strings.h"
+#include "model/Texts.h"
 
 namespace gw {
 

@@ -1,6 +1,6 @@
 #include "ModuleSearch.h"
 
-#include "model/Strings.h"
+#include "model/Texts.h"
 #include "protocol/HostCommands.h"
 #include "protocol/LinkAction.h"
 

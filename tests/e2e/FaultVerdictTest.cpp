@@ -14,7 +14,7 @@
 
 #include "SimLinkTest.h"
 #include "link/RequestCodes.h"
-#include "model/Strings.h"
+#include "model/Texts.h"
 #include "protocol/ModuleSearch.h"
 
 namespace gw::test {

@@ -82,7 +82,7 @@ class Page : public CPropertyPage {
   int applied = 0;
 };
 
-TEST(PropertySheet, PagesMayRefuseToBeEnteredOrLeft) {
+TEST(SheetRules, PagesMayRefuseToBeEnteredOrLeft) {
   CPropertySheet sheet(QStringLiteral("GW-1"));
   auto* overview = new Page(QStringLiteral("Overview"));
   auto* basic = new Page(QStringLiteral("Basic"));
@@ -101,7 +101,7 @@ TEST(PropertySheet, PagesMayRefuseToBeEnteredOrLeft) {
   EXPECT_EQ(sheet.GetActivePage(), overview);
 }
 
-TEST(PropertySheet, ApplyWritesModifiedPagesOnly) {
+TEST(SheetRules, ApplyWritesModifiedPagesOnly) {
   CPropertySheet sheet(QStringLiteral("GW-1"));
   auto* overview = new Page(QStringLiteral("Overview"));
   auto* basic = new Page(QStringLiteral("Basic"));

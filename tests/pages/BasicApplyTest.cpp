@@ -5,8 +5,7 @@
 
 #include "PageFixture.h"
 #include "link/RequestCodes.h"
-#include "model/Strings.h"
-#include "pages/PageTexts.h"
+#include "model/Texts.h"
 
 namespace gw::pages::test {
 namespace {

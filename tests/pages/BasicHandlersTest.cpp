@@ -4,7 +4,7 @@
 
 #include "PageFixture.h"
 #include "link/RequestCodes.h"
-#include "pages/PageTexts.h"
+#include "model/Texts.h"
 
 namespace gw::pages::test {
 namespace {

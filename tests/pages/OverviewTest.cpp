@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "PageFixture.h"
-#include "model/Strings.h"
+#include "model/Texts.h"
 
 namespace gw::pages::test {
 namespace {

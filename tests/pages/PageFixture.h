@@ -54,7 +54,7 @@ struct PageFixture : ::testing::Test {
   MemoryStore store;
   FakeModule module{0x21, 7, 0x0155};
   std::unique_ptr<DocumentCore> doc;
-  std::unique_ptr<PropertySheet> sheet;
+  std::unique_ptr<SheetRules> sheet;
 
   void SetUp() override;
   void TearDown() override;

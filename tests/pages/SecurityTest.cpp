@@ -6,9 +6,8 @@
 #include "link/RequestCodes.h"
 #include "model/FileIo.h"
 #include "model/ParameterFile.h"
-#include "model/Strings.h"
-#include "pages/ChangeMasks.h"
-#include "pages/PageTexts.h"
+#include "model/Texts.h"
+#include "pages/BasicMasks.h"
 
 namespace gw::pages::test {
 namespace {

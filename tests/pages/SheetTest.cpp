@@ -10,7 +10,7 @@ namespace {
 
 using Sheet = PageFixture;
 
-Strings Captions(const PropertySheet& sheet) {
+Strings Captions(const SheetRules& sheet) {
   Strings out;
   for (int i = 0; i < sheet.PageCount(); ++i) out.push_back(sheet.Page(i).Caption());
   return out;
@@ -137,7 +137,7 @@ TEST_F(Sheet, TheSiblingQueryReachesEveryPage) {
     counting.push_back(page.get());
     pages.push_back(std::move(page));
   }
-  PropertySheet own(*doc, std::move(pages));
+  SheetRules own(*doc, std::move(pages));
   own.Open();
   own.QuerySiblings();
   for (const CountingPage* page : counting) {

@@ -29,7 +29,7 @@ void ForwardAddress(QObject* context, widgets::CIpAddressCtrl* address, CBasicDl
 
 }  // namespace
 
-CBasicPage::CBasicPage(PropertySheet& sheet, int index) : CFormPage(sheet, index) {
+CBasicPage::CBasicPage(SheetRules& sheet, int index) : CFormPage(sheet, index) {
   Connect();
   Refresh();
 }

@@ -12,7 +12,7 @@ namespace gw::pages {
 
 class CBasicPage : public CFormPage<CBasicDlg, Ui::BasicPageForm> {
  public:
-  CBasicPage(PropertySheet& sheet, int index);
+  CBasicPage(SheetRules& sheet, int index);
   ~CBasicPage() override;
 
  protected:

@@ -15,7 +15,7 @@ template <typename Dlg, typename Layout>
 class CFormPage : public CPageWindow {
  public:
   // Declared here, built where the form's class is complete.
-  CFormPage(PropertySheet& sheet, int index)
+  CFormPage(SheetRules& sheet, int index)
       : CPageWindow(sheet, index), ui_(std::make_unique<Layout>()) {
     ui_->setupUi(this);
     TranslateForm(this);

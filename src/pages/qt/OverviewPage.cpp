@@ -4,7 +4,7 @@
 
 namespace gw::pages {
 
-COverViewPage::COverViewPage(PropertySheet& sheet, int index) : CFormPage(sheet, index) {
+COverViewPage::COverViewPage(SheetRules& sheet, int index) : CFormPage(sheet, index) {
   Refresh();
 }
 

@@ -12,7 +12,7 @@ namespace gw::pages {
 
 class COverViewPage : public CFormPage<COverViewDlg, Ui::OverviewPageForm> {
  public:
-  COverViewPage(PropertySheet& sheet, int index);
+  COverViewPage(SheetRules& sheet, int index);
   ~COverViewPage() override;
 
  protected:

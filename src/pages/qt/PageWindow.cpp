@@ -6,7 +6,7 @@
 
 namespace gw::pages {
 
-CPageWindow::CPageWindow(PropertySheet& sheet, int index)
+CPageWindow::CPageWindow(SheetRules& sheet, int index)
     : af::CPropertyPage(Translated(sheet.Page(index).Caption())), sheet_(sheet), index_(index) {
   Page().SetChangeListener([this] { Refresh(); });
 }

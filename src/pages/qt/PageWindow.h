@@ -6,7 +6,7 @@
 // asks. Pages that are not built yet get a bare window.
 
 #include "appframe/PropertySheet.h"
-#include "pages/PropertySheet.h"
+#include "pages/SheetRules.h"
 
 namespace gw::pages {
 
@@ -15,7 +15,7 @@ class CPageWindow : public af::CPropertyPage {
 
  public:
   // The window of the sheet's page `index`.
-  CPageWindow(PropertySheet& sheet, int index);
+  CPageWindow(SheetRules& sheet, int index);
   ~CPageWindow() override;
 
   PropertyPage& Page() const { return sheet_.Page(index_); }
@@ -33,7 +33,7 @@ class CPageWindow : public af::CPropertyPage {
   virtual QWidget* WidgetOf(const TextControl* control) const;
 
  private:
-  PropertySheet& sheet_;
+  SheetRules& sheet_;
   int index_;
 };
 

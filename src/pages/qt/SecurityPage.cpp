@@ -4,7 +4,7 @@
 
 namespace gw::pages {
 
-CSecurityPage::CSecurityPage(PropertySheet& sheet, int index) : CFormPage(sheet, index) {
+CSecurityPage::CSecurityPage(SheetRules& sheet, int index) : CFormPage(sheet, index) {
   const auto text = [](const QString& typed) { return typed.toStdString(); };
   CSecurityDlg& page = Dialog();
   connect(ui_->loginPassword, &QLineEdit::textEdited, this,

@@ -13,7 +13,7 @@ namespace gw::pages {
 
 class CSecurityPage : public CFormPage<CSecurityDlg, Ui::SecurityPageForm> {
  public:
-  CSecurityPage(PropertySheet& sheet, int index);
+  CSecurityPage(SheetRules& sheet, int index);
   ~CSecurityPage() override;
 
  protected:

@@ -16,7 +16,7 @@ namespace gw::view {
 
 namespace {
 
-pages::CPageWindow* WindowFor(pages::PropertySheet& sheet, int index) {
+pages::CPageWindow* WindowFor(pages::SheetRules& sheet, int index) {
   pages::PropertyPage& page = sheet.Page(index);
   if (dynamic_cast<pages::COverViewDlg*>(&page)) return new pages::COverViewPage(sheet, index);
   if (dynamic_cast<pages::CBasicDlg*>(&page)) return new pages::CBasicPage(sheet, index);
@@ -26,7 +26,7 @@ pages::CPageWindow* WindowFor(pages::PropertySheet& sheet, int index) {
 
 }  // namespace
 
-CParameterSheet::CParameterSheet(std::unique_ptr<pages::PropertySheet> sheet, QWidget* parent)
+CParameterSheet::CParameterSheet(std::unique_ptr<pages::SheetRules> sheet, QWidget* parent)
     : af::CPropertySheet(QString::fromStdString(sheet->Caption()), parent),
       sheet_(std::move(sheet)) {
   OkButton()->setText(pages::Translated("OK"));

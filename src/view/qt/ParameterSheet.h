@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "appframe/PropertySheet.h"
-#include "pages/PropertySheet.h"
+#include "pages/SheetRules.h"
 
 namespace gw::frame {
 class CGwCfgDoc;
@@ -18,10 +18,10 @@ class CParameterSheet : public af::CPropertySheet {
 
  public:
   // Shows `sheet` (already open on its start page) with a window per page.
-  CParameterSheet(std::unique_ptr<pages::PropertySheet> sheet, QWidget* parent);
+  CParameterSheet(std::unique_ptr<pages::SheetRules> sheet, QWidget* parent);
   ~CParameterSheet() override;
 
-  pages::PropertySheet& Sheet() const { return *sheet_; }
+  pages::SheetRules& Sheet() const { return *sheet_; }
 
   bool Apply() override;
 
@@ -33,7 +33,7 @@ class CParameterSheet : public af::CPropertySheet {
   // Follows the sheet: the modified pages, the active page, the end.
   void Follow();
 
-  std::unique_ptr<pages::PropertySheet> sheet_;
+  std::unique_ptr<pages::SheetRules> sheet_;
   bool closing_ = false;
 };
 

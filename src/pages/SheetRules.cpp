@@ -1,10 +1,10 @@
-#include "PropertySheet.h"
+#include "SheetRules.h"
 
 #include <algorithm>
 
 namespace gw::pages {
 
-PropertySheet::PropertySheet(DocumentCore& document,
+SheetRules::SheetRules(DocumentCore& document,
                              std::vector<std::unique_ptr<PropertyPage>> pages)
     : pages_(std::move(pages)) {
   if (const NodeRecord* node = document.Nodes().CurrentRecord()) caption_ = node->ModuleName();
@@ -14,7 +14,7 @@ PropertySheet::PropertySheet(DocumentCore& document,
   }
 }
 
-void PropertySheet::Open(int startPage) {
+void SheetRules::Open(int startPage) {
   for (auto& page : pages_) {
     page->OnInitDialog();
     page->NotifyChanged();
@@ -23,7 +23,7 @@ void PropertySheet::Open(int startPage) {
   Notify();
 }
 
-bool PropertySheet::SetActivePage(int index) {
+bool SheetRules::SetActivePage(int index) {
   if (index < 0 || index >= PageCount() || closed_) return false;
   if (index == active_) return true;
   if (!Page(index).OnSetActive()) return false;
@@ -32,12 +32,12 @@ bool PropertySheet::SetActivePage(int index) {
   return true;
 }
 
-bool PropertySheet::ApplyEnabled() const {
+bool SheetRules::ApplyEnabled() const {
   return std::any_of(pages_.begin(), pages_.end(),
                      [](const auto& page) { return page->IsModified(); });
 }
 
-bool PropertySheet::Apply() {
+bool SheetRules::Apply() {
   for (int i = 0; i < PageCount() && !closed_; ++i) {
     PropertyPage& page = Page(i);
     if (!page.IsModified()) continue;
@@ -54,28 +54,28 @@ bool PropertySheet::Apply() {
   return true;
 }
 
-bool PropertySheet::Ok() {
+bool SheetRules::Ok() {
   if (!Apply()) return false;
   CloseSheet();
   return true;
 }
 
-void PropertySheet::PageModifiedChanged(PropertyPage&) { Notify(); }
+void SheetRules::PageModifiedChanged(PropertyPage&) { Notify(); }
 
-void PropertySheet::CloseSheet() {
+void SheetRules::CloseSheet() {
   if (closed_) return;
   closed_ = true;
   Notify();
 }
 
-void PropertySheet::QuerySiblings() {
+void SheetRules::QuerySiblings() {
   for (auto& page : pages_) {
     page->OnSiblingQuery();
     page->NotifyChanged();
   }
 }
 
-void PropertySheet::Notify() const {
+void SheetRules::Notify() const {
   if (listener_) listener_();
 }
 

@@ -13,15 +13,15 @@
 
 namespace gw::pages {
 
-class PropertySheet : public PageHost {
+class SheetRules : public PageHost {
  public:
   using Listener = std::function<void()>;
 
   // Hands every page the document and this sheet; the sheet owns them.
-  PropertySheet(DocumentCore& document, std::vector<std::unique_ptr<PropertyPage>> pages);
-  ~PropertySheet() override = default;
-  PropertySheet(const PropertySheet&) = delete;
-  PropertySheet& operator=(const PropertySheet&) = delete;
+  SheetRules(DocumentCore& document, std::vector<std::unique_ptr<PropertyPage>> pages);
+  ~SheetRules() override = default;
+  SheetRules(const SheetRules&) = delete;
+  SheetRules& operator=(const SheetRules&) = delete;
 
   // The current node's ModuleName (at most 32 characters).
   const std::string& Caption() const { return caption_; }

@@ -1,0 +1,68 @@
+#pragma once
+// The user-visible texts of the toolkit-free core (link, protocol, pages),
+// by their string-table numbers where they have one. The desktop program
+// translates them when it shows them; the command line prints them as they
+// stand.
+
+#include <string>
+
+namespace gw::text {
+
+inline constexpr const char* kSearching = "\nNXG4120-T searching...";               // 900
+inline constexpr const char* kInquiring = "\nInquire module information...";        // 901
+inline constexpr const char* kCannotOpenDevice = "Cannot open the specified device";  // 904
+inline constexpr const char* kCommunicationError = "Communication error";           // 905
+inline constexpr const char* kNoModuleFound = "No NXG4120-T module found";          // 906
+inline constexpr const char* kModifyFailed = "Modify failed";                       // 908
+inline constexpr const char* kConnectionActive =
+    "The network connection is working.\nModifying any parameter may cause connection "
+    "terminated!!";  // 916
+inline constexpr const char* kOtherUserModifying =
+    "Modification has failed. There are other users modidying the module now";  // 920
+inline constexpr const char* kProcessing = "Processing...";                       // 924
+inline constexpr const char* kModuleTypeMismatch = "Module type does not match NXG4120";  // 992
+inline constexpr const char* kFirmwareMismatch = "Firmware version dose not match";     // 993
+
+inline constexpr const char* kParameterFileFilter = "NXG4120 Config File (*.mod)|*.mod||";
+inline constexpr const char* kParameterFileExtension = "mod";
+
+// --- the parameter pages -------------------------------------------------
+
+inline constexpr const char* kModuleModel = "NXG4120-T";
+
+// Basic page.
+inline constexpr const char* kOutOfRange = "Out of range";
+inline constexpr const char* kStationRange = "Station range in [1-247]";
+inline constexpr const char* kDualModeNoModbus =
+    "Master Configuration : [Dual Mode] does not support MODBUS protocol";
+inline constexpr const char* kDualModeNoCom2 =
+    "Master Configuration : [Dual Mode] does not support User Define COM2 (RS-485)";
+inline constexpr const char* kRs232Configuration =
+    "RS-232 is specified by COM Protocol and will be invalid for configuration.\nFuture "
+    "modification can be done only by Ethernet.";
+inline constexpr const char* kIpv6Mask = "####:####:####:####:####:####:####:####";
+
+// Security page.
+inline constexpr const char* kAuthenticationFailed = "Authentication failed";
+inline constexpr const char* kPasswordInputError = "Password input error";
+inline constexpr const char* kConfigurationSuccessful = "Configuration is successful";
+inline constexpr const char* kConfigurationFailed = "Configuration is failed";
+inline constexpr const char* kReturnToFactory = "Return to factory setting";
+
+// --- binding the transport libraries ---------------------------------------
+// These have no string-table number: the tool shows them before any
+// resource is at hand.
+
+inline std::string CannotLoadLibrary(const std::string& library) {
+  return "Can't load " + library + ",\nProcess Terminate !!";
+}
+
+// "<name> function not in <library>.dll !!"; the Modbus TCP opener has always
+// been reported with one more exclamation mark.
+inline std::string EntryPointMissing(const std::string& name, const std::string& library) {
+  std::string text = name + " function not in " + library + ".dll !!";
+  if (name == "OpenModbusTCPSocket") text += "!";
+  return text;
+}
+
+}  // namespace gw::text
