@@ -1,11 +1,11 @@
 #include "CommandLine.h"
 
-#include <arpa/inet.h>
-
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <sstream>
+
+#include "platform/util/Ipv4Text.h"
 
 namespace gw::sim {
 
@@ -107,9 +107,7 @@ bool IndexList(const std::string& text, std::vector<int>& out, std::string& erro
 }  // namespace
 
 std::optional<std::uint32_t> ParseIpv4(const std::string& text) {
-  in_addr a{};
-  if (inet_pton(AF_INET, text.c_str(), &a) != 1) return std::nullopt;
-  return ntohl(a.s_addr);
+  return platform::ParseIpv4(text);
 }
 
 std::optional<MacAddress> ParseMac(const std::string& text) {

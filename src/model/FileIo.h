@@ -19,8 +19,9 @@ struct FileResult {
 // Reads at most `limit` bytes of the file.
 FileResult ReadFileBytes(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& out);
 
-// Writes the bytes to a temporary file beside `path` and renames it over
-// `path`, so a failure never leaves a torn file behind.
+// Writes the bytes to a new temporary file beside `path` and renames it over
+// `path` (platform::WriteFileAtomically), so a failure never leaves a torn
+// file behind and a link planted beside it is never followed.
 FileResult WriteFileBytes(const std::string& path, ConstBytes bytes);
 
 // "An attempt was made to access <path> past its end."
