@@ -216,12 +216,14 @@ TEST_F(NxgcfgTest, TheIpSearchTakesTheSettingsFileAddress) {
 TEST_F(NxgcfgTest, SearchesLeaveTheSavedLinkAsItIs) {
   home.UseEthernet(Ipv4(127, 0, 30, 12));  // no simulator there
   WriteConfig("NXG4120-T.ini", "[CommConf]\nIPAddress=2130714125\n");  // 127.0.30.13
-  const std::string saved = home.ReadConfigFile("PortLink.ini");
+  const std::string saved = home.ReadConfigFile("PortLink.ini") + "[COMPorts]\nCOM7=" +
+                            (home.Root() / "absent7").string() + "\n";
+  WriteConfig("PortLink.ini", saved);
   Check({
       {{"search", "--ip", Address(13)}, "", 1, "", "No NXG4120-T module found"},
       {{"search", "--settings-address"}, "", 1, "", ""},
       {{"search", "--serial", (home.Root() / "absent").string()}, "", 1, "", "absent"},
-      {{"search", "--serial", "COM7"}, "", 1, "", "COM7"},
+      {{"search", "--serial", "COM7"}, "", 1, "", "absent7"},
   });
   EXPECT_EQ(home.ReadConfigFile("PortLink.ini"), saved);
 }
