@@ -239,6 +239,11 @@ TEST_F(NxgcfgTest, ALinkFileThatCannotBeReadWholeIsNotRewritten) {
       {{"link", "--json"}, "", 0, Address(14), "\"RemoteIP 127.0.0.1\") is neither"},
   });
   EXPECT_EQ(home.ReadConfigFile("PortLink.ini"), damaged);
+  // Nor is a file its owner made read-only replaced.
+  home.UseEthernet(Ipv4(127, 0, 30, 14));
+  fs::permissions(home.ConfigDir() / "PortLink.ini", fs::perms::owner_read);
+  Check({{{"link", "--ethernet", "127.0.30.15"}, "", 1, "", "PortLink.ini is read-only"}});
+  EXPECT_THAT(home.ReadConfigFile("PortLink.ini"), HasSubstr("RemoteIP=" + Address(14)));
 }
 
 // Two searches at the same moment, each through its own simulator, both add
