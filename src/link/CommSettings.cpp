@@ -76,17 +76,17 @@ void CommSettings::MergeIpList(const NodeTable& nodes) const {
   // entry nor runs past the end of the numbers.
   long long count = 0;
   std::vector<std::uint32_t> listed;
-  std::vector<long long> numbers;
+  long long present = 0;
   for (const std::string& key : list.Keys(kIpList)) {
     const long long n = IpKeyNumber(key);
     if (n <= 0) continue;
-    numbers.push_back(n);
+    ++present;
     count = std::max(count, n);
     listed.push_back(ParseDottedAddress(list.Value(kIpList, key).value_or("")));
   }
   // A number below the count without its key reads as empty text, which
   // converts to 255.255.255.255.
-  if (static_cast<long long>(numbers.size()) < count) listed.push_back(0xFFFFFFFF);
+  if (present < count) listed.push_back(0xFFFFFFFF);
   // The count first, so that a new list starts with it.
   bool ok = list.Set(kIpList, kIpCount, std::to_string(count));
   for (int i = 0; i < nodes.Count(); ++i) {
