@@ -29,6 +29,8 @@ constexpr std::size_t kMaxProfileBytes = 4U << 20;
 // what the file holds and taken out of every save, keeps them.
 constexpr std::string_view kTrailer = "[\x01]";
 
+constexpr std::string_view kUtf8Signature = "\xEF\xBB\xBF";
+
 // `text` saved by SimpleIni without the trailer section, ending in one line
 // break.
 std::string WithoutTrailer(std::string text) {
@@ -138,12 +140,14 @@ std::string LossOf(std::string_view original, const Profile& profile) {
   std::string saved;
   if (profile.Save(saved, true) < 0) return "it cannot be laid out again";
   saved = WithoutTrailer(std::move(saved));
+  if (saved.starts_with(kUtf8Signature)) saved.erase(0, kUtf8Signature.size());
   std::map<std::string, int> left;
   for (const std::string_view line : Lines(saved)) ++left[Normalized(line)];
   const std::vector<std::string_view> lines = Lines(original);
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    const std::string_view raw =
-        i == 0 && lines[i].starts_with("\xEF\xBB\xBF") ? lines[i].substr(3) : lines[i];
+    const std::string_view raw = i == 0 && lines[i].starts_with(kUtf8Signature)
+                                     ? lines[i].substr(kUtf8Signature.size())
+                                     : lines[i];
     const std::string line = Normalized(raw);
     if (line.empty()) continue;
     const std::string where = "line " + std::to_string(i + 1) + " (\"" + Shown(raw) + "\")";
