@@ -10,6 +10,7 @@
 #include "Session.h"
 #include "model/ParameterReport.h"
 #include "model/ParameterReportTexts.h"
+#include "platform/util/Ipv4Text.h"
 
 namespace gw::cli {
 
@@ -17,6 +18,7 @@ namespace {
 
 using SetDeviceFn = void (*)(int, const char*);
 using GetDeviceFn = int (*)(int, char*, int);
+using SaveFn = int (*)();
 
 // The module's name with anything unprintable escaped.
 std::string NameText(const NodeRecord& n) {
@@ -39,10 +41,9 @@ int ComNumber(const std::string& text) {
 }
 
 bool ParseIpv4(const std::string& text, std::uint32_t& hostOrder) {
-  in_addr a{};
-  if (inet_pton(AF_INET, text.c_str(), &a) != 1) return false;
-  hostOrder = ntohl(a.s_addr);
-  return true;
+  const std::optional<std::uint32_t> address = platform::ParseIpv4(text);
+  if (address) hostOrder = *address;
+  return address.has_value();
 }
 
 std::string DeviceOf(Session& session, int port) {
@@ -160,6 +161,17 @@ int RunLink(CliUi& ui, const LinkOptions& options) {
     api.SetRemoteIPAddr(htonl(address));
   } else if (!options.serial.empty() || !options.device.empty()) {
     if (!UseSerial(session, options.serial, options.device)) return kExitUsage;
+  }
+  const bool changed = !options.ethernet.empty() || !options.serial.empty() ||
+                       !options.device.empty();
+  if (changed) {
+    // A search sets the link for its own run; this command saves it.
+    auto save = reinterpret_cast<SaveFn>(session.PortLinkSymbol("SaveCommSettings"));
+    if (save == nullptr || save() != 0) {
+      std::fprintf(stderr, "The link settings were not saved%s.\n",
+                   save == nullptr ? ": the transport library cannot save them" : "");
+      return kExitFailed;
+    }
   }
   const int commType = api.GetCommType();
   const int port = api.GetCOMPortNum();

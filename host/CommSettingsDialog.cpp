@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "appframe/Dialogs.h"
+#include "platform/util/Ipv4Text.h"
 
 namespace gw::host {
 
@@ -68,7 +69,8 @@ TransportSettings CommSettingsDialog::Shown() const {
   settings.commType = type_->checkedId() == kSerial ? kSerial : kEthernet;
   settings.comPort = comPort_->value();
   settings.comDevice = comDevice_->text().trimmed();
-  settings.remoteAddress = ParseIpv4(remote_->text()).value_or(0xFFFFFFFF);
+  settings.remoteAddress =
+      platform::ParseIpv4(remote_->text().trimmed().toStdString()).value_or(0xFFFFFFFF);
   return settings;
 }
 
@@ -76,12 +78,13 @@ void CommSettingsDialog::Show(const TransportSettings& settings) {
   type_->button(settings.commType == kSerial ? kSerial : kEthernet)->setChecked(true);
   comPort_->setValue(settings.comPort);
   comDevice_->setText(settings.comDevice);
-  remote_->setText(Ipv4String(settings.remoteAddress));
+  remote_->setText(QString::fromStdString(platform::FormatIpv4(settings.remoteAddress)));
   UpdateEnabled();
 }
 
 QString CommSettingsDialog::Problem() const {
-  if (type_->checkedId() == kEthernet && !ParseIpv4(remote_->text())) {
+  if (type_->checkedId() == kEthernet &&
+      !platform::ParseIpv4(remote_->text().trimmed().toStdString())) {
     return tr("The remote address must be four numbers from 0 to 255, such as 192.168.1.255.");
   }
   return {};
@@ -93,7 +96,11 @@ void CommSettingsDialog::accept() {
     remote_->setFocus();
     return;
   }
-  portLink_.Store(Shown());
+  if (const QString failure = portLink_.Store(Shown()); !failure.isEmpty()) {
+    af::AfxMessageBox(tr("The settings apply until the program ends, but could not be saved: %1")
+                          .arg(failure),
+                      af::MB_ICONWARNING);
+  }
   QDialog::accept();
 }
 

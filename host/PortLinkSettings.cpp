@@ -5,7 +5,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QStringList>
+#include <cerrno>
+#include <cstring>
 #include <vector>
 
 namespace gw::host {
@@ -40,7 +41,8 @@ PortLinkSettings::PortLinkSettings() {
                Bind(module_, "GetRemoteIPAddr", getRemote_) &&
                Bind(module_, "SetRemoteIPAddr", setRemote_) &&
                Bind(module_, "GetCOMPortDevice", getDevice_) &&
-               Bind(module_, "SetCOMPortDevice", setDevice_);
+               Bind(module_, "SetCOMPortDevice", setDevice_) &&
+               Bind(module_, "SaveCommSettings", save_);
   if (!available_) error_ = QStringLiteral("libPortLink.so lacks a settings entry point");
 }
 
@@ -70,35 +72,28 @@ QString PortLinkSettings::ComDevice(int port) const {
   return QString::fromLocal8Bit(path.data());
 }
 
-void PortLinkSettings::Store(const TransportSettings& settings) const {
-  if (!available_) return;
+QString PortLinkSettings::Store(const TransportSettings& settings) const {
+  if (!available_) return error_;
   setCommType_(settings.commType);
   setComPort_(settings.comPort);
   if (!settings.comDevice.isEmpty()) {
     setDevice_(settings.comPort, settings.comDevice.toLocal8Bit().constData());
   }
   setRemote_(htonl(settings.remoteAddress));
-}
-
-std::optional<std::uint32_t> ParseIpv4(const QString& text) {
-  const QStringList parts = text.trimmed().split(QLatin1Char('.'));
-  if (parts.size() != 4) return std::nullopt;
-  std::uint32_t address = 0;
-  for (const QString& part : parts) {
-    bool ok = false;
-    const unsigned octet = part.toUInt(&ok);
-    if (!ok || octet > 255 || part.isEmpty() || part.size() > 3) return std::nullopt;
-    address = (address << 8) | octet;
+  switch (const int error = save_()) {
+    case 0:
+      return {};
+    case EBADMSG:
+      return QCoreApplication::translate(
+          "PortLinkSettings",
+          "PortLink.ini holds lines that a rewrite would lose, so it was left as it is.");
+    case EACCES:
+    case EPERM:
+      return QCoreApplication::translate("PortLinkSettings",
+                                         "PortLink.ini or its folder is read-only.");
+    default:
+      return QString::fromLocal8Bit(std::strerror(error));
   }
-  return address;
-}
-
-QString Ipv4String(std::uint32_t hostOrder) {
-  return QStringLiteral("%1.%2.%3.%4")
-      .arg(hostOrder >> 24)
-      .arg((hostOrder >> 16) & 0xFF)
-      .arg((hostOrder >> 8) & 0xFF)
-      .arg(hostOrder & 0xFF);
 }
 
 }  // namespace gw::host

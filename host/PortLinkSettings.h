@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <cstdint>
-#include <optional>
 
 namespace gw::host {
 
@@ -29,7 +28,10 @@ class PortLinkSettings {
   TransportSettings Load() const;
   // The device path of another COM number.
   QString ComDevice(int port) const;
-  void Store(const TransportSettings& settings) const;
+  // Sets and saves the settings for every program that starts later; an
+  // empty text, or why they could not be saved (they then hold for this
+  // run only).
+  QString Store(const TransportSettings& settings) const;
 
  private:
   void* module_ = nullptr;
@@ -43,10 +45,7 @@ class PortLinkSettings {
   void (*setRemote_)(std::uint32_t) = nullptr;
   int (*getDevice_)(int, char*, int) = nullptr;
   void (*setDevice_)(int, const char*) = nullptr;
+  int (*save_)() = nullptr;
 };
-
-// "a.b.c.d" to a host-order address; nothing for anything else.
-std::optional<std::uint32_t> ParseIpv4(const QString& text);
-QString Ipv4String(std::uint32_t hostOrder);
 
 }  // namespace gw::host

@@ -7,6 +7,8 @@
 #include <array>
 #include <charconv>
 
+#include "platform/util/Ipv4Text.h"
+
 namespace gw::sim {
 
 namespace {
@@ -261,9 +263,7 @@ CLI::App MakeApp() {
 }  // namespace
 
 std::optional<std::uint32_t> ParseIpv4(const std::string& text) {
-  in_addr a{};
-  if (inet_pton(AF_INET, text.c_str(), &a) != 1) return std::nullopt;
-  return ntohl(a.s_addr);
+  return platform::ParseIpv4(text);
 }
 
 std::optional<MacAddress> ParseMac(const std::string& text) {

@@ -36,6 +36,9 @@ struct Links {
   ByteLink* active = nullptr;
   int serialError = 0;
   int socketError = 0;
+  // Settings set in this process: they apply to this process alone until
+  // SaveCommSettings writes them into PortLink.ini.
+  gw::platform::SettingChanges changes;
 };
 
 Links& State() {
@@ -80,6 +83,12 @@ void DropSocket(Links& links) {
 
 std::uint32_t HostOrder(std::uint32_t networkOrder) { return ntohl(networkOrder); }
 
+std::string ComPortDevice(const Links& links, int port) {
+  const auto set = links.changes.comPortDevices.find(port);
+  return set != links.changes.comPortDevices.end() ? set->second
+                                                   : gw::platform::LoadComPortDevice(port);
+}
+
 }  // namespace
 
 extern "C" {
@@ -92,7 +101,7 @@ int OpenSerial(int port) {
 int OpenSerialEx(int port, int baud, int dataBits, int parity, int stopBits) {
   Links& links = State();
   DropSerial(links);
-  const std::string device = gw::platform::LoadComPortDevice(port);
+  const std::string device = ComPortDevice(links, port);
   if (device.empty()) {
     links.serialError = EINVAL;
     Report("COM" + std::to_string(port) + " is not a COM port number");
@@ -114,12 +123,16 @@ int OpenSerialEx(int port, int baud, int dataBits, int parity, int stopBits) {
 void CloseSerial(void) { DropSerial(State()); }
 
 void SetCOMPortNum(int port) {
-  if (!gw::platform::StoreComPort(port)) {
-    State().serialError = errno != 0 ? errno : EINVAL;
+  if (port < 1 || port > gw::platform::kMaxComPort) {
+    State().serialError = EINVAL;
+    return;
   }
+  State().changes.comPort = port;
 }
 
-int GetCOMPortNum(void) { return gw::platform::LoadComPort(); }
+int GetCOMPortNum(void) {
+  return State().changes.comPort.value_or(gw::platform::LoadComPort());
+}
 
 int GetLastSerialErr(void) { return State().serialError; }
 
@@ -188,12 +201,12 @@ int ReadSelect(int milliseconds) {
 }
 
 void SetRemoteIPAddr(uint32_t ipNetworkOrder) {
-  if (!gw::platform::StoreRemoteIp(HostOrder(ipNetworkOrder))) {
-    State().socketError = errno != 0 ? errno : EIO;
-  }
+  State().changes.remoteIp = HostOrder(ipNetworkOrder);
 }
 
-uint32_t GetRemoteIPAddr(void) { return gw::platform::LoadRemoteIp(); }
+uint32_t GetRemoteIPAddr(void) {
+  return State().changes.remoteIp.value_or(gw::platform::LoadRemoteIp());
+}
 
 int GetLastSocketErr(void) { return State().socketError; }
 
@@ -264,13 +277,11 @@ int RecvData(uint8_t* buffer, int capacity) {
   return received;
 }
 
-void SetCommType(int type) {
-  if (!gw::platform::StoreCommType(type)) {
-    State().socketError = errno != 0 ? errno : EIO;
-  }
-}
+void SetCommType(int type) { State().changes.commType = type; }
 
-int GetCommType(void) { return gw::platform::LoadCommType(); }
+int GetCommType(void) {
+  return State().changes.commType.value_or(gw::platform::LoadCommType());
+}
 
 int SetSerializeData(const uint8_t* data, int length) {
   return gw::platform::StoreBytes(kSerializeFile, data, length, "PortLink");
@@ -281,13 +292,16 @@ int GetSerializeData(uint8_t* buffer) {
 }
 
 void SetCOMPortDevice(int port, const char* path) {
-  if (path == nullptr || !gw::platform::StoreComPortDevice(port, path)) {
-    State().serialError = errno != 0 ? errno : EINVAL;
+  if (path == nullptr || *path == '\0' || port < 1 || port > gw::platform::kMaxComPort ||
+      std::strpbrk(path, "\r\n") != nullptr) {
+    State().serialError = EINVAL;
+    return;
   }
+  State().changes.comPortDevices[port] = path;
 }
 
 int GetCOMPortDevice(int port, char* path, int capacity) {
-  const std::string device = gw::platform::LoadComPortDevice(port);
+  const std::string device = ComPortDevice(State(), port);
   if (device.empty()) {
     return -1;
   }
@@ -297,6 +311,15 @@ int GetCOMPortDevice(int port, char* path, int capacity) {
     path[copied] = '\0';
   }
   return static_cast<int>(device.size());
+}
+
+int SaveCommSettings(void) {
+  Links& links = State();
+  const int error = gw::platform::SaveSettings(links.changes);
+  if (error == 0) {
+    links.changes = {};  // PortLink.ini holds them now
+  }
+  return error;
 }
 
 }  // extern "C"

@@ -25,7 +25,7 @@ extern "C" {
  * the broadcast address of every interface that can broadcast. RecvData
  * takes one waiting datagram at once (0 when none). ReadSelect waits for
  * one. With GWSUITE_LOOPBACK_ONLY=1 sends outside 127.0.0.0/8 are refused.
- * OpenSerialEx: COM<port> as mapped in [COMPorts]. RecvData then returns
+ * OpenSerialEx: COM<port> as mapped in [COMPorts] (or set by SetCOMPortDevice). RecvData then returns
  * one frame (0xC0 ... 0xC0): it waits up to 2000 ms for the first byte and
  * ends at the closing 0xC0, after 100 ms of silence or at the capacity.
  * OpenModbusTCPSocket: a TCP stream to the ModbusTCPPort (default 502).
@@ -58,12 +58,20 @@ PORTLINK_API int GetCommType(void);
 PORTLINK_API int SetSerializeData(const uint8_t* data, int length);
 PORTLINK_API int GetSerializeData(uint8_t* buffer);
 
-/* Beyond the entry points the plug-in binds: the device behind COM<port>
- * (default /dev/ttyS<port-1>), for the host's settings dialog and the
- * command-line tool. Get copies at most `capacity` bytes, zero-terminated,
- * and returns the full length. */
+/* Beyond the entry points the plug-in binds, for the host's settings dialog
+ * and the command-line tool: the device behind COM<port> (default
+ * /dev/ttyS<port-1>); Get copies at most `capacity` bytes, zero-terminated,
+ * and returns the full length.
+ *
+ * The Set entry points change the settings of this process only (a search
+ * aims the link at an address for its own run). SaveCommSettings writes
+ * what this process set into PortLink.ini, for every program that starts
+ * later: 0, or an errno value after the reason went to stderr (EBADMSG:
+ * PortLink.ini cannot be read whole and was left as it is; EACCES: it is
+ * read-only). */
 PORTLINK_API void SetCOMPortDevice(int port, const char* path);
 PORTLINK_API int GetCOMPortDevice(int port, char* path, int capacity);
+PORTLINK_API int SaveCommSettings(void);
 
 #ifdef __cplusplus
 }

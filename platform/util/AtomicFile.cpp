@@ -4,8 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
+#include <cctype>
 #include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <mutex>
+#include <random>
 #include <string>
 
 namespace gw::platform {
@@ -28,22 +32,44 @@ bool WriteAll(int fd, const void* bytes, std::size_t size) {
   return true;
 }
 
+// Temporary files are named ".<target>.<pid>.<random>": the process id
+// tells whether the writer still runs, the random part keeps the name
+// unpredictable.
+std::string TemporaryPrefix(const std::filesystem::path& file) {
+  return "." + file.filename().string() + ".";
+}
+
+std::filesystem::path FolderOf(const std::filesystem::path& file) {
+  const std::filesystem::path folder = file.parent_path();
+  return folder.empty() ? std::filesystem::path(".") : folder;
+}
+
+std::string RandomPart() {
+  static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+  static std::mt19937_64 engine{std::random_device{}()};
+  static std::mutex mutex;
+  const std::lock_guard lock(mutex);
+  std::string part(8, '0');
+  for (char& c : part) c = kDigits[engine() % (sizeof kDigits - 1)];
+  return part;
+}
+
 // A new temporary file beside `file`, created with the old file's mode or,
-// for a new file, rw-r--r-- less the umask.
-int CreateTemporary(const std::filesystem::path& file, std::string& temp) {
-  static std::atomic<unsigned> counter{0};
+// for a new file, `newFileMode` less the umask.
+int CreateTemporary(const std::filesystem::path& file, mode_t newFileMode, std::string& temp) {
   struct stat info {};
   const bool exists = ::stat(file.c_str(), &info) == 0;
-  const mode_t mode = exists ? (info.st_mode & 07777) : 0644;
-  std::filesystem::path folder = file.parent_path();
-  if (folder.empty()) {
-    folder = ".";
+  if (exists && (info.st_mode & 0222) == 0) {
+    errno = EACCES;  // made read-only by its owner: not ours to replace
+    return -1;
   }
+  const mode_t mode = exists ? (info.st_mode & 07777) : newFileMode;
   for (int attempt = 0; attempt < 100; ++attempt) {
-    temp = (folder / ("." + file.filename().string() + "." + std::to_string(::getpid()) + "." +
-                      std::to_string(counter++)))
+    temp = (FolderOf(file) / (TemporaryPrefix(file) + std::to_string(::getpid()) + "." +
+                              RandomPart()))
                .string();
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    const int fd =
+        ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
     if (fd >= 0) {
       if (exists) {
         (void)::fchmod(fd, mode);
@@ -57,9 +83,41 @@ int CreateTemporary(const std::filesystem::path& file, std::string& temp) {
   return -1;
 }
 
-bool WriteThroughTemporary(const std::filesystem::path& file, const void* data, std::size_t size) {
+// The process id of a temporary file name of `file`, or 0 for other names.
+pid_t WriterOf(const std::string& name, const std::string& prefix) {
+  if (!name.starts_with(prefix)) return 0;
+  const std::string rest = name.substr(prefix.size());
+  const std::size_t dot = rest.find('.');
+  if (dot == 0 || dot == std::string::npos || dot + 1 == rest.size()) return 0;
+  pid_t pid = 0;
+  for (std::size_t i = 0; i < dot; ++i) {
+    if (rest[i] < '0' || rest[i] > '9' || pid > 100000000) return 0;
+    pid = pid * 10 + (rest[i] - '0');
+  }
+  for (std::size_t i = dot + 1; i < rest.size(); ++i) {
+    if (std::isalnum(static_cast<unsigned char>(rest[i])) == 0) return 0;
+  }
+  return pid;
+}
+
+// Removes the temporary files of `file` whose writer has ended (a save
+// interrupted by a crash or kill -9).
+void RemoveStaleTemporaries(const std::filesystem::path& file) {
+  const std::string prefix = TemporaryPrefix(file);
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(FolderOf(file), error)) {
+    const pid_t writer = WriterOf(entry.path().filename().string(), prefix);
+    if (writer <= 0 || writer == ::getpid()) continue;
+    if (::kill(writer, 0) != 0 && errno == ESRCH) {
+      std::filesystem::remove(entry.path(), error);
+    }
+  }
+}
+
+bool WriteThroughTemporary(const std::filesystem::path& file, const void* data, std::size_t size,
+                           mode_t newFileMode) {
   std::string temp;
-  const int fd = CreateTemporary(file, temp);
+  const int fd = CreateTemporary(file, newFileMode, temp);
   if (fd < 0) {
     return false;
   }
@@ -76,18 +134,30 @@ bool WriteThroughTemporary(const std::filesystem::path& file, const void* data, 
   if (!ok) {
     ::unlink(temp.c_str());
     errno = savedErrno;
+    return false;
   }
-  return ok;
+  RemoveStaleTemporaries(file);
+  return true;
 }
 
 }  // namespace
 
-bool WriteFileAtomically(const std::filesystem::path& file, std::span<const std::uint8_t> bytes) {
-  return WriteThroughTemporary(file, bytes.data(), bytes.size());
+bool WriteFileAtomically(const std::filesystem::path& file, std::span<const std::uint8_t> bytes,
+                         mode_t newFileMode) {
+  return WriteThroughTemporary(file, bytes.data(), bytes.size(), newFileMode);
 }
 
-bool WriteFileAtomically(const std::filesystem::path& file, std::string_view text) {
-  return WriteThroughTemporary(file, text.data(), text.size());
+bool WriteFileAtomically(const std::filesystem::path& file, std::string_view text,
+                         mode_t newFileMode) {
+  return WriteThroughTemporary(file, text.data(), text.size(), newFileMode);
+}
+
+std::string WriteFailureText(const std::filesystem::path& file, int error) {
+  struct stat info {};
+  if (error == EACCES && ::stat(file.c_str(), &info) == 0 && (info.st_mode & 0222) == 0) {
+    return file.string() + " is read-only; it was left as it is";
+  }
+  return "cannot write " + file.string() + ": " + std::strerror(error);
 }
 
 FileContent ReadSmallFile(const std::filesystem::path& file, std::size_t maxBytes) {

@@ -9,6 +9,7 @@
 
 #include "platform/util/AtomicFile.h"
 #include "platform/util/ConfigFolder.h"
+#include "platform/util/FileLock.h"
 
 namespace gw::platform {
 
@@ -37,8 +38,9 @@ int StoreBytes(std::string_view name, const std::uint8_t* data, int length,
   }
   const std::filesystem::path file = ConfigFile(name);
   const std::span<const std::uint8_t> bytes(data, static_cast<std::size_t>(length));
-  if (!WriteFileAtomically(file, bytes)) {
-    Complain(owner, "cannot write " + file.string() + ": " + std::strerror(errno));
+  const FolderLock lock(file);
+  if (!WriteFileAtomically(file, bytes, kPrivateFileMode)) {
+    Complain(owner, WriteFailureText(file, errno));
     return -1;
   }
   return length;

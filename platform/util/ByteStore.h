@@ -11,8 +11,9 @@ namespace gw::platform {
 // The most bytes a store keeps.
 inline constexpr std::size_t kByteStoreCapacity = 10240;
 
-// Replaces the bytes stored in the file `name`, creating the configuration
-// folder when needed. Returns `length`, or -1 when the bytes cannot be kept
+// Replaces the bytes stored in the file `name` (created readable by its owner
+// only) under the folder's update lock, creating the configuration folder
+// when needed. Returns `length`, or -1 when the bytes cannot be kept
 // (negative or too long, no data, or the file cannot be written); then the
 // previous content stays and `owner` says why on stderr.
 int StoreBytes(std::string_view name, const std::uint8_t* data, int length,

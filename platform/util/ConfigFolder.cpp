@@ -1,5 +1,7 @@
 #include "platform/util/ConfigFolder.h"
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <system_error>
 
@@ -26,14 +28,20 @@ std::filesystem::path ConfigFolder() {
   return base / "Config" / "";
 }
 
-bool EnsureConfigFolder() {
+bool EnsureConfigFolder() { return EnsurePrivateFolder(ConfigFolder()); }
+
+bool EnsurePrivateFolder(const std::filesystem::path& folder) {
   std::error_code error;
-  const std::filesystem::path folder = ConfigFolder();
   if (std::filesystem::is_directory(folder, error)) {
     return true;
   }
-  std::filesystem::create_directories(folder, error);
-  return !error && std::filesystem::is_directory(folder, error);
+  const std::filesystem::path target = folder.has_filename() ? folder : folder.parent_path();
+  if (target.has_parent_path()) {
+    std::filesystem::create_directories(target.parent_path(), error);
+  }
+  // Another program may make it at the same moment: EEXIST is fine.
+  (void)::mkdir(target.c_str(), 0700);
+  return std::filesystem::is_directory(target, error);
 }
 
 std::filesystem::path ConfigFile(std::string_view name) { return ConfigFolder() / name; }

@@ -1,5 +1,6 @@
 #include "platform/util/PortLinkSettings.h"
 
+#include <cerrno>
 #include <charconv>
 #include <limits>
 #include <cstdio>
@@ -28,16 +29,6 @@ void WarnOnce(std::string_view key, const std::string& value, std::string_view e
 
 std::string ReadSetting(std::string_view section, std::string_view key) {
   return GetPrivateProfileString(section, key, "", PortLinkIniPath());
-}
-
-bool WriteSetting(std::string_view section, std::string_view key, std::string_view value) {
-  // Every search sets the remote address again, mostly to what is there:
-  // the file is rewritten (and synced) only for a new value.
-  if (!value.empty() && ReadSetting(section, key) == value) {
-    return true;
-  }
-  return EnsureConfigFolder() &&
-         WritePrivateProfileString(section, key, value, PortLinkIniPath());
 }
 
 std::optional<int> ParseInt(std::string_view text) {
@@ -87,27 +78,12 @@ int LoadCommType() {
                         std::numeric_limits<int>::max(), kDefaultCommType, "a number");
 }
 
-bool StoreCommType(int type) {
-  return WriteSetting(kPortLinkSection, kCommTypeKey, std::to_string(type));
-}
-
 int LoadComPort() {
   return ReadIntSetting(kComPortKey, 1, kMaxComPort, kDefaultComPort, "a COM number 1 to 255");
 }
 
-bool StoreComPort(int port) {
-  if (port < 1 || port > kMaxComPort) {
-    return false;
-  }
-  return WriteSetting(kPortLinkSection, kComPortKey, std::to_string(port));
-}
-
 std::uint32_t LoadRemoteIp() {
   return ReadAddressSetting(kRemoteIpKey).value_or(kDefaultRemoteIp);
-}
-
-bool StoreRemoteIp(std::uint32_t hostOrder) {
-  return WriteSetting(kPortLinkSection, kRemoteIpKey, FormatIpv4(hostOrder));
 }
 
 std::optional<std::uint32_t> LoadBroadcastAddress() {
@@ -130,11 +106,34 @@ std::string LoadComPortDevice(int port) {
   return "/dev/ttyS" + std::to_string(port - 1);
 }
 
-bool StoreComPortDevice(int port, std::string_view device) {
-  if (port < 1 || port > kMaxComPort || device.empty()) {
-    return false;
+int SaveSettings(const SettingChanges& changes) {
+  if (changes.comPort && (*changes.comPort < 1 || *changes.comPort > kMaxComPort)) {
+    return EINVAL;
   }
-  return WriteSetting(kComPortsSection, ComKey(port), device);
+  for (const auto& [port, device] : changes.comPortDevices) {
+    if (port < 1 || port > kMaxComPort || device.empty()) return EINVAL;
+  }
+  if (!EnsureConfigFolder()) {
+    std::fprintf(stderr, "cannot create the configuration folder %s\n",
+                 ConfigFolder().c_str());
+    return EACCES;
+  }
+  ProfileFile file(PortLinkIniPath(), ProfileFile::Use::Update);
+  bool ok = true;
+  if (changes.commType) {
+    ok = ok && file.Set(kPortLinkSection, kCommTypeKey, std::to_string(*changes.commType));
+  }
+  if (changes.comPort) {
+    ok = ok && file.Set(kPortLinkSection, kComPortKey, std::to_string(*changes.comPort));
+  }
+  if (changes.remoteIp) {
+    ok = ok && file.Set(kPortLinkSection, kRemoteIpKey, FormatIpv4(*changes.remoteIp));
+  }
+  for (const auto& [port, device] : changes.comPortDevices) {
+    ok = ok && file.Set(kComPortsSection, ComKey(port), device);
+  }
+  if (!ok || !file.Save()) return errno != 0 ? errno : EIO;
+  return 0;
 }
 
 std::string ResolveSerialDevice(std::string_view name) {

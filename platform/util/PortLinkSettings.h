@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,25 +40,31 @@ inline constexpr int kDefaultModbusTcpPort = 502;
 std::filesystem::path PortLinkIniPath();
 
 // Each Load reads the file afresh; a missing or unusable value gives the
-// default (an unusable one is reported once on stderr). Each Store creates
-// the configuration folder when needed and returns false when the file
-// cannot be written; a Store of the value the file holds already leaves the
-// file untouched.
+// default (an unusable one is reported once on stderr).
 int LoadCommType();
-bool StoreCommType(int type);
-
 int LoadComPort();                // 1 .. kMaxComPort
-bool StoreComPort(int port);      // false for numbers outside 1 .. kMaxComPort
-
 std::uint32_t LoadRemoteIp();     // host order
-bool StoreRemoteIp(std::uint32_t hostOrder);
 
 std::optional<std::uint32_t> LoadBroadcastAddress();  // host order
 int LoadModbusTcpPort();
 
 // The device behind COM<port>; empty for numbers outside 1 .. kMaxComPort.
 std::string LoadComPortDevice(int port);
-bool StoreComPortDevice(int port, std::string_view device);
+
+// Settings to be saved together; what is not set stays as the file has it.
+struct SettingChanges {
+  std::optional<int> commType;
+  std::optional<int> comPort;                 // 1 .. kMaxComPort
+  std::optional<std::uint32_t> remoteIp;      // host order
+  std::map<int, std::string> comPortDevices;  // COM number -> device path
+};
+
+// Writes `changes` into PortLink.ini in one load-modify-save run under the
+// folder's update lock, creating the configuration folder when needed; a
+// file that holds every value already is left untouched. 0, or an errno
+// value after the reason went to stderr (EBADMSG: the file cannot be read
+// whole and is left as it is; EINVAL: a value out of range).
+int SaveSettings(const SettingChanges& changes);
 
 // "COM3" (any case, any number) names the device behind COM3; any other
 // name is taken as a device path.

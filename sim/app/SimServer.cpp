@@ -9,10 +9,11 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
+#include <sstream>
 
 #include "SerialReply.h"
 #include "model/NodeRecord.h"
+#include "platform/util/AtomicFile.h"
 
 namespace gw::sim {
 
@@ -60,17 +61,10 @@ bool SimServer::Open(std::string& error) {
 bool SimServer::WriteReadyFile(std::string& error) {
   if (options_.readyFile.empty()) return true;
   // Written aside and renamed, so a reader never sees half of it.
-  const std::string temp = options_.readyFile + ".tmp";
-  {
-    std::ofstream out(temp, std::ios::trunc);
-    if (udp_) out << "udp " << Ipv4Text(*options_.address) << ":" << options_.port << "\n";
-    if (pty_) out << "serial " << pty_->Path() << "\n";
-    if (!out) {
-      error = "cannot write the ready file " + temp;
-      return false;
-    }
-  }
-  if (std::rename(temp.c_str(), options_.readyFile.c_str()) != 0) {
+  std::ostringstream text;
+  if (udp_) text << "udp " << Ipv4Text(*options_.address) << ":" << options_.port << "\n";
+  if (pty_) text << "serial " << pty_->Path() << "\n";
+  if (!platform::WriteFileAtomically(options_.readyFile, text.str())) {
     error = "cannot write the ready file " + options_.readyFile + ": " + std::strerror(errno);
     return false;
   }

@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/util/Ipv4Text.h"
+
 namespace gw::sim {
 
 namespace {
@@ -58,9 +60,8 @@ bool UdpEndpoint::Send(const std::vector<std::uint8_t>& bytes, const sockaddr_in
 }
 
 std::string PeerText(const sockaddr_in& peer) {
-  char text[INET_ADDRSTRLEN] = {};
-  ::inet_ntop(AF_INET, &peer.sin_addr, text, sizeof text);
-  return std::string(text) + ":" + std::to_string(ntohs(peer.sin_port));
+  return platform::FormatIpv4(ntohl(peer.sin_addr.s_addr)) + ":" +
+         std::to_string(ntohs(peer.sin_port));
 }
 
 }  // namespace gw::sim

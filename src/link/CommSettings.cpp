@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/util/ConfigFolder.h"
+#include "platform/util/Ipv4Text.h"
 #include "platform/util/PrivateProfile.h"
 
 namespace gw {
@@ -23,10 +24,23 @@ constexpr const char* kIpAddress = "IPAddress";
 constexpr const char* kIpList = "IPList";
 constexpr const char* kIpCount = "IPCount";
 constexpr std::size_t kValueLimit = 64;
-// IP list keys looked up per read of the file.
-constexpr int kKeysPerRead = 4096;
 
 std::string IpKey(long long n) { return "IP" + std::to_string(n); }
+
+// n of a key "IP<n>" (any case, n decimal without a leading zero); 0 for
+// other keys.
+long long IpKeyNumber(const std::string& key) {
+  if (key.size() < 3 || key.size() > 20 || (key[0] != 'I' && key[0] != 'i') ||
+      (key[1] != 'P' && key[1] != 'p') || key[2] == '0') {
+    return 0;
+  }
+  long long n = 0;
+  for (std::size_t i = 2; i < key.size(); ++i) {
+    if (key[i] < '0' || key[i] > '9') return 0;
+    n = n * 10 + (key[i] - '0');
+  }
+  return n;
+}
 
 }  // namespace
 
@@ -43,11 +57,7 @@ std::string CommSettings::IpListPath() const {
   return (std::filesystem::path(folder_) / "IPList.ini").string();
 }
 
-bool CommSettings::EnsureFolder() const {
-  std::error_code ec;
-  std::filesystem::create_directories(folder_, ec);
-  return std::filesystem::is_directory(folder_, ec);
-}
+bool CommSettings::EnsureFolder() const { return platform::EnsurePrivateFolder(folder_); }
 
 std::uint32_t CommSettings::LoadRemoteAddress() const {
   if (!EnsureFolder()) return 0xFFFFFFFF;
@@ -58,45 +68,36 @@ std::uint32_t CommSettings::LoadRemoteAddress() const {
 
 void CommSettings::MergeIpList(const NodeTable& nodes) const {
   if (!EnsureFolder()) return;
-  const std::string path = IpListPath();
-  // Counted wider than the file's number, so that the new entries of a
-  // damaged count near the top of its range still count up.
-  long long count = std::max(0, platform::GetPrivateProfileInt(kIpList, kIpCount, 0, path));
-  // The list is read many keys at a time and every change goes to the file
-  // in one write: key by key, a search of 253 modules would read the file 253
-  // times and rewrite (and sync) it up to 255 times.
-  std::vector<std::pair<std::string, std::string>> changes;
-  if (count == 0) changes.emplace_back(kIpCount, "0");
+  // Read, merged and written under the folder's update lock, so that two
+  // searches at once both add their modules.
+  platform::ProfileFile list(IpListPath(), platform::ProfileFile::Use::Update);
+  // The count is taken from the keys the list holds: a damaged IPCount
+  // (negative, not a number, far beyond the entries) neither overwrites an
+  // entry nor runs past the end of the numbers.
+  long long count = 0;
   std::vector<std::uint32_t> listed;
-  listed.reserve(static_cast<std::size_t>(std::min(count, 4096LL)));
-  std::vector<std::string> keys;
-  for (long long first = 1; first <= count; first += kKeysPerRead) {
-    keys.clear();
-    for (long long n = first; n <= count && n - first < kKeysPerRead; ++n) {
-      keys.push_back(IpKey(n));
-    }
-    bool anyListed = false;
-    for (const std::string& text : platform::GetPrivateProfileStrings(kIpList, keys, "", path)) {
-      listed.push_back(ParseDottedAddress(text));
-      anyListed = anyListed || !text.empty();
-    }
-    // A count far beyond the keys the file holds (a damaged list): the keys
-    // still to come are missing too and compare as 255.255.255.255, which
-    // this run already holds.
-    if (!anyListed) break;
+  long long present = 0;
+  for (const std::string& key : list.Keys(kIpList)) {
+    const long long n = IpKeyNumber(key);
+    if (n <= 0) continue;
+    ++present;
+    count = std::max(count, n);
+    listed.push_back(ParseDottedAddress(list.Value(kIpList, key).value_or("")));
   }
+  // A number below the count without its key reads as empty text, which
+  // converts to 255.255.255.255.
+  if (present < count) listed.push_back(0xFFFFFFFF);
+  // The count first, so that a new list starts with it.
+  bool ok = list.Set(kIpList, kIpCount, std::to_string(count));
   for (int i = 0; i < nodes.Count(); ++i) {
     const std::uint32_t address = nodes.Node(i).IpAddress();
     if (std::find(listed.begin(), listed.end(), address) != listed.end()) continue;
     listed.push_back(address);
     ++count;
-    char text[16];
-    std::snprintf(text, sizeof text, "%u.%u.%u.%u", address >> 24, (address >> 16) & 0xFF,
-                  (address >> 8) & 0xFF, address & 0xFF);
-    changes.emplace_back(IpKey(count), text);
+    ok = ok && list.Set(kIpList, IpKey(count), platform::FormatIpv4(address));
   }
-  changes.emplace_back(kIpCount, std::to_string(count));
-  platform::WritePrivateProfileStrings(kIpList, changes, path);
+  ok = ok && list.Set(kIpList, kIpCount, std::to_string(count));
+  if (ok) list.Save();
 }
 
 std::uint32_t ParseProfileNumber(const std::string& text) {

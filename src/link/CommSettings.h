@@ -24,7 +24,8 @@ class CommSettings {
   // or when the folder cannot be made.
   std::uint32_t LoadRemoteAddress() const;
 
-  // Appends the address of every node not yet listed.
+  // Appends the address of every node not yet listed, under the folder's
+  // update lock; a list that cannot be read whole is left as it is.
   void MergeIpList(const NodeTable& nodes) const;
 
  private:
@@ -36,8 +37,10 @@ class CommSettings {
 // A decimal number as the settings file holds it: at most 64 characters,
 // converted as unsigned, a leading minus negating modulo 2^32.
 std::uint32_t ParseProfileNumber(const std::string& text);
-// Dotted text to an address, most significant octet first; anything that is
-// not a dotted address gives 255.255.255.255.
+// Dotted text to an address, most significant octet first, by the rule of
+// the IP list (and of the relay table): the forms inet_addr takes
+// ("10.0.0", "0x7f.1" too); anything else gives 255.255.255.255. Where a
+// user types an address, platform::ParseIpv4 takes four decimal octets only.
 std::uint32_t ParseDottedAddress(const std::string& text);
 
 }  // namespace gw

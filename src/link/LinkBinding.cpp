@@ -3,7 +3,12 @@
 #include <string>
 
 #include "DeviceLink.h"
+#include "LinkEntryPoints.h"
 #include "model/Texts.h"
+
+// Each name of the list, resolved into the table field of that name; the
+// chain stops at the first name missing.
+#define GW_RESOLVE(name) resolve(#name, api.name) &&
 
 namespace gw {
 
@@ -57,24 +62,7 @@ bool DeviceLink::BindPortLink(LibraryLoader& loader) {
   }
   Resolver resolve(loader, ui_, portLink_.module, library);
   PortLinkApi& api = portLink_;
-  return resolve("OpenSerial", api.OpenSerial) && resolve("CloseSerial", api.CloseSerial) &&
-         resolve("OpenSerialEx", api.OpenSerialEx) &&
-         resolve("SetCOMPortNum", api.SetCOMPortNum) &&
-         resolve("GetCOMPortNum", api.GetCOMPortNum) &&
-         resolve("GetLastSerialErr", api.GetLastSerialErr) &&
-         resolve("ResetSerialErr", api.ResetSerialErr) &&
-         resolve("OpenModbusTCPSocket", api.OpenModbusTCPSocket) &&
-         resolve("OpenSocket", api.OpenSocket) && resolve("CloseSocket", api.CloseSocket) &&
-         resolve("ReadSelect", api.ReadSelect) &&
-         resolve("SetRemoteIPAddr", api.SetRemoteIPAddr) &&
-         resolve("GetRemoteIPAddr", api.GetRemoteIPAddr) &&
-         resolve("GetLastSocketErr", api.GetLastSocketErr) &&
-         resolve("ResetSocketErr", api.ResetSocketErr) &&
-         resolve("RequestData", api.RequestData) && resolve("ResponseData", api.ResponseData) &&
-         resolve("SendData", api.SendData) && resolve("RecvData", api.RecvData) &&
-         resolve("SetCommType", api.SetCommType) && resolve("GetCommType", api.GetCommType) &&
-         resolve("SetSerializeData", api.SetSerializeData) &&
-         resolve("GetSerializeData", api.GetSerializeData);
+  return GW_PORTLINK_ENTRY_POINTS(GW_RESOLVE) true;
 }
 
 bool DeviceLink::BindMbKit(LibraryLoader& loader) {
@@ -86,11 +74,9 @@ bool DeviceLink::BindMbKit(LibraryLoader& loader) {
   }
   Resolver resolve(loader, ui_, mbKit_.module, library);
   MbKitApi& api = mbKit_;
-  return resolve("OpenModbusSerial", api.OpenModbusSerial) &&
-         resolve("CloseSerial", api.CloseSerial) &&
-         resolve("OpenModbusTCPSocket", api.OpenModbusTCPSocket) &&
-         resolve("CloseSocket", api.CloseSocket) && resolve("ReadSelect", api.ReadSelect) &&
-         resolve("RequestData", api.RequestData) && resolve("ResponseData", api.ResponseData);
+  return GW_MBKIT_ENTRY_POINTS(GW_RESOLVE) true;
 }
 
 }  // namespace gw
+
+#undef GW_RESOLVE

@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <memory>
 
+#include "platform/util/AtomicFile.h"
+
 namespace gw {
 
 namespace {
@@ -67,14 +69,7 @@ FileResult ReadFileBytes(const std::string& path, std::size_t limit, std::vector
 }
 
 FileResult WriteFileBytes(const std::string& path, ConstBytes bytes) {
-  const std::string temp = path + ".part";
-  FilePtr out(std::fopen(temp.c_str(), "wb"));
-  if (!out) return {false, "Could not create " + path + "."};
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out.get()) == bytes.size() &&
-                       std::fflush(out.get()) == 0;
-  out.reset();
-  if (!written || std::rename(temp.c_str(), path.c_str()) != 0) {
-    std::remove(temp.c_str());
+  if (!platform::WriteFileAtomically(path, bytes)) {
     return {false, "Could not write " + path + "."};
   }
   return {true, {}};

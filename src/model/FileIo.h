@@ -20,8 +20,9 @@ struct FileResult {
 // folder, pipe, socket or device) is refused without waiting on it.
 FileResult ReadFileBytes(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& out);
 
-// Writes the bytes to a temporary file beside `path` and renames it over
-// `path`, so a failure never leaves a torn file behind.
+// Writes the bytes to a new temporary file beside `path` and renames it over
+// `path` (platform::WriteFileAtomically), so a failure never leaves a torn
+// file behind and a link planted beside it is never followed.
 FileResult WriteFileBytes(const std::string& path, ConstBytes bytes);
 
 // "An attempt was made to access <path> past its end."

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/util/Ipv4Text.h"
+
 namespace gw {
 
 Bytes NodeRecord::Block(int number) {
@@ -73,12 +75,7 @@ std::string MacText(const MacAddress& mac) {
   return text;
 }
 
-std::string Ipv4Text(std::uint32_t address) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%u.%u.%u.%u", address >> 24, (address >> 16) & 0xFF,
-                (address >> 8) & 0xFF, address & 0xFF);
-  return text;
-}
+std::string Ipv4Text(std::uint32_t address) { return platform::FormatIpv4(address); }
 
 bool SameMac(ConstBytes headerA, ConstBytes headerB) {
   const ConstBytes a = headerA.subspan(hdr::MacAddress, hdr::kMacSize);

@@ -71,7 +71,8 @@ bool SameMac(ConstBytes headerA, ConstBytes headerB);
 
 // "AA:BB:CC:DD:EE:FF"
 std::string MacText(const MacAddress& mac);
-// "a.b.c.d" of an address held most significant octet first.
+// "a.b.c.d" of an address held most significant octet first (the project's
+// one formatter, platform::FormatIpv4, under the model's name).
 std::string Ipv4Text(std::uint32_t address);
 
 }  // namespace gw

@@ -358,7 +358,73 @@ TEST_F(NxgcfgTest, TheIpSearchTakesTheSettingsFileAddress) {
   const auto search = Nxgcfg({"search", "--settings-address", "--json"});
   ASSERT_EQ(search.exitCode, 0) << search.err;
   EXPECT_EQ(Json::parse(search.out).size(), 1u);
-  EXPECT_THAT(home.ReadConfigFile("PortLink.ini"), HasSubstr("RemoteIP=" + Address(10)));
+  // The search aims the link for its own run only.
+  EXPECT_THAT(home.ReadConfigFile("PortLink.ini"), HasSubstr("RemoteIP=127.0.30.250"));
+}
+
+// Only `nxgcfg link` saves the link; no search changes PortLink.ini, not even
+// one whose serial device cannot be opened.
+TEST_F(NxgcfgTest, SearchesLeaveTheSavedLinkAsItIs) {
+  home.UseEthernet(Ipv4(127, 0, 30, 12));  // no simulator there
+  WriteConfig("NXG4120-T.ini", "[CommConf]\nIPAddress=2130714125\n");  // 127.0.30.13
+  const std::string saved = home.ReadConfigFile("PortLink.ini") + "[COMPorts]\nCOM7=" +
+                            (home.Root() / "absent7").string() + "\n";
+  WriteConfig("PortLink.ini", saved);
+  Check({
+      {{"search", "--ip", Address(13)}, "", 1, "", "No NXG4120-T module found"},
+      {{"search", "--settings-address"}, "", 1, "", ""},
+      {{"search", "--serial", (home.Root() / "absent").string()}, "", 1, "", "absent"},
+      {{"search", "--serial", "COM7"}, "", 1, "", "absent7"},
+  });
+  EXPECT_EQ(home.ReadConfigFile("PortLink.ini"), saved);
+}
+
+// A settings file that a rewrite would cut short is named with the reason and
+// left as it is.
+TEST_F(NxgcfgTest, ALinkFileThatCannotBeReadWholeIsNotRewritten) {
+  home.UseEthernet(Ipv4(127, 0, 30, 14));
+  const std::string damaged = home.ReadConfigFile("PortLink.ini") + "RemoteIP 127.0.0.1\n";
+  WriteConfig("PortLink.ini", damaged);
+  Check({
+      {{"link", "--ethernet", "127.0.30.15"}, "", 1, "", "PortLink.ini cannot be read whole"},
+      {{"link", "--json"}, "", 0, Address(14), "\"RemoteIP 127.0.0.1\") is neither"},
+  });
+  EXPECT_EQ(home.ReadConfigFile("PortLink.ini"), damaged);
+  // Nor is a file its owner made read-only replaced.
+  home.UseEthernet(Ipv4(127, 0, 30, 14));
+  fs::permissions(home.ConfigDir() / "PortLink.ini", fs::perms::owner_read);
+  Check({{{"link", "--ethernet", "127.0.30.15"}, "", 1, "", "PortLink.ini is read-only"}});
+  EXPECT_THAT(home.ReadConfigFile("PortLink.ini"), HasSubstr("RemoteIP=" + Address(14)));
+}
+
+// Two searches at the same moment, each through its own simulator, both add
+// their module to the IP list (load, merge and save run one after the other).
+TEST_F(NxgcfgTest, ConcurrentSearchesKeepEveryAddressInTheIpList) {
+  home.UseEthernet(Ipv4(127, 0, 30, 16));
+  std::vector<std::unique_ptr<SimProcess>> sims;
+  std::vector<std::string> lines;
+  for (int last : {16, 17}) {
+    lines.push_back((home.Root() / ("COM" + std::to_string(last))).string());
+    sims.push_back(std::make_unique<SimProcess>(std::vector<std::string>{
+        "--address", Address(last), "--serial", "--link", lines.back(), "--modules", "1",
+        "--ip-base", Address(last)}));
+    ASSERT_TRUE(sims.back()->WaitReady());
+  }
+  for (int round = 0; round < 20; ++round) {
+    SCOPED_TRACE(round);
+    fs::remove(home.ConfigDir() / "IPList.ini");
+    std::vector<FILE*> runs;
+    for (const std::string& line : lines) {
+      runs.push_back(::popen((std::string(NXGCFG_PROGRAM) + " search --serial '" + line +
+                              "' >/dev/null 2>&1")
+                                 .c_str(),
+                             "r"));
+    }
+    for (FILE* run : runs) EXPECT_EQ(::pclose(run), 0);
+    const std::string list = home.ReadConfigFile("IPList.ini");
+    EXPECT_THAT(list, HasSubstr("IPCount=2\n"));
+    for (int last : {16, 17}) EXPECT_THAT(list, HasSubstr("=" + Address(last) + "\n"));
+  }
 }
 
 TEST_F(NxgcfgTest, LinkSettingsAreShownAndChanged) {

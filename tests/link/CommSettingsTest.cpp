@@ -111,22 +111,53 @@ TEST_F(CommSettingsTest, NewAddressesAreAppendedKnownOnesKept) {
   EXPECT_EQ(IpList(), three);
 }
 
-TEST_F(CommSettingsTest, BadEntriesMatchAllOnesAndADamagedCountIsNotReadForever) {
+// A bad entry converts to 255.255.255.255; a damaged count is taken from the
+// keys the list holds, so no intact entry is ever overwritten.
+TEST_F(CommSettingsTest, BadEntriesMatchAllOnesAndADamagedCountIsRecoveredFromTheKeys) {
+  const std::string two = "IP1=10.0.0.1\nIP2=10.0.0.2\n";
+  const struct {
+    std::string list;
+    std::vector<std::uint32_t> nodes;
+    std::string after;
+  } cases[] = {
+      {"IPCount=1\nIP1=garbage\n", {0xFFFFFFFF}, "IPCount=1\nIP1=garbage\n"},
+      {"IPCount=2147483647\n" + two, {0x0A000001, 0x0A000009},
+       "IPCount=3\n" + two + "IP3=10.0.0.9\n"},
+      {"IPCount=-5\n" + two, {0x0A000009}, "IPCount=3\n" + two + "IP3=10.0.0.9\n"},
+      {"IPCount=many\n" + two, {0x0A000009}, "IPCount=3\n" + two + "IP3=10.0.0.9\n"},
+      {"IPCount=1\n" + two, {0x0A000009}, "IPCount=3\n" + two + "IP3=10.0.0.9\n"},
+      {"IPCount=3\nIP1=10.0.0.1\nIP3=10.0.0.3\n", {0x0A000002},
+       "IPCount=4\nIP1=10.0.0.1\nIP3=10.0.0.3\nIP4=10.0.0.2\n"},
+      {"IP1=10.0.0.1\nip2000000000=10.0.0.2\n", {0x0A000009},
+       "IP1=10.0.0.1\nip2000000000=10.0.0.2\nIPCount=2000000001\nIP2000000001=10.0.0.9\n"},
+  };
   fs::create_directories(home.ConfigDir());
-  SetEntry("IPCount", "1");
-  SetEntry("IP1", "garbage");
-  Merge({0xFFFFFFFF});
-  EXPECT_EQ(IpList(), "[IPList]\nIPCount=1\nIP1=garbage\n");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.list);
+    std::ofstream(settings.IpListPath()) << "[IPList]\n" << c.list;
+    Merge(c.nodes);
+    EXPECT_EQ(IpList(), "[IPList]\n" + c.after);
+  }
+}
 
-  SetEntry("IPCount", "2000000000");
-  SetEntry("IP1", "10.0.0.1");
-  Merge({0x0A000001, 0x0A000009});
-  EXPECT_EQ(IpList(), "[IPList]\nIPCount=2000000001\nIP1=10.0.0.1\nIP2000000001=10.0.0.9\n");
-
-  SetEntry("IPCount", "2147483647");  // the top of the number's range
-  Merge({0x0A000001, 0x0A00000A});
-  EXPECT_EQ(IpList(), "[IPList]\nIPCount=2147483648\nIP1=10.0.0.1\nIP2000000001=10.0.0.9\n"
-                      "IP2147483648=10.0.0.10\n");
+// A list that cannot be read whole, or that its owner made read-only, stays
+// as it is.
+TEST_F(CommSettingsTest, AListThatCannotBeRewrittenWholeIsLeftAsItIs) {
+  fs::create_directories(home.ConfigDir());
+  const std::string damaged[] = {
+      std::string("[IPList]\nIPCount=1\n; note\0\nIP1=10.0.0.1\n", 40),
+      "[IPList]\nIPCount=1\nIP1=10.0.0.1\n10.0.0.7\n",
+      "[IPList]\nIPCount=1\nIP1=10.0.0.1\n",
+  };
+  for (const std::string& text : damaged) {
+    SCOPED_TRACE(text);
+    std::ofstream(settings.IpListPath()) << text;
+    const bool readOnly = &text == &damaged[2];
+    if (readOnly) fs::permissions(settings.IpListPath(), fs::perms::owner_read);
+    Merge({0x0A000009});
+    EXPECT_EQ(IpList(), text);
+    fs::permissions(settings.IpListPath(), fs::perms::owner_read | fs::perms::owner_write);
+  }
 }
 
 TEST_F(CommSettingsTest, AFolderThatCannotBeMadeIsSkippedSilently) {

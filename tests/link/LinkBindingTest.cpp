@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "link/LinkEntryPoints.h"
 #include "support/LinkHarness.h"
 
 namespace gw {
@@ -11,23 +12,28 @@ namespace {
 
 using Names = std::vector<std::string>;
 
+#define GW_NAME(name) #name,
+
 // Every lookup of a binding that succeeds, in order.
 Names AllLookups() {
   Names out;
-  for (const char* name :
-       {"OpenSerial",      "CloseSerial",      "OpenSerialEx",    "SetCOMPortNum",
-        "GetCOMPortNum",   "GetLastSerialErr", "ResetSerialErr",  "OpenModbusTCPSocket",
-        "OpenSocket",      "CloseSocket",      "ReadSelect",      "SetRemoteIPAddr",
-        "GetRemoteIPAddr", "GetLastSocketErr", "ResetSocketErr",  "RequestData",
-        "ResponseData",    "SendData",         "RecvData",        "SetCommType",
-        "GetCommType",     "SetSerializeData", "GetSerializeData"}) {
+  for (const char* name : {GW_PORTLINK_ENTRY_POINTS(GW_NAME)}) {
     out.push_back(std::string("PortLink:") + name);
   }
-  for (const char* name : {"OpenModbusSerial", "CloseSerial", "OpenModbusTCPSocket", "CloseSocket",
-                           "ReadSelect", "RequestData", "ResponseData"}) {
+  for (const char* name : {GW_MBKIT_ENTRY_POINTS(GW_NAME)}) {
     out.push_back(std::string("MbKit:") + name);
   }
   return out;
+}
+
+TEST(LinkBinding, TheListHasTheLibrariesNamesInBindingOrder) {
+  const Names all = AllLookups();
+  ASSERT_EQ(all.size(), 30u);
+  EXPECT_EQ(Names(all.begin(), all.begin() + 4),
+            (Names{"PortLink:OpenSerial", "PortLink:CloseSerial", "PortLink:OpenSerialEx",
+                   "PortLink:SetCOMPortNum"}));
+  EXPECT_EQ(all[22], "PortLink:GetSerializeData");
+  EXPECT_EQ(all[23], "MbKit:OpenModbusSerial");
 }
 
 // Records the buttons and icon of every message box as well.

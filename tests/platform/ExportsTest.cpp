@@ -10,34 +10,26 @@
 #include <type_traits>
 
 #include "PlatformFixtures.h"
+#include "link/LinkEntryPoints.h"
 #include "platform/mbkit/MbKit.h"
 #include "platform/portlink/PortLink.h"
 
 namespace gw::test {
 namespace {
 
-// The entry points of each table. Both headers declare the shared names
-// (CloseSerial, ReadSelect, ...): one translation unit holding both proves
-// they agree, and the static assertions prove they agree with the tables.
-// clang-format off
-#define GW_PORTLINK_TABLE(X)                                                                  \
-  X(OpenSerial) X(OpenSerialEx) X(CloseSerial) X(SetCOMPortNum) X(GetCOMPortNum)              \
-  X(GetLastSerialErr) X(ResetSerialErr) X(OpenModbusTCPSocket) X(OpenSocket) X(CloseSocket)   \
-  X(ReadSelect) X(SetRemoteIPAddr) X(GetRemoteIPAddr) X(GetLastSocketErr) X(ResetSocketErr)   \
-  X(RequestData) X(ResponseData) X(SendData) X(RecvData) X(SetCommType) X(GetCommType)        \
-  X(SetSerializeData) X(GetSerializeData)
-#define GW_MBKIT_TABLE(X)                                                                     \
-  X(OpenModbusSerial) X(CloseSerial) X(OpenModbusTCPSocket) X(CloseSocket) X(ReadSelect)      \
-  X(RequestData) X(ResponseData)
+// Both headers declare the shared names (CloseSerial, ReadSelect, ...): one
+// translation unit holding both proves they agree, and the static assertions
+// prove that every listed entry point is declared with its table's type.
 #define GW_SAME_TYPE(table, function) \
   static_assert(std::is_same_v<decltype(&::function), decltype(table::function)>, #function);
 #define GW_IN_PORTLINK(function) GW_SAME_TYPE(PortLinkApi, function)
 #define GW_IN_MBKIT(function) GW_SAME_TYPE(MbKitApi, function)
+#define GW_DECLARED(function) static_assert(&::function != nullptr, #function);
 #define GW_NAME(function) #function,
-// clang-format on
 
-GW_PORTLINK_TABLE(GW_IN_PORTLINK)
-GW_MBKIT_TABLE(GW_IN_MBKIT)
+GW_PORTLINK_ENTRY_POINTS(GW_IN_PORTLINK)
+GW_PORTLINK_TOOL_ENTRY_POINTS(GW_DECLARED)
+GW_MBKIT_ENTRY_POINTS(GW_IN_MBKIT)
 
 // The defined dynamic symbols of a library, as nm lists them.
 std::set<std::string> DefinedSymbols(void* handle) {
@@ -71,9 +63,9 @@ bool BindsSymbolically(void* handle) {
 }
 
 TEST(ExportsTest, EachLibraryExportsItsEntryPointsOnlyAndBindsThemToItself) {
-  const std::set<std::string> portLink{GW_PORTLINK_TABLE(GW_NAME) "SetCOMPortDevice",
-                                       "GetCOMPortDevice"};
-  const std::set<std::string> mbKit{GW_MBKIT_TABLE(GW_NAME)};
+  const std::set<std::string> portLink{
+      GW_PORTLINK_ENTRY_POINTS(GW_NAME) GW_PORTLINK_TOOL_ENTRY_POINTS(GW_NAME)};
+  const std::set<std::string> mbKit{GW_MBKIT_ENTRY_POINTS(GW_NAME)};
   EXPECT_EQ(DefinedSymbols(PortLink().module), portLink);
   EXPECT_EQ(DefinedSymbols(MbKit().module), mbKit);
   EXPECT_TRUE(BindsSymbolically(PortLink().module));

@@ -39,6 +39,8 @@ struct Bound {
         ::dlsym(link.PortLink().module, "SetCOMPortDevice"));
     extras.GetCOMPortDevice = std::bit_cast<decltype(extras.GetCOMPortDevice)>(
         ::dlsym(link.PortLink().module, "GetCOMPortDevice"));
+    extras.SaveCommSettings = std::bit_cast<decltype(extras.SaveCommSettings)>(
+        ::dlsym(link.PortLink().module, "SaveCommSettings"));
   }
 };
 

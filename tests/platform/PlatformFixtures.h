@@ -31,8 +31,17 @@ MbKitApi& MbKit();
 struct PortLinkExtras {
   void (*SetCOMPortDevice)(int port, const char* path) = nullptr;
   int (*GetCOMPortDevice)(int port, char* path, int capacity) = nullptr;
+  int (*SaveCommSettings)() = nullptr;
 };
 PortLinkExtras& PortLinkMore();
+
+// The home of a test that sets PortLink's settings: they live in the
+// process, so on leaving they are saved into this home (which then goes),
+// and the next test starts from its own PortLink.ini.
+class LinkHome : public TempHome {
+ public:
+  ~LinkHome() { PortLinkMore().SaveCommSettings(); }
+};
 
 // What ResponseData gives: its result, the station and function it sets, and
 // the data bytes when the result is a count.

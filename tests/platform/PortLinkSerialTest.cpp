@@ -17,7 +17,7 @@ constexpr int kCapacity = 1536;
 
 class PortLinkSerialTest : public ::testing::Test {
  protected:
-  TempHome home;
+  LinkHome home;
   Pty line;
   PortLinkApi& api = PortLink();
   Bytes buffer = Bytes(kCapacity);

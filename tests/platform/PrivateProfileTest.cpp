@@ -89,6 +89,25 @@ TEST_F(PrivateProfileTest, WriteKeepsCommentsOtherKeysAndSections) {
   EXPECT_EQ(Read(), settled);
 }
 
+// A file read whole keeps every line through a write: a UTF-8 signature,
+// Windows line ends, comments before the first section and after the last key.
+TEST_F(PrivateProfileTest, AFileReadWholeKeepsEveryLineThroughAWrite) {
+  const struct {
+    std::string text;
+    std::string after;
+  } cases[] = {
+      {"\xEF\xBB\xBF[A]\r\nB=1\r\n", "\xEF\xBB\xBF[A]\nB=2\n"},
+      {"; top\n[A]\n; before B\nB = 1\n; COM3=/dev/ttyUSB2\n; last\n",
+       "; top\n[A]\n; before B\nB=2\n; COM3=/dev/ttyUSB2\n; last\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    Write(c.text);
+    ASSERT_TRUE(WritePrivateProfileString("A", "B", "2", file));
+    EXPECT_EQ(WithoutBlankLines(Read()), c.after);
+  }
+}
+
 TEST_F(PrivateProfileTest, WritesCreateTheFileWithoutSpacesAroundTheEqualsSign) {
   ASSERT_TRUE(WritePrivateProfileString("IPList", "IPCount", "0", file));
   ASSERT_TRUE(WritePrivateProfileString("IPList", "IP1", "10.0.0.1", file));

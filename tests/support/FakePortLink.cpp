@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "link/FrameCodec.h"
+#include "link/LinkEntryPoints.h"
 #include "support/FakeModule.h"
 #include "support/TestHome.h"
 
@@ -22,7 +23,7 @@ char portLinkHandle;
 char mbKitHandle;
 
 using SymbolTable = std::map<std::string, void*>;
-#define GW_ENTRY(name) {#name, std::bit_cast<void*>(&name)}
+#define GW_ENTRY(name) {#name, std::bit_cast<void*>(&name)},
 
 std::string Ip(std::uint32_t networkOrder) { return DottedText(ntohl(networkOrder)); }
 
@@ -100,16 +101,7 @@ struct FakePortLink::PortLinkCalls {
   static int GetSerializeData(std::uint8_t*) { return 0; }
 
   static const SymbolTable& Table() {
-    static const SymbolTable table = {
-        GW_ENTRY(OpenSerial),       GW_ENTRY(OpenSerialEx),     GW_ENTRY(CloseSerial),
-        GW_ENTRY(SetCOMPortNum),    GW_ENTRY(GetCOMPortNum),    GW_ENTRY(GetLastSerialErr),
-        GW_ENTRY(ResetSerialErr),   GW_ENTRY(OpenModbusTCPSocket), GW_ENTRY(OpenSocket),
-        GW_ENTRY(CloseSocket),      GW_ENTRY(ReadSelect),       GW_ENTRY(SetRemoteIPAddr),
-        GW_ENTRY(GetRemoteIPAddr),  GW_ENTRY(GetLastSocketErr), GW_ENTRY(ResetSocketErr),
-        GW_ENTRY(RequestData),      GW_ENTRY(ResponseData),     GW_ENTRY(SendData),
-        GW_ENTRY(RecvData),         GW_ENTRY(SetCommType),      GW_ENTRY(GetCommType),
-        GW_ENTRY(SetSerializeData), GW_ENTRY(GetSerializeData),
-    };
+    static const SymbolTable table = {GW_PORTLINK_ENTRY_POINTS(GW_ENTRY)};
     return table;
   }
 };
@@ -140,11 +132,7 @@ struct FakePortLink::MbKitCalls {
   }
 
   static const SymbolTable& Table() {
-    static const SymbolTable table = {
-        GW_ENTRY(OpenModbusSerial), GW_ENTRY(CloseSerial), GW_ENTRY(OpenModbusTCPSocket),
-        GW_ENTRY(CloseSocket),      GW_ENTRY(ReadSelect),  GW_ENTRY(RequestData),
-        GW_ENTRY(ResponseData),
-    };
+    static const SymbolTable table = {GW_MBKIT_ENTRY_POINTS(GW_ENTRY)};
     return table;
   }
 };
