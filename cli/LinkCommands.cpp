@@ -8,8 +8,8 @@
 #include "CliCommands.h"
 #include "ModuleRef.h"
 #include "Session.h"
-#include "model/ParameterReport.h"
-#include "model/ParameterReportTexts.h"
+#include "report/ParameterReport.h"
+#include "report/ParameterReportTexts.h"
 #include "platform/util/Ipv4Text.h"
 
 namespace gw::cli {

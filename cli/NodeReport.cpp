@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "Json.h"
-#include "model/ParameterReport.h"
+#include "report/ParameterReport.h"
 
 namespace gw::cli {
 

@@ -7,6 +7,7 @@
 #include <QTranslator>
 
 #include "PluginResources.h"
+#include "pages/qt/ControlMirror.h"
 
 namespace gw::frame {
 
@@ -14,6 +15,7 @@ CGwCfgApp theApp;
 
 CGwCfgApp::CGwCfgApp() : modelName_(QStringLiteral("NXG4120-T")) {
   State().resourceHandle = &PluginInstance();
+  pages::SetTranslator([this](const char* text) { return Tr(text); });
 }
 
 CGwCfgApp::~CGwCfgApp() = default;

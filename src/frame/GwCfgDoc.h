@@ -3,10 +3,10 @@
 // document, bound to the transport libraries, with the host's commands.
 
 #include "QtUserInterface.h"
-#include "appframe/Document.h"
 #include "link/Clock.h"
-#include "protocol/CfgLibStore.h"
+#include "frame/CfgLibStore.h"
 #include "protocol/DocumentCore.h"
+#include "view/qt/NodeDocument.h"
 
 namespace gw::frame {
 
@@ -21,14 +21,13 @@ struct DocumentServices {
 };
 DocumentServices& TheDocumentServices();
 
-class CGwCfgDoc : public af::CDocument {
+class CGwCfgDoc : public view::CNodeDocument {
  public:
   // Binds PortLink and MbKit through the system's loader; when a library or
   // an entry point is missing, the process ends after the message.
   CGwCfgDoc();
 
-  DocumentCore& Core() { return core_; }
-  NodeTable& Nodes() { return core_.Nodes(); }
+  DocumentCore& Core() override { return core_; }
   CQtUserInterface& Ui() { return ui_; }
 
   void Serialize(af::CArchive& ar) override;

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "model/ParameterReportTexts.h"
+#include "report/ParameterReportTexts.h"
 #include "model/SerialConfig.h"
 #include "pages/BasicMasks.h"
 #include "pages/PageInput.h"

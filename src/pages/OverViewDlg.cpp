@@ -1,7 +1,7 @@
 #include "OverViewDlg.h"
 
 #include "link/RequestCodes.h"
-#include "model/ParameterReportTexts.h"
+#include "report/ParameterReportTexts.h"
 #include "model/Texts.h"
 
 namespace gw::pages {

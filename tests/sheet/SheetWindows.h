@@ -22,7 +22,7 @@ namespace gw::test {
 // sheet without a modal loop, so that the test can use it.
 inline std::unique_ptr<view::CParameterSheet> OpenSheet(frame::CGwCfgDoc& doc, int index) {
   if (doc.Core().OpenNode(index) != OpenResult::Opened) return nullptr;
-  auto sheet = view::BuildParameterSheet(doc, nullptr);
+  auto sheet = view::BuildParameterSheet(doc.Core(), nullptr);
   sheet->show();
   sheet->GetActivePage()->OnSetActive();
   // Focus moves and focus-loss checks need the active window.

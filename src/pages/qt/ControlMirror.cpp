@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-#include "frame/GwCfgApp.h"
 #include "widgets/IpAddressCtrl.h"
 #include "widgets/MaskedEdit.h"
 #include "widgets/SpinEdit.h"
@@ -28,7 +27,22 @@ void SetTextKeepingCursor(QLineEdit* edit, const QString& text) {
 
 }  // namespace
 
-QString Translated(const std::string& text) { return frame::theApp.Tr(text); }
+namespace {
+
+std::function<QString(const char*)>& Translator() {
+  static std::function<QString(const char*)> translator;
+  return translator;
+}
+
+}  // namespace
+
+void SetTranslator(std::function<QString(const char*)> translator) {
+  Translator() = std::move(translator);
+}
+
+QString Translated(const std::string& text) {
+  return Translator() ? Translator()(text.c_str()) : QString::fromStdString(text);
+}
 
 void Show(QWidget* widget, const Control& control) {
   if (widget->isEnabled() != control.enabled) widget->setEnabled(control.enabled);

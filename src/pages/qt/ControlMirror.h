@@ -5,6 +5,7 @@
 // user is typing in.
 
 #include <QString>
+#include <functional>
 
 #include "pages/ControlState.h"
 
@@ -21,8 +22,10 @@ class CSpinEdit;
 
 namespace gw::pages {
 
-// A text of the plug-in in the chosen language.
+// A text of the plug-in in the chosen language, as the translator that the
+// plug-in's application sets gives it (the text itself without one).
 QString Translated(const std::string& text);
+void SetTranslator(std::function<QString(const char*)> translator);
 
 void Show(QWidget* widget, const Control& control);
 void Show(QLineEdit* edit, const TextControl& control);

@@ -10,7 +10,6 @@
 
 #include "ParameterSheet.h"
 #include "appframe/HostFolders.h"
-#include "frame/GwCfgDoc.h"
 #include "protocol/HostCommands.h"
 #include "view/NodeLayout.h"
 
@@ -55,8 +54,8 @@ CGwCfgView::CGwCfgView() : tooltip_(viewport()) {
   OnCommand(kIdRefresh, [this] { Refresh(); });
 }
 
-frame::CGwCfgDoc* CGwCfgView::GetDocument() const {
-  return static_cast<frame::CGwCfgDoc*>(CScrollView::GetDocument());
+CNodeDocument* CGwCfgView::GetDocument() const {
+  return static_cast<CNodeDocument*>(CScrollView::GetDocument());
 }
 
 void CGwCfgView::OnInitialUpdate() {
@@ -87,7 +86,7 @@ QRect CGwCfgView::ToClient(const Rect& logical) const {
 }
 
 void CGwCfgView::OnDraw(QPainter& painter, const af::DrawContext& context) {
-  frame::CGwCfgDoc* doc = GetDocument();
+  CNodeDocument* doc = GetDocument();
   if (!doc) return;
   const double sx = context.dpiX / kLogicalDpi;
   const double sy = context.dpiY / kLogicalDpi;
@@ -133,7 +132,7 @@ void CGwCfgView::mousePressEvent(QMouseEvent* event) {
 }
 
 void CGwCfgView::mouseDoubleClickEvent(QMouseEvent* event) {
-  frame::CGwCfgDoc* doc = GetDocument();
+  CNodeDocument* doc = GetDocument();
   if (event->button() == Qt::LeftButton && doc) {
     OpenNodeAt(
         doc->Nodes(), LogicalWidth(), ToLogical(event->position().toPoint()),
@@ -152,12 +151,12 @@ bool CGwCfgView::viewportEvent(QEvent* event) {
 }
 
 void CGwCfgView::ShowSheet() {
-  const std::unique_ptr<CParameterSheet> sheet = BuildParameterSheet(*GetDocument(), this);
+  const std::unique_ptr<CParameterSheet> sheet = BuildParameterSheet(GetDocument()->Core(), this);
   sheet->DoModal();
 }
 
 void CGwCfgView::Refresh() {
-  frame::CGwCfgDoc* doc = GetDocument();
+  CNodeDocument* doc = GetDocument();
   if (!doc) return;
   doc->Core().SearchAt(doc->Core().Link().RemoteAddressCopy());
   viewport()->update();

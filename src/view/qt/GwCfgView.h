@@ -5,11 +5,8 @@
 #include "appframe/View.h"
 #include "view/DrawList.h"
 #include "view/NodeInteraction.h"
+#include "view/qt/NodeDocument.h"
 #include "widgets/HtmlToolTip.h"
-
-namespace gw::frame {
-class CGwCfgDoc;
-}
 
 namespace gw::view {
 
@@ -19,7 +16,7 @@ class CGwCfgView : public af::CScrollView {
  public:
   CGwCfgView();
 
-  frame::CGwCfgDoc* GetDocument() const;
+  CNodeDocument* GetDocument() const;
 
   void OnInitialUpdate() override;
   void OnDraw(QPainter& painter, const af::DrawContext& context) override;

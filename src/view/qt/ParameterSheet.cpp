@@ -2,7 +2,6 @@
 
 #include <QPushButton>
 
-#include "frame/GwCfgDoc.h"
 #include "pages/BasicDlg.h"
 #include "pages/OverViewDlg.h"
 #include "pages/SecurityDlg.h"
@@ -64,8 +63,8 @@ void CParameterSheet::Follow() {
   }
 }
 
-std::unique_ptr<CParameterSheet> BuildParameterSheet(frame::CGwCfgDoc& doc, QWidget* parent) {
-  return std::make_unique<CParameterSheet>(pages::OpenParameterSheet(doc.Core()), parent);
+std::unique_ptr<CParameterSheet> BuildParameterSheet(DocumentCore& document, QWidget* parent) {
+  return std::make_unique<CParameterSheet>(pages::OpenParameterSheet(document), parent);
 }
 
 }  // namespace gw::view

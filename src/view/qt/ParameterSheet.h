@@ -38,6 +38,6 @@ class CParameterSheet : public af::CPropertySheet {
 };
 
 // The sheet of the document's current node, which has just been opened.
-std::unique_ptr<CParameterSheet> BuildParameterSheet(frame::CGwCfgDoc& doc, QWidget* parent);
+std::unique_ptr<CParameterSheet> BuildParameterSheet(DocumentCore& document, QWidget* parent);
 
 }  // namespace gw::view

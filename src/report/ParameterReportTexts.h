@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "ByteOrder.h"
-#include "SerialConfig.h"
+#include "model/ByteOrder.h"
+#include "model/SerialConfig.h"
 
 namespace gw::report {
 

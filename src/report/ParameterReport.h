@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "NodeRecord.h"
+#include "model/NodeRecord.h"
 
 namespace gw {
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "NodeRecord.h"
+#include "model/NodeRecord.h"
 
 namespace gw::report {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/ParameterReport.h"
+#include "report/ParameterReport.h"
 #include "support/Records.h"
 
 namespace gw {
