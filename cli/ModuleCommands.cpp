@@ -26,14 +26,14 @@ constexpr const char* kNoAnswer = "No answer from the module";
 constexpr std::size_t kPasswordLength = 4;
 
 // Why an exchange with the module came to nothing, in a user's words.
-std::string FailureText(LinkStatus status) {
-  switch (status) {
+std::string FailureText(const LinkResult& result) {
+  if (result.status == LinkStatus::WrongModule || result.setAside == LinkStatus::WrongModule) {
+    return std::string(text::kCommunicationError) + ": the only replies came from another module";
+  }
+  switch (result.status) {
     case LinkStatus::NoTransport:
     case LinkStatus::NotOpen:
       return text::kCannotOpenDevice;
-    case LinkStatus::WrongModule:
-      return std::string(text::kCommunicationError) +
-             ": the only replies came from another module";
     case LinkStatus::TimedOut:
     case LinkStatus::NothingReceived:
       return std::string(text::kCommunicationError) + ": " + kNoAnswer;
@@ -122,7 +122,7 @@ int RunRead(CliUi& ui, const std::string& module, int block, const ReadOptions& 
   });
   if (result.status == LinkStatus::CannotOpen) return kExitFailed;  // said already
   if (!result.Ok()) {
-    ui.Message(FailureText(result.status), Buttons::Ok, Icon::Error);
+    ui.Message(FailureText(result), Buttons::Ok, Icon::Error);
     return kExitFailed;
   }
   const ConstBytes bytes = nodes.Node(index).Block(*info);
@@ -172,7 +172,7 @@ int RunLogin(CliUi& ui, const std::string& module) {
   if (login.status == LinkStatus::CannotOpen) return kExitFailed;  // said already
   if (!login.Ok()) {
     ui.Message(login.status == LinkStatus::Refused ? kAuthenticationFailed
-                                                    : FailureText(login.status),
+                                                    : FailureText(login),
                Buttons::Ok, Icon::Error);
     return kExitFailed;
   }
@@ -207,7 +207,7 @@ int RunFactoryReset(CliUi& ui, const std::string& module) {
   if (reset.status == LinkStatus::CannotOpen) return kExitFailed;  // said already
   if (!reset.Ok()) {
     ui.Message(reset.status == LinkStatus::Refused ? kConfigurationFailed
-                                                    : FailureText(reset.status),
+                                                    : FailureText(reset),
                Buttons::Ok, Icon::Error);
     return kExitFailed;
   }

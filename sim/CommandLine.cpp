@@ -217,6 +217,7 @@ void DescribeOptions(CLI::App& app, Options& o, Raw& raw) {
       [&o](int b) { o.settings.quietBlocks.push_back(b); },
       "takes parameter block numbers", "never answer reads of these blocks")
       ->delimiter(',')->type_name("L")->group(modules);
+  app.add_flag("--quiet-login", o.settings.quietLogin, "never answer a login")->group(modules);
   app.add_option("--seed", raw.seed, "seed of the parameters and the faults (default 1)")
       ->type_name("N")->group(modules);
 

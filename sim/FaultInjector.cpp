@@ -12,7 +12,7 @@ namespace gw::sim {
 
 namespace {
 
-constexpr std::array<std::pair<FaultKind, std::string_view>, 10> kNames = {{
+constexpr std::array<std::pair<FaultKind, std::string_view>, 11> kNames = {{
     {FaultKind::Drop, "drop"},
     {FaultKind::Delay, "delay"},
     {FaultKind::Duplicate, "duplicate"},
@@ -23,6 +23,7 @@ constexpr std::array<std::pair<FaultKind, std::string_view>, 10> kNames = {{
     {FaultKind::Short, "short"},
     {FaultKind::Busy, "busy"},
     {FaultKind::Refuse, "refuse"},
+    {FaultKind::Echo, "echo"},
 }};
 
 template <typename T>
@@ -190,6 +191,9 @@ std::vector<Outgoing> FaultInjector::Apply(PendingReply reply, Channel channel,
         }
         break;
       case FaultKind::Refuse:
+        break;
+      case FaultKind::Echo:
+        body = reply.requestHeader;
         break;
     }
     std::string name(FaultName(f.rule.kind));

@@ -29,6 +29,7 @@ enum class FaultKind {
   Short,      // the reply is one byte shorter than the tool takes
   Busy,       // read and write replies: 0xC003 / 0xC005, request carried out
   Refuse,     // writes: 0x8005, not carried out (another user)
+  Echo,       // the request's own header goes back instead of the reply
 };
 
 struct FaultRule {
@@ -49,6 +50,7 @@ struct PendingReply {
   std::uint16_t command = 0;       // of the request it answers
   std::size_t minimumLength = 0;   // the shortest the tool takes
   std::uint32_t staleId = 0;       // an earlier TransactionId, different from this one
+  std::vector<std::uint8_t> requestHeader;  // the request as it came, cut to its header
 };
 
 class FaultInjector {

@@ -9,6 +9,7 @@ namespace gw::sim {
 
 Simulator::Simulator(const SimSettings& settings, SimTime now, Log log, Log problem)
     : quietBlocks_(settings.quietBlocks),
+      quietLogin_(settings.quietLogin),
       faults_(settings.faults, settings.seed),
       log_(std::move(log)),
       problem_(std::move(problem)) {
@@ -52,14 +53,21 @@ std::vector<Outgoing> Simulator::Handle(ConstBytes body, Channel channel, SimTim
                     std::to_string(request->block));
       continue;
     }
+    if (request->command == CmdLogin && quietLogin_) {
+      Say(log_, "   module " + std::to_string(module.Setup().index) + " keeps quiet about the login");
+      continue;
+    }
     const bool refuse = request->command == CmdWriteBlock && faults_.RefuseWrite();
     std::string note;
     auto reply = module.Handle(*request, now, refuse, note);
     if (!note.empty()) Say(log_, "   module " + std::to_string(module.Setup().index) + ": " + note);
     if (!reply) continue;
     std::vector<std::string> struck;
-    auto sent = faults_.Apply({std::move(reply->body), request->command, reply->minimumLength, staleId},
-                              channel, struck);
+    std::vector<std::uint8_t> header(body.begin(),
+                                     body.begin() + std::min(body.size(), hdr::kSize));
+    auto sent = faults_.Apply(
+        {std::move(reply->body), request->command, reply->minimumLength, staleId, std::move(header)},
+        channel, struck);
     std::string faults;
     for (const auto& s : struck) faults += (faults.empty() ? " [fault " : ", ") + s;
     if (!faults.empty()) faults += "]";

@@ -18,6 +18,7 @@ namespace gw::sim {
 struct SimSettings {
   std::vector<ModuleSetup> modules;
   std::vector<int> quietBlocks;  // reads of these blocks are never answered
+  bool quietLogin = false;       // logins are never answered
   std::vector<FaultRule> faults;
   std::uint32_t seed = 1;
   std::chrono::milliseconds loginTimeout{300000};  // 0: a login lasts for good
@@ -43,6 +44,7 @@ class Simulator {
 
   std::vector<SimModule> modules_;
   std::vector<int> quietBlocks_;
+  bool quietLogin_;
   FaultInjector faults_;
   Log log_;
   Log problem_;

@@ -84,7 +84,7 @@ LinkResult DeviceLink::Send(int command, int block, HeaderFrom from, std::string
   const int sent =
       transport_->send(portLink_, ConstBytes(transmit_).first(static_cast<std::size_t>(length)));
   if (sent <= 0) return Failed(LinkStatus::SendFailed);
-  return {LinkStatus::Ok, sent};
+  return {LinkStatus::Ok, sent, LinkStatus::Ok};
 }
 
 LinkResult DeviceLink::SendFrame(int command, int block) {
@@ -131,7 +131,7 @@ LinkResult DeviceLink::StoreReply(int command, int block, int length) {
       break;
   }
   if (stored < 1) return Failed(LinkStatus::TooShort);
-  return {LinkStatus::Ok, stored};
+  return {LinkStatus::Ok, stored, LinkStatus::Ok};
 }
 
 }  // namespace gw

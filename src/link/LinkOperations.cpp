@@ -19,9 +19,11 @@ LinkResult DeviceLink::AwaitReply(int command, int block) {
   for (int setAside = 0; setAside <= kRepliesSetAside; ++setAside) {
     const auto waited = std::chrono::duration_cast<milliseconds>(clock_.Now() - start);
     const milliseconds left = std::max(milliseconds{0}, timing_.replyWait - waited);
-    if (!transport_->await(portLink_, left)) return Failed(LinkStatus::TimedOut);
+    if (!transport_->await(portLink_, left)) {
+      return {LinkStatus::TimedOut, 0, setAside > 0 ? result.status : LinkStatus::Ok};
+    }
     result = ReceiveFrame(command, block);
-    if (!result.SetAside()) return result;
+    if (!result.IsSetAside()) return result;
   }
   return result;
 }
@@ -50,7 +52,7 @@ LinkResult DeviceLink::Judge(LinkResult received, std::initializer_list<int> acc
   const NodeRecord* node = nodes_.CurrentRecord();
   const int code = node != nullptr ? node->ReplyCode() : -1;
   if (std::find(accepted.begin(), accepted.end(), code) == accepted.end()) {
-    return {LinkStatus::Refused, received.length};
+    return {LinkStatus::Refused, received.length, LinkStatus::Ok};
   }
   return received;
 }

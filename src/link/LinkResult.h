@@ -24,15 +24,18 @@ enum class LinkStatus {
 struct LinkResult {
   LinkStatus status = LinkStatus::Ok;
   int length = 0;  // bytes of the reply taken, when there was one
+  // Why the last reply set aside during the wait was set aside (Ok: none
+  // was), so a wait that ran out can tell silence from answers of others.
+  LinkStatus setAside = LinkStatus::Ok;
 
   bool Ok() const { return status == LinkStatus::Ok; }
   // A reply that belongs to another request or module: it is set aside and
   // the wait for the right one goes on.
-  bool SetAside() const {
+  bool IsSetAside() const {
     return status == LinkStatus::WrongTransaction || status == LinkStatus::WrongModule;
   }
 };
 
-inline LinkResult Failed(LinkStatus status) { return {status, 0}; }
+inline LinkResult Failed(LinkStatus status) { return {status, 0, LinkStatus::Ok}; }
 
 }  // namespace gw

@@ -15,6 +15,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -193,6 +194,52 @@ TEST_F(NxgcfgTest, CommandsWithoutAModuleFailWithAReasonAndEveryCommandHasHelp) 
     commands.push_back({{command, "--help"}, "", 0, "Usage", ""});
   }
   Check(commands);
+}
+
+// Every file of the settings folder, by name.
+std::map<std::string, std::string> FolderFiles(const fs::path& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    files[entry.path().filename().string()] = gw::test::ReadFile(entry.path());
+  }
+  return files;
+}
+
+TEST_F(NxgcfgTest, AHostileResponderGetsAClearRefusalAndChangesNoFile) {
+  // The module is found by a well-behaved simulator; then another one takes
+  // its place, with the same seed (so the same MAC) and a hostile rule.
+  {
+    const auto honest = StartSim(40, {"--seed", "4"});
+    ASSERT_EQ(Nxgcfg({"search", "--ip", Address(40)}).exitCode, 0);
+  }
+  const std::string key = "NXGCFG_PASSWORD=kq7z";
+  struct Hostile {
+    std::vector<std::string> rule;
+    std::vector<Command> commands;
+  };
+  const Hostile hostiles[] = {
+      {{"--fault", "other-mac"},
+       {{{"read", "#0", "11"}, "", 1, "", "the only replies came from another module"},
+        {{"login", "#0"}, key, 1, "", "another module"},
+        {{"factory-reset", "#0", "--yes"}, "", 1, "", "another module"}}},
+      {{"--fault", "echo"},
+       {{{"read", "#0", "0"}, "", 1, "", "Communication error"},
+        {{"show", "#0"}, "", 1, "", "Communication error"},
+        {{"export", "#0", (home.Root() / "out.mod").string()}, "", 1, "", "Communication error"},
+        {{"login", "#0"}, key, 1, "", "Authentication failed"},
+        {{"factory-reset", "#0", "--yes"}, "", 1, "", "Configuration is failed"}}},
+      {{"--quiet-login"}, {{{"login", "#0"}, key, 1, "", "No answer from the module"}}},
+  };
+  const auto before = FolderFiles(home.ConfigDir());
+  for (const Hostile& hostile : hostiles) {
+    SCOPED_TRACE(hostile.rule.front());
+    std::vector<std::string> args{"--seed", "4"};
+    args.insert(args.end(), hostile.rule.begin(), hostile.rule.end());
+    const auto sim = StartSim(40, args);
+    Check(hostile.commands);
+    EXPECT_EQ(FolderFiles(home.ConfigDir()), before);
+    EXPECT_FALSE(fs::exists(home.Root() / "out.mod"));
+  }
 }
 
 TEST_F(NxgcfgTest, ModulesAreNamedExactlyLoggedInToAndResetOnlyWhenConfirmed) {

@@ -24,7 +24,7 @@ namespace {
   static_assert(std::is_same_v<decltype(&::function), decltype(table::function)>, #function);
 #define GW_IN_PORTLINK(function) GW_SAME_TYPE(PortLinkApi, function)
 #define GW_IN_MBKIT(function) GW_SAME_TYPE(MbKitApi, function)
-#define GW_DECLARED(function) static_assert(&::function != nullptr, #function);
+#define GW_DECLARED(function) static_assert(std::is_function_v<decltype(::function)>, #function);
 #define GW_NAME(function) #function,
 
 GW_PORTLINK_ENTRY_POINTS(GW_IN_PORTLINK)
