@@ -3,6 +3,7 @@
 #include "appframe/AfxIds.h"
 #include "appframe/WinApp.h"
 #include "frame/Resource.h"
+#include "frame/SuiteMenus.h"
 
 namespace gw::host {
 
@@ -49,33 +50,7 @@ af::ResourceModule& HostInstance() {
 void InitHostResources() { af::ProcessModuleState().resourceHandle = &HostInstance(); }
 
 const af::MenuResource& HostMenu() {
-  static const af::MenuResource menu = {
-      MenuItem::Popup("&File", {MenuItem::Command(ID_HOST_FILE_NEW, "&New\tCtrl+N"),
-                                MenuItem::Command(ID_HOST_FILE_OPEN, "&Open...\tCtrl+O"),
-                                MenuItem::Separator(),
-                                MenuItem::Command(af::ID_FILE_PRINT_SETUP, "P&rint Setup..."),
-                                MenuItem::Separator(),
-                                MenuItem::Command(af::ID_FILE_MRU_FILE1, "Recent File", true),
-                                MenuItem::Separator(),
-                                MenuItem::Command(af::ID_APP_EXIT, "E&xit")}),
-      MenuItem::Popup(
-          "&View",
-          {MenuItem::Popup("&Toolbar",
-                           {MenuItem::Command(ID_VIEW_TOOLBAR_STANDARD, "&Standard"),
-                            MenuItem::Command(ID_VIEW_TOOLBAR_EDIT, "&Edit"),
-                            MenuItem::Command(ID_VIEW_TOOLBAR_COMMUNICATION, "&Communication"),
-                            MenuItem::Command(ID_VIEW_TOOLBAR_WINDOW, "&Window")}),
-           MenuItem::Command(af::ID_VIEW_STATUS_BAR, "&Status Bar"),
-           MenuItem::Command(ID_VIEW_WORKSPACE, "&Workspace"),
-           MenuItem::Command(ID_VIEW_OUTPUT, "&Output")}),
-      MenuItem::Popup("&Tools", {MenuItem::Command(ID_TOOLS_COMM_SETTING, "&Communication Setting"),
-                                 MenuItem::Separator(),
-                                 MenuItem::Command(ID_TOOLS_LANGUAGE, "&Language")}),
-      MenuItem::Popup("&Window", {MenuItem::Command(af::ID_WINDOW_CASCADE, "&Cascade"),
-                                  MenuItem::Command(af::ID_WINDOW_TILE_HORZ, "&Tile")}),
-      MenuItem::Popup("&Help", {MenuItem::Command(af::ID_APP_ABOUT, "&About GwSuite..."),
-                                MenuItem::Command(ID_HELP_MANUAL, "&GwSuite User Manual")}),
-  };
+  static const af::MenuResource menu = SuiteMenuBar(/*withDocument=*/false);
   return menu;
 }
 

@@ -1,6 +1,7 @@
 #include "PluginResources.h"
 
 #include "Resource.h"
+#include "SuiteMenus.h"
 #include "appframe/AfxIds.h"
 #include "model/Texts.h"
 #include "pages/SheetPages.h"
@@ -48,42 +49,6 @@ constexpr StringEntry kStrings[] = {
 constexpr const char* kDocString =
     "\nNXG4120-T\nNXG4120-T\n\n\nNXG4120-T.Document\nNXG4120-T Document";
 
-af::MenuResource Menu130() {
-  return {
-      MenuItem::Popup("&File",
-                      {MenuItem::Command(ID_HOST_FILE_NEW, "&New\tCtrl+N"),
-                       MenuItem::Command(ID_HOST_FILE_OPEN, "&Open...\tCtrl+O"),
-                       MenuItem::Separator(),
-                       MenuItem::Command(ID_HOST_FILE_SAVE, "&Save\tCtrl+S"),
-                       MenuItem::Command(ID_HOST_FILE_SAVE_AS, "Save &As...\tCtrl+Alt+S"),
-                       MenuItem::Separator(),
-                       MenuItem::Command(af::ID_FILE_PRINT, "&Print...\tCtrl+P"),
-                       MenuItem::Command(af::ID_FILE_PRINT_PREVIEW, "Print Pre&view"),
-                       MenuItem::Command(af::ID_FILE_PRINT_SETUP, "P&rint Setup..."),
-                       MenuItem::Separator(),
-                       MenuItem::Command(af::ID_FILE_MRU_FILE1, "Recent File", /*grayed=*/true),
-                       MenuItem::Separator(),
-                       MenuItem::Command(af::ID_APP_EXIT, "E&xit")}),
-      MenuItem::Popup(
-          "&View",
-          {MenuItem::Popup("&Toolbar",
-                           {MenuItem::Command(ID_VIEW_TOOLBAR_STANDARD, "&Standard"),
-                            MenuItem::Command(ID_VIEW_TOOLBAR_EDIT, "&Edit"),
-                            MenuItem::Command(ID_VIEW_TOOLBAR_COMMUNICATION, "&Communication"),
-                            MenuItem::Command(ID_VIEW_TOOLBAR_WINDOW, "&Window")}),
-           MenuItem::Command(af::ID_VIEW_STATUS_BAR, "&Status Bar"),
-           MenuItem::Command(ID_VIEW_WORKSPACE, "&Workspace"),
-           MenuItem::Command(ID_VIEW_OUTPUT, "&Output"), MenuItem::Separator(),
-           MenuItem::Command(ID_VIEW_REFRESH, "&Refresh")}),
-      MenuItem::Popup("&Tools", {MenuItem::Command(ID_TOOLS_COMM_SETTING, "&Communication Setting"),
-                                 MenuItem::Separator(),
-                                 MenuItem::Command(ID_TOOLS_LANGUAGE, "&Language")}),
-      MenuItem::Popup("&Window", {MenuItem::Command(af::ID_WINDOW_CASCADE, "&Cascade"),
-                                  MenuItem::Command(af::ID_WINDOW_TILE_HORZ, "&Tile")}),
-      MenuItem::Popup("&Help", {MenuItem::Command(af::ID_APP_ABOUT, "&About GwSuite..."),
-                                MenuItem::Command(ID_HELP_MANUAL, "&GwSuite User Manual")}),
-  };
-}
 
 }  // namespace
 
@@ -92,7 +57,7 @@ af::ResourceModule& PluginInstance() {
     auto m = std::make_unique<af::ResourceModule>(QStringLiteral("NXG4120-T"));
     m->AddString(IDR_GWCFGTYPE, kDocString);
     for (const StringEntry& entry : kStrings) m->AddString(entry.id, entry.text);
-    m->AddMenu(IDR_GWCFGTYPE, Menu130());
+    m->AddMenu(IDR_GWCFGTYPE, SuiteMenuBar(/*withDocument=*/true));
     m->AddIcon(IDR_GWCFGTYPE, QStringLiteral(":/NXG4120-T/NXG4120-T.ico"));
     return m;
   }();
