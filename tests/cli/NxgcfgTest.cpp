@@ -228,7 +228,9 @@ TEST_F(NxgcfgTest, AHostileResponderGetsAClearRefusalAndChangesNoFile) {
         {{"export", "#0", (home.Root() / "out.mod").string()}, "", 1, "", "Communication error"},
         {{"login", "#0"}, key, 1, "", "Authentication failed"},
         {{"factory-reset", "#0", "--yes"}, "", 1, "", "Configuration is failed"}}},
-      {{"--quiet-login"}, {{{"login", "#0"}, key, 1, "", "No answer from the module"}}},
+      {{"--quiet-login"},
+       {{{"login", "#0"}, key, 1, "", "No answer from the module"},
+        {{"login", "#0"}, "NXGCFG_PASSWORD=abcde", 1, "", "at most 4 characters"}}},
   };
   const auto before = FolderFiles(home.ConfigDir());
   for (const Hostile& hostile : hostiles) {
@@ -240,6 +242,11 @@ TEST_F(NxgcfgTest, AHostileResponderGetsAClearRefusalAndChangesNoFile) {
     EXPECT_EQ(FolderFiles(home.ConfigDir()), before);
     EXPECT_FALSE(fs::exists(home.Root() / "out.mod"));
   }
+  // A link that cannot be opened stops the reset before anything is sent.
+  const std::string noDevice = (home.Root() / "no-such-line").string();
+  ASSERT_EQ(Nxgcfg({"link", "--serial", "COM7", "--device", noDevice}).exitCode, 0);
+  Check({{{"factory-reset", "#0", "--yes"}, "", 1, "", "Cannot open the specified device",
+          "Configuration is failed"}});
 }
 
 TEST_F(NxgcfgTest, ModulesAreNamedExactlyLoggedInToAndResetOnlyWhenConfirmed) {
