@@ -124,6 +124,22 @@ TEST_P(ModuleSessionTest, ALockedModuleIsLoggedInToWrittenAndReturnedToItsFactor
   EXPECT_THAT(ui.messages, IsEmpty());
 }
 
+TEST_F(SimLinkTest, AnActionEndsOnTheLinkItOpenedWhateverTheSettingsSayByThen) {
+  ASSERT_NO_FATAL_FAILURE(Start(Line::Ethernet, {"--seed", "5"}));
+  const int node = AddKnownNode();
+  // The settings file turns to a serial line that does not exist while the
+  // action runs; its reads still go over the socket it opened.
+  const LinkResult read = OnLink([&] {
+    home.UseSerial(home.Root() / "no-such-line", Address());
+    LinkResult result = Link().ReadBlock(0);
+    if (result.Ok()) result = Link().ReadBlock(11);
+    return result;
+  });
+  EXPECT_TRUE(read.Ok()) << Sim().Log();
+  EXPECT_EQ(Sim().CountLogLines("<- read block"), 2u);
+  EXPECT_EQ(Node(node).Mac(), Module(0).mac);
+}
+
 INSTANTIATE_TEST_SUITE_P(Lines, ModuleSessionTest, ::testing::Values(Line::Ethernet, Line::Serial),
                          [](const auto& info) { return LineName(info.param); });
 
