@@ -4,15 +4,13 @@
 #include <cstdio>
 
 #include "ParameterReportTexts.h"
+#include "link/RequestCodes.h"
 #include "model/Texts.h"
 
 namespace gw {
 namespace {
 
 using namespace report;
-
-constexpr std::uint16_t kReplyOtherUserModifying = 0x8005;
-constexpr std::uint16_t kReplyConnectionActive = 0xC003;
 
 std::string Number(long long value) { return std::to_string(value); }
 
@@ -38,9 +36,9 @@ ReportSection Overview(const NodeRecord& record) {
   s.items.push_back({"DI / DO Point", DiDoText(LoadBE16(record.Block(11), serial::DiDoPoints))});
   s.items.push_back({"Lock State", LockStateText(record.LockState())});
   // The warning the page gives when the sheet opens, from the last reply code.
-  if (record.ReplyCode() == kReplyOtherUserModifying) {
+  if (record.ReplyCode() == kReplyWriteRefused) {
     s.items.push_back({"Warning", text::kOtherUserModifying});
-  } else if (record.ReplyCode() == kReplyConnectionActive) {
+  } else if (record.ReplyCode() == kReplyReadOkConnected) {
     s.items.push_back({"Warning", text::kConnectionActive});
   }
   return s;
