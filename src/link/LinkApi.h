@@ -76,6 +76,5 @@ inline constexpr int kCommEthernet = 1;
 inline constexpr int kConfigPort = 20006;
 inline constexpr int kSocketDatagram = 2;
 inline constexpr int kSocketFlags = 3;
-inline constexpr int kSerialBaud = 19200;
 
 }  // namespace gw

@@ -7,17 +7,18 @@
 #include <vector>
 
 #include "FrameCodec.h"
+#include "platform/util/SerialFormat.h"
 #include "model/NodeTable.h"
 
 namespace gw {
 
 namespace {
 
-constexpr int kDataBits = 8;
-constexpr int kParityNone = 'N';
-constexpr int kStopBits = 1;
+using platform::kConfigBaud;
+using platform::kConfigDataBits;
+using platform::kConfigParity;
+using platform::kConfigStopBits;
 constexpr int kLocalPortAny = 0;
-constexpr int kModbusSerialMode = 1;
 // Bounds the draining of stale input, so a link that never stops talking
 // cannot hold the tool.
 constexpr int kMaxStaleChunks = 256;
@@ -27,8 +28,8 @@ int Capacity(Bytes buffer) { return static_cast<int>(buffer.size()); }
 // --- serial line -----------------------------------------------------------
 
 bool SerialOpen(PortLinkApi& api, std::uint32_t) {
-  return api.OpenSerialEx(api.GetCOMPortNum(), kSerialBaud, kDataBits, kParityNone, kStopBits) >=
-         0;
+  return api.OpenSerialEx(api.GetCOMPortNum(), kConfigBaud, kConfigDataBits, kConfigParity,
+                          kConfigStopBits) >= 0;
 }
 
 void SerialClose(PortLinkApi& api) { api.CloseSerial(); }
@@ -64,8 +65,8 @@ bool SerialOpenModbus(PortLinkApi& api, MbKitApi& mbKit, std::uint32_t, std::uin
   // ports 10 and above keep their second digit.
   char name[16] = {};
   std::snprintf(name, sizeof name, "COM%d", api.GetCOMPortNum());
-  return mbKit.OpenModbusSerial(name, kSerialBaud, kDataBits, kParityNone, kStopBits,
-                                kModbusSerialMode) >= 0;
+  return mbKit.OpenModbusSerial(name, kConfigBaud, kConfigDataBits, kConfigParity,
+                                kConfigStopBits, platform::kModbusRtuMode) >= 0;
 }
 
 void SerialCloseModbus(PortLinkApi&, MbKitApi& mbKit, std::uint32_t) { mbKit.CloseSerial(); }

@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "PlatformFixtures.h"
+#include "platform/util/SerialFormat.h"
 
 namespace gw::test {
 namespace {
@@ -174,7 +175,7 @@ class MbKitRtuTest : public ::testing::Test {
 
 TEST_F(MbKitRtuTest, ReadsRegistersOverTheLineMappedAsComAndChecksTheCrc) {
   home.WritePortLinkIni("[COMPorts]\nCOM5=" + line.DevicePath() + "\n");
-  ASSERT_EQ(api.OpenModbusSerial("COM5", kSerialBaud, 8, 'N', 1, 1), 0);
+  ASSERT_EQ(api.OpenModbusSerial("COM5", platform::kConfigBaud, 8, 'N', 1, 1), 0);
   Exchange(kRtuReply);
   ASSERT_GT(api.ReadSelect(1000), 0);
   const Response reply = TakeResponse(api.ResponseData);
@@ -189,10 +190,10 @@ TEST_F(MbKitRtuTest, ReadsRegistersOverTheLineMappedAsComAndChecksTheCrc) {
 }
 
 TEST_F(MbKitRtuTest, OnlyRtuModeAndUsableSettingsOpen) {
-  EXPECT_LT(api.OpenModbusSerial(line.DevicePath().c_str(), kSerialBaud, 8, 'N', 1, 0), 0);
-  EXPECT_LT(api.OpenModbusSerial(line.DevicePath().c_str(), kSerialBaud, 8, 'X', 1, 1), 0);
-  EXPECT_LT(api.OpenModbusSerial(nullptr, kSerialBaud, 8, 'N', 1, 1), 0);
-  EXPECT_LT(api.OpenModbusSerial((home.Root() / "absent").c_str(), kSerialBaud, 8, 'N', 1, 1), 0);
+  EXPECT_LT(api.OpenModbusSerial(line.DevicePath().c_str(), platform::kConfigBaud, 8, 'N', 1, 0), 0);
+  EXPECT_LT(api.OpenModbusSerial(line.DevicePath().c_str(), platform::kConfigBaud, 8, 'X', 1, 1), 0);
+  EXPECT_LT(api.OpenModbusSerial(nullptr, platform::kConfigBaud, 8, 'N', 1, 1), 0);
+  EXPECT_LT(api.OpenModbusSerial((home.Root() / "absent").c_str(), platform::kConfigBaud, 8, 'N', 1, 1), 0);
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ class PortLinkSerialTest : public ::testing::Test {
   void SetUp() override {
     home.WritePortLinkIni(
         "[PortLink]\nCommType=0\nCOMPort=7\n[COMPorts]\nCOM7=" + line.DevicePath() + "\n");
-    ASSERT_EQ(api.OpenSerialEx(api.GetCOMPortNum(), kSerialBaud, 8, 'N', 1), 0);
+    ASSERT_EQ(api.OpenSerialEx(api.GetCOMPortNum(), platform::kConfigBaud, 8, 'N', 1), 0);
   }
   void TearDown() override {
     api.CloseSerial();
@@ -131,16 +131,16 @@ TEST_F(PortLinkSerialTest, LineIsRawAtTheGivenFormat) {
 TEST_F(PortLinkSerialTest, OpenFailuresAreReported) {
   EXPECT_LT(api.OpenSerialEx(7, 12345, 8, 'N', 1), 0);
   EXPECT_EQ(api.GetLastSerialErr(), EINVAL);
-  EXPECT_LT(api.OpenSerialEx(7, kSerialBaud, 8, 'X', 1), 0);
-  EXPECT_LT(api.OpenSerialEx(0, kSerialBaud, 8, 'N', 1), 0);
+  EXPECT_LT(api.OpenSerialEx(7, platform::kConfigBaud, 8, 'X', 1), 0);
+  EXPECT_LT(api.OpenSerialEx(0, platform::kConfigBaud, 8, 'N', 1), 0);
 
   PortLinkMore().SetCOMPortDevice(8, (home.Root() / "absent").c_str());
-  EXPECT_LT(api.OpenSerialEx(8, kSerialBaud, 8, 'N', 1), 0);
+  EXPECT_LT(api.OpenSerialEx(8, platform::kConfigBaud, 8, 'N', 1), 0);
   EXPECT_EQ(api.GetLastSerialErr(), ENOENT);
 
   // A plain file is no serial line.
   PortLinkMore().SetCOMPortDevice(9, (home.ConfigDir() / "PortLink.ini").c_str());
-  EXPECT_LT(api.OpenSerialEx(9, kSerialBaud, 8, 'N', 1), 0);
+  EXPECT_LT(api.OpenSerialEx(9, platform::kConfigBaud, 8, 'N', 1), 0);
   EXPECT_EQ(api.GetLastSerialErr(), ENOTTY);
 }
 
