@@ -4,7 +4,6 @@
 #include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <optional>
 
 #include "appframe/AfxIds.h"
 #include "appframe/ChildFrame.h"
@@ -19,7 +18,6 @@ namespace gw::host {
 namespace {
 
 using test::HostFixture;
-using test::Nxgsim;
 
 constexpr int kSave = 15352;
 constexpr int kSaveAs = 15353;
@@ -87,12 +85,10 @@ TEST_F(HostFixture, StartWithoutModulesSaysSoInTheOutputPane) {
 }
 
 TEST_F(HostFixture, SearchAgainstTheSimulatorFillsTheView) {
-  Nxgsim sim({"--address", "127.0.0.42", "--modules", "3", "--module-numbers", "2,300,1",
-              "--names", "Pump,Boiler,Line"});
-  ASSERT_TRUE(sim.Ready());
-  env_.WritePortLinkIni(QStringLiteral("127.0.0.42"));
-  CMainFrame& main = Open();
-  ASSERT_NE(main.Start(), nullptr);
+  ASSERT_NE(StartWithSim("127.0.0.42", {"--modules", "3", "--module-numbers", "2,300,1", "--names",
+                                        "Pump,Boiler,Line"}),
+            nullptr);
+  CMainFrame& main = *main_;
   EXPECT_TRUE(env_.messages.empty());
   main.UpdateCommandStates();
   EXPECT_TRUE(main.CommandAction(kSave)->isEnabled());
@@ -113,12 +109,8 @@ TEST_F(HostFixture, SearchAgainstTheSimulatorFillsTheView) {
 }
 
 TEST_F(HostFixture, DoubleClickReadsTheModuleAndOpensItsSheet) {
-  Nxgsim sim({"--address", "127.0.0.43", "--modules", "2", "--locked", "1"});
-  ASSERT_TRUE(sim.Ready());
-  env_.WritePortLinkIni(QStringLiteral("127.0.0.43"));
-  CMainFrame& main = Open();
-  ASSERT_NE(main.Start(), nullptr);
-  af::CView* view = ActiveView(main);
+  ASSERT_NE(StartWithSim("127.0.0.43", {"--modules", "2", "--locked", "1"}), nullptr);
+  af::CView* view = ActiveView(*main_);
   ASSERT_NE(view, nullptr);
 
   QString active;
@@ -149,11 +141,8 @@ QStringList WorkspaceNames(CMainFrame& main) {
 }
 
 TEST_F(HostFixture, WorkspaceFollowsSaveAsAndAFailedOpenKeepsTheActiveDocument) {
-  Nxgsim sim({"--address", "127.0.0.45", "--modules", "1"});
-  ASSERT_TRUE(sim.Ready());
-  env_.WritePortLinkIni(QStringLiteral("127.0.0.45"));
-  CMainFrame& main = Open();
-  ASSERT_NE(main.Start(), nullptr);
+  ASSERT_NE(StartWithSim("127.0.0.45", {"--modules", "1"}), nullptr);
+  CMainFrame& main = *main_;
   ASSERT_EQ(LittleEndianCount(SavedNodeList(QStringLiteral("plant.nxg"))), 1u);
   EXPECT_EQ(WorkspaceNames(main), QStringList{"plant.nxg"});
 
@@ -181,12 +170,8 @@ TEST_F(HostFixture, WorkspaceFollowsSaveAsAndAFailedOpenKeepsTheActiveDocument) 
 }
 
 TEST_F(HostFixture, ClosingAFrameNotifiesOnceAndKeepsTheNodeList) {
-  std::optional<Nxgsim> sim;
-  sim.emplace(QStringList{"--address", "127.0.0.44", "--modules", "2"});
-  ASSERT_TRUE(sim->Ready());
-  env_.WritePortLinkIni(QStringLiteral("127.0.0.44"));
-  CMainFrame& main = Open();
-  ASSERT_NE(main.Start(), nullptr);
+  ASSERT_NE(StartWithSim("127.0.0.44", {"--modules", "2"}), nullptr);
+  CMainFrame& main = *main_;
   EXPECT_EQ(MenuTitles().front(), "&File");
   EXPECT_TRUE(MenuTitles().contains("&Communication"));
 
@@ -201,7 +186,7 @@ TEST_F(HostFixture, ClosingAFrameNotifiesOnceAndKeepsTheNodeList) {
 
   // A new session starts from the stored list without searching (with the
   // modules gone, a search would say that none was found).
-  sim.reset();
+  sim_.reset();
   ASSERT_NE(main.Start(), nullptr);
   EXPECT_TRUE(env_.messages.empty());
   EXPECT_EQ(LittleEndianCount(SavedNodeList()), 2u);
