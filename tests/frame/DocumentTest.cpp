@@ -64,8 +64,6 @@ TEST_F(DocumentTest, NewDocumentIsMaximisedAndTitledAfterTheModel) {
   af::CMDIChildWnd* frame = doc->Frames().front();
   EXPECT_TRUE(frame->isVisible());
   EXPECT_TRUE(frame->isMaximized());
-  EXPECT_EQ(doc->Nodes().Count(), 0);
-  EXPECT_EQ(doc->Nodes().Current(), NodeTable::kNoNode);
   EXPECT_TRUE(exitCodes_.empty());
 }
 
