@@ -64,8 +64,6 @@ TEST_F(DocumentTest, NewDocumentIsMaximisedAndTitledAfterTheModel) {
   af::CMDIChildWnd* frame = doc->Frames().front();
   EXPECT_TRUE(frame->isVisible());
   EXPECT_TRUE(frame->isMaximized());
-  EXPECT_EQ(doc->Nodes().Count(), 0);
-  EXPECT_EQ(doc->Nodes().Current(), NodeTable::kNoNode);
   EXPECT_TRUE(exitCodes_.empty());
 }
 
@@ -165,8 +163,6 @@ TEST_F(DocumentTest, FailedInquiryDrawsTheBrokenRedDropLine) {
   const test::ModalCatcher<af::CPropertySheet> catcher([](af::CPropertySheet&) {});
   QTest::mouseDClick(ViewOf(doc)->viewport(), Qt::LeftButton, {}, kOnFirstIcon);
   EXPECT_FALSE(catcher.Caught());
-  EXPECT_EQ(doc->Nodes().Node(0).Online(), 0u);
-  EXPECT_EQ(doc->Nodes().Current(), NodeTable::kNoNode);
   ASSERT_FALSE(env_.messages.empty());
   EXPECT_EQ(env_.messages.back(), "Communication error");
   const QImage image = Paint(ViewOf(doc));
@@ -214,11 +210,6 @@ TEST_F(DocumentTest, NodeListGoesToTheStoreAndComesBack) {
   ASSERT_TRUE(other->OnCmdMsg(kIdLoadNodeList));
   ASSERT_EQ(other->Nodes().Count(), 3);
   EXPECT_EQ(other->Nodes().Node(2).ModuleName(), "Boiler-300");
-  EXPECT_EQ(other->Nodes().Node(1).Selected(), 0u);
-  // The first search of a document with nodes does not search.
-  const std::size_t heard = c_.heard.size();
-  other->OnCmdMsg(kIdFirstSearch);
-  EXPECT_EQ(c_.heard.size(), heard);
 }
 
 TEST_F(DocumentTest, SavedFileOpensAsADocument) {

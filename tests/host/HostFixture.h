@@ -1,14 +1,8 @@
 #pragma once
 // The host with the real plug-in loaded from bin/Plugins and, where a test
-// needs modules, nxgsim on a loopback address of its own.
+// needs modules, nxgsim (SimProcess) on a loopback address of its own.
 
 #include <dlfcn.h>
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -21,58 +15,9 @@
 #include "MainFrame.h"
 #include "PluginSet.h"
 #include "frame/GuiTestSupport.h"
-
-extern char** environ;
+#include "support/SimHarness.h"
 
 namespace gw::test {
-
-// nxgsim for one test, started without the toolkit; stopped when the object
-// goes.
-class Nxgsim {
- public:
-  explicit Nxgsim(const QStringList& arguments) {
-    const QByteArray program =
-        QDir(QCoreApplication::applicationDirPath()).filePath("nxgsim").toLocal8Bit();
-    std::vector<QByteArray> args{program};
-    for (const QString& a : arguments) args.push_back(a.toLocal8Bit());
-    std::vector<char*> argv;
-    for (QByteArray& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    int out[2];
-    if (::pipe2(out, O_CLOEXEC) != 0) return;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid_ = -1;
-    posix_spawn_file_actions_destroy(&actions);
-    ::close(out[1]);
-    // Blocks on the pipe (at most 10 s) until the simulator says it listens.
-    std::string said;
-    pollfd pfd{out[0], POLLIN, 0};
-    while (pid_ > 0 && said.find("ready") == std::string::npos && ::poll(&pfd, 1, 10000) > 0) {
-      char buffer[256];
-      const ssize_t n = ::read(out[0], buffer, sizeof buffer);
-      if (n <= 0) break;
-      said.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(out[0]);
-    ready_ = said.find("ready") != std::string::npos;
-  }
-  ~Nxgsim() {
-    if (pid_ <= 0) return;
-    ::kill(pid_, SIGTERM);
-    ::waitpid(pid_, nullptr, 0);
-  }
-  Nxgsim(const Nxgsim&) = delete;
-  Nxgsim& operator=(const Nxgsim&) = delete;
-
-  bool Ready() const { return ready_; }
-
- private:
-  pid_t pid_ = -1;
-  bool ready_ = false;
-};
 
 struct HostMessageRecord {
   int message;
@@ -114,6 +59,16 @@ class HostFixture : public ::testing::Test {
     return *main_;
   }
 
+  // nxgsim on `address` with `args`, PortLink.ini aimed at it, and the host
+  // started: the session's first document, or null.
+  af::CDocument* StartWithSim(const std::string& address, std::vector<std::string> args) {
+    env_.WritePortLinkIni(QString::fromStdString(address));
+    args.insert(args.begin(), {"--address", address});
+    sim_ = std::make_unique<SimProcess>(args);
+    EXPECT_TRUE(sim_->WaitReady());
+    return Open().Start();
+  }
+
   int Count(int message) const {
     int n = 0;
     for (const HostMessageRecord& m : messages_) n += m.message == message ? 1 : 0;
@@ -140,6 +95,7 @@ class HostFixture : public ::testing::Test {
   GuiEnvironment env_;
   host::PluginSet plugins_;
   std::unique_ptr<host::CMainFrame> main_;
+  std::unique_ptr<SimProcess> sim_;
   std::vector<HostMessageRecord> messages_;
   QString previousFolder_;
 };

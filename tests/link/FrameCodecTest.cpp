@@ -40,14 +40,6 @@ TEST(FrameCodec, KnownFramesEncode) {
   }
 }
 
-TEST(FrameCodec, EscapedEscapeBeforeEscapedEndCodeStaysTwoBytes) {
-  // Body DB DC: sum 0x1B7, checksum 0x49. The decoded 0xDB does not combine
-  // with the 0xDC after it.
-  const auto [n, buffer] = Decode(V{0xC0, 0xDB, 0xDD, 0xDC, 0x49, 0xC0});
-  ASSERT_EQ(n, 3);
-  EXPECT_EQ(V(buffer.begin(), buffer.begin() + 6), (V{0xDB, 0xDC, 0x49, 0, 0, 0}));
-}
-
 TEST(FrameCodec, TwoFramesInOneChunkYieldTheFirst) {
   const V chunk = {0x11, 0x22, 0xC0, 'a', 'b', 'c', 0xDA, 0xC0, 0xC0, 0x01, 0xFF, 0xC0};
   const auto [n, buffer] = Decode(chunk);

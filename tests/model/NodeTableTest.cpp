@@ -53,14 +53,6 @@ TEST_F(NodeTableTest, SearchRepliesBecomeNodesOncePerMacAndOnlyOfThisType) {
   EXPECT_EQ(table.Count(), 1);
 }
 
-TEST_F(NodeTableTest, ShortSearchReplyTakesTheZeroedBufferBeyondIt) {
-  const auto reply = Reply(ModuleHeader(4, 40), 62, 0xEE);  // 98 bytes
-  EXPECT_EQ(table.AppendFromSearchReply(reply, 98), 98);
-  const ConstBytes network = table.Node(0).Block(0);
-  EXPECT_EQ(network[61], 0xEE);
-  for (std::size_t i = 62; i < 80; ++i) EXPECT_EQ(network[i], 0) << i;
-}
-
 TEST_F(NodeTableTest, SortByModuleNumberNumerically) {
   AddNode(1, 2);
   AddNode(2, 300);
@@ -125,17 +117,6 @@ TEST_F(NodeTableTest, BlockRepliesHonourMinimumMacAndFirmware) {
   // A number that is not a block: the same.
   EXPECT_EQ(table.StoreBlockReply(3, network, 116), 116);
   EXPECT_EQ(table.Node(0), node0);
-}
-
-TEST_F(NodeTableTest, HeaderRepliesNeedTheWholeHeader) {
-  AddNode(1, 10);
-  table.SetCurrent(0);
-  auto reply = Reply(ModuleHeader(1, 10), 0, 0);
-  StoreBE16(reply, hdr::Command, 0x8007);
-  EXPECT_EQ(table.StoreHeaderReply(reply, 35), -1);
-  EXPECT_EQ(table.Node(0).ReplyCode(), 0);
-  EXPECT_EQ(table.StoreHeaderReply(reply, 36), 36);
-  EXPECT_EQ(table.Node(0).ReplyCode(), 0x8007);
 }
 
 }  // namespace

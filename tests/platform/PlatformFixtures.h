@@ -1,10 +1,8 @@
 #pragma once
 // Shared pieces of the platform tests: the transport libraries bound as the
-// plug-in binds them, a UDP peer on a loopback address and a pseudo-terminal
-// standing in for a COM port. The private configuration folder and the
-// network namespaces are shared with other tests (support/).
-
-#include <netinet/in.h>
+// plug-in binds them and a pseudo-terminal standing in for a COM port. The
+// private configuration folder, the UDP peer and the network namespaces are
+// shared with other tests (support/).
 
 #include <chrono>
 #include <cstdint>
@@ -16,6 +14,7 @@
 #include "link/LinkApi.h"
 #include "support/NetworkNamespace.h"
 #include "support/TestHome.h"
+#include "support/UdpPeer.h"
 
 namespace gw::test {
 
@@ -55,27 +54,6 @@ Response TakeResponse(PortLinkApi::ResponseDataFn responseData);
 
 // The number of entries in a folder.
 int EntryCount(const std::filesystem::path& folder);
-
-// A UDP socket bound to address:port (host order) with SO_REUSEADDR.
-class UdpPeer {
- public:
-  UdpPeer(std::uint32_t address, std::uint16_t port);
-  ~UdpPeer();
-  UdpPeer(const UdpPeer&) = delete;
-  UdpPeer& operator=(const UdpPeer&) = delete;
-
-  struct Datagram {
-    Bytes bytes;
-    sockaddr_in from{};
-  };
-  // The next datagram within `wait`, if any.
-  std::optional<Datagram> Receive(milliseconds wait);
-  void SendTo(const sockaddr_in& to, const Bytes& bytes);
-  bool Ok() const { return fd_ >= 0; }
-
- private:
-  int fd_ = -1;
-};
 
 // A pseudo-terminal: the test holds the controller side, the library opens
 // the device path.

@@ -1,9 +1,7 @@
 // The real nxgsim program, over UDP on its own loopback address and over a
 // pseudo-terminal, spoken to by a small raw client.
-#include <arpa/inet.h>
 #include <fcntl.h>
 #include <poll.h>
-#include <sys/socket.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -12,11 +10,11 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "SimTestSupport.h"
 #include "support/SimHarness.h"
 #include "support/TestHome.h"
+#include "support/UdpPeer.h"
 
 namespace gw::sim::test {
 namespace {
@@ -24,6 +22,7 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 using gw::test::SimProcess;
+using gw::test::UdpPeer;
 
 const auto kSearch = Hex(
     "F2 00 00 01  12 34 56 78  00 00  00 00 00 00 00 00  00 00  00 00  00 00 00 00"
@@ -38,38 +37,10 @@ class NxgsimProgram : public ::testing::Test {
   gw::test::TempHome home;
 };
 
-class UdpClient {
- public:
-  UdpClient() {
-    fd_ = ::socket(AF_INET, SOCK_DGRAM, 0);
-    const int on = 1;
-    ::setsockopt(fd_, SOL_SOCKET, SO_BROADCAST, &on, sizeof on);
-    timeval wait{10, 0};
-    ::setsockopt(fd_, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
-    sockaddr_in local{};
-    local.sin_family = AF_INET;
-    local.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::bind(fd_, reinterpret_cast<sockaddr*>(&local), sizeof local);
-  }
-  ~UdpClient() { ::close(fd_); }
-  void Send(const std::vector<std::uint8_t>& body, const char* address, std::uint16_t port = 20006) {
-    sockaddr_in to{};
-    to.sin_family = AF_INET;
-    to.sin_port = htons(port);
-    ::inet_pton(AF_INET, address, &to.sin_addr);
-    ::sendto(fd_, body.data(), body.size(), 0, reinterpret_cast<sockaddr*>(&to), sizeof to);
-  }
-  // One datagram, or nothing after 10 s (a loaded machine under the sanitizers is slow).
-  std::vector<std::uint8_t> Receive() {
-    std::vector<std::uint8_t> buffer(2048);
-    const ssize_t n = ::recv(fd_, buffer.data(), buffer.size(), 0);
-    buffer.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
-    return buffer;
-  }
-
- private:
-  int fd_ = -1;
-};
+// The tool's end: a socket on 127.0.0.1; replies come within 10 s (a loaded
+// machine under the sanitizers is slow).
+constexpr std::chrono::seconds kReplyWait{10};
+constexpr std::uint16_t kPort = 20006;
 
 TEST_F(NxgsimProgram, AnswersOverUdpAndStopsOnSigterm) {
   SimProcess sim({"--address", "127.0.0.211", "--modules", "2", "--module-numbers", "2,1",
@@ -77,9 +48,10 @@ TEST_F(NxgsimProgram, AnswersOverUdpAndStopsOnSigterm) {
   ASSERT_TRUE(sim.WaitReady());
   EXPECT_EQ(sim.ReadyText(), "udp 127.0.0.211:20006\n");
   EXPECT_EQ(Output(sim), "ready\n");
-  UdpClient client;
-  client.Send(kSearch, "127.0.0.211");
-  std::vector<std::vector<std::uint8_t>> replies = {client.Receive(), client.Receive()};
+  UdpPeer client(gw::test::Loopback(1), 0);
+  client.SendTo(gw::test::Loopback(211), kPort, kSearch);
+  std::vector<std::vector<std::uint8_t>> replies = {client.ReceiveBytes(kReplyWait),
+                                                    client.ReceiveBytes(kReplyWait)};
   std::sort(replies.begin(), replies.end(),
             [](const auto& a, const auto& b) { return Be16(a, kNumber) < Be16(b, kNumber); });
   ASSERT_EQ(replies[0].size(), 116u);
@@ -91,8 +63,8 @@ TEST_F(NxgsimProgram, AnswersOverUdpAndStopsOnSigterm) {
   EXPECT_EQ(Be16(replies[0], kLock), 1);  // module 2 of the command line
   EXPECT_NE(MacOf(replies[0]), MacOf(replies[1]));
   // A read addressed to one of them.
-  client.Send(Request(0x0002, 77, MacOf(replies[1]), 11), "127.0.0.211");
-  const auto read = client.Receive();
+  client.SendTo(gw::test::Loopback(211), kPort, Request(0x0002, 77, MacOf(replies[1]), 11));
+  const auto read = client.ReceiveBytes(kReplyWait);
   EXPECT_EQ(read.size(), 168u);
   EXPECT_EQ(MacOf(read), MacOf(replies[1]));
   EXPECT_EQ(sim.Stop(), 0);
@@ -105,9 +77,10 @@ TEST_F(NxgsimProgram, SimulatorsShareTheWildcardForBroadcasts) {
   SimProcess b({"--address", "0.0.0.0", "--port", "20917", "--mac-base", "00:60:E9:77:00:02"});
   ASSERT_TRUE(a.WaitReady());
   ASSERT_TRUE(b.WaitReady());
-  UdpClient client;
-  client.Send(kSearch, "127.255.255.255", 20917);
-  std::vector<Mac> macs = {MacOf(client.Receive()), MacOf(client.Receive())};
+  UdpPeer client(gw::test::Loopback(1), 0);
+  client.SendTo(0x7FFFFFFFU, 20917, kSearch);  // 127.255.255.255
+  std::vector<Mac> macs = {MacOf(client.ReceiveBytes(kReplyWait)),
+                           MacOf(client.ReceiveBytes(kReplyWait))};
   std::sort(macs.begin(), macs.end());
   EXPECT_EQ(macs[0], (Mac{0x00, 0x60, 0xE9, 0x77, 0x00, 0x01}));
   EXPECT_EQ(macs[1], (Mac{0x00, 0x60, 0xE9, 0x77, 0x00, 0x02}));
