@@ -1,0 +1,74 @@
+// The Basic page's keys.
+#include "keys/KeyTable.h"
+#include "model/SerialConfig.h"
+#include "pages/BasicDlg.h"
+
+namespace gw::cli::keys {
+
+std::vector<Field> BasicFields() {
+  using pages::CBasicDlg;
+  using C = const pages::BasicControls&;
+  constexpr auto kPage = pages::PageId::Basic;
+  const auto c = [](const CBasicDlg& page) -> C { return page.Controls(); };
+  const std::string station =
+      std::to_string(kStationLow) + "-" + std::to_string(kStationHigh);
+  return {
+      TextField("basic.module-name", kPage, "Module Name", ValueType::Text,
+                [c](const CBasicDlg& p) -> auto& { return c(p).moduleName; },
+                &CBasicDlg::OnModuleNameChanged),
+      ListField("basic.master", kPage, "Master Configuration",
+                [c](const CBasicDlg& p) -> auto& { return c(p).master; },
+                &CBasicDlg::OnMasterChanged),
+      ListField("basic.ip-configuration", kPage, "IP Configuration",
+                [c](const CBasicDlg& p) -> auto& { return c(p).ipConfiguration; },
+                &CBasicDlg::OnIpConfigurationChanged),
+      AddressField("basic.ip-address", kPage, "IP Address",
+                   [c](const CBasicDlg& p) -> auto& { return c(p).ipAddress; },
+                   &CBasicDlg::OnIpAddressFieldChanged),
+      AddressField("basic.netmask", kPage, "Netmask",
+                   [c](const CBasicDlg& p) -> auto& { return c(p).netmask; },
+                   &CBasicDlg::OnNetmaskFieldChanged),
+      AddressField("basic.gateway", kPage, "Gateway",
+                   [c](const CBasicDlg& p) -> auto& { return c(p).gateway; },
+                   &CBasicDlg::OnGatewayFieldChanged),
+      SwitchField("basic.ipv6", kPage, "Enable IPv6",
+                  [c](const CBasicDlg& p) -> auto& { return c(p).enableIpv6; },
+                  &CBasicDlg::OnEnableIpv6Clicked),
+      TextField("basic.ipv6-address", kPage, "IPv6 Address", ValueType::Text,
+                [c](const CBasicDlg& p) -> auto& { return c(p).ipv6Address; },
+                &CBasicDlg::OnIpv6AddressChanged,
+                "xxxx:xxxx:xxxx:xxxx:xxxx:xxxx:xxxx:xxxx (hex)"),
+      ListField("basic.com-protocol", kPage, "COM Protocol Setup",
+                [c](const CBasicDlg& p) -> auto& { return c(p).comProtocol; },
+                &CBasicDlg::OnComProtocolChanged),
+      ListField("basic.baudrate", kPage, "Baudrate",
+                [c](const CBasicDlg& p) -> auto& { return c(p).baudrate; },
+                &CBasicDlg::OnBaudrateChanged),
+      ListField("basic.data-length", kPage, "Data Length",
+                [c](const CBasicDlg& p) -> auto& { return c(p).dataLength; },
+                &CBasicDlg::OnDataLengthChanged),
+      ListField("basic.parity", kPage, "Parity",
+                [c](const CBasicDlg& p) -> auto& { return c(p).parity; },
+                &CBasicDlg::OnParityChanged),
+      ListField("basic.stop-bits", kPage, "Stop Bits",
+                [c](const CBasicDlg& p) -> auto& { return c(p).stopBits; },
+                &CBasicDlg::OnStopBitsChanged),
+      ListField("basic.mode", kPage, "Mode",
+                [c](const CBasicDlg& p) -> auto& { return c(p).mode; },
+                &CBasicDlg::OnModeChanged),
+      TextField("basic.station-address", kPage, "Station Address", ValueType::Integer,
+                [c](const CBasicDlg& p) -> auto& { return c(p).stationAddress; },
+                &CBasicDlg::OnStationAddressChanged, station),
+      TextField("basic.keep-alive", kPage, "Keep Alive Time (s)", ValueType::Integer,
+                [c](const CBasicDlg& p) -> auto& { return c(p).keepAlive; },
+                &CBasicDlg::OnKeepAliveChanged, "5-65535"),
+      TextField("basic.modbus-timeout", kPage, "Modbus Timeout (ms)", ValueType::Integer,
+                [c](const CBasicDlg& p) -> auto& { return c(p).modbusTimeout; },
+                &CBasicDlg::OnModbusTimeoutChanged, "5-65535"),
+      TextField("basic.delay-time", kPage, "Delay Time (ms)", ValueType::Integer,
+                [c](const CBasicDlg& p) -> auto& { return c(p).delayTime; },
+                &CBasicDlg::OnDelayTimeChanged, "0-65535"),
+  };
+}
+
+}  // namespace gw::cli::keys
