@@ -2,6 +2,7 @@
 #include "keys/KeyTable.h"
 #include "model/SerialConfig.h"
 #include "pages/BasicDlg.h"
+#include "pages/BasicMasks.h"
 
 namespace gw::cli::keys {
 
@@ -10,8 +11,11 @@ std::vector<Field> BasicFields() {
   using C = const pages::BasicControls&;
   constexpr auto kPage = pages::PageId::Basic;
   const auto c = [](const CBasicDlg& page) -> C { return page.Controls(); };
-  const std::string station =
-      std::to_string(kStationLow) + "-" + std::to_string(kStationHigh);
+  // The ranges the page checks at Apply, as it states them.
+  const auto range = [](auto low, auto high) {
+    return std::to_string(low) + "-" + std::to_string(high);
+  };
+  const std::string station = range(kStationLow, kStationHigh);
   return {
       TextField("basic.module-name", kPage, "Module Name", ValueType::Text,
                 [c](const CBasicDlg& p) -> auto& { return c(p).moduleName; },
@@ -61,13 +65,14 @@ std::vector<Field> BasicFields() {
                 &CBasicDlg::OnStationAddressChanged, station),
       TextField("basic.keep-alive", kPage, "Keep Alive Time (s)", ValueType::Integer,
                 [c](const CBasicDlg& p) -> auto& { return c(p).keepAlive; },
-                &CBasicDlg::OnKeepAliveChanged, "5-65535"),
+                &CBasicDlg::OnKeepAliveChanged, range(pages::kKeepAliveLow, pages::kTimerHigh)),
       TextField("basic.modbus-timeout", kPage, "Modbus Timeout (ms)", ValueType::Integer,
                 [c](const CBasicDlg& p) -> auto& { return c(p).modbusTimeout; },
-                &CBasicDlg::OnModbusTimeoutChanged, "5-65535"),
+                &CBasicDlg::OnModbusTimeoutChanged,
+                range(pages::kModbusTimeoutLow, pages::kTimerHigh)),
       TextField("basic.delay-time", kPage, "Delay Time (ms)", ValueType::Integer,
                 [c](const CBasicDlg& p) -> auto& { return c(p).delayTime; },
-                &CBasicDlg::OnDelayTimeChanged, "0-65535"),
+                &CBasicDlg::OnDelayTimeChanged, range(pages::kDelayTimeLow, pages::kTimerHigh)),
   };
 }
 
