@@ -51,6 +51,7 @@ struct SetOptions {
   std::string target;                    // a module, or a .mod file
   std::vector<std::string> assignments;  // KEY=VALUE
   bool dryRun = false;
+  bool json = false;   // the dry run's writes as JSON
   bool login = false;  // log in first (password from a prompt or NXGCFG_PASSWORD)
 };
 int RunSet(CliUi& ui, const SetOptions& options);

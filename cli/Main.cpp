@@ -79,6 +79,7 @@ int main(int argc, char** argv) {
       ->required();
   setCmd->add_flag("--dry-run", set.dryRun,
                    "Print the blocks and change masks that would be written; send nothing");
+  setCmd->add_flag("--json", set.json, "Print the writes of --dry-run as JSON");
   setCmd->add_flag("--login", set.login,
                    "Log in to a locked module first (password from a prompt or NXGCFG_PASSWORD)");
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CliCommands.h"
+#include "Json.h"
 #include "Session.h"
 #include "keys/KeyTable.h"
 #include "model/FileIo.h"
@@ -111,25 +112,47 @@ int ApplyAssignments(Session& session, pages::SheetRules& sheet,
   return kExitOk;
 }
 
-void PrintWrites(const std::vector<TappedWrite>& writes) {
+// The block's bytes in hex, "**" for a new password, which is never printed.
+std::vector<std::string> WriteCells(const TappedWrite& w) {
+  std::vector<std::string> cells;
+  char cell[4];
+  for (std::size_t i = 0; i < w.bytes.size(); ++i) {
+    const bool secret = w.block == kNetworkBlock && i >= net::Password &&
+                        i < net::Password + net::kPasswordSize;
+    std::snprintf(cell, sizeof cell, "%02x", w.bytes[i]);
+    cells.emplace_back(secret ? "**" : cell);
+  }
+  return cells;
+}
+
+void PrintWrites(const std::vector<TappedWrite>& writes, bool json) {
+  char mask[12];
+  Json list = Json::array();
   for (const TappedWrite& w : writes) {
     const BlockInfo* info = FindBlock(w.block);
-    std::printf("%s%sblock %d (%s) mask %08x\n", w.page.c_str(), w.page.empty() ? "" : ": ",
-                w.block, info != nullptr ? std::string(info->name).c_str() : "?", w.mask);
-    for (std::size_t i = 0; i < w.bytes.size(); ++i) {
+    const std::string name = info != nullptr ? std::string(info->name) : "?";
+    const std::vector<std::string> cells = WriteCells(w);
+    std::snprintf(mask, sizeof mask, "%08x", w.mask);
+    if (json) {
+      std::string bytes;
+      for (const std::string& c : cells) bytes += c;
+      list.push_back({{"page", w.page}, {"block", w.block}, {"name", name}, {"mask", mask},
+                      {"bytes", bytes}});
+      continue;
+    }
+    std::printf("%s%sblock %d (%s) mask %s\n", w.page.c_str(), w.page.empty() ? "" : ": ",
+                w.block, name.c_str(), mask);
+    for (std::size_t i = 0; i < cells.size(); ++i) {
       if (i % 16 == 0) std::printf("%04zx ", i);
-      // A new password is never printed.
-      const bool secret = w.block == kNetworkBlock && i >= net::Password &&
-                          i < net::Password + net::kPasswordSize;
-      if (secret) {
-        std::printf(" **");
-      } else {
-        std::printf(" %02x", w.bytes[i]);
-      }
-      if (i % 16 == 15 || i + 1 == w.bytes.size()) std::printf("\n");
+      std::printf(" %s", cells[i].c_str());
+      if (i % 16 == 15 || i + 1 == cells.size()) std::printf("\n");
     }
   }
-  if (writes.empty()) std::printf("Nothing to write.\n");
+  if (json) {
+    std::printf("%s\n", DumpJson(list).c_str());
+  } else if (writes.empty()) {
+    std::printf("Nothing to write.\n");
+  }
 }
 
 int SetModule(CliUi& ui, const SetOptions& options, const std::vector<Assignment>& assignments) {
@@ -151,7 +174,7 @@ int SetModule(CliUi& ui, const SetOptions& options, const std::vector<Assignment
   const int result = ApplyAssignments(session, *sheet, assignments);
   if (result != kExitOk) return result;
   if (options.dryRun) {
-    PrintWrites(session.Tap().Writes());
+    PrintWrites(session.Tap().Writes(), options.json);
   } else {
     std::printf("Module %u: %zu value%s applied.\n", nodes.Node(index).ModuleNumber(),
                 assignments.size(), assignments.size() == 1 ? "" : "s");
@@ -174,7 +197,7 @@ int SetFile(CliUi& ui, const SetOptions& options, const std::vector<Assignment>&
   const int result = ApplyAssignments(session, *sheet, assignments);
   if (result != kExitOk) return result;
   if (options.dryRun) {
-    PrintWrites(session.Tap().Writes());
+    PrintWrites(session.Tap().Writes(), options.json);
     return kExitOk;
   }
   const NodeRecord& taken = session.Tap().OfflineRecord();

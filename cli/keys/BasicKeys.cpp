@@ -1,6 +1,7 @@
 // The Basic page's keys.
 #include "keys/KeyTable.h"
 #include "model/SerialConfig.h"
+#include "model/Texts.h"
 #include "pages/BasicDlg.h"
 #include "pages/BasicMasks.h"
 
@@ -40,8 +41,7 @@ std::vector<Field> BasicFields() {
                   &CBasicDlg::OnEnableIpv6Clicked),
       TextField("basic.ipv6-address", kPage, "IPv6 Address", ValueType::Text,
                 [c](const CBasicDlg& p) -> auto& { return c(p).ipv6Address; },
-                &CBasicDlg::OnIpv6AddressChanged,
-                "xxxx:xxxx:xxxx:xxxx:xxxx:xxxx:xxxx:xxxx (hex)"),
+                &CBasicDlg::OnIpv6AddressChanged, std::string(text::kIpv6Mask) + " (# a hex digit)"),
       ListField("basic.com-protocol", kPage, "COM Protocol Setup",
                 [c](const CBasicDlg& p) -> auto& { return c(p).comProtocol; },
                 &CBasicDlg::OnComProtocolChanged),

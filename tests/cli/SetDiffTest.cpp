@@ -125,6 +125,14 @@ TEST_F(NxgcfgSetTest, ADryRunPrintsTheBlocksAndMasksAndSendsNothing) {
       {{"set", "#1", "basic.keep-alive=30", "--dry-run", "--login"}, "NXGCFG_PASSWORD=abcd", 0,
        serial + "80000000", ""},
   });
+  const Result json = Nxgcfg({"set", "#0", "basic.module-name=A", "basic.parity=Odd",
+                              "--dry-run", "--json"});
+  ASSERT_EQ(json.exitCode, 0) << json.err;
+  const Json writes = Json::parse(json.out);
+  ASSERT_EQ(writes.size(), 2u);
+  EXPECT_EQ(writes[0]["mask"], "80000000");
+  EXPECT_EQ(writes[0]["bytes"].get<std::string>().substr(0, 12), "800000004100");
+  EXPECT_EQ(writes[1]["block"], 11);
   EXPECT_EQ(sim->CountLogLines("<- write"), 0u);
 }
 
