@@ -155,8 +155,8 @@ class EchoOff {
 
 }  // namespace
 
-std::optional<std::string> ReadPassword(const std::string& prompt) {
-  if (const char* env = std::getenv("NXGCFG_PASSWORD")) return std::string(env);
+std::optional<std::string> ReadPassword(const std::string& prompt, const char* variable) {
+  if (const char* env = std::getenv(variable)) return std::string(env);
   if (!isatty(STDIN_FILENO)) return std::nullopt;
   std::string password;
   {

@@ -50,7 +50,8 @@ class CliUi : public UserInterface {
 };
 
 // A password typed at the terminal without echo, or taken from the variable
-// NXGCFG_PASSWORD. Empty optional when neither is available.
-std::optional<std::string> ReadPassword(const std::string& prompt);
+// `variable`. Empty optional when neither is available.
+std::optional<std::string> ReadPassword(const std::string& prompt,
+                                        const char* variable = "NXGCFG_PASSWORD");
 
 }  // namespace gw::cli

@@ -72,10 +72,11 @@ class NxgcfgTest : public ::testing::Test {
   // The node list nxgcfg keeps between runs.
   fs::path KeptList() const { return home.ConfigDir() / "NxgcfgNodes.dat"; }
 
-  // nxgcfg with `args`, without NXGCFG_PASSWORD unless `env` sets it; one
-  // that hangs is ended after a minute (exit code 124).
+  // nxgcfg with `args`, without the password variables unless `env` sets
+  // one; one that hangs is ended after a minute (exit code 124).
   Result Nxgcfg(const std::vector<std::string>& args, const std::string& env = "") {
-    std::string command = "env -u NXGCFG_PASSWORD " + env + " timeout 60 " NXGCFG_PROGRAM;
+    std::string command = "env -u NXGCFG_PASSWORD -u NXGCFG_NEW_PASSWORD " + env +
+                          " timeout 60 " NXGCFG_PROGRAM;
     for (const auto& a : args) command += " '" + a + "'";
     const fs::path err = home.Root() / "stderr";
     command += " </dev/null 2>" + err.string();

@@ -69,8 +69,8 @@ TEST_F(NxgcfgSetTest, ASetChangesExactlyTheFieldItNames) {
   }
   // The Security page's password: the keys stay, the module is locked after it.
   const Json before = Keys("#0");
-  Check({{{"set", "#0", "security.password=wxyz"}, "", 0, "", "Configuration is successful",
-          "wxyz"}});
+  Check({{{"set", "#0", "security.password=-"}, "NXGCFG_NEW_PASSWORD=wxyz", 0, "",
+          "Configuration is successful"}});
   const Result show = Nxgcfg({"show", "#0", "--json"});
   EXPECT_EQ(Json::parse(show.out)["keys"], before);
   EXPECT_EQ(Json::parse(show.out)["Overview"]["Lock State"], "Locked");
@@ -85,6 +85,7 @@ TEST_F(NxgcfgSetTest, RefusedValuesAndLockedModulesSendNothing) {
       {{"set", "#0", "basic.modbus-timeout=70000"}, "", 1, "", "Out of range"},
       {{"set", "#0", "basic.station-address=248"}, "", 1, "", "Station range in [1-247]"},
       {{"set", "#0", "security.password=ab"}, "", 1, "", "Password input error"},
+      {{"set", "#0", "security.password=-"}, "", 1, "", "NXGCFG_NEW_PASSWORD"},
       {{"set", "#0", "basic.parity=Mark"}, "", 1, "", "'Mark' is not one of None|Odd|Even"},
       {{"set", "#0", "basic.ip-address=0.1.2.3"}, "", 1, "", "must be 1 to 223"},
       {{"set", "#0", "basic.ip-configuration=DHCP", "basic.gateway=10.0.0.1"}, "", 1, "",
