@@ -55,7 +55,8 @@ void Trace(const char* channel, const char* direction, const std::uint8_t* data,
   const double seconds = std::chrono::duration<double>(Clock::now() - traceStart).count();
   const std::vector<std::uint8_t> body =
       configuration ? BodyOf(data, length) : std::vector<std::uint8_t>(data, data + length);
-  std::fprintf(traceFile, "%12.6f %s %s %d %s\n", seconds, channel, direction, length,
+  // A serial frame as its body: without delimiters, stuffing and checksum.
+  std::fprintf(traceFile, "%12.6f %s %s %zu %s\n", seconds, channel, direction, body.size(),
                MaskedFrameHex(body).c_str());
   std::fflush(traceFile);
 }

@@ -180,6 +180,11 @@ TEST_F(NxgcfgSetTest, DiffComparesModulesAndFilesAndSetChangesFiles) {
 // Every frame in the trace with its true length; no password in clear.
 TEST_F(NxgcfgSetTest, TheTraceHoldsEveryFrameWithItsLengthAndNoPassword) {
   const auto sim = StartSim(5, {"--modules", "1", "--locked", "1", "--password", "abcd"});
+  // The same module on a serial line: its frames are traced as their bodies.
+  const std::string line = (home.Root() / "COM9").string();
+  SimProcess serialSim({"--address", Address(7), "--serial", "--link", line, "--modules", "1",
+                        "--locked", "1", "--password", "abcd"});
+  ASSERT_TRUE(serialSim.WaitReady());
   const std::string trace = (home.Root() / "trace.txt").string();
   struct Row {
     std::vector<std::string> args;
@@ -187,13 +192,14 @@ TEST_F(NxgcfgSetTest, TheTraceHoldsEveryFrameWithItsLengthAndNoPassword) {
     std::set<std::string> frames;  // "send 36" ...
   };
   const Row rows[] = {
+      {{"search", "--serial", line, "--trace", trace}, "", {"send 36", "recv 116"}},
       {{"search", "--ip", Address(5), "--trace", trace}, "", {"send 36", "recv 116"}},
       {{"--trace", trace, "read", "#0", "11"}, "", {"send 36", "recv 168"}},
       {{"read", "#0", "0", "--trace", trace}, "", {"send 36", "recv 116"}},
       {{"login", "#0", "--trace", trace}, "NXGCFG_PASSWORD=abcd", {"send 36", "recv 36"}},
   };
   for (const Row& row : rows) {
-    SCOPED_TRACE(row.args[0]);
+    SCOPED_TRACE(row.args[0] + " " + row.args[1]);
     const Result run = Nxgcfg(row.args, row.env);
     EXPECT_EQ(run.exitCode, 0) << run.err;
     std::istringstream lines(ReadFile(trace));
