@@ -7,6 +7,7 @@
 // not know it is there.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
