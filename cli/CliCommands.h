@@ -3,6 +3,9 @@
 
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "model/NodeRecord.h"
 
 namespace gw::cli {
 
@@ -35,5 +38,25 @@ int RunLogin(CliUi& ui, const std::string& module);
 int RunFactoryReset(CliUi& ui, const std::string& module);
 int RunExport(CliUi& ui, const std::string& module, const std::string& file);
 int RunDecode(CliUi& ui, const std::string& file, bool json);
+
+// A name that ends in ".mod" is a parameter file, not a module.
+bool IsParameterFileName(const std::string& name);
+// The node record a parameter file holds; nothing after saying why.
+std::optional<NodeRecord> ReadModFile(CliUi& ui, const std::string& file);
+
+// The keys, of every page or of one (its caption or the first part of its keys).
+int RunFields(const std::string& page, bool json);
+
+struct SetOptions {
+  std::string target;                    // a module, or a .mod file
+  std::vector<std::string> assignments;  // KEY=VALUE
+  bool dryRun = false;
+  bool json = false;   // the dry run's writes as JSON
+  bool login = false;  // log in first (password from a prompt or NXGCFG_PASSWORD)
+};
+int RunSet(CliUi& ui, const SetOptions& options);
+
+// Exit 0 when the parameters of A and B are equal, 1 when they differ.
+int RunDiff(CliUi& ui, const std::string& a, const std::string& b, bool json);
 
 }  // namespace gw::cli

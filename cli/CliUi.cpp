@@ -39,15 +39,18 @@ Answer CliUi::Message(const std::string& text, Buttons buttons, Icon,
                       std::optional<Answer> defaultButton) {
   if (progressOpen_ && terminal_) std::fputs("\r\033[K", stderr);
   lastMessage_ = OneLine(text);
+  messages_.push_back(lastMessage_);
   const bool question = buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ||
                         buttons == Buttons::OkCancel;
   if (!question) {
+    if (quiet_) return Answer::Ok;
     std::fprintf(stderr, "%s\n", lastMessage_.c_str());
     return Answer::Ok;
   }
   const Answer yes = buttons == Buttons::OkCancel ? Answer::Ok : Answer::Yes;
   const Answer no = buttons == Buttons::OkCancel ? Answer::Cancel : Answer::No;
   if (assumeYes_) return yes;
+  if (quiet_) return no;
   if (!isatty(STDIN_FILENO)) {
     std::fprintf(stderr, "%s (not confirmed: no terminal; use --yes)\n", lastMessage_.c_str());
     return no;
@@ -152,8 +155,8 @@ class EchoOff {
 
 }  // namespace
 
-std::optional<std::string> ReadPassword(const std::string& prompt) {
-  if (const char* env = std::getenv("NXGCFG_PASSWORD")) return std::string(env);
+std::optional<std::string> ReadPassword(const std::string& prompt, const char* variable) {
+  if (const char* env = std::getenv(variable)) return std::string(env);
   if (!isatty(STDIN_FILENO)) return std::nullopt;
   std::string password;
   {

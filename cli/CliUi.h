@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/UserInterface.h"
 
@@ -31,19 +32,26 @@ class CliUi : public UserInterface {
   void SetAssumeYes(bool yes) { assumeYes_ = yes; }
   // The last message shown, for the one-line reason of a failed command.
   const std::string& LastMessage() const { return lastMessage_; }
+  // Every message shown in this run, in order.
+  const std::vector<std::string>& Messages() const { return messages_; }
+  // Messages are kept but not printed.
+  void SetQuiet(bool quiet) { quiet_ = quiet; }
 
  private:
   void DrawProgress();
   bool assumeYes_;
   bool terminal_;
   std::string lastMessage_;
+  std::vector<std::string> messages_;
+  bool quiet_ = false;
   std::string title_, text_;
   int lower_ = 0, upper_ = 1, step_ = 1, position_ = 0;
   bool progressOpen_ = false;
 };
 
 // A password typed at the terminal without echo, or taken from the variable
-// NXGCFG_PASSWORD. Empty optional when neither is available.
-std::optional<std::string> ReadPassword(const std::string& prompt);
+// `variable`. Empty optional when neither is available.
+std::optional<std::string> ReadPassword(const std::string& prompt,
+                                        const char* variable = "NXGCFG_PASSWORD");
 
 }  // namespace gw::cli

@@ -12,13 +12,18 @@
 
 namespace gw::cli {
 
-int RunDecode(CliUi& ui, const std::string& file, bool json) {
+bool IsParameterFileName(const std::string& name) {
+  const std::string ext = std::string(".") + text::kParameterFileExtension;
+  return name.size() > ext.size() && name.compare(name.size() - ext.size(), ext.size(), ext) == 0;
+}
+
+std::optional<NodeRecord> ReadModFile(CliUi& ui, const std::string& file) {
   // One byte more than a parameter file holds tells a longer file.
   std::vector<std::uint8_t> bytes;
   const FileResult read = ReadFileBytes(file, kParameterFileSize + 1, bytes);
   if (!read.ok) {
     ui.Message(read.error, Buttons::Ok, Icon::Error);
-    return kExitFailed;
+    return std::nullopt;
   }
   if (bytes.size() > kParameterFileSize) {
     std::error_code error;
@@ -28,18 +33,24 @@ int RunDecode(CliUi& ui, const std::string& file, bool json) {
     ui.Message(file + " holds " + held + " bytes; a parameter file holds " +
                    std::to_string(kParameterFileSize) + ".",
                Buttons::Ok, Icon::Error);
-    return kExitFailed;
+    return std::nullopt;
   }
   if (bytes.size() >= 2 && LoadBE16(bytes, pfile::ModuleType) != kModuleTypeNxg) {
     ui.Message(text::kModuleTypeMismatch, Buttons::Ok, Icon::Error);
-    return kExitFailed;
+    return std::nullopt;
   }
   NodeRecord record;
   if (!ReadParameterFile(record, bytes)) {
     ui.Message(PastEndText(file), Buttons::Ok, Icon::Error);
-    return kExitFailed;
+    return std::nullopt;
   }
-  PrintNodeReport(record, FirmwareNumber(record.FirmwareVersion()), json);
+  return record;
+}
+
+int RunDecode(CliUi& ui, const std::string& file, bool json) {
+  const auto record = ReadModFile(ui, file);
+  if (!record) return kExitFailed;
+  PrintNodeReport(*record, FirmwareNumber(record->FirmwareVersion()), json);
   return kExitOk;
 }
 

@@ -13,6 +13,12 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   bool yes = false;
   app.set_version_flag("--version", "nxgcfg 0.1");
+  // Options of the tool may stand after the command too.
+  app.fallthrough();
+  std::string trace;
+  app.add_option("--trace", trace,
+                 "Write every frame sent and received to FILE (monotonic time, direction, "
+                 "length, hex; login keys and passwords masked)");
 
   SearchOptions search;
   auto* searchCmd = app.add_subcommand("search", "Search for modules and list them.");
@@ -59,6 +65,31 @@ int main(int argc, char** argv) {
   decodeCmd->add_option("FILE", file, "Parameter file to read")->required();
   decodeCmd->add_flag("--json", json, "Print JSON");
 
+  std::string page;
+  auto* fieldsCmd = app.add_subcommand("fields", "List the keys that set and diff take.");
+  fieldsCmd->add_option("PAGE", page, "Only this page's keys (Overview, Basic, Security...)");
+  fieldsCmd->add_flag("--json", json, "Print JSON");
+
+  SetOptions set;
+  auto* setCmd = app.add_subcommand(
+      "set", "Change parameters of a module or a .mod file through the pages' own rules.");
+  setCmd->add_option("TARGET", set.target, "MAC address, #index, module number, or FILE.mod")
+      ->required();
+  setCmd->add_option("KEY=VALUE", set.assignments, "Values, applied in the order given")
+      ->required();
+  setCmd->add_flag("--dry-run", set.dryRun,
+                   "Print the blocks and change masks that would be written; send nothing");
+  setCmd->add_flag("--json", set.json, "Print the writes of --dry-run as JSON");
+  setCmd->add_flag("--login", set.login,
+                   "Log in to a locked module first (password from a prompt or NXGCFG_PASSWORD)");
+
+  std::string other;
+  auto* diffCmd = app.add_subcommand(
+      "diff", "Compare the parameters of two modules or .mod files (exit 0 equal, 1 different).");
+  diffCmd->add_option("A", module, "A module or FILE.mod")->required();
+  diffCmd->add_option("B", other, "A module or FILE.mod")->required();
+  diffCmd->add_flag("--json", json, "Print JSON");
+
   LinkOptions link;
   auto* linkCmd = app.add_subcommand("link", "Show or change the transport settings.");
   auto* ethOpt = linkCmd->add_option("--ethernet", link.ethernet, "Use Ethernet with this remote address");
@@ -79,6 +110,12 @@ int main(int argc, char** argv) {
     return kExitUsage;
   }
 
+  if (!trace.empty()) {
+    if (const auto error = OpenTraceFile(trace)) {
+      std::fprintf(stderr, "%s\n", error->c_str());
+      return kExitFailed;
+    }
+  }
   CliUi ui(yes);
   if (*searchCmd) return RunSearch(ui, search);
   if (*showCmd) return RunShow(ui, module, json);
@@ -88,5 +125,8 @@ int main(int argc, char** argv) {
   if (*exportCmd) return RunExport(ui, module, file);
   if (*decodeCmd) return RunDecode(ui, file, json);
   if (*linkCmd) return RunLink(ui, link);
+  if (*fieldsCmd) return RunFields(page, json);
+  if (*setCmd) return RunSet(ui, set);
+  if (*diffCmd) return RunDiff(ui, module, other, json);
   return kExitUsage;
 }

@@ -42,14 +42,6 @@ std::string FailureText(const LinkResult& result) {
   }
 }
 
-// Opens the module and reads all its parameters; -1 after saying why.
-int OpenModule(Session& session, const std::string& module) {
-  const int index = session.FindNode(module);
-  if (index < 0) return -1;
-  if (session.Doc().OpenNode(index) != OpenResult::Opened) return -1;
-  return index;
-}
-
 // Fields that `read` shows only when asked to (--reveal).
 struct SecretField {
   int block;
@@ -92,7 +84,7 @@ std::string HexDump(const std::vector<std::string>& cells) {
 
 int RunShow(CliUi& ui, const std::string& module, bool json) {
   Session session(ui);
-  const int index = OpenModule(session, module);
+  const int index = session.OpenModule(module);
   if (index < 0) return kExitFailed;
   session.StoreNodes();
   PrintNodeReport(session.Nodes().Node(index), session.Nodes().FirmwareNumberOf(index), json);
@@ -218,7 +210,7 @@ int RunFactoryReset(CliUi& ui, const std::string& module) {
 
 int RunExport(CliUi& ui, const std::string& module, const std::string& file) {
   Session session(ui);
-  const int index = OpenModule(session, module);
+  const int index = session.OpenModule(module);
   if (index < 0) return kExitFailed;
   session.StoreNodes();
   if (!ExportParametersTo(session.Nodes(), file)) {

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "Json.h"
+#include "RecordSheet.h"
 #include "report/ParameterReport.h"
 
 namespace gw::cli {
@@ -35,7 +36,12 @@ Json ToJson(const std::vector<ReportSection>& sections) {
 void PrintNodeReport(const NodeRecord& record, int firmwareNumber, bool json) {
   const auto sections = DescribeNode(record, firmwareNumber);
   if (json) {
-    std::printf("%s\n", DumpJson(ToJson(sections)).c_str());
+    Json out = ToJson(sections);
+    // The same keys as set, fields and diff take, as the pages show them.
+    Json keys = Json::object();
+    for (const auto& [field, value] : FieldValues(record)) keys[field->key] = value;
+    out["keys"] = std::move(keys);
+    std::printf("%s\n", DumpJson(out).c_str());
   } else {
     std::fputs(FormatReportText(sections).c_str(), stdout);
   }

@@ -10,6 +10,7 @@ namespace gw::cli {
 
 Session::Session(CliUi& ui) : ui_(ui), doc_(ui, clock_, store_, CommSettings()) {
   doc_.Link().Bind(SystemLoader(), [](int) { std::exit(kExitSetup); });
+  tap_ = std::make_unique<PortTap>(doc_.Link());
 }
 
 void Session::LoadNodes() {
@@ -27,6 +28,13 @@ int Session::FindNode(const std::string& reference) {
   const FoundModule found = FindModule(Nodes(), reference);
   if (found.index < 0) std::fprintf(stderr, "%s\n", found.error.c_str());
   return found.index;
+}
+
+int Session::OpenModule(const std::string& reference) {
+  const int index = FindNode(reference);
+  if (index < 0) return -1;
+  if (doc_.OpenNode(index) != OpenResult::Opened) return -1;
+  return index;
 }
 
 void* Session::PortLinkSymbol(const char* name) {

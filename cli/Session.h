@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "CliUi.h"
+#include "PortTap.h"
 #include "protocol/DocumentCore.h"
 
 namespace gw::cli {
@@ -34,6 +35,13 @@ class Session {
 
   // Loads the node list and finds the module; -1 after saying why.
   int FindNode(const std::string& reference);
+  // Finds the module, opens it and reads all its parameters; -1 after
+  // saying why.
+  int OpenModule(const std::string& reference);
+
+  // Between the link and the transport: the trace, the writes sent, the
+  // in-process module of a dry run.
+  PortTap& Tap() { return *tap_; }
 
   // An entry point of PortLink beyond those the document binds; null when
   // the library has none of that name.
@@ -51,6 +59,7 @@ class Session {
   SystemClock clock_;
   NoHostStore store_;
   DocumentCore doc_;
+  std::unique_ptr<PortTap> tap_;
 };
 
 }  // namespace gw::cli

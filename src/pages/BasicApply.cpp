@@ -17,8 +17,6 @@ namespace {
 // Refresh reads block 0 once and gives the module this long to answer.
 constexpr std::chrono::milliseconds kRefreshWait{200};
 
-constexpr std::uint32_t kTimerHigh = 65535;
-
 void CopyInto(Bytes dst, ConstBytes src) { std::copy(src.begin(), src.end(), dst.begin()); }
 
 }  // namespace
@@ -143,9 +141,9 @@ bool CBasicDlg::CheckTimers(Bytes out, ConstBytes record) {
     bool focus;
   };
   const Timer timers[] = {
-      {c_.keepAlive, serial::KeepAliveTime, 5, true},
-      {c_.modbusTimeout, serial::ModbusTimeout, 5, true},
-      {c_.delayTime, serial::DelayTime, 0, false},
+      {c_.keepAlive, serial::KeepAliveTime, kKeepAliveLow, true},
+      {c_.modbusTimeout, serial::ModbusTimeout, kModbusTimeoutLow, true},
+      {c_.delayTime, serial::DelayTime, kDelayTimeLow, false},
   };
   for (const Timer& timer : timers) {
     const auto value = ParseDecimal(timer.edit.text);

@@ -1,0 +1,227 @@
+// set: values for a module or a parameter file, through the pages of the
+// parameter sheet as the desktop program drives them: each value through its
+// page's handlers in the order given, then the sheet's Apply, which applies
+// the pages touched in sheet order.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "CliCommands.h"
+#include "Json.h"
+#include "Session.h"
+#include "keys/KeyTable.h"
+#include "model/FileIo.h"
+#include "model/ParameterFile.h"
+#include "model/Texts.h"
+#include "pages/SecurityDlg.h"
+
+namespace gw::cli {
+
+namespace {
+
+struct Assignment {
+  const keys::Field* field;
+  std::string value;
+};
+
+// KEY=VALUE words checked against the key table; nothing after saying why.
+std::optional<std::vector<Assignment>> ParseAssignments(const std::vector<std::string>& words) {
+  std::vector<Assignment> out;
+  for (const std::string& word : words) {
+    const auto eq = word.find('=');
+    if (eq == std::string::npos) {
+      std::fprintf(stderr, "'%s' is not KEY=VALUE.\n", word.c_str());
+      return std::nullopt;
+    }
+    const keys::Field* field = keys::FindField(word.substr(0, eq));
+    if (field == nullptr) {
+      std::fprintf(stderr, "'%s' is not a key; 'nxgcfg fields' lists them.\n",
+                   word.substr(0, eq).c_str());
+      return std::nullopt;
+    }
+    if (!field->set) {
+      std::fprintf(stderr, "%s is shown only; it cannot be set.\n", field->key.c_str());
+      return std::nullopt;
+    }
+    out.push_back({field, word.substr(eq + 1)});
+  }
+  return out;
+}
+
+// The Security page's login, as a user types the password and confirms.
+bool LogIn(pages::SheetRules& sheet) {
+  const auto password = ReadPassword("Password: ");
+  if (!password) {
+    std::fprintf(stderr, "No password: type it at a terminal or set NXGCFG_PASSWORD.\n");
+    return false;
+  }
+  auto* security = sheet.Find<pages::CSecurityDlg>();
+  if (!sheet.SetActivePage(pages::PageIndex(pages::PageId::Security)) || security == nullptr) {
+    return false;
+  }
+  security->OnLoginPasswordChanged(*password);
+  security->OnLoginClicked();
+  return true;
+}
+
+std::string BlockList(const std::vector<TappedWrite>& writes, std::size_t from) {
+  std::string text;
+  for (std::size_t i = from; i < writes.size(); ++i) {
+    text += (text.empty() ? "" : ", ") + (writes[i].page.empty() ? "" : writes[i].page + " page ") +
+            "block " + std::to_string(writes[i].block);
+  }
+  return text;
+}
+
+// Each value through its page, then Apply. The exit code.
+int ApplyAssignments(Session& session, pages::SheetRules& sheet,
+                     const std::vector<Assignment>& assignments) {
+  for (const Assignment& a : assignments) {
+    const int index = pages::PageIndex(a.field->page);
+    if (!sheet.SetActivePage(index)) {
+      std::fprintf(stderr, "%s: the %s page cannot be opened for this module.\n",
+                   a.field->key.c_str(), pages::PageCaption(a.field->page));
+      return kExitFailed;
+    }
+    if (const auto refused = a.field->set(sheet.Page(index), a.value)) {
+      std::fprintf(stderr, "%s: %s.\n", a.field->key.c_str(), refused->c_str());
+      return kExitFailed;
+    }
+  }
+  // Which page's Apply sent a write: a page reports its change after it.
+  std::vector<TappedWrite>& writes = session.Tap().Writes();
+  const std::size_t first = writes.size();
+  std::size_t named = first;
+  for (int i = 0; i < sheet.PageCount(); ++i) {
+    const char* caption = pages::PageCaption(pages::kPageOrder[static_cast<std::size_t>(i)]);
+    sheet.Page(i).SetChangeListener([&writes, &named, caption] {
+      for (; named < writes.size(); ++named) writes[named].page = caption;
+    });
+  }
+  const std::size_t shown = session.Ui().Messages().size();
+  const bool applied = sheet.Apply();
+  for (int i = 0; i < sheet.PageCount(); ++i) sheet.Page(i).SetChangeListener({});
+  if (!applied) return kExitFailed;  // the page said why
+  const auto& messages = session.Ui().Messages();
+  for (std::size_t i = shown; i < messages.size(); ++i) {
+    if (messages[i] == text::kModifyFailed || messages[i] == text::kCommunicationError) {
+      std::fprintf(stderr, "Not every write was taken: %s.\n", BlockList(writes, first).c_str());
+      return kExitFailed;
+    }
+  }
+  return kExitOk;
+}
+
+// The block's bytes in hex, "**" for a new password, which is never printed.
+std::vector<std::string> WriteCells(const TappedWrite& w) {
+  std::vector<std::string> cells;
+  char cell[4];
+  for (std::size_t i = 0; i < w.bytes.size(); ++i) {
+    const bool secret = w.block == kNetworkBlock && i >= net::Password &&
+                        i < net::Password + net::kPasswordSize;
+    std::snprintf(cell, sizeof cell, "%02x", w.bytes[i]);
+    cells.emplace_back(secret ? "**" : cell);
+  }
+  return cells;
+}
+
+void PrintWrites(const std::vector<TappedWrite>& writes, bool json) {
+  char mask[12];
+  Json list = Json::array();
+  for (const TappedWrite& w : writes) {
+    const BlockInfo* info = FindBlock(w.block);
+    const std::string name = info != nullptr ? std::string(info->name) : "?";
+    const std::vector<std::string> cells = WriteCells(w);
+    std::snprintf(mask, sizeof mask, "%08x", w.mask);
+    if (json) {
+      std::string bytes;
+      for (const std::string& c : cells) bytes += c;
+      list.push_back({{"page", w.page}, {"block", w.block}, {"name", name}, {"mask", mask},
+                      {"bytes", bytes}});
+      continue;
+    }
+    std::printf("%s%sblock %d (%s) mask %s\n", w.page.c_str(), w.page.empty() ? "" : ": ",
+                w.block, name.c_str(), mask);
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+      if (i % 16 == 0) std::printf("%04zx ", i);
+      std::printf(" %s", cells[i].c_str());
+      if (i % 16 == 15 || i + 1 == cells.size()) std::printf("\n");
+    }
+  }
+  if (json) {
+    std::printf("%s\n", DumpJson(list).c_str());
+  } else if (writes.empty()) {
+    std::printf("Nothing to write.\n");
+  }
+}
+
+int SetModule(CliUi& ui, const SetOptions& options, const std::vector<Assignment>& assignments) {
+  Session session(ui);
+  const int index = session.OpenModule(options.target);
+  if (index < 0) return kExitFailed;
+  session.StoreNodes();
+  const auto sheet = pages::OpenParameterSheet(session.Doc());
+  if (options.login && !LogIn(*sheet)) return kExitFailed;
+  NodeTable& nodes = session.Nodes();
+  if (nodes.Locked()) {
+    std::fprintf(stderr,
+                 "Module %u is password locked: log in within the same run (--login, the "
+                 "password from a prompt or NXGCFG_PASSWORD).\n",
+                 nodes.Node(index).ModuleNumber());
+    return kExitFailed;
+  }
+  if (options.dryRun) session.Tap().GoOffline(nodes.Node(index));
+  const int result = ApplyAssignments(session, *sheet, assignments);
+  if (result != kExitOk) return result;
+  if (options.dryRun) {
+    PrintWrites(session.Tap().Writes(), options.json);
+  } else {
+    std::printf("Module %u: %zu value%s applied.\n", nodes.Node(index).ModuleNumber(),
+                assignments.size(), assignments.size() == 1 ? "" : "s");
+  }
+  return kExitOk;
+}
+
+// The pages over the file's record, held by an in-process module; the file
+// is rewritten, atomically, only when every value was taken.
+int SetFile(CliUi& ui, const SetOptions& options, const std::vector<Assignment>& assignments) {
+  auto record = ReadModFile(ui, options.target);
+  if (!record) return kExitFailed;
+  Session session(ui);
+  session.Tap().GoOffline(*record);
+  NodeTable& nodes = session.Nodes();
+  nodes.SetCount(1);
+  nodes.Node(0) = *record;
+  if (session.Doc().OpenNode(0) != OpenResult::Opened) return kExitFailed;
+  const auto sheet = pages::OpenParameterSheet(session.Doc());
+  const int result = ApplyAssignments(session, *sheet, assignments);
+  if (result != kExitOk) return result;
+  if (options.dryRun) {
+    PrintWrites(session.Tap().Writes(), options.json);
+    return kExitOk;
+  }
+  const NodeRecord& taken = session.Tap().OfflineRecord();
+  for (const BlockInfo& block : kBlocks) {
+    const ConstBytes from = taken.Block(block);
+    std::copy(from.begin(), from.end(), record->Block(block).begin());
+  }
+  const FileResult written = WriteFileBytes(options.target, EncodeParameterFile(*record));
+  if (!written.ok) {
+    ui.Message(written.error, Buttons::Ok, Icon::Error);
+    return kExitFailed;
+  }
+  std::printf("%s: %zu value%s applied.\n", options.target.c_str(), assignments.size(),
+              assignments.size() == 1 ? "" : "s");
+  return kExitOk;
+}
+
+}  // namespace
+
+int RunSet(CliUi& ui, const SetOptions& options) {
+  const auto assignments = ParseAssignments(options.assignments);
+  if (!assignments) return kExitUsage;
+  return IsParameterFileName(options.target) ? SetFile(ui, options, *assignments)
+                                             : SetModule(ui, options, *assignments);
+}
+
+}  // namespace gw::cli

@@ -1,0 +1,229 @@
+// nxgcfg's commands that change parameters (set), compare them (diff), list
+// their keys (fields) and trace the frames (--trace), against nxgsim.
+#include <set>
+
+#include "NxgcfgFixture.h"
+
+namespace gw::test {
+namespace {
+
+// These tests take 127.0.151.<n>.
+class NxgcfgSetTest : public NxgcfgTest {
+ protected:
+  NxgcfgSetTest() { subnet = 151; }
+
+  // The keys of `show --json`.
+  Json Keys(const std::string& module) {
+    const Result show = Nxgcfg({"show", module, "--json"});
+    EXPECT_EQ(show.exitCode, 0) << show.err;
+    return show.exitCode == 0 ? Json::parse(show.out)["keys"] : Json::object();
+  }
+  // A running simulator of `modules` modules, the second one locked with "abcd".
+  std::unique_ptr<SimProcess> Modules(int last, int modules = 2) {
+    auto sim = StartSim(last, {"--modules", std::to_string(modules), "--locked", "2",
+                               "--password", "abcd"});
+    EXPECT_EQ(Nxgcfg({"search", "--ip", Address(last)}).exitCode, 0);
+    return sim;
+  }
+};
+
+TEST_F(NxgcfgSetTest, FieldsListEveryKeyWithItsPageTypeAndAllowedValues) {
+  const Result all = Nxgcfg({"fields", "--json"});
+  ASSERT_EQ(all.exitCode, 0) << all.err;
+  std::map<std::string, Json> byKey;
+  for (const Json& f : Json::parse(all.out)) byKey[f["key"]] = f;
+  EXPECT_EQ(byKey["overview.mac-address"]["settable"], false);
+  EXPECT_EQ(byKey["basic.keep-alive"]["allowed"], "5-65535");
+  EXPECT_EQ(byKey["basic.parity"]["allowed"], "None|Odd|Even");
+  EXPECT_EQ(byKey["basic.ip-address"]["allowed"], "a.b.c.d with 1-223, 0-254, 0-254, 1-254");
+  EXPECT_EQ(byKey["security.password"]["type"], "password");
+  Check({
+      {{"fields", "security"}, "", 0, "security.password", ""},
+      {{"fields", "Basic"}, "", 0, "basic.module-name", ""},
+      {{"fields", "kitchen"}, "", 2, "", "the pages are Overview, Basic"},
+  });
+}
+
+// One value per row, each changing exactly its key as show --json sees it.
+TEST_F(NxgcfgSetTest, ASetChangesExactlyTheFieldItNames) {
+  const auto sim = Modules(1);
+  struct Row {
+    std::string assignment;
+    std::string key;
+    std::string value;
+  };
+  const Row rows[] = {
+      {"basic.module-name=Boiler", "basic.module-name", "Boiler"},
+      {"basic.keep-alive=30", "basic.keep-alive", "30"},
+      {"basic.parity=odd", "basic.parity", "Odd"},
+      {"basic.netmask=255.255.0.0", "basic.netmask", "255.255.0.0"},
+      {"basic.station-address=200", "basic.station-address", "200"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.assignment);
+    Json expected = Keys("#0");
+    expected[row.key] = row.value;
+    const Result set = Nxgcfg({"set", "#0", row.assignment});
+    EXPECT_EQ(set.exitCode, 0) << set.err;
+    EXPECT_EQ(Keys("#0"), expected);
+  }
+  // The Security page's password: the keys stay, the module is locked after it.
+  const Json before = Keys("#0");
+  Check({{{"set", "#0", "security.password=-"}, "NXGCFG_NEW_PASSWORD=wxyz", 0, "",
+          "Configuration is successful"}});
+  const Result show = Nxgcfg({"show", "#0", "--json"});
+  EXPECT_EQ(Json::parse(show.out)["keys"], before);
+  EXPECT_EQ(Json::parse(show.out)["Overview"]["Lock State"], "Locked");
+}
+
+// What the pages refuse is refused with their message, and nothing is sent;
+// a locked module takes a value only after a login in the same run.
+TEST_F(NxgcfgSetTest, RefusedValuesAndLockedModulesSendNothing) {
+  const auto sim = Modules(2);
+  Check({
+      {{"set", "#0", "basic.keep-alive=4"}, "", 1, "", "Out of range"},
+      {{"set", "#0", "basic.modbus-timeout=70000"}, "", 1, "", "Out of range"},
+      {{"set", "#0", "basic.station-address=248"}, "", 1, "", "Station range in [1-247]"},
+      {{"set", "#0", "security.password=ab"}, "", 1, "", "Password input error"},
+      {{"set", "#0", "security.password=-"}, "", 1, "", "NXGCFG_NEW_PASSWORD"},
+      {{"set", "#0", "basic.parity=Mark"}, "", 1, "", "'Mark' is not one of None|Odd|Even"},
+      {{"set", "#0", "basic.ip-address=0.1.2.3"}, "", 1, "", "must be 1 to 223"},
+      {{"set", "#0", "basic.ip-configuration=DHCP", "basic.gateway=10.0.0.1"}, "", 1, "",
+       "basic.gateway: the page has this control disabled now"},
+      {{"set", "#0", "basic.module-name=" + std::string(32, 'x')}, "", 1, "", "at most 31"},
+      // A value the page refuses stops the whole run before any page applies.
+      {{"set", "#0", "basic.module-name=Dock", "basic.keep-alive=4"}, "", 1, "", "Out of range"},
+      {{"set", "#1", "basic.keep-alive=30"}, "", 1, "", "password locked"},
+      {{"set", "#1", "basic.keep-alive=30", "--login"}, "NXGCFG_PASSWORD=zzzz", 1, "",
+       "Authentication failed"},
+      {{"set", "#0", "overview.module=X"}, "", 2, "", "is shown only"},
+      {{"set", "#0", "basic.colour=red"}, "", 2, "", "is not a key"},
+      {{"set", "#0", "basic.keep-alive"}, "", 2, "", "is not KEY=VALUE"},
+  });
+  EXPECT_EQ(sim->CountLogLines("<- write"), 0u);
+  Check({{{"set", "#1", "basic.keep-alive=30", "--login"}, "NXGCFG_PASSWORD=abcd", 0, "", ""}});
+  EXPECT_EQ(sim->CountLogLines("<- write block 11"), 1u);
+  EXPECT_EQ(sim->CountLogLines("<- write"), 1u);
+}
+
+// A dry run prints the blocks with the masks the pages set, and sends nothing.
+TEST_F(NxgcfgSetTest, ADryRunPrintsTheBlocksAndMasksAndSendsNothing) {
+  const auto sim = Modules(3);
+  const std::string name = "block 0 (NetworkBlock) mask ";
+  const std::string serial = "block 11 (SerialBlock) mask ";
+  Check({
+      {{"set", "#0", "basic.module-name=Boiler", "--dry-run"}, "", 0, name + "80000000", "",
+       serial},
+      // A new IP configuration sends the addresses only where they changed.
+      {{"set", "#0", "basic.ip-configuration=DHCP", "--dry-run"}, "", 0, name + "02000000", ""},
+      {{"set", "#0", "basic.gateway=10.0.0.1", "basic.ip-configuration=DHCP", "--dry-run"}, "", 0,
+       name + "12000000", ""},
+      {{"set", "#0", "basic.keep-alive=30", "--dry-run"}, "", 0, "Basic: " + serial + "80000000",
+       "", name},
+      {{"set", "#0", "security.password=wxyz", "--dry-run"}, "", 0,
+       "Security: " + name + "08000000\n", "", "77 78 79 7a"},
+      {{"set", "#0", "security.password=wxyz", "--dry-run"}, "", 0, "0030  ** ** ** **", ""},
+      {{"set", "#1", "basic.keep-alive=30", "--dry-run", "--login"}, "NXGCFG_PASSWORD=abcd", 0,
+       serial + "80000000", ""},
+  });
+  const Result json = Nxgcfg({"set", "#0", "basic.module-name=A", "basic.parity=Odd",
+                              "--dry-run", "--json"});
+  ASSERT_EQ(json.exitCode, 0) << json.err;
+  const Json writes = Json::parse(json.out);
+  ASSERT_EQ(writes.size(), 2u);
+  EXPECT_EQ(writes[0]["mask"], "80000000");
+  EXPECT_EQ(writes[0]["bytes"].get<std::string>().substr(0, 12), "800000004100");
+  EXPECT_EQ(writes[1]["block"], 11);
+  EXPECT_EQ(sim->CountLogLines("<- write"), 0u);
+}
+
+// A write the module does not take: the page's message, then which page and block.
+TEST_F(NxgcfgSetTest, AWriteTheModuleRefusesNamesItsPageAndBlock) {
+  const auto sim = StartSim(6, {"--modules", "1", "--fault", "refuse"});
+  ASSERT_EQ(Nxgcfg({"search", "--ip", Address(6)}).exitCode, 0);
+  Check({{{"set", "#0", "basic.keep-alive=30"}, "", 1, "",
+          "Modify failed\nNot every write was taken: Basic page block 11."}});
+}
+
+// diff of a module and its own export, before and after a set; set on a file
+// rewrites it only when every value was taken.
+TEST_F(NxgcfgSetTest, DiffComparesModulesAndFilesAndSetChangesFiles) {
+  const auto sim = Modules(4);
+  const std::string file = (home.Root() / "mixer.mod").string();
+  ASSERT_EQ(Nxgcfg({"export", "#0", file}).exitCode, 0);
+  Check({
+      {{"diff", "#0", file}, "", 0, "The parameters are equal.", ""},
+      {{"diff", "#0", "#1"}, "", 1, "basic.module-name: ", ""},
+      {{"set", "#0", "basic.delay-time=9"}, "", 0, "", ""},
+  });
+  const Result diff = Nxgcfg({"diff", "#0", file, "--json"});
+  EXPECT_EQ(diff.exitCode, 1) << diff.err;
+  const Json d = Json::parse(diff.out);
+  ASSERT_EQ(d["differences"].size(), 1u) << diff.out;
+  EXPECT_EQ(d["differences"][0]["key"], "basic.delay-time");
+  EXPECT_EQ(d["differences"][0]["a"], "9");
+  EXPECT_EQ(d["identity"]["module-number"]["b"], "1");
+
+  // A refused value leaves the file as it was.
+  const std::string kept = ReadFile(file);
+  Check({{{"set", file, "basic.delay-time=9", "basic.keep-alive=4"}, "", 1, "", "Out of range"}});
+  EXPECT_EQ(ReadFile(file), kept);
+  Check({
+      {{"set", file, "basic.delay-time=9"}, "", 0, "1 value applied", ""},
+      {{"diff", "#0", file}, "", 0, "", ""},
+      {{"decode", file, "--json"}, "", 0, "\"basic.delay-time\": \"9\"", ""},
+      {{"diff", file, (home.Root() / "none.mod").string()}, "", 2, "", "was not found"},
+  });
+  EXPECT_EQ(ReadFile(file).size(), kept.size());
+}
+
+// Every frame in the trace with its true length; no password in clear.
+TEST_F(NxgcfgSetTest, TheTraceHoldsEveryFrameWithItsLengthAndNoPassword) {
+  const auto sim = StartSim(5, {"--modules", "1", "--locked", "1", "--password", "abcd"});
+  // The same module on a serial line: its frames are traced as their bodies.
+  const std::string line = (home.Root() / "COM9").string();
+  SimProcess serialSim({"--address", Address(7), "--serial", "--link", line, "--modules", "1",
+                        "--locked", "1", "--password", "abcd"});
+  ASSERT_TRUE(serialSim.WaitReady());
+  const std::string trace = (home.Root() / "trace.txt").string();
+  struct Row {
+    std::vector<std::string> args;
+    std::string env;
+    std::set<std::string> frames;  // "send 36" ...
+  };
+  const Row rows[] = {
+      {{"search", "--serial", line, "--trace", trace}, "", {"send 36", "recv 116"}},
+      {{"search", "--ip", Address(5), "--trace", trace}, "", {"send 36", "recv 116"}},
+      {{"--trace", trace, "read", "#0", "11"}, "", {"send 36", "recv 168"}},
+      {{"read", "#0", "0", "--trace", trace}, "", {"send 36", "recv 116"}},
+      {{"login", "#0", "--trace", trace}, "NXGCFG_PASSWORD=abcd", {"send 36", "recv 36"}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.args[0] + " " + row.args[1]);
+    const Result run = Nxgcfg(row.args, row.env);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    std::istringstream lines(ReadFile(trace));
+    std::set<std::string> frames;
+    std::string line;
+    while (std::getline(lines, line)) {
+      std::istringstream words(line);
+      double time = -1;
+      std::string channel, direction;
+      std::size_t length = 0;
+      words >> time >> channel >> direction >> length;
+      EXPECT_GE(time, 0.0) << line;
+      EXPECT_EQ(channel, "cfg");
+      std::size_t cells = 0;
+      for (std::string cell; words >> cell;) ++cells;
+      EXPECT_EQ(cells, length) << line;
+      frames.insert(direction + " " + std::to_string(length));
+    }
+    EXPECT_EQ(frames, row.frames);
+    EXPECT_THAT(ReadFile(trace), HasSubstr("** ** ** **"));
+    EXPECT_THAT(ReadFile(trace), Not(HasSubstr("61 62 63 64")));
+  }
+  Check({{{"show", "#0", "--trace", home.Root().string()}, "", 1, "", "Cannot write the trace"}});
+}
+
+}  // namespace
+}  // namespace gw::test
