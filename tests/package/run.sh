@@ -88,7 +88,8 @@ run=(env -u GWSUITE_HOME -u XDG_CONFIG_HOME -u LD_LIBRARY_PATH HOME="$home" XDG_
 config=$home/.config/gwsuite
 
 step "nxgcfg --version, nxgsim --help"
-[ "$("${run[@]}" "$bin/nxgcfg" --version)" = "nxgcfg 0.1" ] || fail "nxgcfg --version"
+version=$("${run[@]}" "$bin/nxgcfg" --version) || fail "nxgcfg --version"
+[ "$version" = "nxgcfg $(dpkg-deb --field "$deb" Version)" ] || fail "nxgcfg --version says $version"
 "${run[@]}" "$bin/nxgsim" --help | grep -q "^Usage: nxgsim" || fail "nxgsim --help"
 [ -z "$(ls -A "$home")" ] || fail "--version or --help wrote into HOME: $(ls -A "$home")"
 
