@@ -1,7 +1,8 @@
 // gwsuite: the desktop host. Loads the plug-ins from the Plugins folder of
-// $GWSUITE_HOME or of the program's folder, opens a document of the first
-// plug-in, and runs until the main window closes. Files named on the command
-// line are opened as documents.
+// each host folder ($GWSUITE_HOME, the program's folder, the installed
+// tree's library folder), opens a document of the first plug-in, and runs
+// until the main window closes. Files named on the command line are opened
+// as documents.
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -28,9 +29,12 @@ int main(int argc, char* argv[]) {
   for (const QString& argument : QApplication::arguments().mid(1)) {
     files << QFileInfo(argument).absoluteFilePath();
   }
-  // Like a desktop shortcut, start in the program's folder: the plug-ins
-  // find their Language folder relative to it.
-  QDir::setCurrent(QApplication::applicationDirPath());
+  // Like a desktop shortcut, start in the program's folder, or in the host
+  // folder that holds the translations (share/gwsuite once installed): the
+  // plug-ins find their Language folder relative to the current one.
+  const QString language = af::AfxFindHostFile(QStringLiteral("Language"));
+  QDir::setCurrent(language.isEmpty() ? QApplication::applicationDirPath()
+                                      : QFileInfo(language).absolutePath());
 
   gw::host::PluginSet plugins;
   plugins.LoadAll();

@@ -13,6 +13,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
   qt6-translations-l10n
   xvfb xauth fonts-liberation fonts-wqy-microhei fontconfig
+  # the Debian package and its checks (scripts/package.sh, tests/package)
+  dpkg-dev file icoutils groff-base procps lintian desktop-file-utils appstream
 )
 
 missing=()

@@ -1,7 +1,8 @@
 #pragma once
 // The host's folders, where its plug-ins (Plugins/), icons (Icons/) and other
 // files are looked for: $GWSUITE_HOME when it is set, then the folder of the
-// running program.
+// running program, then, in an installed tree, the package's private library
+// folder (../lib/<multiarch>/gwsuite) and data folder (../share/gwsuite).
 
 #include <QString>
 #include <QStringList>
