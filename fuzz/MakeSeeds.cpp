@@ -27,7 +27,7 @@
 #include "model/ParameterFile.h"
 #include "platform/util/AtomicFile.h"
 #include "platform/util/ConfigFolder.h"
-#include "platform/util/PortLinkSettings.h"
+#include "platform/util/PortLinkIni.h"
 #include "platform/util/PrivateProfile.h"
 #include "support/FakeClock.h"
 #include "support/FakePortLink.h"

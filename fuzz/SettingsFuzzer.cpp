@@ -14,7 +14,7 @@
 #include "FuzzInput.h"
 #include "link/CommSettings.h"
 #include "platform/util/ConfigFolder.h"
-#include "platform/util/PortLinkSettings.h"
+#include "platform/util/PortLinkIni.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "PortLinkSettings.h"
+#include "TransportSettings.h"
 
 class QButtonGroup;
 class QLineEdit;
@@ -30,7 +30,7 @@ class CommSettingsDialog : public QDialog {
  private:
   void UpdateEnabled();
 
-  PortLinkSettings portLink_;
+  TransportSettingsLibrary portLink_;
   QButtonGroup* type_;
   QSpinBox* comPort_;
   QLineEdit* comDevice_;

@@ -16,7 +16,7 @@
 #include "platform/util/FdWait.h"
 #include "platform/util/Ipv4Text.h"
 #include "platform/util/LoopbackGuard.h"
-#include "platform/util/PortLinkSettings.h"
+#include "platform/util/PortLinkIni.h"
 #include "platform/util/SerialFormat.h"
 
 namespace {

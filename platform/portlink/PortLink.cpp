@@ -19,7 +19,7 @@
 #include "platform/portlink/UdpLink.h"
 #include "platform/util/ByteStore.h"
 #include "platform/util/Ipv4Text.h"
-#include "platform/util/PortLinkSettings.h"
+#include "platform/util/PortLinkIni.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "CommSettingsDialog.h"
 #include "LanguageDialog.h"
-#include "PortLinkSettings.h"
+#include "TransportSettings.h"
 #include "frame/GuiTestSupport.h"
 
 namespace gw::host {

@@ -8,7 +8,7 @@
 #include <system_error>
 
 #include "platform/util/LoopbackGuard.h"
-#include "platform/util/PortLinkSettings.h"
+#include "platform/util/PortLinkIni.h"
 
 namespace gw::test {
 

@@ -14,13 +14,13 @@ struct TransportSettings {
   std::uint32_t remoteAddress = 0xFFFFFFFF;  // host order
 };
 
-class PortLinkSettings {
+class TransportSettingsLibrary {
  public:
   // Binds the entry points; Available() tells whether that worked.
-  PortLinkSettings();
-  ~PortLinkSettings();
-  PortLinkSettings(const PortLinkSettings&) = delete;
-  PortLinkSettings& operator=(const PortLinkSettings&) = delete;
+  TransportSettingsLibrary();
+  ~TransportSettingsLibrary();
+  TransportSettingsLibrary(const TransportSettingsLibrary&) = delete;
+  TransportSettingsLibrary& operator=(const TransportSettingsLibrary&) = delete;
 
   bool Available() const { return available_; }
   const QString& Error() const { return error_; }

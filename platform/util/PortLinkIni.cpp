@@ -1,4 +1,4 @@
-#include "platform/util/PortLinkSettings.h"
+#include "platform/util/PortLinkIni.h"
 
 #include <cerrno>
 #include <charconv>

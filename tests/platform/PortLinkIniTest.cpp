@@ -11,7 +11,7 @@
 namespace gw::test {
 namespace {
 
-class PortLinkSettingsTest : public ::testing::Test {
+class PortLinkIniTest : public ::testing::Test {
  protected:
   LinkHome home;
   PortLinkApi& api = PortLink();
@@ -28,7 +28,7 @@ class PortLinkSettingsTest : public ::testing::Test {
   }
 };
 
-TEST_F(PortLinkSettingsTest, DefaultsWithoutAFileOrForUnusableValues) {
+TEST_F(PortLinkIniTest, DefaultsWithoutAFileOrForUnusableValues) {
   for (const char* ini : {"", "[PortLink]\nCommType=serial\nCOMPort=-4\nRemoteIP=10.0.0\n"}) {
     SCOPED_TRACE(ini);
     if (*ini != '\0') home.WritePortLinkIni(ini);
@@ -44,7 +44,7 @@ TEST_F(PortLinkSettingsTest, DefaultsWithoutAFileOrForUnusableValues) {
 
 // What a search or an action sets stays in the process; only a save (the
 // settings dialog, nxgcfg link) changes PortLink.ini, keeping what else it holds.
-TEST_F(PortLinkSettingsTest, SetsApplyToThisProcessUntilSaved) {
+TEST_F(PortLinkIniTest, SetsApplyToThisProcessUntilSaved) {
   const std::string hand = "; edited by hand\n[PortLink]\nCommType=1\nRemoteIP=127.0.0.9\n"
                            "[COMPorts]\nCOM2=/dev/ttyUSB0\n; COM3=/dev/ttyUSB2\n";
   home.WritePortLinkIni(hand);
@@ -76,7 +76,7 @@ TEST_F(PortLinkSettingsTest, SetsApplyToThisProcessUntilSaved) {
 // A save of what the file holds already leaves it alone; one that would lose
 // part of the file, or replace a file its owner made read-only, is refused
 // and the file stays as it was, its values still read.
-TEST_F(PortLinkSettingsTest, SaveLeavesAnUnchangedADamagedOrAReadOnlyFile) {
+TEST_F(PortLinkIniTest, SaveLeavesAnUnchangedADamagedOrAReadOnlyFile) {
   home.WritePortLinkIni("[PortLink]\nCommType=1\nRemoteIP=127.0.0.9\n");
   const ino_t before = IniInode();
   api.SetRemoteIPAddr(htonl(0x7F000009U));
@@ -112,7 +112,7 @@ TEST_F(PortLinkSettingsTest, SaveLeavesAnUnchangedADamagedOrAReadOnlyFile) {
   std::filesystem::remove(home.ConfigDir() / "PortLink.ini");
 }
 
-TEST_F(PortLinkSettingsTest, ComPortOutsideTheRangeIsRefused) {
+TEST_F(PortLinkIniTest, ComPortOutsideTheRangeIsRefused) {
   api.SetCOMPortNum(3);
   api.ResetSerialErr();
   api.SetCOMPortNum(0);
@@ -121,7 +121,7 @@ TEST_F(PortLinkSettingsTest, ComPortOutsideTheRangeIsRefused) {
   EXPECT_EQ(api.GetCOMPortNum(), 3);
 }
 
-TEST_F(PortLinkSettingsTest, ComDevicesCanBeNamed) {
+TEST_F(PortLinkIniTest, ComDevicesCanBeNamed) {
   PortLinkMore().SetCOMPortDevice(4, "/dev/ttyACM0");
   EXPECT_EQ(Device(4), "/dev/ttyACM0");
   api.ResetSerialErr();
@@ -132,7 +132,7 @@ TEST_F(PortLinkSettingsTest, ComDevicesCanBeNamed) {
   EXPECT_STREQ(small.data(), "/dev/");
 }
 
-TEST_F(PortLinkSettingsTest, SerializeDataRoundTrips) {
+TEST_F(PortLinkIniTest, SerializeDataRoundTrips) {
   std::array<std::uint8_t, 10240> buffer{};
   EXPECT_EQ(api.GetSerializeData(buffer.data()), 0);
   const Bytes data{1, 2, 3, 4, 5};

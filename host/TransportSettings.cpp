@@ -1,4 +1,4 @@
-#include "PortLinkSettings.h"
+#include "TransportSettings.h"
 
 #include <arpa/inet.h>
 #include <dlfcn.h>
@@ -22,7 +22,7 @@ bool Bind(void* module, const char* name, Fn& fn) {
 
 }  // namespace
 
-PortLinkSettings::PortLinkSettings() {
+TransportSettingsLibrary::TransportSettingsLibrary() {
   // Through the loader's search path first, then beside the program (a
   // sanitizer runtime that wraps dlopen hides the program's RUNPATH).
   module_ = dlopen("libPortLink.so", RTLD_NOW | RTLD_LOCAL);
@@ -46,11 +46,11 @@ PortLinkSettings::PortLinkSettings() {
   if (!available_) error_ = QStringLiteral("libPortLink.so lacks a settings entry point");
 }
 
-PortLinkSettings::~PortLinkSettings() {
+TransportSettingsLibrary::~TransportSettingsLibrary() {
   if (module_) dlclose(module_);
 }
 
-TransportSettings PortLinkSettings::Load() const {
+TransportSettings TransportSettingsLibrary::Load() const {
   TransportSettings settings;
   if (!available_) return settings;
   settings.commType = getCommType_();
@@ -60,7 +60,7 @@ TransportSettings PortLinkSettings::Load() const {
   return settings;
 }
 
-QString PortLinkSettings::ComDevice(int port) const {
+QString TransportSettingsLibrary::ComDevice(int port) const {
   if (!available_) return {};
   std::vector<char> path(256, '\0');
   int length = getDevice_(port, path.data(), static_cast<int>(path.size()));
@@ -72,7 +72,7 @@ QString PortLinkSettings::ComDevice(int port) const {
   return QString::fromLocal8Bit(path.data());
 }
 
-QString PortLinkSettings::Store(const TransportSettings& settings) const {
+QString TransportSettingsLibrary::Store(const TransportSettings& settings) const {
   if (!available_) return error_;
   setCommType_(settings.commType);
   setComPort_(settings.comPort);
