@@ -54,7 +54,6 @@ class ProfileFile {
   std::filesystem::path file_;
   std::unique_ptr<Data> data_;
   std::string problem_;
-  bool loaded_ = false;
   bool changed_ = false;
 };
 
