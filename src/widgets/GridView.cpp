@@ -180,6 +180,9 @@ CGridView::CGridView(QWidget* parent)
   setEditTriggers(NoEditTriggers);
   setTabKeyNavigation(true);
   setSelectionMode(ContiguousSelection);
+  // Rows as high as a line of text, like the grid control's.
+  verticalHeader()->setMinimumSectionSize(0);
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { FollowSelection(); });
 }
 

@@ -1,5 +1,7 @@
 #include "GridAdapter.h"
 
+#include <QHeaderView>
+
 #include "model/Texts.h"
 #include "pages/qt/ControlMirror.h"
 
@@ -26,6 +28,7 @@ CGridAdapter::CGridAdapter(GridModel& model, widgets::CGridView* view) : model_(
     QFont font(QString::fromStdString(model_.font.family));
     font.setPixelSize(model_.font.height);
     view_->setFont(font);
+    view_->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 6);
   }
   view_->SetSource(this);
 }
