@@ -85,6 +85,12 @@ void GridModel::SetColours(Rgb text, Rgb back) {
   }
 }
 
+void GridModel::SetCellColours(CellRef cell, Rgb text, Rgb back) {
+  if (!Holds(cell)) return;
+  At(cell).textColour = text;
+  At(cell).backColour = back;
+}
+
 void GridModel::SetEditable(bool editable) {
   editable_ = editable;
   if (!editable) editing_ = false;

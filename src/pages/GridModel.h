@@ -116,8 +116,9 @@ class GridModel {
   bool Checked(int column, int row) const { return Cell({column, row}).checked; }
   void SetText(CellRef cell, std::string text);
   void SetChecked(CellRef cell, bool checked);
-  // Every cell's colours.
+  // Every cell's colours, or one cell's.
   void SetColours(Rgb text, Rgb back);
+  void SetCellColours(CellRef cell, Rgb text, Rgb back);
   // Check marks are drawn greyed and nothing can be edited while not editable.
   bool Editable() const { return editable_; }
   void SetEditable(bool editable);

@@ -116,8 +116,9 @@ void CRelayDlg::Stage() {
   std::fill(out.begin(), out.end(), std::uint8_t{0});
   std::size_t entry = 0;
   for (int k = 0; k < grid_.Rows() && entry < relay::kEntries; ++k) {
+    // Station 0 marks an empty entry, so it counts as no station.
     const auto station = ParseDecimal(grid_.Text(RelayGrid::kStationColumn, k));
-    if (!station) continue;
+    if (!station || *station == 0) continue;
     out[relay::RelayStation + entry] = static_cast<std::uint8_t>(*station);
     const std::uint32_t address = ParseRelayIp(grid_.Text(RelayGrid::kIpColumn, k)).value_or(0);
     for (std::size_t b = 0; b < relay::kIpSize; ++b) {

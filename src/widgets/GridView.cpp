@@ -203,7 +203,10 @@ void CGridView::Refresh() {
   model_->ShowAgain();
   const QModelIndex current = model_->index(source_->CurrentRow(), source_->CurrentColumn());
   if (current.isValid() && currentIndex() != current) {
-    selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+    // A block the user chose stays chosen; a single cell follows the source.
+    const bool block = selectionModel()->selectedIndexes().size() > 1;
+    selectionModel()->setCurrentIndex(
+        current, block ? QItemSelectionModel::NoUpdate : QItemSelectionModel::ClearAndSelect);
   }
   FollowEditor();
   viewport()->update();
@@ -279,7 +282,10 @@ void CGridView::keyPressEvent(QKeyEvent* event) {
 void CGridView::mousePressEvent(QMouseEvent* event) {
   QTableView::mousePressEvent(event);
   const QModelIndex cell = indexAt(event->position().toPoint());
-  if (source_ != nullptr && cell.isValid() && event->button() == Qt::LeftButton) {
+  // Shift or Ctrl with a click chooses a block of cells; the selection
+  // follows it.
+  const bool choosing = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
+  if (source_ != nullptr && cell.isValid() && event->button() == Qt::LeftButton && !choosing) {
     source_->Click(cell.column(), cell.row());
     Refresh();
   }

@@ -44,6 +44,12 @@ TEST(GridMask, KeepsOnlyWhatTheMaskTakes) {
 TEST(GridColours, WindowsValuesAreBlueGreenRed) {
   EXPECT_EQ(FromColorRef(0x99A8AC), (Rgb{0xAC, 0xA8, 0x99}));
   EXPECT_EQ(FromColorRef(0x00FFFF), (Rgb{0xFF, 0xFF, 0x00}));
+  TestGrid g;
+  g.SetColours(FromColorRef(0x99A8AC), FromColorRef(0xD8E9EC));
+  g.SetCellColours({2, 1}, FromColorRef(0x0000FF), FromColorRef(0x4080FF));
+  EXPECT_EQ(g.Cell({2, 1}).textColour, (Rgb{0xFF, 0, 0}));
+  EXPECT_EQ(g.Cell({2, 1}).backColour, (Rgb{0xFF, 0x80, 0x40}));
+  EXPECT_EQ(g.Cell({1, 1}).backColour, (Rgb{0xEC, 0xE9, 0xD8}));
 }
 
 TEST(GridEdit, ARefusedEditGetsItsOldTextBackAndStaysOpen) {
