@@ -209,7 +209,7 @@ bool GridModel::Key(GridKey key) {
 }
 
 bool GridModel::ControlKey(char letter) {
-  if (editing_ || !editable_) return false;
+  if (editing_ || !editable_ || !TakesClipboardKeys()) return false;
   switch (std::toupper(static_cast<unsigned char>(letter))) {
     case 'C': Command(GridCommand::Copy); return true;
     case 'X': Command(GridCommand::Cut); return true;

@@ -153,7 +153,8 @@ class GridModel {
   void Type(std::string_view typed);
   // True when the grid handled the key.
   bool Key(GridKey key);
-  // Ctrl with a letter: 'C' copy, 'X' cut, 'V' paste.
+  // Ctrl with a letter: 'C' copy, 'X' cut, 'V' paste (on grids that take
+  // them).
   bool ControlKey(char letter);
   // The context menu's commands (none: no menu).
   virtual std::vector<GridCommand> ContextMenu() const { return {}; }
@@ -184,6 +185,8 @@ class GridModel {
   virtual void CheckPressed(CellRef cell) { SetChecked(cell, !Cell(cell).checked); }
   // The Delete key.
   virtual void DeletePressed() { ClearSelection(); }
+  // Whether Ctrl+C, Ctrl+X and Ctrl+V work on this grid.
+  virtual bool TakesClipboardKeys() const { return false; }
   // After any key or command the grid handled.
   virtual void KeyHandled() {}
   // The cell Tab moves to: by default the next cell of the row, then the

@@ -35,6 +35,7 @@ class RelayGrid : public GridModel {
   void EditAccepted(CellRef cell, const std::string& text) override;
   // Delete cuts the selection.
   void DeletePressed() override { Cut(); }
+  bool TakesClipboardKeys() const override { return true; }
   void KeyHandled() override;
 
  private:

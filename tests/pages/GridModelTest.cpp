@@ -31,6 +31,7 @@ class TestGrid : public GridModel {
     events.push_back("accepted " + std::to_string(c.column) + "," + std::to_string(c.row) + " " + text);
   }
   void KeyHandled() override { events.push_back("key"); }
+  bool TakesClipboardKeys() const override { return true; }
 };
 
 TEST(GridMask, KeepsOnlyWhatTheMaskTakes) {

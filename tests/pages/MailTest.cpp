@@ -125,6 +125,10 @@ TEST_F(MailPage, MarksNeedAnAddressAndClearingItClearsTheRow) {
   RecipientGrid& r = Mail().Recipients();
   r.Click({1, 4});
   EXPECT_EQ(ui.messages, Strings{text::kMailAddressEmpty});
+  // No clipboard keys here: a pasted address would skip its check.
+  r.SetCurrent({kAddress, 0});
+  EXPECT_FALSE(r.ControlKey('C'));
+  EXPECT_FALSE(r.ControlKey('V'));
   EXPECT_FALSE(r.Checked(1, 4));
   EXPECT_EQ(Mail().MailMask(), 0u);
   r.SetCurrent({1, 0});
