@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <utility>
 
 namespace gw::pages {
 
@@ -63,12 +62,13 @@ bool GridModel::Holds(CellRef cell) const {
   return cell.column >= 0 && cell.column < Columns() && cell.row >= 0 && cell.row < rows_;
 }
 
-const GridCell& GridModel::Cell(CellRef cell) const {
-  return cells_.at(static_cast<std::size_t>(cell.row) * columns_.size() +
-                   static_cast<std::size_t>(cell.column));
+std::size_t GridModel::IndexOf(CellRef cell) const {
+  return static_cast<std::size_t>(cell.row) * columns_.size() + static_cast<std::size_t>(cell.column);
 }
 
-GridCell& GridModel::At(CellRef cell) { return const_cast<GridCell&>(std::as_const(*this).Cell(cell)); }
+const GridCell& GridModel::Cell(CellRef cell) const { return cells_.at(IndexOf(cell)); }
+
+GridCell& GridModel::At(CellRef cell) { return cells_.at(IndexOf(cell)); }
 
 void GridModel::SetText(CellRef cell, std::string text) {
   if (Holds(cell)) At(cell).text = std::move(text);

@@ -14,6 +14,7 @@
 // into the editor and keeps it open, an acceptance stores the text and
 // closes the editor (EditAccepted); CancelEdit closes it unchanged.
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -199,6 +200,7 @@ class GridModel {
   virtual void PasteData(const std::string& data);
 
  private:
+  std::size_t IndexOf(CellRef cell) const;
   GridCell& At(CellRef cell);
 
   std::vector<GridColumn> columns_;

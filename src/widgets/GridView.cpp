@@ -99,7 +99,7 @@ class CGridView::Delegate : public QStyledItemDelegate {
       list->setCurrentText(source->EditText());
       connect(list, &QComboBox::activated, list, [this, list] {
         view_->Source()->SetEditText(list->currentText());
-        const_cast<Delegate*>(this)->Finish(list, false);
+        view_->delegate_->Finish(list, false);
       });
       editor_ = list;
     } else {
@@ -113,7 +113,7 @@ class CGridView::Delegate : public QStyledItemDelegate {
       });
       editor_ = edit;
     }
-    editor_->installEventFilter(const_cast<Delegate*>(this));
+    editor_->installEventFilter(view_->delegate_);
     return editor_;
   }
   void setEditorData(QWidget*, const QModelIndex&) const override {}
