@@ -145,7 +145,7 @@ TEST_F(MailPage, ApplySendsTheChangedBlocksInOrderWithTheAlarmBits) {
   EXPECT_TRUE(port.requests.empty());  // nothing changed
 
   Mail().OnAlarmClicked(1, true);  // enabled, no recipient: bit 2 stays clear
-  Mail().Recipients().Click({1, 0});
+  Mail().Recipients().Click({2, 0});  // alarm 3 loses its one recipient
   Mail().OnMailFromChanged("boiler@example.org");
   ASSERT_TRUE(Mail().OnApply());
   std::vector<int> blocks;
@@ -154,11 +154,12 @@ TEST_F(MailPage, ApplySendsTheChangedBlocksInOrderWithTheAlarmBits) {
   const auto body1 = WriteBody(kMailBlock);
   EXPECT_EQ(Long(body1, kBody), 0x4000FFC0u);
   EXPECT_EQ(Chars(body1, kBody + mail::MailFrom, 19), std::string("boiler@example.org\0", 19));
-  EXPECT_EQ(Word(body1, kBody + mail::RecipientWords + 2), 0x0001);
+  EXPECT_EQ(Word(body1, kBody + mail::RecipientWords), 0x0001);  // recipient 2 has no address
+  EXPECT_EQ(Word(body1, kBody + mail::RecipientWords + 4), 0x0000);
   const auto body10 = WriteBody(kAlarmBlock);
   EXPECT_EQ(Word(body10, kBody + alarm::AlarmSetting), 0x8005);
-  EXPECT_EQ(Word(body10, kBody + alarm::AlarmSetting + 2), 0x8004);
-  EXPECT_EQ(Word(body10, kBody + alarm::AlarmSetting + 4), 0x0004);
+  EXPECT_EQ(Word(body10, kBody + alarm::AlarmSetting + 2), 0x8000);
+  EXPECT_EQ(Word(body10, kBody + alarm::AlarmSetting + 4), 0x0000);
   // The sender's copy in the spare slot.
   EXPECT_EQ(LoadText(doc->Nodes().Node(NodeTable::kSpareSlot).Block(kMailBlock).subspan(mail::MailFrom, 64)),
             "boiler@example.org");
