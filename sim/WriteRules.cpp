@@ -66,6 +66,28 @@ void WriteDeviceMonitor(std::uint32_t mask, ConstBytes in, Bytes st) {
   }
 }
 
+// The mail block by field: server, sender, each subject, and the three
+// recipient words together.
+void WriteMail(std::uint32_t mask, ConstBytes in, Bytes st) {
+  if (mask & mailbits::SmtpServer) Take(in, st, mail::SmtpServer, kU32);
+  if (mask & mailbits::MailFrom) Take(in, st, mail::MailFrom, mail::kTextSize);
+  for (int k = 0; k < static_cast<int>(mail::kAlarms); ++k) {
+    if (mask & mailbits::Subject(k)) {
+      Take(in, st, mail::AlarmSubjects + mail::kTextSize * static_cast<std::size_t>(k), mail::kTextSize);
+    }
+  }
+  if (mask & mailbits::Recipients) Take(in, st, mail::RecipientWords, kU16 * mail::kAlarms);
+}
+
+void WriteRecipients(std::uint32_t mask, ConstBytes in, Bytes st) {
+  for (int r = 0; r < static_cast<int>(recipients::kCount); ++r) {
+    if (mask & recipientbits::Address(r)) {
+      Take(in, st, recipients::Addresses + recipients::kAddressSize * static_cast<std::size_t>(r),
+           recipients::kAddressSize);
+    }
+  }
+}
+
 }  // namespace
 
 WriteOutcome ApplyBlockWrite(const BlockInfo& block, ConstBytes incoming, Bytes stored,
@@ -82,6 +104,12 @@ WriteOutcome ApplyBlockWrite(const BlockInfo& block, ConstBytes incoming, Bytes 
         break;
       case kDeviceMonitorBlock:
         WriteDeviceMonitor(mask, incoming, stored);
+        break;
+      case kMailBlock:
+        WriteMail(mask, incoming, stored);
+        break;
+      case kMailRecipientBlock:
+        WriteRecipients(mask, incoming, stored);
         break;
       default:
         std::copy_n(incoming.begin(), block.size, stored.begin());

@@ -72,7 +72,11 @@ std::vector<const char*> TranslatableTexts() {
   for (const char* message :
        {text::kOutOfRange, text::kStationRange, text::kDualModeNoModbus, text::kDualModeNoCom2,
         text::kRs232Configuration, text::kAuthenticationFailed, text::kPasswordInputError,
-        text::kConfigurationSuccessful, text::kConfigurationFailed, text::kReturnToFactory}) {
+        text::kConfigurationSuccessful, text::kConfigurationFailed, text::kReturnToFactory,
+        text::kEnter64Characters, text::kRecipientIncorrect, text::kMailAddressEmpty,
+        text::kSubjectOfAlarm, text::kAlarm1, text::kAlarm2, text::kAlarm3, text::kMailAddress,
+        text::kFalling, text::kRising, text::kRelayStationRange, text::kRelayIpFormat,
+        text::kStationAddress, text::kRelayIpAddress, text::kCut, text::kCopy, text::kPaste}) {
     texts.push_back(message);
   }
   texts.push_back(widgets::CIpAddressCtrl::kRangeNotice);

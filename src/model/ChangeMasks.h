@@ -34,4 +34,30 @@ inline constexpr std::uint32_t BitTable = 1u << 31;
 inline constexpr std::uint32_t WordTable = 1u << 30;
 }  // namespace devmonbits
 
+namespace mailbits {  // MailBlock (block 1)
+inline constexpr std::uint32_t SmtpServer = 1u << 31;
+inline constexpr std::uint32_t MailFrom = 1u << 30;
+// The subject of alarm k (0 to 2).
+constexpr std::uint32_t Subject(int alarm) { return 1u << (28 - alarm); }
+// The three recipient words: any change of the recipient table.
+inline constexpr std::uint32_t Recipients = 0x0000FFC0;
+// Everything a parameter import sends again; bits 25 to 22 name fields no
+// page edits.
+inline constexpr std::uint32_t AfterImport = 0xDFC0FFC0;
+}  // namespace mailbits
+
+namespace recipientbits {  // MailRecipientBlock (block 2)
+// The address of recipient r+1 (r = 0 to 9).
+constexpr std::uint32_t Address(int recipient) { return 1u << (31 - recipient); }
+inline constexpr std::uint32_t AfterImport = 0xFFC00000;
+}  // namespace recipientbits
+
+namespace alarmbits {  // AlarmBlock (block 10): the block as a whole
+inline constexpr std::uint32_t Any = 1u << 31;
+}  // namespace alarmbits
+
+namespace relaybits {  // RelayBlock (block 9): the table as a whole
+inline constexpr std::uint32_t Table = 1u << 31;
+}  // namespace relaybits
+
 }  // namespace gw

@@ -64,6 +64,7 @@ inline constexpr std::size_t MailFrom = 8;  // char[64]
 inline constexpr std::size_t kTextSize = 64;
 inline constexpr std::size_t AlarmSubjects = 136;  // 3 x char[64]
 inline constexpr std::size_t RecipientWords = 330;  // 3 x u16
+inline constexpr std::size_t kAlarms = 3;
 }  // namespace mail
 
 namespace recipients {  // block 2, MailRecipientBlock
@@ -110,6 +111,7 @@ inline constexpr std::size_t AlarmSetting = 4;  // 3 x u16
 inline constexpr std::size_t kCount = 3;
 // Bits of one AlarmSetting word.
 inline constexpr std::uint16_t kEnabled = 1u << 15;
+inline constexpr std::uint16_t kHasRecipient = 1u << 2;
 inline constexpr std::uint16_t kRising = 1u << 0;
 }  // namespace alarm
 

@@ -49,6 +49,27 @@ inline constexpr const char* kConfigurationSuccessful = "Configuration is succes
 inline constexpr const char* kConfigurationFailed = "Configuration is failed";
 inline constexpr const char* kReturnToFactory = "Return to factory setting";
 
+// Mail page.
+inline constexpr const char* kEnter64Characters = "Enter 64 characters only";
+inline constexpr const char* kRecipientIncorrect = "The entered recipient email is incorrect";
+inline constexpr const char* kMailAddressEmpty = "Mail address cannot be empty";
+inline constexpr const char* kSubjectOfAlarm = "Subject of Alarm";  // 976
+inline constexpr const char* kAlarm1 = "Alarm-1";                   // 970
+inline constexpr const char* kAlarm2 = "Alarm-2";                   // 971
+inline constexpr const char* kAlarm3 = "Alarm-3";                   // 972
+inline constexpr const char* kMailAddress = "Mail Address";         // 974
+inline constexpr const char* kFalling = "falling";
+inline constexpr const char* kRising = "rising";
+
+// Slave Mode page.
+inline constexpr const char* kRelayStationRange = "Station range in [1-255]";         // 983
+inline constexpr const char* kRelayIpFormat = "IP Address format is [192.168.1.1]";  // 985
+inline constexpr const char* kStationAddress = "Station Address";                    // 977
+inline constexpr const char* kRelayIpAddress = "Relay IP Address";                   // 979
+inline constexpr const char* kCut = "Cut";                                           // 1000
+inline constexpr const char* kCopy = "Copy";                                         // 2000
+inline constexpr const char* kPaste = "Paste";                                       // 3000
+
 // --- binding the transport libraries ---------------------------------------
 // These have no string-table number: the tool shows them before any
 // resource is at hand.

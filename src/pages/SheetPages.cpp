@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "pages/BasicDlg.h"
+#include "pages/MailDlg.h"
 #include "pages/OverViewDlg.h"
+#include "pages/RelayDlg.h"
 #include "pages/SecurityDlg.h"
 
 namespace gw::pages {
@@ -33,6 +35,8 @@ std::unique_ptr<PropertyPage> CreatePage(PageId page) {
     case PageId::Overview: return std::make_unique<COverViewDlg>();
     case PageId::Basic: return std::make_unique<CBasicDlg>();
     case PageId::Security: return std::make_unique<CSecurityDlg>();
+    case PageId::Mail: return std::make_unique<CMailDlg>();
+    case PageId::SlaveMode: return std::make_unique<CRelayDlg>();
     default: return std::make_unique<CPlaceholderPage>(PageCaption(page));
   }
 }

@@ -13,7 +13,9 @@
 
 #include "model/SerialConfig.h"
 #include "pages/BasicDlg.h"
+#include "pages/MailDlg.h"
 #include "pages/OverViewDlg.h"
+#include "pages/RelayDlg.h"
 #include "pages/SecurityDlg.h"
 #include "pages/SheetPages.h"
 #include "protocol/DocumentCore.h"
@@ -75,6 +77,8 @@ struct PageFixture : ::testing::Test {
   const BasicControls& C() { return Basic().Controls(); }
   CSecurityDlg& Security() { return *sheet->Find<CSecurityDlg>(); }
   COverViewDlg& Overview() { return *sheet->Find<COverViewDlg>(); }
+  CMailDlg& Mail() { return *sheet->Find<CMailDlg>(); }
+  CRelayDlg& Relay() { return *sheet->Find<CRelayDlg>(); }
 
   // The requests sent with `command` (and `block`, unless -1).
   std::vector<SentRequest> Sent(int command, int block = -1) const;

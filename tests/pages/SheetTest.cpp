@@ -33,12 +33,12 @@ TEST_F(Sheet, HoldsTheNinePagesInTabOrderUnderTheModuleName) {
 
 TEST_F(Sheet, PlaceholderPagesShowNothingAndApplyNothing) {
   Open();
-  PropertyPage& mail = sheet->Page(PageIndex(PageId::Mail));
-  EXPECT_TRUE(sheet->SetActivePage(PageIndex(PageId::Mail)));
-  mail.SetModified();
+  PropertyPage& monitor = sheet->Page(PageIndex(PageId::Monitor));
+  EXPECT_TRUE(sheet->SetActivePage(PageIndex(PageId::Monitor)));
+  monitor.SetModified();
   EXPECT_TRUE(sheet->Apply());
   EXPECT_TRUE(port.requests.empty());
-  EXPECT_FALSE(mail.IsModified());
+  EXPECT_FALSE(monitor.IsModified());
 }
 
 TEST_F(Sheet, ALockedModuleOpensOnSecurityAndOnlyOverviewAndSecurityAreReachable) {

@@ -7,6 +7,11 @@
 #include <vector>
 
 #include "frame/PluginFixture.h"
+#include "pages/qt/MailPage.h"
+#include "pages/qt/RelayPage.h"
+#include "report/ParameterReport.h"
+#include "ui_MailPage.h"
+#include "ui_RelayPage.h"
 #include "sheet/SheetWindows.h"
 #include "support/SimHarness.h"
 #include "widgets/IpAddressCtrl.h"
@@ -17,6 +22,44 @@ namespace {
 using test::SimProcess;
 
 std::vector<std::uint8_t> Copy(ConstBytes bytes) { return {bytes.begin(), bytes.end()}; }
+
+// The parameter report of node 0 as `nxgcfg show` gives it, one line per
+// item and table row ("section|name|value", "section|table|cell|cell...").
+std::vector<std::string> ReportLines(frame::CGwCfgDoc& doc) {
+  std::vector<std::string> lines;
+  for (const ReportSection& s : DescribeNode(doc.Nodes().Node(0), doc.Nodes().FirmwareNumberOf(0))) {
+    for (const ReportItem& item : s.items) lines.push_back(s.title + "|" + item.name + "|" + item.value);
+    for (const ReportTable& t : s.tables) {
+      for (const auto& row : t.rows) {
+        std::string line = s.title + "|" + t.title;
+        for (const std::string& cell : row) line += "|" + cell;
+        lines.push_back(line);
+      }
+    }
+  }
+  std::sort(lines.begin(), lines.end());
+  return lines;
+}
+
+std::vector<std::string> Missing(const std::vector<std::string>& from, const std::vector<std::string>& in) {
+  std::vector<std::string> out;
+  std::set_difference(from.begin(), from.end(), in.begin(), in.end(), std::back_inserter(out));
+  return out;
+}
+
+// Types on a grid: the first character opens the editor, which takes the rest.
+void TypeOnGrid(widgets::CGridView* grid, const QString& text) {
+  QTest::keyClicks(grid, text.left(1));
+  ASSERT_NE(grid->Editor(), nullptr);
+  QTest::keyClicks(grid->Editor(), text.mid(1));
+}
+
+// Clicks a cell of a grid window.
+void ClickCell(widgets::CGridView* grid, int column, int row) {
+  grid->scrollTo(grid->model()->index(row, column));
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                    grid->visualRect(grid->model()->index(row, column)).center());
+}
 
 class SimSessionTest : public test::PluginFixture {
  protected:
@@ -67,6 +110,47 @@ TEST_F(SimSessionTest, ANewIpAddressAppliedOnBasicIsAllTheModuleChanges) {
   StoreBE32(expected, net::IpAddress, 0x7F01514D);
   EXPECT_EQ(ReadNetworkBlock(*doc), expected) << sim.Log();
   EXPECT_EQ(sim.CountLogLines("<- write block 11"), 0u) << sim.Log();
+}
+
+TEST_F(SimSessionTest, ARecipientAndARelayEntryAppliedAreAllTheReportChanges) {
+  // Seed 2 gives a Serial Slave module with fewer than ten recipients.
+  SimProcess sim({"--address", "127.0.85.1", "--seed", "2"});
+  frame::CGwCfgDoc* doc = Session(sim, QStringLiteral("127.0.85.1"));
+  ASSERT_NE(doc, nullptr);
+  const auto sheet = test::OpenSheet(*doc, 0);
+  ASSERT_TRUE(sheet);
+  const std::vector<std::string> before = ReportLines(*doc);
+
+  ASSERT_TRUE(test::ClickTab(*sheet, PageId::Mail));
+  widgets::CGridView* recipients = test::PageWindow<CMailPage>(*sheet, PageId::Mail).Form().recipients;
+  ClickCell(recipients, 3, 9);
+  ASSERT_NE(recipients->Editor(), nullptr);
+  QTest::keyClicks(recipients->Editor(), "new.hire@plant.example");
+  QTest::keyClick(recipients->Editor(), Qt::Key_Return);
+  ClickCell(recipients, 2, 9);
+
+  ASSERT_TRUE(test::ClickTab(*sheet, PageId::SlaveMode));
+  widgets::CGridView* relays = test::PageWindow<CRelayPage>(*sheet, PageId::SlaveMode).Form().relayTable;
+  ASSERT_TRUE(relays->Source()->Editable()) << "seed 2 no longer gives a Serial Slave";
+  ClickCell(relays, 0, 50);
+  TypeOnGrid(relays, "42");
+  QTest::keyClick(relays->Editor(), Qt::Key_Tab);
+  TypeOnGrid(relays, "127.0.0.42");
+  QTest::keyClick(relays->Editor(), Qt::Key_Return);
+
+  sheet->ApplyButton()->click();
+  EXPECT_TRUE(env_.messages.empty()) << env_.messages.front();
+  sheet->reject();
+  ASSERT_EQ(doc->Core().OpenNode(0), OpenResult::Opened);
+  const std::vector<std::string> after = ReportLines(*doc);
+
+  const std::vector<std::string> added = Missing(after, before);
+  ASSERT_EQ(added.size(), 2u) << sim.Log();
+  EXPECT_EQ(added[0], "Mail|Recipient E-mail Address|10|No|No|Yes|new.hire@plant.example");
+  EXPECT_TRUE(added[1].starts_with("Slave Mode|Serial Slave Mode|")) << added[1];
+  EXPECT_TRUE(added[1].ends_with("|42|127.0.0.42")) << added[1];
+  EXPECT_TRUE(Missing(before, after).empty());
+  EXPECT_EQ(sim.CountLogLines("<- write block 10"), 0u) << sim.Log();
 }
 
 TEST_F(SimSessionTest, AWrongLoginLeavesTheSheetLockedAndTheRightOneOpensIt) {

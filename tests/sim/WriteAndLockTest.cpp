@@ -67,6 +67,26 @@ TEST(MaskedWrites, OtherBlocksWholeWhenTheMaskIsNotZero) {
   EXPECT_TRUE(std::equal(after.begin() + 4, after.end(), w.begin() + kHeader + 4));
 }
 
+// Mail block fields by bit (the pattern written is the byte's offset), the
+// recipient addresses one by one.
+TEST(MaskedWrites, MailFieldsByTheirBits) {
+  const struct { int block; std::size_t size; std::uint32_t mask; std::size_t at, length; } cases[] = {
+      {1, 336, 1u << 31, 4, 4},    {1, 336, 1u << 30, 8, 64},  {1, 336, 1u << 27, 200, 64},
+      {1, 336, 0x0000FFC0, 330, 6}, {2, 644, 1u << 31, 4, 64},  {2, 644, 1u << 22, 580, 64},
+      {1, 336, 1u << 0, 0, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.block << " " << std::hex << c.mask);
+    Simulator sim(Settings({PumpStation()}), kT0);
+    auto expected = Bytes(sim.Module(0).Stored(c.block));
+    auto w = Write(1, kPumpMac, c.block, c.size, c.mask);
+    for (std::size_t i = 4; i < c.size; ++i) w[kHeader + i] = static_cast<std::uint8_t>(i | 1);
+    std::copy_n(w.begin() + static_cast<long>(kHeader + c.at), c.length,
+                expected.begin() + static_cast<long>(c.at));
+    sim.Handle(w, Channel::Udp, kT0);
+    EXPECT_EQ(Bytes(sim.Module(0).Stored(c.block)), expected);
+  }
+}
+
 TEST(MaskedWrites, DeviceMonitorTablesOneAtATime) {
   Simulator sim(Settings({PumpStation()}), kT0);
   const auto before = Bytes(sim.Module(0).Stored(44));

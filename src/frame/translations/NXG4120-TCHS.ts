@@ -431,5 +431,109 @@ Future modification can be done only by Ethernet.</source>
         <source>Return to factory setting</source>
         <translation>是否恢复出厂设置？</translation>
     </message>
+    <message>
+        <source>Enter 64 characters only</source>
+        <translation>只能输入 64 个字符</translation>
+    </message>
+    <message>
+        <source>The entered recipient email is incorrect</source>
+        <translation>输入的收件人邮箱不正确</translation>
+    </message>
+    <message>
+        <source>Mail address cannot be empty</source>
+        <translation>邮件地址不能为空</translation>
+    </message>
+    <message>
+        <source>Subject of Alarm</source>
+        <translation>报警主题</translation>
+    </message>
+    <message>
+        <source>Alarm-1</source>
+        <translation>报警-1</translation>
+    </message>
+    <message>
+        <source>Alarm-2</source>
+        <translation>报警-2</translation>
+    </message>
+    <message>
+        <source>Alarm-3</source>
+        <translation>报警-3</translation>
+    </message>
+    <message>
+        <source>Mail Address</source>
+        <translation>邮件地址</translation>
+    </message>
+    <message>
+        <source>falling</source>
+        <translation>下降沿</translation>
+    </message>
+    <message>
+        <source>rising</source>
+        <translation>上升沿</translation>
+    </message>
+    <message>
+        <source>Station range in [1-255]</source>
+        <translation>站号范围为 [1-255]</translation>
+    </message>
+    <message>
+        <source>IP Address format is [192.168.1.1]</source>
+        <translation>IP 地址格式为 [192.168.1.1]</translation>
+    </message>
+    <message>
+        <source>Relay IP Address</source>
+        <translation>转发 IP 地址</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>报警</translation>
+    </message>
+    <message>
+        <source>Alarm-1, X0</source>
+        <translation>报警-1, X0</translation>
+    </message>
+    <message>
+        <source>Alarm-2, X1</source>
+        <translation>报警-2, X1</translation>
+    </message>
+    <message>
+        <source>Alarm-3, X2</source>
+        <translation>报警-3, X2</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>触发</translation>
+    </message>
+    <message>
+        <source>SMTP Server</source>
+        <translation>SMTP 服务器</translation>
+    </message>
+    <message>
+        <source>Mail From</source>
+        <translation>发件人</translation>
+    </message>
+    <message>
+        <source>E-mail Subject of Alarm</source>
+        <translation>报警邮件主题</translation>
+    </message>
+    <message>
+        <source>Recipient E-mail Address</source>
+        <translation>收件人邮件地址</translation>
+    </message>
+    <message>
+        <source>Serial Slave Mode</source>
+        <translation>串口从站模式</translation>
+    </message>
 </context>
 </TS>

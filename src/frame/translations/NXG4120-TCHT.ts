@@ -431,5 +431,109 @@ Future modification can be done only by Ethernet.</source>
         <source>Return to factory setting</source>
         <translation>是否恢復出廠設定？</translation>
     </message>
+    <message>
+        <source>Enter 64 characters only</source>
+        <translation>只能輸入 64 個字元</translation>
+    </message>
+    <message>
+        <source>The entered recipient email is incorrect</source>
+        <translation>輸入的收件人郵箱不正確</translation>
+    </message>
+    <message>
+        <source>Mail address cannot be empty</source>
+        <translation>郵件地址不能為空</translation>
+    </message>
+    <message>
+        <source>Subject of Alarm</source>
+        <translation>警報主旨</translation>
+    </message>
+    <message>
+        <source>Alarm-1</source>
+        <translation>警報-1</translation>
+    </message>
+    <message>
+        <source>Alarm-2</source>
+        <translation>警報-2</translation>
+    </message>
+    <message>
+        <source>Alarm-3</source>
+        <translation>警報-3</translation>
+    </message>
+    <message>
+        <source>Mail Address</source>
+        <translation>郵件地址</translation>
+    </message>
+    <message>
+        <source>falling</source>
+        <translation>下降緣</translation>
+    </message>
+    <message>
+        <source>rising</source>
+        <translation>上升緣</translation>
+    </message>
+    <message>
+        <source>Station range in [1-255]</source>
+        <translation>站號範圍為 [1-255]</translation>
+    </message>
+    <message>
+        <source>IP Address format is [192.168.1.1]</source>
+        <translation>IP 位址格式為 [192.168.1.1]</translation>
+    </message>
+    <message>
+        <source>Relay IP Address</source>
+        <translation>轉發 IP 位址</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>剪下</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼上</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>警報</translation>
+    </message>
+    <message>
+        <source>Alarm-1, X0</source>
+        <translation>警報-1, X0</translation>
+    </message>
+    <message>
+        <source>Alarm-2, X1</source>
+        <translation>警報-2, X1</translation>
+    </message>
+    <message>
+        <source>Alarm-3, X2</source>
+        <translation>警報-3, X2</translation>
+    </message>
+    <message>
+        <source>Trigger</source>
+        <translation>觸發</translation>
+    </message>
+    <message>
+        <source>SMTP Server</source>
+        <translation>SMTP 伺服器</translation>
+    </message>
+    <message>
+        <source>Mail From</source>
+        <translation>寄件者</translation>
+    </message>
+    <message>
+        <source>E-mail Subject of Alarm</source>
+        <translation>警報郵件主旨</translation>
+    </message>
+    <message>
+        <source>Recipient E-mail Address</source>
+        <translation>收件者郵件地址</translation>
+    </message>
+    <message>
+        <source>Serial Slave Mode</source>
+        <translation>序列埠從站模式</translation>
+    </message>
 </context>
 </TS>

@@ -3,12 +3,16 @@
 #include <QPushButton>
 
 #include "pages/BasicDlg.h"
+#include "pages/MailDlg.h"
 #include "pages/OverViewDlg.h"
+#include "pages/RelayDlg.h"
 #include "pages/SecurityDlg.h"
 #include "pages/SheetPages.h"
 #include "pages/qt/BasicPage.h"
+#include "pages/qt/MailPage.h"
 #include "pages/qt/ControlMirror.h"
 #include "pages/qt/OverviewPage.h"
+#include "pages/qt/RelayPage.h"
 #include "pages/qt/SecurityPage.h"
 
 namespace gw::view {
@@ -20,6 +24,8 @@ pages::CPageWindow* WindowFor(pages::SheetRules& sheet, int index) {
   if (dynamic_cast<pages::COverViewDlg*>(&page)) return new pages::COverViewPage(sheet, index);
   if (dynamic_cast<pages::CBasicDlg*>(&page)) return new pages::CBasicPage(sheet, index);
   if (dynamic_cast<pages::CSecurityDlg*>(&page)) return new pages::CSecurityPage(sheet, index);
+  if (dynamic_cast<pages::CMailDlg*>(&page)) return new pages::CMailPage(sheet, index);
+  if (dynamic_cast<pages::CRelayDlg*>(&page)) return new pages::CRelayPage(sheet, index);
   return new pages::CPageWindow(sheet, index);
 }
 
