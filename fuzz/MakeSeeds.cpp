@@ -19,7 +19,7 @@
 #include "FuzzInput.h"
 #include "ModuleDefaults.h"
 #include "link/CommSettings.h"
-#include "link/Commands.h"
+#include "link/RequestCodes.h"
 #include "link/DeviceLink.h"
 #include "link/FrameCodec.h"
 #include "model/BlockTable.h"
@@ -174,9 +174,16 @@ void SettingsSeeds(Seeds& seeds) {
   };
 
   using namespace platform;
-  if (!StoreCommType(1) || !StoreRemoteIp(0x7F000001)) Fail("PortLink.ini");
+  SettingChanges ethernet;
+  ethernet.commType = 1;
+  ethernet.remoteIp = 0x7F000001;
+  if (SaveSettings(ethernet) != 0) Fail("PortLink.ini");
   take(fuzz::kPortLinkIni, PortLinkIniPath());
-  if (!StoreCommType(0) || !StoreComPort(3) || !StoreComPortDevice(3, "/dev/ttyUSB0") ||
+  SettingChanges serial;
+  serial.commType = 0;
+  serial.comPort = 3;
+  serial.comPortDevices[3] = "/dev/ttyUSB0";
+  if (SaveSettings(serial) != 0 ||
       !WritePrivateProfileString(kPortLinkSection, kBroadcastAddressKey, "127.255.255.255",
                                  PortLinkIniPath()) ||
       !WritePrivateProfileString(kPortLinkSection, kModbusTcpPortKey, "1502", PortLinkIniPath())) {

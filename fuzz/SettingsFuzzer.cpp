@@ -55,7 +55,9 @@ void ReadPortLinkIni() {
   Check(ResolveSerialDevice("com" + std::to_string(comPort)) == device);
 
   const int otherPort = comPort % kMaxComPort + 1;
-  if (!StoreComPort(otherPort)) return;
+  SettingChanges change;
+  change.comPort = otherPort;
+  if (SaveSettings(change) != 0) return;
   Check(LoadComPort() == otherPort);
   Check(LoadCommType() == commType);
   Check(LoadRemoteIp() == remote);
