@@ -1,8 +1,8 @@
 #pragma once
 // How a module takes a block write: only what the request's ChangeMask names.
 // Block 0 goes field by field (name, addresses, IP configuration, password,
-// IPv6), the clock block by its page's bits, the device monitor block table by
-// table; every other block is taken whole when its mask is not 0. A mask of 0
+// IPv6), the clock block by its page's bits, the IP filter block by the
+// switch and entry, the device monitor block table by table; every other block is taken whole when its mask is not 0. A mask of 0
 // changes nothing.
 
 #include <cstdint>

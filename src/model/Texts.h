@@ -49,6 +49,12 @@ inline constexpr const char* kConfigurationSuccessful = "Configuration is succes
 inline constexpr const char* kConfigurationFailed = "Configuration is failed";
 inline constexpr const char* kReturnToFactory = "Return to factory setting";
 
+// IP Filter page: the question before a filter that leaves out the computer
+// the tool runs on (its address on the interface that reaches the module).
+inline std::string FilterExcludesComputer(const std::string& address) {
+  return "The filter does not include this computer (" + address + "). Apply anyway?";
+}
+
 // --- binding the transport libraries ---------------------------------------
 // These have no string-table number: the tool shows them before any
 // resource is at hand.

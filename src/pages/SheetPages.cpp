@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "pages/BasicDlg.h"
+#include "pages/IPFilterDlg.h"
 #include "pages/OverViewDlg.h"
 #include "pages/SecurityDlg.h"
 
@@ -33,6 +34,7 @@ std::unique_ptr<PropertyPage> CreatePage(PageId page) {
     case PageId::Overview: return std::make_unique<COverViewDlg>();
     case PageId::Basic: return std::make_unique<CBasicDlg>();
     case PageId::Security: return std::make_unique<CSecurityDlg>();
+    case PageId::IpFilter: return std::make_unique<CIPFilterDlg>();
     default: return std::make_unique<CPlaceholderPage>(PageCaption(page));
   }
 }

@@ -13,6 +13,7 @@
 
 #include "model/SerialConfig.h"
 #include "pages/BasicDlg.h"
+#include "pages/IPFilterDlg.h"
 #include "pages/OverViewDlg.h"
 #include "pages/SecurityDlg.h"
 #include "pages/SheetPages.h"
@@ -75,6 +76,7 @@ struct PageFixture : ::testing::Test {
   const BasicControls& C() { return Basic().Controls(); }
   CSecurityDlg& Security() { return *sheet->Find<CSecurityDlg>(); }
   COverViewDlg& Overview() { return *sheet->Find<COverViewDlg>(); }
+  CIPFilterDlg& IpFilter() { return *sheet->Find<CIPFilterDlg>(); }
 
   // The requests sent with `command` (and `block`, unless -1).
   std::vector<SentRequest> Sent(int command, int block = -1) const;
