@@ -49,6 +49,9 @@ inline constexpr const char* kConfigurationSuccessful = "Configuration is succes
 inline constexpr const char* kConfigurationFailed = "Configuration is failed";
 inline constexpr const char* kReturnToFactory = "Return to factory setting";
 
+// NTP page.
+inline constexpr const char* kTimeError = "Time error";
+
 // IP Filter page: the question before a filter that leaves out the computer
 // the tool runs on (its address on the interface that reaches the module).
 inline std::string FilterExcludesComputer(const std::string& address) {

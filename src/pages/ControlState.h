@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/ClockValue.h"
+
 namespace gw::pages {
 
 struct Control {
@@ -78,6 +80,14 @@ struct AddressControl : Control {
     fields[f] = static_cast<std::uint8_t>(value < 0 ? 0 : value < low ? low : value > high ? high : value);
     return true;
   }
+};
+
+// A date picker (year, month, day of `value`, kept to minimum..maximum) or
+// a time picker (hour, minute, second of `value`).
+struct DateTimeControl : Control {
+  DateTime value;
+  DateTime minimum = kFirstClockDate;
+  DateTime maximum = kLastClockDate;
 };
 
 // The spin button beside an edit.

@@ -79,6 +79,8 @@ class PropertyPage {
   virtual bool OnApply() { return true; }
   // The parameters-replaced query (kMsgParametersReplaced).
   virtual void OnSiblingQuery() {}
+  // Whether Apply and OK run OnApply even while the page is unmodified.
+  virtual bool AppliesUnmodified() const { return false; }
 
   bool IsModified() const { return modified_; }
   // Tells the sheet, which enables Apply while any page is modified.

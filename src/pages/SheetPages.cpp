@@ -5,6 +5,7 @@
 #include "pages/BasicDlg.h"
 #include "pages/IPFilterDlg.h"
 #include "pages/OverViewDlg.h"
+#include "pages/RTCDlg.h"
 #include "pages/SecurityDlg.h"
 
 namespace gw::pages {
@@ -35,6 +36,7 @@ std::unique_ptr<PropertyPage> CreatePage(PageId page) {
     case PageId::Basic: return std::make_unique<CBasicDlg>();
     case PageId::Security: return std::make_unique<CSecurityDlg>();
     case PageId::IpFilter: return std::make_unique<CIPFilterDlg>();
+    case PageId::Ntp: return std::make_unique<CRTCDlg>();
     default: return std::make_unique<CPlaceholderPage>(PageCaption(page));
   }
 }

@@ -10,7 +10,7 @@ namespace gw {
 
 DocumentCore::DocumentCore(UserInterface& ui, Clock& clock, SerializeStore& store,
                            CommSettings settings)
-    : ui_(ui), store_(store), link_(nodes_, ui, clock), settings_(std::move(settings)) {}
+    : ui_(ui), clock_(clock), store_(store), link_(nodes_, ui, clock), settings_(std::move(settings)) {}
 
 void DocumentCore::Search() { SearchAt(0xFFFFFFFF); }
 

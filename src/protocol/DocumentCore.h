@@ -24,6 +24,8 @@ class DocumentCore {
   DeviceLink& Link() { return link_; }
   CommSettings& Settings() { return settings_; }
   UserInterface& Ui() { return ui_; }
+  // The clock of the link's pauses, which also tells the local time.
+  Clock& TheClock() { return clock_; }
 
   // Search with the remote address copy set to the broadcast address (30001).
   void Search();
@@ -67,6 +69,7 @@ class DocumentCore {
   void RunSearch();
 
   UserInterface& ui_;
+  Clock& clock_;
   SerializeStore& store_;
   NodeTable nodes_;
   DeviceLink link_;

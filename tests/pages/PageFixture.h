@@ -15,6 +15,7 @@
 #include "pages/BasicDlg.h"
 #include "pages/IPFilterDlg.h"
 #include "pages/OverViewDlg.h"
+#include "pages/RTCDlg.h"
 #include "pages/SecurityDlg.h"
 #include "pages/SheetPages.h"
 #include "protocol/DocumentCore.h"
@@ -77,6 +78,7 @@ struct PageFixture : ::testing::Test {
   CSecurityDlg& Security() { return *sheet->Find<CSecurityDlg>(); }
   COverViewDlg& Overview() { return *sheet->Find<COverViewDlg>(); }
   CIPFilterDlg& IpFilter() { return *sheet->Find<CIPFilterDlg>(); }
+  CRTCDlg& Ntp() { return *sheet->Find<CRTCDlg>(); }
 
   // The requests sent with `command` (and `block`, unless -1).
   std::vector<SentRequest> Sent(int command, int block = -1) const;

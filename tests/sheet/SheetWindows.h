@@ -9,9 +9,11 @@
 #include "frame/GwCfgDoc.h"
 #include "pages/SheetPages.h"
 #include "pages/qt/BasicPage.h"
+#include "pages/qt/IpFilterPage.h"
 #include "pages/qt/OverviewPage.h"
 #include "pages/qt/SecurityPage.h"
 #include "ui_BasicPage.h"
+#include "ui_IpFilterPage.h"
 #include "ui_OverviewPage.h"
 #include "ui_SecurityPage.h"
 #include "view/qt/ParameterSheet.h"
@@ -44,6 +46,10 @@ inline const Ui::SecurityPageForm& SecurityForm(const view::CParameterSheet& she
 }
 inline const Ui::OverviewPageForm& OverviewForm(const view::CParameterSheet& sheet) {
   return PageWindow<pages::COverViewPage>(sheet, pages::PageId::Overview).Form();
+}
+
+inline const Ui::IpFilterPageForm& IpFilterForm(const view::CParameterSheet& sheet) {
+  return PageWindow<pages::CIpFilterPage>(sheet, pages::PageId::IpFilter).Form();
 }
 
 inline QTabWidget* Tabs(const view::CParameterSheet& sheet) {

@@ -431,5 +431,49 @@ Future modification can be done only by Ethernet.</source>
         <source>Return to factory setting</source>
         <translation>是否恢复出厂设置？</translation>
     </message>
+    <message>
+        <source>Enable IP Filter  (Only the IP address listed below are allowed to access)</source>
+        <translation>启用 IP 过滤  (只允许下列 IP 地址访问)</translation>
+    </message>
+    <message>
+        <source>IP Filter Setup</source>
+        <translation>IP 过滤设置</translation>
+    </message>
+    <message>
+        <source>Subnet Netmask</source>
+        <translation>子网掩码</translation>
+    </message>
+    <message>
+        <source>1.</source>
+        <translation>1.</translation>
+    </message>
+    <message>
+        <source>2.</source>
+        <translation>2.</translation>
+    </message>
+    <message>
+        <source>3.</source>
+        <translation>3.</translation>
+    </message>
+    <message>
+        <source>4.</source>
+        <translation>4.</translation>
+    </message>
+    <message>
+        <source>5.</source>
+        <translation>5.</translation>
+    </message>
+    <message>
+        <source>6.</source>
+        <translation>6.</translation>
+    </message>
+    <message>
+        <source>7.</source>
+        <translation>7.</translation>
+    </message>
+    <message>
+        <source>8.</source>
+        <translation>8.</translation>
+    </message>
 </context>
 </TS>
