@@ -7,6 +7,7 @@
 #include "pages/OverViewDlg.h"
 #include "pages/RTCDlg.h"
 #include "pages/SecurityDlg.h"
+#include "pages/UserDefDlg.h"
 
 namespace gw::pages {
 
@@ -37,6 +38,7 @@ std::unique_ptr<PropertyPage> CreatePage(PageId page) {
     case PageId::Security: return std::make_unique<CSecurityDlg>();
     case PageId::IpFilter: return std::make_unique<CIPFilterDlg>();
     case PageId::Ntp: return std::make_unique<CRTCDlg>();
+    case PageId::UserDefine: return std::make_unique<CUserDefDlg>();
     default: return std::make_unique<CPlaceholderPage>(PageCaption(page));
   }
 }

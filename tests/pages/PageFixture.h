@@ -18,6 +18,7 @@
 #include "pages/RTCDlg.h"
 #include "pages/SecurityDlg.h"
 #include "pages/SheetPages.h"
+#include "pages/UserDefDlg.h"
 #include "protocol/DocumentCore.h"
 #include "support/EventLog.h"
 #include "support/FakeClock.h"
@@ -79,6 +80,7 @@ struct PageFixture : ::testing::Test {
   COverViewDlg& Overview() { return *sheet->Find<COverViewDlg>(); }
   CIPFilterDlg& IpFilter() { return *sheet->Find<CIPFilterDlg>(); }
   CRTCDlg& Ntp() { return *sheet->Find<CRTCDlg>(); }
+  CUserDefDlg& UserDefine() { return *sheet->Find<CUserDefDlg>(); }
 
   // The requests sent with `command` (and `block`, unless -1).
   std::vector<SentRequest> Sent(int command, int block = -1) const;

@@ -10,10 +10,12 @@
 #include "pages/SheetPages.h"
 #include "pages/qt/BasicPage.h"
 #include "pages/qt/IpFilterPage.h"
+#include "pages/qt/RtcPage.h"
 #include "pages/qt/OverviewPage.h"
 #include "pages/qt/SecurityPage.h"
 #include "ui_BasicPage.h"
 #include "ui_IpFilterPage.h"
+#include "ui_RtcPage.h"
 #include "ui_OverviewPage.h"
 #include "ui_SecurityPage.h"
 #include "view/qt/ParameterSheet.h"
@@ -50,6 +52,10 @@ inline const Ui::OverviewPageForm& OverviewForm(const view::CParameterSheet& she
 
 inline const Ui::IpFilterPageForm& IpFilterForm(const view::CParameterSheet& sheet) {
   return PageWindow<pages::CIpFilterPage>(sheet, pages::PageId::IpFilter).Form();
+}
+
+inline const Ui::RtcPageForm& RtcForm(const view::CParameterSheet& sheet) {
+  return PageWindow<pages::CRtcPage>(sheet, pages::PageId::Ntp).Form();
 }
 
 inline QTabWidget* Tabs(const view::CParameterSheet& sheet) {

@@ -5,12 +5,14 @@
 #include "pages/BasicDlg.h"
 #include "pages/IPFilterDlg.h"
 #include "pages/OverViewDlg.h"
+#include "pages/RTCDlg.h"
 #include "pages/SecurityDlg.h"
 #include "pages/SheetPages.h"
 #include "pages/qt/BasicPage.h"
 #include "pages/qt/ControlMirror.h"
 #include "pages/qt/IpFilterPage.h"
 #include "pages/qt/OverviewPage.h"
+#include "pages/qt/RtcPage.h"
 #include "pages/qt/SecurityPage.h"
 
 namespace gw::view {
@@ -23,6 +25,7 @@ pages::CPageWindow* WindowFor(pages::SheetRules& sheet, int index) {
   if (dynamic_cast<pages::CBasicDlg*>(&page)) return new pages::CBasicPage(sheet, index);
   if (dynamic_cast<pages::CSecurityDlg*>(&page)) return new pages::CSecurityPage(sheet, index);
   if (dynamic_cast<pages::CIPFilterDlg*>(&page)) return new pages::CIpFilterPage(sheet, index);
+  if (dynamic_cast<pages::CRTCDlg*>(&page)) return new pages::CRtcPage(sheet, index);
   return new pages::CPageWindow(sheet, index);
 }
 
