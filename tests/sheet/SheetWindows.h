@@ -13,11 +13,13 @@
 #include "pages/qt/RtcPage.h"
 #include "pages/qt/OverviewPage.h"
 #include "pages/qt/SecurityPage.h"
+#include "pages/qt/UserDefinePage.h"
 #include "ui_BasicPage.h"
 #include "ui_IpFilterPage.h"
 #include "ui_RtcPage.h"
 #include "ui_OverviewPage.h"
 #include "ui_SecurityPage.h"
+#include "ui_UserDefinePage.h"
 #include "view/qt/ParameterSheet.h"
 
 namespace gw::test {
@@ -56,6 +58,10 @@ inline const Ui::IpFilterPageForm& IpFilterForm(const view::CParameterSheet& she
 
 inline const Ui::RtcPageForm& RtcForm(const view::CParameterSheet& sheet) {
   return PageWindow<pages::CRtcPage>(sheet, pages::PageId::Ntp).Form();
+}
+
+inline const Ui::UserDefinePageForm& UserDefineForm(const view::CParameterSheet& sheet) {
+  return PageWindow<pages::CUserDefinePage>(sheet, pages::PageId::UserDefine).Form();
 }
 
 inline QTabWidget* Tabs(const view::CParameterSheet& sheet) {

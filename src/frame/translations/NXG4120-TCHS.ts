@@ -851,5 +851,77 @@ Future modification can be done only by Ethernet.</source>
         <source>Time error</source>
         <translation>时间错误</translation>
     </message>
+    <message>
+        <source>COM1 (RS-232)</source>
+        <translation>COM1 (RS-232)</translation>
+    </message>
+    <message>
+        <source>COM2 (RS-485)</source>
+        <translation>COM2 (RS-485)</translation>
+    </message>
+    <message>
+        <source>Listen Port</source>
+        <translation>监听端口</translation>
+    </message>
+    <message>
+        <source>Destination IP</source>
+        <translation>目的 IP</translation>
+    </message>
+    <message>
+        <source>Destination Port</source>
+        <translation>目的端口</translation>
+    </message>
+    <message>
+        <source>Fix Length</source>
+        <translation>固定长度</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>字节</translation>
+    </message>
+    <message>
+        <source>Start Item</source>
+        <translation>起始字符</translation>
+    </message>
+    <message>
+        <source>Bytes,  Start Char (Hex.)</source>
+        <translation>字节，起始字符 (十六进制)</translation>
+    </message>
+    <message>
+        <source>Stop Item</source>
+        <translation>结束字符</translation>
+    </message>
+    <message>
+        <source>Bytes,  Stop Char (Hex.)</source>
+        <translation>字节，结束字符 (十六进制)</translation>
+    </message>
+    <message>
+        <source>Listen Port range in [1024-65535]</source>
+        <translation>监听端口范围为 [1024-65535]</translation>
+    </message>
+    <message>
+        <source>Listen port can&apos;t same as COM2 (RS-485)</source>
+        <translation>监听端口不能与 COM2 (RS-485) 相同</translation>
+    </message>
+    <message>
+        <source>Listen port can&apos;t same as COM1 (RS-232)</source>
+        <translation>监听端口不能与 COM1 (RS-232) 相同</translation>
+    </message>
+    <message>
+        <source>Destination Port range in [1024-65535]</source>
+        <translation>目的端口范围为 [1024-65535]</translation>
+    </message>
+    <message>
+        <source>IP and port can&apos;t same as COM2 (RS-485)</source>
+        <translation>IP 和端口不能与 COM2 (RS-485) 相同</translation>
+    </message>
+    <message>
+        <source>IP and port can&apos;t same as COM1 (RS-232)</source>
+        <translation>IP 和端口不能与 COM1 (RS-232) 相同</translation>
+    </message>
+    <message>
+        <source>Fix length range in [1-256]</source>
+        <translation>固定长度范围为 [1-256]</translation>
+    </message>
 </context>
 </TS>

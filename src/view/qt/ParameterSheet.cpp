@@ -7,6 +7,7 @@
 #include "pages/OverViewDlg.h"
 #include "pages/RTCDlg.h"
 #include "pages/SecurityDlg.h"
+#include "pages/UserDefDlg.h"
 #include "pages/SheetPages.h"
 #include "pages/qt/BasicPage.h"
 #include "pages/qt/ControlMirror.h"
@@ -14,6 +15,7 @@
 #include "pages/qt/OverviewPage.h"
 #include "pages/qt/RtcPage.h"
 #include "pages/qt/SecurityPage.h"
+#include "pages/qt/UserDefinePage.h"
 
 namespace gw::view {
 
@@ -26,6 +28,7 @@ pages::CPageWindow* WindowFor(pages::SheetRules& sheet, int index) {
   if (dynamic_cast<pages::CSecurityDlg*>(&page)) return new pages::CSecurityPage(sheet, index);
   if (dynamic_cast<pages::CIPFilterDlg*>(&page)) return new pages::CIpFilterPage(sheet, index);
   if (dynamic_cast<pages::CRTCDlg*>(&page)) return new pages::CRtcPage(sheet, index);
+  if (dynamic_cast<pages::CUserDefDlg*>(&page)) return new pages::CUserDefinePage(sheet, index);
   return new pages::CPageWindow(sheet, index);
 }
 
