@@ -32,12 +32,10 @@ inline constexpr int DaysInMonth(int year, int month) {
 
 // Days from 1970-01-01 to the date (negative before it).
 constexpr long long DaysSince1970(int year, int month, int day) {
-  constexpr std::array<int, 12> kBefore = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
   long long days = 0;
   for (int y = 1970; y < year; ++y) days += IsLeapYear(y) ? 366 : 365;
   for (int y = year; y < 1970; ++y) days -= IsLeapYear(y) ? 366 : 365;
-  days += kBefore[static_cast<std::size_t>((month - 1) % 12)];
-  if (month > 2 && IsLeapYear(year)) ++days;
+  for (int m = 1; m < month && m <= 12; ++m) days += DaysInMonth(year, m);
   return days + day - 1;
 }
 
