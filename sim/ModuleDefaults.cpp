@@ -151,7 +151,7 @@ void FillUserDefine(const ModuleSetup& s, Bytes b) {
   for (std::size_t port = 0; port < 2; ++port) {
     Bytes e = b.subspan(port == 0 ? userdef::Com1 : userdef::Com2, userdef::kEntrySize);
     StoreBE32(e, userdef::DestinationIp, Ipv4(127, 0, 3, static_cast<std::uint8_t>(s.index)));
-    StoreBE16(e, userdef::DestinationPort, 502);
+    StoreBE16(e, userdef::DestinationPort, static_cast<std::uint16_t>(5001 + port));
     StoreBE16(e, userdef::ListenPort, static_cast<std::uint16_t>(4001 + port));
     StoreBE16(e, userdef::FixLength, 8);
     e[userdef::StartCount] = 1;

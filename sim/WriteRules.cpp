@@ -52,6 +52,15 @@ WriteOutcome WriteClock(std::uint32_t mask, ConstBytes in, Bytes st) {
   return out;
 }
 
+void WriteIpFilter(std::uint32_t mask, ConstBytes in, Bytes st) {
+  if (mask & filterbits::Enable) Take(in, st, ipfilter::FilterEnable, kU16);
+  for (std::size_t k = 0; k < ipfilter::kEntries; ++k) {
+    if (!(mask & filterbits::Entry(k))) continue;
+    Take(in, st, ipfilter::FilterAddress + kU32 * k, kU32);
+    Take(in, st, ipfilter::FilterNetmask + kU32 * k, kU32);
+  }
+}
+
 void WriteDeviceMonitor(std::uint32_t mask, ConstBytes in, Bytes st) {
   const std::size_t table = devmon::kEntries * devmon::kEntrySize;
   if (mask & devmonbits::BitTable) {
@@ -101,6 +110,9 @@ WriteOutcome ApplyBlockWrite(const BlockInfo& block, ConstBytes incoming, Bytes 
         break;
       case kClockBlock:
         out = WriteClock(mask, incoming, stored);
+        break;
+      case kIpFilterBlock:
+        WriteIpFilter(mask, incoming, stored);
         break;
       case kDeviceMonitorBlock:
         WriteDeviceMonitor(mask, incoming, stored);

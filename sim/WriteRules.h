@@ -1,10 +1,11 @@
 #pragma once
 // How a module takes a block write: only what the request's ChangeMask names.
 // Block 0 goes field by field (name, addresses, IP configuration, password,
-// IPv6), the clock block by its page's bits, the device monitor block table by
-// table, the mail blocks field by field (server, sender, each subject, the
-// recipient words, each address); every other block (the alarm switches, the
-// relay table) is taken whole when its mask is not 0. A mask of 0
+// IPv6), the clock block by its page's bits, the IP filter block by the
+// switch and entry, the device monitor block table by table, the mail blocks
+// field by field (server, sender, each subject, the recipient words, each
+// address); every other block (the alarm switches, the relay table) is taken
+// whole when its mask is not 0. A mask of 0
 // changes nothing.
 
 #include <cstdint>

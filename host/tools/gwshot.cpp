@@ -2,8 +2,8 @@
 // session of the host like gwsuite does (the plug-ins, a new document, the
 // stored node list, the first search), then saves PNG pictures of the main
 // window, of it with the first node selected, and of the first node's
-// parameter sheet (its Overview, Basic, Mail, Slave Mode and Security pages)
-// into the folder given. Run it on the offscreen platform:
+// parameter sheet (its Overview, Basic, Mail, NTP, Slave Mode, IP Filter,
+// User Define and Security pages) into the folder given. Run it on the offscreen platform:
 //   QT_QPA_PLATFORM=offscreen gwshot docs/screenshots
 #include <QApplication>
 #include <QDir>
@@ -39,8 +39,9 @@ void Click(QWidget* target, QPoint at, QEvent::Type type) {
 
 // The pages of the sheet pictured, by tab position.
 constexpr std::pair<int, const char*> kSheetPictures[] = {
-    {0, "parameter-sheet.png"}, {1, "sheet-basic.png"},      {2, "sheet-mail.png"},
-    {5, "sheet-slave-mode.png"}, {8, "sheet-security.png"}};
+    {0, "parameter-sheet.png"}, {1, "sheet-basic.png"},     {2, "sheet-mail.png"},
+    {3, "sheet-ntp.png"},       {5, "sheet-slave-mode.png"}, {6, "sheet-ip-filter.png"},
+    {7, "sheet-user-define.png"}, {8, "sheet-security.png"}};
 
 }  // namespace
 
@@ -88,7 +89,7 @@ int main(int argc, char* argv[]) {
       ok = Save(main, folder, QStringLiteral("selected-node.png")) && ok;
 
       // The sheet is modal: it is caught from inside its own event loop, and
-      // its Overview, Basic and Security pages are taken in turn.
+      // its pages are taken in turn.
       bool sheetSaved = false;
       bool looking = true;
       int polls = 100000;

@@ -1,5 +1,6 @@
 #include "Clock.h"
 
+#include <ctime>
 #include <thread>
 
 namespace gw {
@@ -8,6 +9,14 @@ void SystemClock::Sleep(std::chrono::milliseconds duration) { std::this_thread::
 
 std::chrono::steady_clock::time_point SystemClock::Now() const {
   return std::chrono::steady_clock::now();
+}
+
+DateTime SystemClock::LocalNow() const {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  ::localtime_r(&now, &local);
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+          local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
 }  // namespace gw

@@ -3,6 +3,7 @@
 // write names the fields it changes, and the module takes only those. Any
 // other block is taken whole when its mask is not 0.
 
+#include <cstddef>
 #include <cstdint>
 
 namespace gw {
@@ -28,6 +29,15 @@ inline constexpr std::uint32_t TimeZone = 1u << 29;  // index and offset
 inline constexpr std::uint32_t TimeServerIp = 1u << 28;
 inline constexpr std::uint32_t ClockTime = 1u << 27;
 }  // namespace clockbits
+
+namespace filterbits {  // the IP filter block (block 6)
+inline constexpr std::uint32_t Enable = 1u << 31;
+// An entry's address or netmask: entry 1 (index 0) bit 30 ... entry 8 bit 23.
+inline constexpr std::uint32_t Entry(std::size_t index) {
+  return 1u << (30 - index);
+}
+inline constexpr std::uint32_t All = 0xFF800000;
+}  // namespace filterbits
 
 namespace devmonbits {  // the device monitor block (block 44)
 inline constexpr std::uint32_t BitTable = 1u << 31;

@@ -70,6 +70,24 @@ inline constexpr const char* kCut = "Cut";                                      
 inline constexpr const char* kCopy = "Copy";                                         // 2000
 inline constexpr const char* kPaste = "Paste";                                       // 3000
 
+// NTP page.
+inline constexpr const char* kTimeError = "Time error";
+
+// User Define page.
+inline constexpr const char* kListenPortRange = "Listen Port range in [1024-65535]";
+inline constexpr const char* kListenPortSameAsCom2 = "Listen port can't same as COM2 (RS-485)";
+inline constexpr const char* kListenPortSameAsCom1 = "Listen port can't same as COM1 (RS-232)";
+inline constexpr const char* kDestinationPortRange = "Destination Port range in [1024-65535]";
+inline constexpr const char* kDestinationSameAsCom2 = "IP and port can't same as COM2 (RS-485)";
+inline constexpr const char* kDestinationSameAsCom1 = "IP and port can't same as COM1 (RS-232)";
+inline constexpr const char* kFixLengthRange = "Fix length range in [1-256]";
+
+// IP Filter page: the question before a filter that leaves out the computer
+// the tool runs on (its address on the interface that reaches the module).
+inline std::string FilterExcludesComputer(const std::string& address) {
+  return "The filter does not include this computer (" + address + "). Apply anyway?";
+}
+
 // --- binding the transport libraries ---------------------------------------
 // These have no string-table number: the tool shows them before any
 // resource is at hand.

@@ -183,13 +183,7 @@ void CBasicDlg::OnIpConfigurationChanged(int index) {
 
 void CBasicDlg::AddressFieldChanged(AddressControl& control, int field, int value,
                                     std::uint32_t bit) {
-  if (!control.enabled || field < 0 || field >= AddressControl::kFields) return;
-  const auto f = static_cast<std::size_t>(field);
-  // The control keeps a typed field inside its range; a blank field reads 0.
-  const int kept = value < 0 ? 0 : std::clamp(value, int{control.ranges[f].low},
-                                               int{control.ranges[f].high});
-  control.fields[f] = static_cast<std::uint8_t>(kept);
-  NetworkChanged(bit);
+  if (control.TakeField(field, value)) NetworkChanged(bit);
 }
 
 void CBasicDlg::OnIpAddressFieldChanged(int field, int value) {

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/ClockValue.h"
+
 namespace gw::pages {
 
 struct Control {
@@ -67,6 +69,25 @@ struct AddressControl : Control {
       fields[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(address >> (24 - 8 * i));
     }
   }
+  // A field as the user left it (-1 blank): the control keeps a typed value
+  // inside the field's range and reads a blank field as 0. False when the
+  // control is disabled or has no such field.
+  bool TakeField(int field, int value) {
+    if (!enabled || field < 0 || field >= kFields) return false;
+    const auto f = static_cast<std::size_t>(field);
+    const int low = ranges[f].low;
+    const int high = ranges[f].high;
+    fields[f] = static_cast<std::uint8_t>(value < 0 ? 0 : value < low ? low : value > high ? high : value);
+    return true;
+  }
+};
+
+// A date picker (year, month, day of `value`, kept to minimum..maximum) or
+// a time picker (hour, minute, second of `value`).
+struct DateTimeControl : Control {
+  DateTime value;
+  DateTime minimum = kFirstClockDate;
+  DateTime maximum = kLastClockDate;
 };
 
 // The spin button beside an edit.

@@ -37,6 +37,17 @@ std::uint16_t LeadingNumber16(std::string_view text) {
   return static_cast<std::uint16_t>(value);
 }
 
+std::uint8_t HexTextByte(std::string_view text) {
+  if (text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) text.remove_prefix(2);
+  unsigned value = 0;
+  for (char c : text) {
+    const bool hex = IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+    if (!hex) break;
+    value = (value << 4) | HexValue(c);
+  }
+  return static_cast<std::uint8_t>(value);
+}
+
 std::array<std::uint8_t, 16> ParseIpv6Text(std::string_view text) {
   std::string digits;
   for (char c : text) {

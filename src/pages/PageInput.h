@@ -16,6 +16,11 @@ std::optional<std::uint32_t> ParseDecimal(std::string_view text);
 // kept to 16 bits.
 std::uint16_t LeadingNumber16(std::string_view text);
 
+// The byte a two-digit character edit gives: the text upper-cased, a leading
+// "0X" skipped, then hexadecimal digits up to the first other character
+// ("G1" 0, "7e" 0x7E, "" 0), kept to 8 bits.
+std::uint8_t HexTextByte(std::string_view text);
+
 // The text of the IPv6 edit as 16 bytes: every ':' removed, then two
 // hexadecimal digits per byte, first digit high; a character that is no
 // hexadecimal digit counts as 0, missing digits too.

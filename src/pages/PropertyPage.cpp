@@ -57,10 +57,15 @@ LinkResult PropertyPage::OnOwnLink(const std::function<LinkResult(DeviceLink&)>&
   return document_->OnOwnLink(operation);
 }
 
-bool PropertyPage::WriteStagedBlock(int block) {
+bool PropertyPage::WriteStagedBlock(int block, UnopenedLink unopened) {
   const LinkResult written = OnOwnLink([block](DeviceLink& link) { return link.WriteBlock(block); });
-  if (!written.Ok()) Ui().Message(LinkNotOpened(written) ? text::kCommunicationError : text::kModifyFailed);
-  return written.Ok();
+  if (written.Ok()) return true;
+  if (!LinkNotOpened(written)) {
+    Ui().Message(text::kModifyFailed);
+  } else if (unopened == UnopenedLink::Reported) {
+    Ui().Message(text::kCommunicationError);
+  }
+  return false;
 }
 
 LinkResult PropertyPage::WriteStagedPassword() {

@@ -79,6 +79,8 @@ class PropertyPage {
   virtual bool OnApply() { return true; }
   // The parameters-replaced query (kMsgParametersReplaced).
   virtual void OnSiblingQuery() {}
+  // Whether Apply and OK run OnApply even while the page is unmodified.
+  virtual bool AppliesUnmodified() const { return false; }
 
   bool IsModified() const { return modified_; }
   // Tells the sheet, which enables Apply while any page is modified.
@@ -116,10 +118,11 @@ class PropertyPage {
   // every write to a locked node.
 
   // One staged block of the outgoing image to the module, read back into
-  // the record: "Communication error" when the link cannot be opened,
-  // "Modify failed" when the write or its read-back fails. True when
-  // written.
-  bool WriteStagedBlock(int block);
+  // the record: "Communication error" when the link cannot be opened (unless
+  // Silent), "Modify failed" when the write or its read-back fails. True
+  // when written.
+  enum class UnopenedLink { Reported, Silent };
+  bool WriteStagedBlock(int block, UnopenedLink unopened = UnopenedLink::Reported);
   // The staged NetworkBlock with a new password, without a read-back.
   LinkResult WriteStagedPassword();
   LinkResult LogIn(const std::string& key);

@@ -3,10 +3,13 @@
 #include <algorithm>
 
 #include "pages/BasicDlg.h"
+#include "pages/IPFilterDlg.h"
 #include "pages/MailDlg.h"
 #include "pages/OverViewDlg.h"
+#include "pages/RTCDlg.h"
 #include "pages/RelayDlg.h"
 #include "pages/SecurityDlg.h"
+#include "pages/UserDefDlg.h"
 
 namespace gw::pages {
 
@@ -37,6 +40,9 @@ std::unique_ptr<PropertyPage> CreatePage(PageId page) {
     case PageId::Security: return std::make_unique<CSecurityDlg>();
     case PageId::Mail: return std::make_unique<CMailDlg>();
     case PageId::SlaveMode: return std::make_unique<CRelayDlg>();
+    case PageId::IpFilter: return std::make_unique<CIPFilterDlg>();
+    case PageId::Ntp: return std::make_unique<CRTCDlg>();
+    case PageId::UserDefine: return std::make_unique<CUserDefDlg>();
     default: return std::make_unique<CPlaceholderPage>(PageCaption(page));
   }
 }

@@ -40,7 +40,7 @@ bool SheetRules::ApplyEnabled() const {
 bool SheetRules::Apply() {
   for (int i = 0; i < PageCount() && !closed_; ++i) {
     PropertyPage& page = Page(i);
-    if (!page.IsModified()) continue;
+    if (!page.IsModified() && !page.AppliesUnmodified()) continue;
     const bool applied = page.OnApply();
     page.NotifyChanged();
     if (!applied) {

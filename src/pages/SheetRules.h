@@ -45,8 +45,9 @@ class SheetRules : public PageHost {
 
   // Apply is enabled while a page is modified.
   bool ApplyEnabled() const;
-  // Applies every modified page in tab order. A page that refuses becomes
-  // active and stops the Apply (false). A page may close the sheet on the way.
+  // Applies every modified page (and every page that applies unmodified) in
+  // tab order. A page that refuses becomes active and stops the Apply
+  // (false). A page may close the sheet on the way.
   bool Apply();
   // Apply, then close unless a page refused.
   bool Ok();

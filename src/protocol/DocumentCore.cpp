@@ -1,6 +1,7 @@
 #include "DocumentCore.h"
 
 #include "model/Texts.h"
+#include "platform/util/LocalAddress.h"
 #include "protocol/LinkAction.h"
 #include "protocol/ModuleInquiry.h"
 #include "protocol/ModuleSearch.h"
@@ -9,7 +10,7 @@ namespace gw {
 
 DocumentCore::DocumentCore(UserInterface& ui, Clock& clock, SerializeStore& store,
                            CommSettings settings)
-    : ui_(ui), store_(store), link_(nodes_, ui, clock), settings_(std::move(settings)) {}
+    : ui_(ui), clock_(clock), store_(store), link_(nodes_, ui, clock), settings_(std::move(settings)) {}
 
 void DocumentCore::Search() { SearchAt(0xFFFFFFFF); }
 
@@ -33,6 +34,11 @@ bool DocumentCore::FirstSearch() {
   nodes_.SetSearchedOnce();
   RunSearch();
   return true;
+}
+
+std::optional<std::uint32_t> DocumentCore::LocalAddressToward(std::uint32_t node) const {
+  if (link_.CommType() == kCommSerial) return std::nullopt;
+  return addressFinder_ ? addressFinder_(node) : platform::LocalAddressToward(node);
 }
 
 void DocumentCore::LoadNodeList() { gw::LoadNodeList(nodes_, store_, ui_); }

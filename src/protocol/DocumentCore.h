@@ -4,6 +4,7 @@
 // The desktop document and the command-line tool are both built on it.
 
 #include <functional>
+#include <optional>
 
 #include "link/CommSettings.h"
 #include "link/DeviceLink.h"
@@ -23,6 +24,8 @@ class DocumentCore {
   DeviceLink& Link() { return link_; }
   CommSettings& Settings() { return settings_; }
   UserInterface& Ui() { return ui_; }
+  // The clock of the link's pauses, which also tells the local time.
+  Clock& TheClock() { return clock_; }
 
   // Search with the remote address copy set to the broadcast address (30001).
   void Search();
@@ -48,6 +51,13 @@ class DocumentCore {
   // or NoTransport when the link does not open.
   LinkResult OnOwnLink(const std::function<LinkResult(DeviceLink&)>& operation);
 
+  // This computer's IPv4 address (host order) on the interface that reaches
+  // `node`; none on a serial link or when the system cannot tell.
+  std::optional<std::uint32_t> LocalAddressToward(std::uint32_t node) const;
+  using AddressFinder = std::function<std::optional<std::uint32_t>(std::uint32_t)>;
+  // Replaces the system's routing as the answer to LocalAddressToward.
+  void SetAddressFinder(AddressFinder finder) { addressFinder_ = std::move(finder); }
+
   // Opens node `index`: clears the login state, makes it current and
   // selected, updates its firmware number and reads all its parameters. A
   // failed read marks it offline and leaves no current node; every failure has
@@ -59,10 +69,12 @@ class DocumentCore {
   void RunSearch();
 
   UserInterface& ui_;
+  Clock& clock_;
   SerializeStore& store_;
   NodeTable nodes_;
   DeviceLink link_;
   CommSettings settings_;
+  AddressFinder addressFinder_;
 };
 
 }  // namespace gw

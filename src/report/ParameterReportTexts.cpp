@@ -1,11 +1,13 @@
 #include "ParameterReportTexts.h"
 
 #include <array>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
+#include "model/ClockValue.h"
 #include "model/NodeRecord.h"
+#include "model/Texts.h"
+#include "model/TimeZones.h"
 
 namespace gw::report {
 namespace {
@@ -13,22 +15,6 @@ namespace {
 using namespace lists;
 
 constexpr std::array<std::string_view, 2> kSwitch = {"No", "Yes"};
-// The clock page's own week day names, Sunday first.
-constexpr std::array<std::string_view, 7> kWeekDays = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                                       "Thrisday", "Friday", "Saturday"};
-
-constexpr int kTimeZoneCount = 74;
-struct NamedZone {
-  int index;
-  std::string_view caption;
-};
-// The Time Zone list entries whose captions are known here.
-constexpr std::array<NamedZone, 3> kNamedZones = {{
-    {0, "(GMT-12:00) Eniwetok, Kwajalein"},
-    {24, "(GMT) Casablanca, Monrovia"},
-    {73, "(GMT+13:00) Nuku'alofa"},
-}};
-
 }  // namespace
 
 std::string UnknownText(long long value) { return "unknown (" + std::to_string(value) + ")"; }
@@ -105,26 +91,19 @@ std::string DiDoText(std::uint16_t diDoPoints) {
 }
 
 std::string ClockText(std::uint32_t clockTime) {
-  if (clockTime == 0) return "Time error";
-  using namespace std::chrono;
-  const sys_seconds at{seconds{clockTime}};
-  const sys_days day = floor<days>(at);
-  const year_month_day date{day};
-  const hh_mm_ss time{at - day};
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02u-%02u %02d:%02d:%02d ", static_cast<int>(date.year()),
-                static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
-                static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()),
-                static_cast<int>(time.seconds().count()));
-  return text + std::string(kWeekDays[weekday{day}.c_encoding()]);
+  if (clockTime == 0) return text::kTimeError;
+  const DateTime t = BreakDown(clockTime);
+  char text[64];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d ", t.year, t.month, t.day, t.hour,
+                t.minute, t.second);
+  return text + std::string(kWeekDayNames[static_cast<std::size_t>(WeekDayOf(t.year, t.month, t.day))]);
 }
 
 std::string TimeZoneText(std::uint16_t index) {
-  if (index >= kTimeZoneCount) return UnknownText(index);
-  for (const auto& zone : kNamedZones) {
-    if (zone.index == index) return std::string(zone.caption);
-  }
-  return "entry " + std::to_string(index);
+  if (index >= kTimeZones.size()) return UnknownText(index);
+  std::string_view caption = kTimeZones[index];
+  while (caption.ends_with(' ')) caption.remove_suffix(1);
+  return std::string(caption);
 }
 
 std::string TimeZoneOffsetText(std::int32_t seconds) {

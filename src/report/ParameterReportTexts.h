@@ -50,8 +50,7 @@ std::string DiDoText(std::uint16_t diDoPoints);
 // The module clock (seconds since 1970 of local time, taken as UTC) as
 // "YYYY-MM-DD hh:mm:ss Weekday"; zero is "Time error".
 std::string ClockText(std::uint32_t clockTime);
-// The Time Zone list entry where its caption is known, else "entry N";
-// outside the 74 entries "unknown (N)".
+// The Time Zone list entry; outside the 74 entries "unknown (N)".
 std::string TimeZoneText(std::uint16_t index);
 // "GMT+05:45 (20700 s)"; an offset that is no whole minute only in seconds.
 std::string TimeZoneOffsetText(std::int32_t seconds);

@@ -34,6 +34,21 @@ void PageFixture::SetUp() {
   StoreBE16(serialBlock, serial::ModbusTimeout, 1000);
   StoreBE16(serialBlock, serial::DelayTime, 10);
   StoreBE16(serialBlock, serial::KeepAliveTime, kKeepAlive);
+
+  const Bytes userBlock = module.record.Block(kUserDefineBlock);
+  for (std::size_t i = 4; i < userBlock.size(); ++i) userBlock[i] = static_cast<std::uint8_t>(0x40 + i);
+  for (std::size_t port = 0; port < 2; ++port) {
+    const Bytes e = userBlock.subspan(port == 0 ? userdef::Com1 : userdef::Com2, userdef::kEntrySize);
+    StoreBE32(e, userdef::DestinationIp, 0x0A000001 + static_cast<std::uint32_t>(port));
+    StoreBE16(e, userdef::DestinationPort, 5020);
+    StoreBE16(e, userdef::ListenPort, static_cast<std::uint16_t>(4001 + port));
+    StoreBE16(e, userdef::FixLength, 8);
+    e[userdef::StartCount] = 1;
+    e[userdef::StopCount] = 1;
+    e[userdef::StartChars] = 0x02;
+    e[userdef::StopChars] = 0x03;
+    e[userdef::FramingSwitches] = userdef::kStartItemOn | userdef::kStopItemOn;
+  }
 }
 
 void PageFixture::TearDown() {

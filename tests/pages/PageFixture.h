@@ -13,11 +13,14 @@
 
 #include "model/SerialConfig.h"
 #include "pages/BasicDlg.h"
+#include "pages/IPFilterDlg.h"
 #include "pages/MailDlg.h"
 #include "pages/OverViewDlg.h"
+#include "pages/RTCDlg.h"
 #include "pages/RelayDlg.h"
 #include "pages/SecurityDlg.h"
 #include "pages/SheetPages.h"
+#include "pages/UserDefDlg.h"
 #include "protocol/DocumentCore.h"
 #include "support/EventLog.h"
 #include "support/FakeClock.h"
@@ -79,6 +82,9 @@ struct PageFixture : ::testing::Test {
   COverViewDlg& Overview() { return *sheet->Find<COverViewDlg>(); }
   CMailDlg& Mail() { return *sheet->Find<CMailDlg>(); }
   CRelayDlg& Relay() { return *sheet->Find<CRelayDlg>(); }
+  CIPFilterDlg& IpFilter() { return *sheet->Find<CIPFilterDlg>(); }
+  CRTCDlg& Ntp() { return *sheet->Find<CRTCDlg>(); }
+  CUserDefDlg& UserDefine() { return *sheet->Find<CUserDefDlg>(); }
 
   // The requests sent with `command` (and `block`, unless -1).
   std::vector<SentRequest> Sent(int command, int block = -1) const;

@@ -1,6 +1,8 @@
 // The parameter sheet's windows on the fake transport: what the pages' data
 // looks like in the widgets, and what the user's input does to the pages.
 #include <QComboBox>
+#include <QDateEdit>
+#include <QRadioButton>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -257,6 +259,88 @@ TEST_F(SheetWindowTest, FactorySettingAnsweredNoUnchecksTheBoxAndSendsNothing) {
   EXPECT_FALSE(form.factorySetting->isChecked());
   EXPECT_EQ(module_.heard.size(), heard);
   EXPECT_TRUE(sheet->isVisible());
+}
+
+TEST_F(SheetWindowTest, AFilterThatLeavesThisComputerOutIsAskedAboutFirst) {
+  const auto sheet = Open();
+  doc_->Core().SetAddressFinder([](std::uint32_t) { return std::optional<std::uint32_t>(0xC0A80105); });
+  ASSERT_TRUE(test::ClickTab(*sheet, PageId::IpFilter));
+  const Ui::IpFilterPageForm& form = test::IpFilterForm(*sheet);
+  EXPECT_FALSE(form.netmask3->isEnabled());
+  form.enable->click();
+  ASSERT_TRUE(form.netmask3->isEnabled());
+  QLineEdit* field = form.netmask3->FieldEdit(0);
+  field->setFocus();
+  QTest::keyClicks(field, "255");
+  EXPECT_EQ(sheet->Sheet().Find<CIPFilterDlg>()->ChangeMask(), 0x90000000u);
+
+  env_.answers.push_back(af::IDNO);
+  sheet->ApplyButton()->click();
+  EXPECT_EQ(env_.messages, std::vector<std::string>{
+                               "The filter does not include this computer (192.168.1.5). Apply anyway?"});
+  EXPECT_EQ(Writes(module_, kIpFilterBlock), 0);
+  EXPECT_EQ(sheet->GetActiveIndex(), PageIndex(PageId::IpFilter));
+  env_.answers.push_back(af::IDYES);
+  sheet->ApplyButton()->click();
+  EXPECT_EQ(Writes(module_, kIpFilterBlock), 1);
+  EXPECT_EQ(LoadBE16(module_.record.Block(kIpFilterBlock), ipfilter::FilterEnable), 1);
+}
+
+TEST_F(SheetWindowTest, APickedDateAndTimeSetTheModuleClock) {
+  StoreBE32(module_.record.Block(kClockBlock), clock::ClockTime, 1434371445);
+  const auto sheet = Open();
+  ASSERT_TRUE(test::ClickTab(*sheet, PageId::Ntp));
+  const Ui::RtcPageForm& form = test::RtcForm(*sheet);
+  EXPECT_EQ(form.moduleTimeText->text(), "AM 12:30:45");
+  EXPECT_EQ(form.timeZone->count(), 74);
+  EXPECT_FALSE(form.customDate->isEnabled());
+  form.custom->click();
+  EXPECT_TRUE(form.customDate->isEnabled());
+  EXPECT_FALSE(form.pc->isChecked());
+  EXPECT_EQ(form.customDate->minimumDate(), QDate(1970, 1, 1));
+  EXPECT_EQ(form.customDate->maximumDate(), QDate(2106, 2, 7));
+  form.customDate->setDate(QDate(2024, 2, 29));
+  form.customTime->setTime(QTime(23, 59, 59));
+  EXPECT_EQ(form.customWeekText->text(), "Thrisday");
+  sheet->ApplyButton()->click();
+  EXPECT_TRUE(env_.messages.empty());
+  EXPECT_EQ(LoadBE32(module_.record.Block(kClockBlock), clock::ClockTime), 1709251199u);
+  EXPECT_EQ(form.moduleDateText->text(), " 2024/ 2/29");
+}
+
+TEST_F(SheetWindowTest, CharacterEditsTakeHexDigitsAndARefusedPortIsSelected) {
+  StoreBE16(module_.record.Block(kSerialBlock), serial::ComConfig, comconfig::kUserDefineCom1);
+  Bytes userBlock = module_.record.Block(kUserDefineBlock);
+  for (const std::size_t entry : {userdef::Com1, userdef::Com2}) {
+    StoreBE16(userBlock, entry + userdef::ListenPort, static_cast<std::uint16_t>(4001 + entry));
+    StoreBE16(userBlock, entry + userdef::DestinationPort, 5020);
+    StoreBE16(userBlock, entry + userdef::FixLength, 8);
+    StoreBE32(userBlock, entry + userdef::DestinationIp, static_cast<std::uint32_t>(entry));
+    userBlock[entry + userdef::StartCount] = 1;
+    userBlock[entry + userdef::FramingSwitches] = userdef::kStartItemOn;
+  }
+  const auto sheet = Open();
+  ASSERT_TRUE(test::ClickTab(*sheet, PageId::UserDefine));
+  const Ui::UserDefinePageForm& form = test::UserDefineForm(*sheet);
+  EXPECT_FALSE(form.listenPort2->isEnabled());
+  form.startChar1_0->selectAll();
+  QTest::keyClicks(form.startChar1_0, "g1");
+  EXPECT_EQ(form.startChar1_0->text(), "1");
+  form.startChar1_1->selectAll();
+  QTest::keyClicks(form.startChar1_1, "7e");
+  EXPECT_EQ(form.startChar1_1->text(), "7E");
+
+  form.listenPort1->selectAll();
+  QTest::keyClicks(form.listenPort1, "80");
+  sheet->ApplyButton()->click();
+  EXPECT_EQ(env_.messages, std::vector<std::string>{"Listen Port range in [1024-65535]"});
+  EXPECT_EQ(form.listenPort1->text(), "4005");
+  EXPECT_TRUE(form.listenPort1->hasFocus());
+  EXPECT_EQ(form.listenPort1->selectedText(), "4005");
+  EXPECT_EQ(Writes(module_, kUserDefineBlock), 0);
+  sheet->ApplyButton()->click();
+  EXPECT_EQ(Writes(module_, kUserDefineBlock), 1);
+  EXPECT_EQ(module_.record.Block(kUserDefineBlock)[userdef::Com1 + userdef::StartChars + 1], 0x7E);
 }
 
 // Every caption, button and list entry of the pages has both translations.

@@ -9,11 +9,17 @@
 #include "frame/GwCfgDoc.h"
 #include "pages/SheetPages.h"
 #include "pages/qt/BasicPage.h"
+#include "pages/qt/IpFilterPage.h"
+#include "pages/qt/RtcPage.h"
 #include "pages/qt/OverviewPage.h"
 #include "pages/qt/SecurityPage.h"
+#include "pages/qt/UserDefinePage.h"
 #include "ui_BasicPage.h"
+#include "ui_IpFilterPage.h"
+#include "ui_RtcPage.h"
 #include "ui_OverviewPage.h"
 #include "ui_SecurityPage.h"
+#include "ui_UserDefinePage.h"
 #include "view/qt/ParameterSheet.h"
 
 namespace gw::test {
@@ -44,6 +50,18 @@ inline const Ui::SecurityPageForm& SecurityForm(const view::CParameterSheet& she
 }
 inline const Ui::OverviewPageForm& OverviewForm(const view::CParameterSheet& sheet) {
   return PageWindow<pages::COverViewPage>(sheet, pages::PageId::Overview).Form();
+}
+
+inline const Ui::IpFilterPageForm& IpFilterForm(const view::CParameterSheet& sheet) {
+  return PageWindow<pages::CIpFilterPage>(sheet, pages::PageId::IpFilter).Form();
+}
+
+inline const Ui::RtcPageForm& RtcForm(const view::CParameterSheet& sheet) {
+  return PageWindow<pages::CRtcPage>(sheet, pages::PageId::Ntp).Form();
+}
+
+inline const Ui::UserDefinePageForm& UserDefineForm(const view::CParameterSheet& sheet) {
+  return PageWindow<pages::CUserDefinePage>(sheet, pages::PageId::UserDefine).Form();
 }
 
 inline QTabWidget* Tabs(const view::CParameterSheet& sheet) {

@@ -1,6 +1,9 @@
 // The parameter sheet's windows against nxgsim on loopback: what the user does
 // on the pages reaches the module, and only that.
+#include <QDateEdit>
 #include <QFile>
+#include <QRadioButton>
+#include <QTimeEdit>
 #include <algorithm>
 #include <QPushButton>
 #include <QTest>
@@ -13,6 +16,7 @@
 #include "ui_MailPage.h"
 #include "ui_RelayPage.h"
 #include "sheet/SheetWindows.h"
+#include "report/ParameterReport.h"
 #include "support/SimHarness.h"
 #include "widgets/IpAddressCtrl.h"
 
@@ -245,6 +249,105 @@ TEST_F(SimSessionTest, AFileOfAnotherFirmwareIsRefusedAndTheRecordStays) {
   EXPECT_EQ(env_.messages, std::vector<std::string>{"Firmware version dose not match"});
   const NodeRecord& after = doc->Nodes().Node(0);
   EXPECT_TRUE(std::ranges::equal(before.All(), after.All()));
+}
+
+// What `nxgcfg show` prints for the module as a fresh inquiry reads it: its
+// items as "section: name = value", its table rows as "section: table #
+// first cell = the row".
+std::vector<std::string> ShownLines(frame::CGwCfgDoc& doc) {
+  EXPECT_EQ(doc.Core().OpenNode(0), OpenResult::Opened);
+  std::vector<std::string> lines;
+  for (const ReportSection& section : DescribeNode(doc.Nodes().Node(0), doc.Nodes().FirmwareNumberOf(0))) {
+    for (const ReportItem& item : section.items) {
+      lines.push_back(section.title + ": " + item.name + " = " + item.value);
+    }
+    for (const ReportTable& table : section.tables) {
+      for (const auto& row : table.rows) {
+        std::string text = section.title + ": " + table.title + " " + row.front() + " =";
+        for (std::size_t i = 1; i < row.size(); ++i) text += " " + row[i];
+        lines.push_back(text);
+      }
+    }
+  }
+  return lines;
+}
+
+// The lines of `after` that `before` does not have.
+std::vector<std::string> Changed(const std::vector<std::string>& before,
+                                 const std::vector<std::string>& after) {
+  std::vector<std::string> changed;
+  for (const std::string& line : after) {
+    if (std::find(before.begin(), before.end(), line) == before.end()) changed.push_back(line);
+  }
+  return changed;
+}
+
+TEST_F(SimSessionTest, FilterClockAndListenPortAppliedAreAllThatTheReportShowsChanged) {
+  SimProcess sim({"--address", "127.0.85.1", "--ip-base", "127.1.85.7"});
+  frame::CGwCfgDoc* doc = Session(sim, QStringLiteral("127.0.85.1"));
+  ASSERT_NE(doc, nullptr);
+  {
+    // COM1 runs User Define as serial master, so its listen port can be edited.
+    const auto sheet = test::OpenSheet(*doc, 0);
+    ASSERT_TRUE(sheet);
+    ASSERT_TRUE(test::ClickTab(*sheet, PageId::Basic));
+    test::BasicForm(*sheet).master->setCurrentIndex(0);
+    test::BasicForm(*sheet).comProtocol->setCurrentIndex(2);
+    sheet->ApplyButton()->click();
+    sheet->reject();
+  }
+  env_.messages.clear();
+  const std::vector<std::string> before = ShownLines(*doc);
+
+  const auto sheet = test::OpenSheet(*doc, 0);
+  ASSERT_TRUE(sheet);
+  ASSERT_TRUE(test::ClickTab(*sheet, PageId::IpFilter));
+  const Ui::IpFilterPageForm& filter = test::IpFilterForm(*sheet);
+  if (!filter.enable->isChecked()) filter.enable->click();
+  TypeField(filter.address3, 0, "127");
+  TypeField(filter.address3, 1, "0");
+  TypeField(filter.address3, 2, "85");
+  TypeField(filter.netmask3, 0, "255");
+  TypeField(filter.netmask3, 1, "255");
+  TypeField(filter.netmask3, 2, "255");
+  TypeField(filter.address4, 0, "127");
+  TypeField(filter.address4, 1, "0");
+  TypeField(filter.address4, 2, "86");
+  TypeField(filter.netmask4, 0, "255");
+  TypeField(filter.netmask4, 1, "255");
+  TypeField(filter.netmask4, 2, "255");
+
+  ASSERT_TRUE(test::ClickTab(*sheet, PageId::Ntp));
+  const Ui::RtcPageForm& clock = test::RtcForm(*sheet);
+  clock.custom->click();
+  clock.customDate->setDate(QDate(2030, 5, 17));
+  clock.customTime->setTime(QTime(10, 20, 30));
+
+  ASSERT_TRUE(test::ClickTab(*sheet, PageId::UserDefine));
+  QLineEdit* listen = test::UserDefineForm(*sheet).listenPort1;
+  ASSERT_TRUE(listen->isEnabled());
+  listen->selectAll();
+  QTest::keyClicks(listen, "4100");
+  sheet->ApplyButton()->click();
+  EXPECT_TRUE(env_.messages.empty()) << env_.messages.front();
+  sheet->reject();
+
+  const std::vector<std::string> after = ShownLines(*doc);
+  EXPECT_NE(std::find(after.begin(), after.end(), "IP Filter: Enable IP Filter = Yes"), after.end());
+  std::vector<std::string> changed = Changed(before, after);
+  // The module's clock runs on from the value set.
+  const auto clockLine = std::find_if(changed.begin(), changed.end(), [](const std::string& line) {
+    return line.starts_with("NTP: Module Clock = ");
+  });
+  ASSERT_NE(clockLine, changed.end());
+  EXPECT_TRUE(clockLine->starts_with("NTP: Module Clock = 2030-05-17 10:2")) << *clockLine;
+  changed.erase(clockLine);
+  std::erase(changed, "IP Filter: Enable IP Filter = Yes");  // unless it was on already
+  EXPECT_EQ(changed, (std::vector<std::string>{
+                         "IP Filter: IP Filter Setup 3 = 127.0.85.0 255.255.255.0",
+                         "IP Filter: IP Filter Setup 4 = 127.0.86.0 255.255.255.0",
+                         "User Define: Ports Listen Port = 4100 4002"}))
+      << sim.Log();
 }
 
 }  // namespace

@@ -103,6 +103,23 @@ TEST(MaskedWrites, DeviceMonitorTablesOneAtATime) {
   EXPECT_TRUE(std::equal(after.begin() + 908, after.end(), before.begin() + 908));
 }
 
+TEST(MaskedWrites, IpFilterTakesTheSwitchAndTheNamedEntries) {
+  Simulator sim(Settings({PumpStation()}), kT0);
+  const auto before = Bytes(sim.Module(0).Stored(6));
+  auto w = Write(1, kPumpMac, 6, 72, 0x90000000);  // the switch and entry 3
+  PutBe16(w, kHeader + 4, 1);
+  for (std::size_t k = 0; k < 8; ++k) {
+    PutBe32(w, kHeader + 8 + 4 * k, 0x0A000000 + static_cast<std::uint32_t>(k));
+    PutBe32(w, kHeader + 40 + 4 * k, 0xFFFFFF00);
+  }
+  sim.Handle(w, Channel::Udp, kT0);
+  auto expected = before;
+  PutBe16(expected, 4, 1);
+  PutBe32(expected, 8 + 4 * 2, 0x0A000002);
+  PutBe32(expected, 40 + 4 * 2, 0xFFFFFF00);
+  EXPECT_EQ(Bytes(sim.Module(0).Stored(6)), expected);
+}
+
 TEST(MaskedWrites, ClockRunsAndIsSetOnlyWithItsBit) {
   Simulator sim(Settings({PumpStation()}), kT0);
   const std::uint32_t start = Be32(Bytes(sim.Module(0).Stored(4)), 12);

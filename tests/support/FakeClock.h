@@ -1,6 +1,7 @@
 #pragma once
 // A clock that never sleeps: every pause is logged ("pause <ms>") and moves
-// Now() forward by that much.
+// Now() forward by that much. Its local time starts at `localStart` and runs
+// with Now().
 
 #include <chrono>
 #include <string>
@@ -19,6 +20,12 @@ class FakeClock : public Clock {
     now_ += duration;
   }
   std::chrono::steady_clock::time_point Now() const override { return now_; }
+  DateTime LocalNow() const override {
+    const auto elapsed = std::chrono::duration_cast<std::chrono::seconds>(now_.time_since_epoch());
+    return BreakDown(ClockValueOf(localStart) + static_cast<std::uint32_t>(elapsed.count()));
+  }
+  DateTime localStart{2015, 6, 15, 12, 30, 45};
+
  private:
   EventLog& log_;
   std::chrono::steady_clock::time_point now_{};

@@ -535,5 +535,497 @@ Future modification can be done only by Ethernet.</source>
         <source>Serial Slave Mode</source>
         <translation>串口从站模式</translation>
     </message>
+    <message>
+        <source>Enable IP Filter  (Only the IP address listed below are allowed to access)</source>
+        <translation>启用 IP 过滤  (只允许下列 IP 地址访问)</translation>
+    </message>
+    <message>
+        <source>IP Filter Setup</source>
+        <translation>IP 过滤设置</translation>
+    </message>
+    <message>
+        <source>Subnet Netmask</source>
+        <translation>子网掩码</translation>
+    </message>
+    <message>
+        <source>1.</source>
+        <translation>1.</translation>
+    </message>
+    <message>
+        <source>2.</source>
+        <translation>2.</translation>
+    </message>
+    <message>
+        <source>3.</source>
+        <translation>3.</translation>
+    </message>
+    <message>
+        <source>4.</source>
+        <translation>4.</translation>
+    </message>
+    <message>
+        <source>5.</source>
+        <translation>5.</translation>
+    </message>
+    <message>
+        <source>6.</source>
+        <translation>6.</translation>
+    </message>
+    <message>
+        <source>7.</source>
+        <translation>7.</translation>
+    </message>
+    <message>
+        <source>8.</source>
+        <translation>8.</translation>
+    </message>
+    <message>
+        <source>(GMT-12:00) Eniwetok, Kwajalein </source>
+        <translation>(GMT-12:00) 埃尼威托克，夸贾林 </translation>
+    </message>
+    <message>
+        <source>(GMT-11:00) Midway Island, Samoa</source>
+        <translation>(GMT-11:00) 中途岛，萨摩亚群岛</translation>
+    </message>
+    <message>
+        <source>(GMT-10:00) Hawaii</source>
+        <translation>(GMT-10:00) 夏威夷</translation>
+    </message>
+    <message>
+        <source>(GMT-09:00) Alaska</source>
+        <translation>(GMT-09:00) 阿拉斯加</translation>
+    </message>
+    <message>
+        <source>(GMT-08:00) Pacific Time (US &amp; Canada); Tijuana</source>
+        <translation>(GMT-08:00) 太平洋时间 (美国和加拿大)；蒂华纳</translation>
+    </message>
+    <message>
+        <source>(GMT-07:00) Arizona</source>
+        <translation>(GMT-07:00) 亚利桑那</translation>
+    </message>
+    <message>
+        <source>(GMT-07:00) Mountain Time (US &amp; Canada)</source>
+        <translation>(GMT-07:00) 山地时间 (美国和加拿大)</translation>
+    </message>
+    <message>
+        <source>(GMT-06:00) Central America</source>
+        <translation>(GMT-06:00) 中美洲</translation>
+    </message>
+    <message>
+        <source>(GMT-06:00) Central Time (US &amp; Canada)</source>
+        <translation>(GMT-06:00) 中部时间 (美国和加拿大)</translation>
+    </message>
+    <message>
+        <source>(GMT-06:00) Mexico City</source>
+        <translation>(GMT-06:00) 墨西哥城</translation>
+    </message>
+    <message>
+        <source>(GMT-06:00) Saskatchewan</source>
+        <translation>(GMT-06:00) 萨斯喀彻温</translation>
+    </message>
+    <message>
+        <source>(GMT-05:00) Bogota, Lima, Quito</source>
+        <translation>(GMT-05:00) 波哥大，利马，基多</translation>
+    </message>
+    <message>
+        <source>(GMT-05:00) Eastern Time (US &amp; Canada)</source>
+        <translation>(GMT-05:00) 东部时间 (美国和加拿大)</translation>
+    </message>
+    <message>
+        <source>(GMT-05:00) Indiana (East)</source>
+        <translation>(GMT-05:00) 印第安纳州 (东部)</translation>
+    </message>
+    <message>
+        <source>(GMT-04:00) Atlantic Time (Canada)</source>
+        <translation>(GMT-04:00) 大西洋时间 (加拿大)</translation>
+    </message>
+    <message>
+        <source>(GMT-04:00) Caracas, La Paz</source>
+        <translation>(GMT-04:00) 加拉加斯，拉巴斯</translation>
+    </message>
+    <message>
+        <source>(GMT-04:00) Santiago</source>
+        <translation>(GMT-04:00) 圣地亚哥</translation>
+    </message>
+    <message>
+        <source>(GMT-03:30) Newfoundland</source>
+        <translation>(GMT-03:30) 纽芬兰</translation>
+    </message>
+    <message>
+        <source>(GMT-03:00) Brasilia</source>
+        <translation>(GMT-03:00) 巴西利亚</translation>
+    </message>
+    <message>
+        <source>(GMT-03:00) Buenos Aires, Georgetown</source>
+        <translation>(GMT-03:00) 布宜诺斯艾利斯，乔治敦</translation>
+    </message>
+    <message>
+        <source>(GMT-03:00) Greenland</source>
+        <translation>(GMT-03:00) 格陵兰</translation>
+    </message>
+    <message>
+        <source>(GMT-02:00) Mid-Atlantic</source>
+        <translation>(GMT-02:00) 中大西洋</translation>
+    </message>
+    <message>
+        <source>(GMT-01:00) Azores</source>
+        <translation>(GMT-01:00) 亚速尔群岛</translation>
+    </message>
+    <message>
+        <source>(GMT-01:00) Cape Verde Is.</source>
+        <translation>(GMT-01:00) 佛得角群岛</translation>
+    </message>
+    <message>
+        <source>(GMT) Casablanca, Monrovia</source>
+        <translation>(GMT) 卡萨布兰卡，蒙罗维亚</translation>
+    </message>
+    <message>
+        <source>(GMT) Greenwich Mean Time : Dublin, Edinburgh, Lisbon, London</source>
+        <translation>(GMT) 格林尼治标准时间：都柏林，爱丁堡，里斯本，伦敦</translation>
+    </message>
+    <message>
+        <source>(GMT+01:00) Amsterdam, Berlin, Bern, Rome, Stockholm, Vienna</source>
+        <translation>(GMT+01:00) 阿姆斯特丹，柏林，伯尔尼，罗马，斯德哥尔摩，维也纳</translation>
+    </message>
+    <message>
+        <source>(GMT+01:00) Belgrade, Bratislava, Budapest, Ljubljana, Prague</source>
+        <translation>(GMT+01:00) 贝尔格莱德，布拉迪斯拉发，布达佩斯，卢布尔雅那，布拉格</translation>
+    </message>
+    <message>
+        <source>(GMT+01:00) Brussels, Copenhagen, Madrid, Paris</source>
+        <translation>(GMT+01:00) 布鲁塞尔，哥本哈根，马德里，巴黎</translation>
+    </message>
+    <message>
+        <source>(GMT+01:00) Sarajevo, Skopje, Sofija, Vilnius, Warsaw, Zagreb</source>
+        <translation>(GMT+01:00) 萨拉热窝，斯科普里，索非亚，维尔纽斯，华沙，萨格勒布</translation>
+    </message>
+    <message>
+        <source>(GMT+01:00) West Central Africa</source>
+        <translation>(GMT+01:00) 中非西部</translation>
+    </message>
+    <message>
+        <source>(GMT+02:00) Athens, Istanbul, Minsk</source>
+        <translation>(GMT+02:00) 雅典，伊斯坦布尔，明斯克</translation>
+    </message>
+    <message>
+        <source>(GMT+02:00) Bucharest</source>
+        <translation>(GMT+02:00) 布加勒斯特</translation>
+    </message>
+    <message>
+        <source>(GMT+02:00) Cairo</source>
+        <translation>(GMT+02:00) 开罗</translation>
+    </message>
+    <message>
+        <source>(GMT+02:00) Harare, Pretoria</source>
+        <translation>(GMT+02:00) 哈拉雷，比勒陀利亚</translation>
+    </message>
+    <message>
+        <source>(GMT+02:00) Helsinki, Riga, Tallinn</source>
+        <translation>(GMT+02:00) 赫尔辛基，里加，塔林</translation>
+    </message>
+    <message>
+        <source>(GMT+02:00) Jerusalem</source>
+        <translation>(GMT+02:00) 耶路撒冷</translation>
+    </message>
+    <message>
+        <source>(GMT+03:00) Baghdad</source>
+        <translation>(GMT+03:00) 巴格达</translation>
+    </message>
+    <message>
+        <source>(GMT+03:00) Kuwait, Riyadh</source>
+        <translation>(GMT+03:00) 科威特，利雅得</translation>
+    </message>
+    <message>
+        <source>(GMT+03:00) Moscow, St. Petersburg, Volgograd</source>
+        <translation>(GMT+03:00) 莫斯科，圣彼得堡，伏尔加格勒</translation>
+    </message>
+    <message>
+        <source>(GMT+03:00) Nairobi</source>
+        <translation>(GMT+03:00) 内罗毕</translation>
+    </message>
+    <message>
+        <source>(GMT+03:30) Tehran</source>
+        <translation>(GMT+03:30) 德黑兰</translation>
+    </message>
+    <message>
+        <source>(GMT+04:00) Abu Dhabi, Muscat</source>
+        <translation>(GMT+04:00) 阿布扎比，马斯喀特</translation>
+    </message>
+    <message>
+        <source>(GMT+04:00) Baku, Tbilisi, Yerevan</source>
+        <translation>(GMT+04:00) 巴库，第比利斯，埃里温</translation>
+    </message>
+    <message>
+        <source>(GMT+04:30) Kabul</source>
+        <translation>(GMT+04:30) 喀布尔</translation>
+    </message>
+    <message>
+        <source>(GMT+05:00) Ekaterinburg</source>
+        <translation>(GMT+05:00) 叶卡捷琳堡</translation>
+    </message>
+    <message>
+        <source>(GMT+05:00) Islamabad, Karachi, Tashkent</source>
+        <translation>(GMT+05:00) 伊斯兰堡，卡拉奇，塔什干</translation>
+    </message>
+    <message>
+        <source>(GMT+05:30) Calcutta, Chennai, Mumbai, New Delhi</source>
+        <translation>(GMT+05:30) 加尔各答，金奈，孟买，新德里</translation>
+    </message>
+    <message>
+        <source>(GMT+05:45) Kathmandu</source>
+        <translation>(GMT+05:45) 加德满都</translation>
+    </message>
+    <message>
+        <source>(GMT+06:00) Almaty, Novosibirsk</source>
+        <translation>(GMT+06:00) 阿拉木图，新西伯利亚</translation>
+    </message>
+    <message>
+        <source>(GMT+06:00) Astana, Dhaka</source>
+        <translation>(GMT+06:00) 阿斯塔纳，达卡</translation>
+    </message>
+    <message>
+        <source>(GMT+06:00) Sri Jayawardenepura</source>
+        <translation>(GMT+06:00) 斯里贾亚瓦德纳普拉</translation>
+    </message>
+    <message>
+        <source>(GMT+06:30) Rangoon</source>
+        <translation>(GMT+06:30) 仰光</translation>
+    </message>
+    <message>
+        <source>(GMT+07:00) Bangkok, Hanoi, Jakarta</source>
+        <translation>(GMT+07:00) 曼谷，河内，雅加达</translation>
+    </message>
+    <message>
+        <source>(GMT+07:00) Krasnoyarsk</source>
+        <translation>(GMT+07:00) 克拉斯诺亚尔斯克</translation>
+    </message>
+    <message>
+        <source>(GMT+08:00) Beijing, Chongqing, Hong Kong, Urumqi</source>
+        <translation>(GMT+08:00) 北京，重庆，香港，乌鲁木齐</translation>
+    </message>
+    <message>
+        <source>(GMT+08:00) Irkutsk, Ulaan Bataar</source>
+        <translation>(GMT+08:00) 伊尔库茨克，乌兰巴托</translation>
+    </message>
+    <message>
+        <source>(GMT+08:00) Kuala Lumpur, Singapore</source>
+        <translation>(GMT+08:00) 吉隆坡，新加坡</translation>
+    </message>
+    <message>
+        <source>(GMT+08:00) Perth</source>
+        <translation>(GMT+08:00) 珀斯</translation>
+    </message>
+    <message>
+        <source>(GMT+08:00) Taipei</source>
+        <translation>(GMT+08:00) 台北</translation>
+    </message>
+    <message>
+        <source>(GMT+09:00) Osaka, Sapporo, Tokyo</source>
+        <translation>(GMT+09:00) 大阪，札幌，东京</translation>
+    </message>
+    <message>
+        <source>(GMT+09:00) Seoul</source>
+        <translation>(GMT+09:00) 首尔</translation>
+    </message>
+    <message>
+        <source>(GMT+09:00) Yakutsk</source>
+        <translation>(GMT+09:00) 雅库茨克</translation>
+    </message>
+    <message>
+        <source>(GMT+09:30) Adelaide</source>
+        <translation>(GMT+09:30) 阿德莱德</translation>
+    </message>
+    <message>
+        <source>(GMT+09:30) Darwin</source>
+        <translation>(GMT+09:30) 达尔文</translation>
+    </message>
+    <message>
+        <source>(GMT+10:00) Brisbane</source>
+        <translation>(GMT+10:00) 布里斯班</translation>
+    </message>
+    <message>
+        <source>(GMT+10:00) Canberra, Melbourne, Sydney</source>
+        <translation>(GMT+10:00) 堪培拉，墨尔本，悉尼</translation>
+    </message>
+    <message>
+        <source>(GMT+10:00) Guam, Port Moresby</source>
+        <translation>(GMT+10:00) 关岛，莫尔兹比港</translation>
+    </message>
+    <message>
+        <source>(GMT+10:00) Hobart</source>
+        <translation>(GMT+10:00) 霍巴特</translation>
+    </message>
+    <message>
+        <source>(GMT+10:00) Vladivostok</source>
+        <translation>(GMT+10:00) 符拉迪沃斯托克</translation>
+    </message>
+    <message>
+        <source>(GMT+11:00) Magadan, Solomon Is., New Caledonia</source>
+        <translation>(GMT+11:00) 马加丹，所罗门群岛，新喀里多尼亚</translation>
+    </message>
+    <message>
+        <source>(GMT+12:00) Auckland, Wellington</source>
+        <translation>(GMT+12:00) 奥克兰，惠灵顿</translation>
+    </message>
+    <message>
+        <source>(GMT+12:00) Fiji, Kamchatka, Marshall Is.</source>
+        <translation>(GMT+12:00) 斐济，堪察加，马绍尔群岛</translation>
+    </message>
+    <message>
+        <source>(GMT+13:00) Nuku&apos;alofa</source>
+        <translation>(GMT+13:00) 努库阿洛法</translation>
+    </message>
+    <message>
+        <source>Time Server Setup</source>
+        <translation>时间服务器设置</translation>
+    </message>
+    <message>
+        <source>Enable Time Server </source>
+        <translation>启用时间服务器 </translation>
+    </message>
+    <message>
+        <source>Start Daylight Saving Time</source>
+        <translation>启用夏令时</translation>
+    </message>
+    <message>
+        <source>Time Server</source>
+        <translation>时间服务器</translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation>时区</translation>
+    </message>
+    <message>
+        <source>Clock Setup</source>
+        <translation>时钟设置</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>星期</translation>
+    </message>
+    <message>
+        <source>NXG4120-T</source>
+        <translation>NXG4120-T</translation>
+    </message>
+    <message>
+        <source>PC</source>
+        <translation>电脑</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>自定义</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>星期日</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>星期一</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>星期二</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>星期三</translation>
+    </message>
+    <message>
+        <source>Thrisday</source>
+        <translation>星期四</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>星期五</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>星期六</translation>
+    </message>
+    <message>
+        <source>Time error</source>
+        <translation>时间错误</translation>
+    </message>
+    <message>
+        <source>COM1 (RS-232)</source>
+        <translation>COM1 (RS-232)</translation>
+    </message>
+    <message>
+        <source>COM2 (RS-485)</source>
+        <translation>COM2 (RS-485)</translation>
+    </message>
+    <message>
+        <source>Listen Port</source>
+        <translation>监听端口</translation>
+    </message>
+    <message>
+        <source>Destination IP</source>
+        <translation>目的 IP</translation>
+    </message>
+    <message>
+        <source>Destination Port</source>
+        <translation>目的端口</translation>
+    </message>
+    <message>
+        <source>Fix Length</source>
+        <translation>固定长度</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>字节</translation>
+    </message>
+    <message>
+        <source>Start Item</source>
+        <translation>起始字符</translation>
+    </message>
+    <message>
+        <source>Bytes,  Start Char (Hex.)</source>
+        <translation>字节，起始字符 (十六进制)</translation>
+    </message>
+    <message>
+        <source>Stop Item</source>
+        <translation>结束字符</translation>
+    </message>
+    <message>
+        <source>Bytes,  Stop Char (Hex.)</source>
+        <translation>字节，结束字符 (十六进制)</translation>
+    </message>
+    <message>
+        <source>Listen Port range in [1024-65535]</source>
+        <translation>监听端口范围为 [1024-65535]</translation>
+    </message>
+    <message>
+        <source>Listen port can&apos;t same as COM2 (RS-485)</source>
+        <translation>监听端口不能与 COM2 (RS-485) 相同</translation>
+    </message>
+    <message>
+        <source>Listen port can&apos;t same as COM1 (RS-232)</source>
+        <translation>监听端口不能与 COM1 (RS-232) 相同</translation>
+    </message>
+    <message>
+        <source>Destination Port range in [1024-65535]</source>
+        <translation>目的端口范围为 [1024-65535]</translation>
+    </message>
+    <message>
+        <source>IP and port can&apos;t same as COM2 (RS-485)</source>
+        <translation>IP 和端口不能与 COM2 (RS-485) 相同</translation>
+    </message>
+    <message>
+        <source>IP and port can&apos;t same as COM1 (RS-232)</source>
+        <translation>IP 和端口不能与 COM1 (RS-232) 相同</translation>
+    </message>
+    <message>
+        <source>Fix length range in [1-256]</source>
+        <translation>固定长度范围为 [1-256]</translation>
+    </message>
 </context>
 </TS>

@@ -535,5 +535,497 @@ Future modification can be done only by Ethernet.</source>
         <source>Serial Slave Mode</source>
         <translation>序列埠從站模式</translation>
     </message>
+    <message>
+        <source>Enable IP Filter  (Only the IP address listed below are allowed to access)</source>
+        <translation>啟用 IP 過濾  (只允許下列 IP 位址存取)</translation>
+    </message>
+    <message>
+        <source>IP Filter Setup</source>
+        <translation>IP 過濾設定</translation>
+    </message>
+    <message>
+        <source>Subnet Netmask</source>
+        <translation>子網路遮罩</translation>
+    </message>
+    <message>
+        <source>1.</source>
+        <translation>1.</translation>
+    </message>
+    <message>
+        <source>2.</source>
+        <translation>2.</translation>
+    </message>
+    <message>
+        <source>3.</source>
+        <translation>3.</translation>
+    </message>
+    <message>
+        <source>4.</source>
+        <translation>4.</translation>
+    </message>
+    <message>
+        <source>5.</source>
+        <translation>5.</translation>
+    </message>
+    <message>
+        <source>6.</source>
+        <translation>6.</translation>
+    </message>
+    <message>
+        <source>7.</source>
+        <translation>7.</translation>
+    </message>
+    <message>
+        <source>8.</source>
+        <translation>8.</translation>
+    </message>
+    <message>
+        <source>(GMT-12:00) Eniwetok, Kwajalein </source>
+        <translation>(GMT-12:00) 安尼威托克島，瓜加林島 </translation>
+    </message>
+    <message>
+        <source>(GMT-11:00) Midway Island, Samoa</source>
+        <translation>(GMT-11:00) 中途島，薩摩亞群島</translation>
+    </message>
+    <message>
+        <source>(GMT-10:00) Hawaii</source>
+        <translation>(GMT-10:00) 夏威夷</translation>
+    </message>
+    <message>
+        <source>(GMT-09:00) Alaska</source>
+        <translation>(GMT-09:00) 阿拉斯加</translation>
+    </message>
+    <message>
+        <source>(GMT-08:00) Pacific Time (US &amp; Canada); Tijuana</source>
+        <translation>(GMT-08:00) 太平洋時間 (美國和加拿大)；提華納</translation>
+    </message>
+    <message>
+        <source>(GMT-07:00) Arizona</source>
+        <translation>(GMT-07:00) 亞歷桑那</translation>
+    </message>
+    <message>
+        <source>(GMT-07:00) Mountain Time (US &amp; Canada)</source>
+        <translation>(GMT-07:00) 山區時間 (美國和加拿大)</translation>
+    </message>
+    <message>
+        <source>(GMT-06:00) Central America</source>
+        <translation>(GMT-06:00) 中美洲</translation>
+    </message>
+    <message>
+        <source>(GMT-06:00) Central Time (US &amp; Canada)</source>
+        <translation>(GMT-06:00) 中部時間 (美國和加拿大)</translation>
+    </message>
+    <message>
+        <source>(GMT-06:00) Mexico City</source>
+        <translation>(GMT-06:00) 墨西哥市</translation>
+    </message>
+    <message>
+        <source>(GMT-06:00) Saskatchewan</source>
+        <translation>(GMT-06:00) 薩克其萬</translation>
+    </message>
+    <message>
+        <source>(GMT-05:00) Bogota, Lima, Quito</source>
+        <translation>(GMT-05:00) 波哥大，利馬，基多</translation>
+    </message>
+    <message>
+        <source>(GMT-05:00) Eastern Time (US &amp; Canada)</source>
+        <translation>(GMT-05:00) 東部時間 (美國和加拿大)</translation>
+    </message>
+    <message>
+        <source>(GMT-05:00) Indiana (East)</source>
+        <translation>(GMT-05:00) 印第安那州 (東部)</translation>
+    </message>
+    <message>
+        <source>(GMT-04:00) Atlantic Time (Canada)</source>
+        <translation>(GMT-04:00) 大西洋時間 (加拿大)</translation>
+    </message>
+    <message>
+        <source>(GMT-04:00) Caracas, La Paz</source>
+        <translation>(GMT-04:00) 卡拉卡斯，拉巴斯</translation>
+    </message>
+    <message>
+        <source>(GMT-04:00) Santiago</source>
+        <translation>(GMT-04:00) 聖地牙哥</translation>
+    </message>
+    <message>
+        <source>(GMT-03:30) Newfoundland</source>
+        <translation>(GMT-03:30) 紐芬蘭</translation>
+    </message>
+    <message>
+        <source>(GMT-03:00) Brasilia</source>
+        <translation>(GMT-03:00) 巴西利亞</translation>
+    </message>
+    <message>
+        <source>(GMT-03:00) Buenos Aires, Georgetown</source>
+        <translation>(GMT-03:00) 布宜諾斯艾利斯，喬治城</translation>
+    </message>
+    <message>
+        <source>(GMT-03:00) Greenland</source>
+        <translation>(GMT-03:00) 格陵蘭</translation>
+    </message>
+    <message>
+        <source>(GMT-02:00) Mid-Atlantic</source>
+        <translation>(GMT-02:00) 大西洋中部</translation>
+    </message>
+    <message>
+        <source>(GMT-01:00) Azores</source>
+        <translation>(GMT-01:00) 亞速爾群島</translation>
+    </message>
+    <message>
+        <source>(GMT-01:00) Cape Verde Is.</source>
+        <translation>(GMT-01:00) 維德角群島</translation>
+    </message>
+    <message>
+        <source>(GMT) Casablanca, Monrovia</source>
+        <translation>(GMT) 卡薩布蘭卡，蒙羅維亞</translation>
+    </message>
+    <message>
+        <source>(GMT) Greenwich Mean Time : Dublin, Edinburgh, Lisbon, London</source>
+        <translation>(GMT) 格林威治標準時間：都柏林，愛丁堡，里斯本，倫敦</translation>
+    </message>
+    <message>
+        <source>(GMT+01:00) Amsterdam, Berlin, Bern, Rome, Stockholm, Vienna</source>
+        <translation>(GMT+01:00) 阿姆斯特丹，柏林，伯恩，羅馬，斯德哥爾摩，維也納</translation>
+    </message>
+    <message>
+        <source>(GMT+01:00) Belgrade, Bratislava, Budapest, Ljubljana, Prague</source>
+        <translation>(GMT+01:00) 貝爾格勒，布拉提斯拉瓦，布達佩斯，盧布亞納，布拉格</translation>
+    </message>
+    <message>
+        <source>(GMT+01:00) Brussels, Copenhagen, Madrid, Paris</source>
+        <translation>(GMT+01:00) 布魯塞爾，哥本哈根，馬德里，巴黎</translation>
+    </message>
+    <message>
+        <source>(GMT+01:00) Sarajevo, Skopje, Sofija, Vilnius, Warsaw, Zagreb</source>
+        <translation>(GMT+01:00) 塞拉耶佛，斯高彼亞，索非亞，維爾紐斯，華沙，札格雷布</translation>
+    </message>
+    <message>
+        <source>(GMT+01:00) West Central Africa</source>
+        <translation>(GMT+01:00) 中非西部</translation>
+    </message>
+    <message>
+        <source>(GMT+02:00) Athens, Istanbul, Minsk</source>
+        <translation>(GMT+02:00) 雅典，伊斯坦堡，明斯克</translation>
+    </message>
+    <message>
+        <source>(GMT+02:00) Bucharest</source>
+        <translation>(GMT+02:00) 布加勒斯特</translation>
+    </message>
+    <message>
+        <source>(GMT+02:00) Cairo</source>
+        <translation>(GMT+02:00) 開羅</translation>
+    </message>
+    <message>
+        <source>(GMT+02:00) Harare, Pretoria</source>
+        <translation>(GMT+02:00) 哈拉雷，普利托里亞</translation>
+    </message>
+    <message>
+        <source>(GMT+02:00) Helsinki, Riga, Tallinn</source>
+        <translation>(GMT+02:00) 赫爾辛基，里加，塔林</translation>
+    </message>
+    <message>
+        <source>(GMT+02:00) Jerusalem</source>
+        <translation>(GMT+02:00) 耶路撒冷</translation>
+    </message>
+    <message>
+        <source>(GMT+03:00) Baghdad</source>
+        <translation>(GMT+03:00) 巴格達</translation>
+    </message>
+    <message>
+        <source>(GMT+03:00) Kuwait, Riyadh</source>
+        <translation>(GMT+03:00) 科威特，利雅德</translation>
+    </message>
+    <message>
+        <source>(GMT+03:00) Moscow, St. Petersburg, Volgograd</source>
+        <translation>(GMT+03:00) 莫斯科，聖彼得堡，伏爾加格勒</translation>
+    </message>
+    <message>
+        <source>(GMT+03:00) Nairobi</source>
+        <translation>(GMT+03:00) 奈洛比</translation>
+    </message>
+    <message>
+        <source>(GMT+03:30) Tehran</source>
+        <translation>(GMT+03:30) 德黑蘭</translation>
+    </message>
+    <message>
+        <source>(GMT+04:00) Abu Dhabi, Muscat</source>
+        <translation>(GMT+04:00) 阿布達比，馬斯喀特</translation>
+    </message>
+    <message>
+        <source>(GMT+04:00) Baku, Tbilisi, Yerevan</source>
+        <translation>(GMT+04:00) 巴庫，第比利斯，葉里溫</translation>
+    </message>
+    <message>
+        <source>(GMT+04:30) Kabul</source>
+        <translation>(GMT+04:30) 喀布爾</translation>
+    </message>
+    <message>
+        <source>(GMT+05:00) Ekaterinburg</source>
+        <translation>(GMT+05:00) 葉卡捷琳堡</translation>
+    </message>
+    <message>
+        <source>(GMT+05:00) Islamabad, Karachi, Tashkent</source>
+        <translation>(GMT+05:00) 伊斯蘭堡，喀拉蚩，塔什干</translation>
+    </message>
+    <message>
+        <source>(GMT+05:30) Calcutta, Chennai, Mumbai, New Delhi</source>
+        <translation>(GMT+05:30) 加爾各答，清奈，孟買，新德里</translation>
+    </message>
+    <message>
+        <source>(GMT+05:45) Kathmandu</source>
+        <translation>(GMT+05:45) 加德滿都</translation>
+    </message>
+    <message>
+        <source>(GMT+06:00) Almaty, Novosibirsk</source>
+        <translation>(GMT+06:00) 阿拉木圖，新西伯利亞</translation>
+    </message>
+    <message>
+        <source>(GMT+06:00) Astana, Dhaka</source>
+        <translation>(GMT+06:00) 阿斯塔納，達卡</translation>
+    </message>
+    <message>
+        <source>(GMT+06:00) Sri Jayawardenepura</source>
+        <translation>(GMT+06:00) 斯里哈雅華登尼普拉</translation>
+    </message>
+    <message>
+        <source>(GMT+06:30) Rangoon</source>
+        <translation>(GMT+06:30) 仰光</translation>
+    </message>
+    <message>
+        <source>(GMT+07:00) Bangkok, Hanoi, Jakarta</source>
+        <translation>(GMT+07:00) 曼谷，河內，雅加達</translation>
+    </message>
+    <message>
+        <source>(GMT+07:00) Krasnoyarsk</source>
+        <translation>(GMT+07:00) 克拉斯諾亞爾斯克</translation>
+    </message>
+    <message>
+        <source>(GMT+08:00) Beijing, Chongqing, Hong Kong, Urumqi</source>
+        <translation>(GMT+08:00) 北京，重慶，香港，烏魯木齊</translation>
+    </message>
+    <message>
+        <source>(GMT+08:00) Irkutsk, Ulaan Bataar</source>
+        <translation>(GMT+08:00) 伊爾庫次克，烏蘭巴托</translation>
+    </message>
+    <message>
+        <source>(GMT+08:00) Kuala Lumpur, Singapore</source>
+        <translation>(GMT+08:00) 吉隆坡，新加坡</translation>
+    </message>
+    <message>
+        <source>(GMT+08:00) Perth</source>
+        <translation>(GMT+08:00) 伯斯</translation>
+    </message>
+    <message>
+        <source>(GMT+08:00) Taipei</source>
+        <translation>(GMT+08:00) 台北</translation>
+    </message>
+    <message>
+        <source>(GMT+09:00) Osaka, Sapporo, Tokyo</source>
+        <translation>(GMT+09:00) 大阪，札幌，東京</translation>
+    </message>
+    <message>
+        <source>(GMT+09:00) Seoul</source>
+        <translation>(GMT+09:00) 首爾</translation>
+    </message>
+    <message>
+        <source>(GMT+09:00) Yakutsk</source>
+        <translation>(GMT+09:00) 雅庫次克</translation>
+    </message>
+    <message>
+        <source>(GMT+09:30) Adelaide</source>
+        <translation>(GMT+09:30) 阿得雷德</translation>
+    </message>
+    <message>
+        <source>(GMT+09:30) Darwin</source>
+        <translation>(GMT+09:30) 達爾文</translation>
+    </message>
+    <message>
+        <source>(GMT+10:00) Brisbane</source>
+        <translation>(GMT+10:00) 布里斯本</translation>
+    </message>
+    <message>
+        <source>(GMT+10:00) Canberra, Melbourne, Sydney</source>
+        <translation>(GMT+10:00) 坎培拉，墨爾本，雪梨</translation>
+    </message>
+    <message>
+        <source>(GMT+10:00) Guam, Port Moresby</source>
+        <translation>(GMT+10:00) 關島，莫士比港</translation>
+    </message>
+    <message>
+        <source>(GMT+10:00) Hobart</source>
+        <translation>(GMT+10:00) 荷巴特</translation>
+    </message>
+    <message>
+        <source>(GMT+10:00) Vladivostok</source>
+        <translation>(GMT+10:00) 海參崴</translation>
+    </message>
+    <message>
+        <source>(GMT+11:00) Magadan, Solomon Is., New Caledonia</source>
+        <translation>(GMT+11:00) 馬加丹，索羅門群島，新喀里多尼亞</translation>
+    </message>
+    <message>
+        <source>(GMT+12:00) Auckland, Wellington</source>
+        <translation>(GMT+12:00) 奧克蘭，威靈頓</translation>
+    </message>
+    <message>
+        <source>(GMT+12:00) Fiji, Kamchatka, Marshall Is.</source>
+        <translation>(GMT+12:00) 斐濟，堪察加半島，馬紹爾群島</translation>
+    </message>
+    <message>
+        <source>(GMT+13:00) Nuku&apos;alofa</source>
+        <translation>(GMT+13:00) 努瓜婁發</translation>
+    </message>
+    <message>
+        <source>Time Server Setup</source>
+        <translation>時間伺服器設定</translation>
+    </message>
+    <message>
+        <source>Enable Time Server </source>
+        <translation>啟用時間伺服器 </translation>
+    </message>
+    <message>
+        <source>Start Daylight Saving Time</source>
+        <translation>啟用日光節約時間</translation>
+    </message>
+    <message>
+        <source>Time Server</source>
+        <translation>時間伺服器</translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation>時區</translation>
+    </message>
+    <message>
+        <source>Clock Setup</source>
+        <translation>時鐘設定</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>星期</translation>
+    </message>
+    <message>
+        <source>NXG4120-T</source>
+        <translation>NXG4120-T</translation>
+    </message>
+    <message>
+        <source>PC</source>
+        <translation>電腦</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>自訂</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>星期日</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>星期一</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>星期二</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>星期三</translation>
+    </message>
+    <message>
+        <source>Thrisday</source>
+        <translation>星期四</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>星期五</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>星期六</translation>
+    </message>
+    <message>
+        <source>Time error</source>
+        <translation>時間錯誤</translation>
+    </message>
+    <message>
+        <source>COM1 (RS-232)</source>
+        <translation>COM1 (RS-232)</translation>
+    </message>
+    <message>
+        <source>COM2 (RS-485)</source>
+        <translation>COM2 (RS-485)</translation>
+    </message>
+    <message>
+        <source>Listen Port</source>
+        <translation>監聽埠</translation>
+    </message>
+    <message>
+        <source>Destination IP</source>
+        <translation>目的 IP</translation>
+    </message>
+    <message>
+        <source>Destination Port</source>
+        <translation>目的埠</translation>
+    </message>
+    <message>
+        <source>Fix Length</source>
+        <translation>固定長度</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>位元組</translation>
+    </message>
+    <message>
+        <source>Start Item</source>
+        <translation>起始字元</translation>
+    </message>
+    <message>
+        <source>Bytes,  Start Char (Hex.)</source>
+        <translation>位元組，起始字元 (十六進位)</translation>
+    </message>
+    <message>
+        <source>Stop Item</source>
+        <translation>結束字元</translation>
+    </message>
+    <message>
+        <source>Bytes,  Stop Char (Hex.)</source>
+        <translation>位元組，結束字元 (十六進位)</translation>
+    </message>
+    <message>
+        <source>Listen Port range in [1024-65535]</source>
+        <translation>監聽埠範圍為 [1024-65535]</translation>
+    </message>
+    <message>
+        <source>Listen port can&apos;t same as COM2 (RS-485)</source>
+        <translation>監聽埠不可與 COM2 (RS-485) 相同</translation>
+    </message>
+    <message>
+        <source>Listen port can&apos;t same as COM1 (RS-232)</source>
+        <translation>監聽埠不可與 COM1 (RS-232) 相同</translation>
+    </message>
+    <message>
+        <source>Destination Port range in [1024-65535]</source>
+        <translation>目的埠範圍為 [1024-65535]</translation>
+    </message>
+    <message>
+        <source>IP and port can&apos;t same as COM2 (RS-485)</source>
+        <translation>IP 與埠不可與 COM2 (RS-485) 相同</translation>
+    </message>
+    <message>
+        <source>IP and port can&apos;t same as COM1 (RS-232)</source>
+        <translation>IP 與埠不可與 COM1 (RS-232) 相同</translation>
+    </message>
+    <message>
+        <source>Fix length range in [1-256]</source>
+        <translation>固定長度範圍為 [1-256]</translation>
+    </message>
 </context>
 </TS>

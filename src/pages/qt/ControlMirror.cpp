@@ -2,10 +2,12 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QTimeEdit>
 
 #include "widgets/IpAddressCtrl.h"
 #include "widgets/MaskedEdit.h"
@@ -101,6 +103,32 @@ void Show(widgets::CMaskedEdit* edit, const TextControl& control) {
   if (edit->Mask() != mask) edit->SetMask(mask);
   const QString text = QString::fromStdString(control.text);
   if (edit->MaskedText() != text) edit->SetMaskedText(text);
+}
+
+void Show(QLabel* label, const TextControl& control) {
+  Show(static_cast<QWidget*>(label), control);
+  const QString text = Translated(control.text);
+  if (label->text() != text) label->setText(text);
+}
+
+namespace {
+
+QDate DateOf(const DateTime& t) { return QDate(t.year, t.month, t.day); }
+
+}  // namespace
+
+void Show(QDateEdit* picker, const DateTimeControl& control) {
+  const QSignalBlocker blocker(picker);
+  Show(static_cast<QWidget*>(picker), control);
+  picker->setDateRange(DateOf(control.minimum), DateOf(control.maximum));
+  if (picker->date() != DateOf(control.value)) picker->setDate(DateOf(control.value));
+}
+
+void Show(QTimeEdit* picker, const DateTimeControl& control) {
+  const QSignalBlocker blocker(picker);
+  Show(static_cast<QWidget*>(picker), control);
+  const QTime time(control.value.hour, control.value.minute, control.value.second);
+  if (picker->time() != time) picker->setTime(time);
 }
 
 void Show(widgets::CSpinEdit* spin, const TextControl& text, const SpinControl& control) {

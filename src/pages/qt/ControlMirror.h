@@ -11,7 +11,10 @@
 
 class QAbstractButton;
 class QComboBox;
+class QDateEdit;
+class QLabel;
 class QLineEdit;
+class QTimeEdit;
 class QWidget;
 
 namespace gw::widgets {
@@ -33,6 +36,10 @@ void Show(QComboBox* list, const ListControl& control);
 void Show(QAbstractButton* box, const CheckControl& control);
 void Show(widgets::CIpAddressCtrl* address, const AddressControl& control);
 void Show(widgets::CMaskedEdit* edit, const TextControl& control);
+// A static text: the page's text in the chosen language.
+void Show(QLabel* label, const TextControl& control);
+void Show(QDateEdit* picker, const DateTimeControl& control);
+void Show(QTimeEdit* picker, const DateTimeControl& control);
 void Show(widgets::CSpinEdit* spin, const TextControl& text, const SpinControl& control);
 
 // Puts every caption of a page's form (labels, buttons, group boxes) into the

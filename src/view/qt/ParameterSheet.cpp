@@ -3,17 +3,23 @@
 #include <QPushButton>
 
 #include "pages/BasicDlg.h"
+#include "pages/IPFilterDlg.h"
 #include "pages/MailDlg.h"
 #include "pages/OverViewDlg.h"
+#include "pages/RTCDlg.h"
 #include "pages/RelayDlg.h"
 #include "pages/SecurityDlg.h"
+#include "pages/UserDefDlg.h"
 #include "pages/SheetPages.h"
 #include "pages/qt/BasicPage.h"
 #include "pages/qt/MailPage.h"
 #include "pages/qt/ControlMirror.h"
+#include "pages/qt/IpFilterPage.h"
 #include "pages/qt/OverviewPage.h"
 #include "pages/qt/RelayPage.h"
+#include "pages/qt/RtcPage.h"
 #include "pages/qt/SecurityPage.h"
+#include "pages/qt/UserDefinePage.h"
 
 namespace gw::view {
 
@@ -26,6 +32,9 @@ pages::CPageWindow* WindowFor(pages::SheetRules& sheet, int index) {
   if (dynamic_cast<pages::CSecurityDlg*>(&page)) return new pages::CSecurityPage(sheet, index);
   if (dynamic_cast<pages::CMailDlg*>(&page)) return new pages::CMailPage(sheet, index);
   if (dynamic_cast<pages::CRelayDlg*>(&page)) return new pages::CRelayPage(sheet, index);
+  if (dynamic_cast<pages::CIPFilterDlg*>(&page)) return new pages::CIpFilterPage(sheet, index);
+  if (dynamic_cast<pages::CRTCDlg*>(&page)) return new pages::CRtcPage(sheet, index);
+  if (dynamic_cast<pages::CUserDefDlg*>(&page)) return new pages::CUserDefinePage(sheet, index);
   return new pages::CPageWindow(sheet, index);
 }
 
