@@ -24,9 +24,10 @@ std::string Ms(double milliseconds) {
 }
 
 void PrintHeader(const BenchOptions& options) {
-  std::printf("gwbench: median of %d runs per figure (%d of the UDP inquiry); "
-              "a MISS is a figure, not a failure\n",
-              options.runs, options.runs * 4);
+  std::printf(
+      "gwbench: median of %d runs per figure (%d of the UDP inquiry); "
+      "a MISS is a figure, not a failure\n",
+      options.runs, options.runs * 4);
   std::printf("%-52s %12s %12s %7s %7s  %s\n", "figure", "measured ms", "floor ms", "ratio",
               "target", "verdict");
   std::fflush(stdout);
@@ -36,8 +37,8 @@ void PrintFigure(const Figure& f) {
   const double ratio = f.floorMs > 0 ? f.measuredMs / f.floorMs : 0;
   char target[16];
   std::snprintf(target, sizeof target, "<=%.2f", f.targetRatio);
-  std::printf("%-52s %12.1f %12.1f %7.3f %7s  %s\n", f.what.c_str(), f.measuredMs, f.floorMs,
-              ratio, target, ratio > 0 && ratio <= f.targetRatio ? "PASS" : "MISS");
+  std::printf("%-52s %12.1f %12.1f %7.3f %7s  %s\n", f.what.c_str(), f.measuredMs, f.floorMs, ratio,
+              target, ratio > 0 && ratio <= f.targetRatio ? "PASS" : "MISS");
   std::fflush(stdout);
 }
 

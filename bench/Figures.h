@@ -8,13 +8,13 @@
 namespace gw::bench {
 
 struct BenchOptions {
-  int runs = 5;            // measurements per figure; the median is shown
-  int searchModules = 252; // 252: the search ends with its full reply wait
+  int runs = 5;                 // measurements per figure; the median is shown
+  int searchModules = 252;      // 252: the search ends with its full reply wait
   unsigned firstAddress = 211;  // simulators go on 127.0.0.<first> or above
   bool search = true;
   bool udpInquiry = true;
   bool serialInquiry = true;
-  bool verbose = false;    // the serial inquiry request by request
+  bool verbose = false;  // the serial inquiry request by request
 };
 
 // One printed line: what was timed, its median, the floor it is held

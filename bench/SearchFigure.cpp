@@ -20,10 +20,10 @@ namespace gw::bench {
 namespace {
 
 struct SearchRun {
-  double totalMs = 0;       // the whole search, IP list merge included
-  double requestMs = 0;     // from the start to the request going out
-  double lastReplyMs = 0;   // from the start to the last reply the tool took
-  double mergeMs = 0;       // the IP list merge alone
+  double totalMs = 0;      // the whole search, IP list merge included
+  double requestMs = 0;    // from the start to the request going out
+  double lastReplyMs = 0;  // from the start to the last reply the tool took
+  double mergeMs = 0;      // the IP list merge alone
   int nodes = 0;
   std::vector<std::uint8_t> request;
   std::vector<std::string> messages;
@@ -65,8 +65,8 @@ SearchRun ToolSearch(std::uint32_t address) {
 // The same request on a plain socket: the time from sending it to the last
 // of `expected` replies (or to the last one before a second of silence), and
 // how many came.
-double RawCollection(std::uint32_t address, const std::vector<std::uint8_t>& request,
-                     int expected, int& replies) {
+double RawCollection(std::uint32_t address, const std::vector<std::uint8_t>& request, int expected,
+                     int& replies) {
   RawUdp socket;
   replies = 0;
   const auto start = Steady::now();
@@ -87,8 +87,8 @@ bool SearchFigure(const BenchOptions& options) {
     std::printf("search: no free loopback address from 127.0.0.%u\n", options.firstAddress);
     return false;
   }
-  SimChild sim({"--address", AddressText(*address), "--modules",
-                std::to_string(options.searchModules)});
+  SimChild sim(
+      {"--address", AddressText(*address), "--modules", std::to_string(options.searchModules)});
   const int expected = std::min(options.searchModules, NodeTable::kSearchLimit);
 
   // A first search that is not counted: libraries and files warm, and the
@@ -136,8 +136,8 @@ bool SearchFigure(const BenchOptions& options) {
               "plain-socket collection of " + std::to_string(expected) + " replies " +
               Ms(Median(raw)));
   PrintDetail("tool: request out at " + Ms(Median(request)) + ", last reply at " +
-              Ms(Median(lastReply)) + ", IP list merge " +
-              Ms(Median(merge)) + ", " + std::to_string(first.nodes) + " nodes");
+              Ms(Median(lastReply)) + ", IP list merge " + Ms(Median(merge)) + ", " +
+              std::to_string(first.nodes) + " nodes");
   PrintDetail("a search again with all " + std::to_string(again.nodes) +
               " addresses listed: IP list merge " + Ms(again.mergeMs) + ", whole search " +
               Ms(again.totalMs));

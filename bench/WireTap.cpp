@@ -8,8 +8,7 @@ namespace {
 WireTap* active = nullptr;
 }
 
-WireTap::WireTap(PortLinkApi& api)
-    : api_(api), send_(api.SendData), receive_(api.RecvData) {
+WireTap::WireTap(PortLinkApi& api) : api_(api), send_(api.SendData), receive_(api.RecvData) {
   if (active != nullptr) throw std::logic_error("a wire tap is installed already");
   if (send_ == nullptr || receive_ == nullptr) throw std::logic_error("the link is not bound");
   sends_.reserve(512);

@@ -54,10 +54,14 @@ bool ParseArguments(int argc, char** argv, gw::bench::BenchOptions& options) {
       if (!only) options.search = options.udpInquiry = options.serialInquiry = false;
       only = true;
       const std::string name = value;
-      if (name == "search") options.search = true;
-      else if (name == "udp") options.udpInquiry = true;
-      else if (name == "serial") options.serialInquiry = true;
-      else return false;
+      if (name == "search")
+        options.search = true;
+      else if (name == "udp")
+        options.udpInquiry = true;
+      else if (name == "serial")
+        options.serialInquiry = true;
+      else
+        return false;
     } else {
       return false;
     }

@@ -12,9 +12,9 @@ namespace gw::cli {
 class CliUi;
 
 struct SearchOptions {
-  std::string ip;      // search this address instead of broadcasting
+  std::string ip;                // search this address instead of broadcasting
   bool settingsAddress = false;  // search the address the settings file names
-  std::string serial;  // COMn or a device path: search over a serial line
+  std::string serial;            // COMn or a device path: search over a serial line
   bool json = false;
 };
 int RunSearch(CliUi& ui, const SearchOptions& options);
@@ -29,7 +29,7 @@ int RunLink(CliUi& ui, const LinkOptions& options);
 
 int RunShow(CliUi& ui, const std::string& module, bool json);
 struct ReadOptions {
-  bool hex = false;     // only the hexadecimal dump
+  bool hex = false;  // only the hexadecimal dump
   bool json = false;
   bool reveal = false;  // show secret fields (the password) instead of "**"
 };

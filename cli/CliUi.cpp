@@ -40,8 +40,8 @@ Answer CliUi::Message(const std::string& text, Buttons buttons, Icon,
   if (progressOpen_ && terminal_) std::fputs("\r\033[K", stderr);
   lastMessage_ = OneLine(text);
   messages_.push_back(lastMessage_);
-  const bool question = buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ||
-                        buttons == Buttons::OkCancel;
+  const bool question =
+      buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel || buttons == Buttons::OkCancel;
   if (!question) {
     if (quiet_) return Answer::Ok;
     std::fprintf(stderr, "%s\n", lastMessage_.c_str());
@@ -150,7 +150,7 @@ class EchoOff {
   EchoOff& operator=(const EchoOff&) = delete;
 
  private:
-  struct sigaction previous_[std::size(kEndingSignals)] {};
+  struct sigaction previous_[std::size(kEndingSignals)]{};
 };
 
 }  // namespace

@@ -60,9 +60,8 @@ int RunDiff(CliUi& ui, const std::string& a, const std::string& b, bool json) {
     identityText += "  " + li[i].first + ": " + li[i].second + " | " + ri[i].second + "\n";
   }
   if (json) {
-    const Json out = {{"equal", differences.empty()},
-                      {"differences", differences},
-                      {"identity", identity}};
+    const Json out = {
+        {"equal", differences.empty()}, {"differences", differences}, {"identity", identity}};
     std::printf("%s\n", DumpJson(out).c_str());
   } else {
     std::fputs(differences.empty() ? "The parameters are equal.\n" : text.c_str(), stdout);

@@ -2,8 +2,8 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "CliUi.h"
 #include "CliCommands.h"
+#include "CliUi.h"
 #include "NodeReport.h"
 #include "Session.h"
 #include "model/FileIo.h"

@@ -22,10 +22,12 @@ std::optional<std::string> LoadKeptNodes(NodeTable& table) {
       if (error) return *error + " (" + path.string() + ")";
       return std::nullopt;
     }
-    case platform::ReadStatus::Missing: return std::nullopt;
+    case platform::ReadStatus::Missing:
+      return std::nullopt;
     case platform::ReadStatus::TooLarge:
       return path.string() + " is longer than any node list; it was not read.";
-    case platform::ReadStatus::Failed: break;
+    case platform::ReadStatus::Failed:
+      break;
   }
   return "The node list " + path.string() + " could not be read: " + std::strerror(errno) + ".";
 }

@@ -4,13 +4,13 @@
 #include <cstdio>
 #include "Json.h"
 
-#include "CliUi.h"
 #include "CliCommands.h"
+#include "CliUi.h"
 #include "ModuleRef.h"
 #include "Session.h"
+#include "platform/util/Ipv4Text.h"
 #include "report/ParameterReport.h"
 #include "report/ParameterReportTexts.h"
-#include "platform/util/Ipv4Text.h"
 
 namespace gw::cli {
 
@@ -31,7 +31,8 @@ std::string LockText(std::uint16_t lockState) {
 
 // "COM3" -> 3; 0 when it is not a COM name.
 int ComNumber(const std::string& text) {
-  if (text.size() < 4 || (text.compare(0, 3, "COM") != 0 && text.compare(0, 3, "com") != 0)) return 0;
+  if (text.size() < 4 || (text.compare(0, 3, "COM") != 0 && text.compare(0, 3, "com") != 0))
+    return 0;
   try {
     const int n = std::stoi(text.substr(3));
     return n > 0 && n < 256 ? n : 0;
@@ -140,7 +141,8 @@ int RunSearch(CliUi& ui, const SearchOptions& options) {
       char index[16];
       std::snprintf(index, sizeof index, "#%03d", i);
       rows.push_back({index, std::to_string(n.ModuleNumber()), NameText(n), Ipv4Text(n.IpAddress()),
-                    MacText(n.Mac()), FirmwareText(n.FirmwareVersion()), LockText(n.LockState())});
+                      MacText(n.Mac()), FirmwareText(n.FirmwareVersion()),
+                      LockText(n.LockState())});
     }
     const auto widths = ColumnWidths(rows);
     for (const auto& row : rows) std::fputs(AlignedRow(row, widths).c_str(), stdout);
@@ -162,8 +164,8 @@ int RunLink(CliUi& ui, const LinkOptions& options) {
   } else if (!options.serial.empty() || !options.device.empty()) {
     if (!UseSerial(session, options.serial, options.device)) return kExitUsage;
   }
-  const bool changed = !options.ethernet.empty() || !options.serial.empty() ||
-                       !options.device.empty();
+  const bool changed =
+      !options.ethernet.empty() || !options.serial.empty() || !options.device.empty();
   if (changed) {
     // A search sets the link for its own run; this command saves it.
     auto save = reinterpret_cast<SaveFn>(session.PortLinkSymbol("SaveCommSettings"));
@@ -179,9 +181,9 @@ int RunLink(CliUi& ui, const LinkOptions& options) {
   const std::string device = DeviceOf(session, port);
   if (options.json) {
     Json j = {{"commType", commType == kCommSerial ? "serial" : "ethernet"},
-                        {"comPort", port},
-                        {"device", device},
-                        {"remoteAddress", remote}};
+              {"comPort", port},
+              {"device", device},
+              {"remoteAddress", remote}};
     std::printf("%s\n", DumpJson(j).c_str());
   } else {
     std::printf("Link:           %s\n", commType == kCommSerial ? "serial" : "Ethernet");

@@ -2,8 +2,8 @@
 #include <CLI/CLI.hpp>
 #include <cstdio>
 
-#include "CliUi.h"
 #include "CliCommands.h"
+#include "CliUi.h"
 #include "Session.h"
 
 using namespace gw::cli;
@@ -22,12 +22,14 @@ int main(int argc, char** argv) {
 
   SearchOptions search;
   auto* searchCmd = app.add_subcommand("search", "Search for modules and list them.");
-  auto* ipOpt = searchCmd->add_option("--ip", search.ip, "Search this address (through routers) instead of broadcasting");
+  auto* ipOpt = searchCmd->add_option(
+      "--ip", search.ip, "Search this address (through routers) instead of broadcasting");
   auto* settingsOpt = searchCmd->add_flag(
       "--settings-address", search.settingsAddress,
       "Search the address that NXG4120-T.ini names ([CommConf] IPAddress), as the IP search does");
   settingsOpt->excludes(ipOpt);
-  searchCmd->add_option("--serial", search.serial, "Search over a serial line: COMn or a device path")
+  searchCmd
+      ->add_option("--serial", search.serial, "Search over a serial line: COMn or a device path")
       ->excludes(ipOpt)
       ->excludes(settingsOpt);
   searchCmd->add_flag("--json", search.json, "Print JSON");
@@ -35,18 +37,19 @@ int main(int argc, char** argv) {
   std::string module;
   bool json = false;
   auto* showCmd = app.add_subcommand("show", "Read every parameter of a module and print it.");
-  showCmd->add_option("MODULE", module, "MAC address, #index of the last search, or module number")->required();
+  showCmd->add_option("MODULE", module, "MAC address, #index of the last search, or module number")
+      ->required();
   showCmd->add_flag("--json", json, "Print JSON");
 
   int block = -1;
   ReadOptions read;
   auto* readCmd = app.add_subcommand("read", "Read one parameter block of a module.");
   readCmd->add_option("MODULE", module, "MAC address, #index or module number")->required();
-  readCmd->add_option("BLOCK", block, "Block number (0, 1, 2, 4, 6, 8, 9, 10, 11, 13, 44, 47-50)")->required();
+  readCmd->add_option("BLOCK", block, "Block number (0, 1, 2, 4, 6, 8, 9, 10, 11, 13, 44, 47-50)")
+      ->required();
   auto* hexOpt = readCmd->add_flag("--hex", read.hex, "Print only the hexadecimal dump");
   readCmd->add_flag("--json", read.json, "Print JSON")->excludes(hexOpt);
-  readCmd->add_flag("--reveal", read.reveal,
-                    "Show the password bytes of block 0 instead of **");
+  readCmd->add_flag("--reveal", read.reveal, "Show the password bytes of block 0 instead of **");
 
   auto* loginCmd = app.add_subcommand(
       "login", "Log in to a password-locked module (password from a prompt or NXGCFG_PASSWORD).");
@@ -92,7 +95,8 @@ int main(int argc, char** argv) {
 
   LinkOptions link;
   auto* linkCmd = app.add_subcommand("link", "Show or change the transport settings.");
-  auto* ethOpt = linkCmd->add_option("--ethernet", link.ethernet, "Use Ethernet with this remote address");
+  auto* ethOpt =
+      linkCmd->add_option("--ethernet", link.ethernet, "Use Ethernet with this remote address");
   linkCmd->add_option("--serial", link.serial, "Use this serial port (COMn)")->excludes(ethOpt);
   linkCmd->add_option("--device", link.device, "Device path of the serial port")->excludes(ethOpt);
   linkCmd->add_flag("--json", link.json, "Print JSON");

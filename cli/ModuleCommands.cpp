@@ -5,14 +5,14 @@
 
 #include "Json.h"
 
-#include "CliUi.h"
 #include "CliCommands.h"
+#include "CliUi.h"
 #include "NodeReport.h"
 #include "Session.h"
+#include "link/RequestCodes.h"
 #include "model/ParameterTransfer.h"
 #include "model/RecordLayout.h"
 #include "model/Texts.h"
-#include "link/RequestCodes.h"
 
 namespace gw::cli {
 
@@ -95,7 +95,8 @@ int RunRead(CliUi& ui, const std::string& module, int block, const ReadOptions& 
   const BlockInfo* info = FindBlock(block);
   if (info == nullptr) {
     std::string known;
-    for (const BlockInfo& b : kBlocks) known += (known.empty() ? "" : ", ") + std::to_string(b.number);
+    for (const BlockInfo& b : kBlocks)
+      known += (known.empty() ? "" : ", ") + std::to_string(b.number);
     std::fprintf(stderr, "%d is not a parameter block; the blocks are %s.\n", block, known.c_str());
     return kExitUsage;
   }
@@ -163,8 +164,7 @@ int RunLogin(CliUi& ui, const std::string& module) {
       session.Doc().OnOwnLink([&](DeviceLink& link) { return link.Login(*password); });
   if (login.status == LinkStatus::CannotOpen) return kExitFailed;  // said already
   if (!login.Ok()) {
-    ui.Message(login.status == LinkStatus::Refused ? kAuthenticationFailed
-                                                    : FailureText(login),
+    ui.Message(login.status == LinkStatus::Refused ? kAuthenticationFailed : FailureText(login),
                Buttons::Ok, Icon::Error);
     return kExitFailed;
   }
@@ -198,8 +198,7 @@ int RunFactoryReset(CliUi& ui, const std::string& module) {
       session.Doc().OnOwnLink([](DeviceLink& link) { return link.FactoryReset(); });
   if (reset.status == LinkStatus::CannotOpen) return kExitFailed;  // said already
   if (!reset.Ok()) {
-    ui.Message(reset.status == LinkStatus::Refused ? kConfigurationFailed
-                                                    : FailureText(reset),
+    ui.Message(reset.status == LinkStatus::Refused ? kConfigurationFailed : FailureText(reset),
                Buttons::Ok, Icon::Error);
     return kExitFailed;
   }

@@ -40,8 +40,8 @@ FoundModule FindModule(const NodeTable& nodes, const std::string& reference) {
   int number = 0;
   if (reference.size() > 1 && reference[0] == '#' && ParseNumber(reference.substr(1), number)) {
     if (number < nodes.Count()) return {number, {}};
-    return {-1, "The last search found " + std::to_string(nodes.Count()) + " modules; there is no " +
-                    reference + "."};
+    return {-1, "The last search found " + std::to_string(nodes.Count()) +
+                    " modules; there is no " + reference + "."};
   }
   if (ParseNumber(reference, number)) {
     std::vector<int> hits;

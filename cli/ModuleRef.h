@@ -11,8 +11,8 @@
 namespace gw::cli {
 
 struct FoundModule {
-  int index = -1;        // slot in the node table, or -1
-  std::string error;     // why none was found
+  int index = -1;     // slot in the node table, or -1
+  std::string error;  // why none was found
 };
 
 FoundModule FindModule(const NodeTable& nodes, const std::string& reference);

@@ -104,8 +104,8 @@ void Answer(ConstBytes body) {
       break;
     }
     default:  // a login or a factory reset: taken, nothing changes
-      tap->replies.push_back(sim::MakeReplyHeader(
-          *request, static_cast<std::uint16_t>(request->command + 1), who));
+      tap->replies.push_back(
+          sim::MakeReplyHeader(*request, static_cast<std::uint16_t>(request->command + 1), who));
       break;
   }
 }

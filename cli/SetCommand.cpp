@@ -117,8 +117,8 @@ std::vector<std::string> WriteCells(const TappedWrite& w) {
   std::vector<std::string> cells;
   char cell[4];
   for (std::size_t i = 0; i < w.bytes.size(); ++i) {
-    const bool secret = w.block == kNetworkBlock && i >= net::Password &&
-                        i < net::Password + net::kPasswordSize;
+    const bool secret =
+        w.block == kNetworkBlock && i >= net::Password && i < net::Password + net::kPasswordSize;
     std::snprintf(cell, sizeof cell, "%02x", w.bytes[i]);
     cells.emplace_back(secret ? "**" : cell);
   }
@@ -136,12 +136,12 @@ void PrintWrites(const std::vector<TappedWrite>& writes, bool json) {
     if (json) {
       std::string bytes;
       for (const std::string& c : cells) bytes += c;
-      list.push_back({{"page", w.page}, {"block", w.block}, {"name", name}, {"mask", mask},
-                      {"bytes", bytes}});
+      list.push_back(
+          {{"page", w.page}, {"block", w.block}, {"name", name}, {"mask", mask}, {"bytes", bytes}});
       continue;
     }
-    std::printf("%s%sblock %d (%s) mask %s\n", w.page.c_str(), w.page.empty() ? "" : ": ",
-                w.block, name.c_str(), mask);
+    std::printf("%s%sblock %d (%s) mask %s\n", w.page.c_str(), w.page.empty() ? "" : ": ", w.block,
+                name.c_str(), mask);
     for (std::size_t i = 0; i < cells.size(); ++i) {
       if (i % 16 == 0) std::printf("%04zx ", i);
       std::printf(" %s", cells[i].c_str());

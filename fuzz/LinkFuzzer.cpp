@@ -10,15 +10,15 @@
 #include <vector>
 
 #include "FuzzInput.h"
-#include "link/RequestCodes.h"
 #include "link/DeviceLink.h"
 #include "link/FrameCodec.h"
+#include "link/RequestCodes.h"
 #include "model/BlockTable.h"
 #include "model/NodeTable.h"
 #include "support/FakeClock.h"
 #include "support/FakePortLink.h"
-#include "support/Records.h"
 #include "support/RecordingUi.h"
+#include "support/Records.h"
 
 namespace {
 
@@ -76,8 +76,8 @@ void FuzzLink(const fuzz::Mode& mode, const std::uint8_t* reply, std::size_t siz
   link.SetNextTransactionId(fuzz::kFirstTransactionId);
 
   // One known node, current, as a search would have found it.
-  std::vector<std::uint8_t> found = test::ModuleHeader(
-      fuzz::kNodeMacTail, fuzz::kNodeModuleNumber, mode.oldFirmware ? 0x0154 : 0x0155);
+  std::vector<std::uint8_t> found = test::ModuleHeader(fuzz::kNodeMacTail, fuzz::kNodeModuleNumber,
+                                                       mode.oldFirmware ? 0x0154 : 0x0155);
   const int foundLength = static_cast<int>(found.size() + kBlocks[0].size);
   found.resize(kLinkBufferSize, 0);
   Check(nodes->AppendFromSearchReply(found, foundLength) == foundLength);
@@ -117,10 +117,14 @@ void FuzzLink(const fuzz::Mode& mode, const std::uint8_t* reply, std::size_t siz
       link.WriteBlock(block);
       break;
     case fuzz::kExchange:
-      if (mode.request == CmdLogin) link.Login("pass");
-      else if (mode.request == CmdFactoryReset) link.FactoryReset();
-      else if (mode.request == CmdWriteBlock) link.WritePassword();
-      else link.ReadBlock(block);
+      if (mode.request == CmdLogin)
+        link.Login("pass");
+      else if (mode.request == CmdFactoryReset)
+        link.FactoryReset();
+      else if (mode.request == CmdWriteBlock)
+        link.WritePassword();
+      else
+        link.ReadBlock(block);
       break;
     case fuzz::kSearch:
       link.Search();

@@ -97,9 +97,9 @@ void CommSettingsDialog::accept() {
     return;
   }
   if (const QString failure = portLink_.Store(Shown()); !failure.isEmpty()) {
-    af::AfxMessageBox(tr("The settings apply until the program ends, but could not be saved: %1")
-                          .arg(failure),
-                      af::MB_ICONWARNING);
+    af::AfxMessageBox(
+        tr("The settings apply until the program ends, but could not be saved: %1").arg(failure),
+        af::MB_ICONWARNING);
   }
   QDialog::accept();
 }

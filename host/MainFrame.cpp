@@ -60,11 +60,16 @@ af::MenuResource WithCommunicationMenu(const af::MenuResource& menu) {
 
 int FrameworkCommand(int hostId) {
   switch (hostId) {
-    case ID_HOST_FILE_NEW: return af::ID_FILE_NEW;
-    case ID_HOST_FILE_OPEN: return af::ID_FILE_OPEN;
-    case ID_HOST_FILE_SAVE: return af::ID_FILE_SAVE;
-    case ID_HOST_FILE_SAVE_AS: return af::ID_FILE_SAVE_AS;
-    default: return hostId;
+    case ID_HOST_FILE_NEW:
+      return af::ID_FILE_NEW;
+    case ID_HOST_FILE_OPEN:
+      return af::ID_FILE_OPEN;
+    case ID_HOST_FILE_SAVE:
+      return af::ID_FILE_SAVE;
+    case ID_HOST_FILE_SAVE_AS:
+      return af::ID_FILE_SAVE_AS;
+    default:
+      return hostId;
   }
 }
 
@@ -149,8 +154,9 @@ void CMainFrame::BuildToolBars() {
   actions_.Action(ID_HOST_FILE_NEW)->setIcon(icon(QStyle::SP_FileIcon));
   actions_.Action(ID_HOST_FILE_OPEN)->setIcon(icon(QStyle::SP_DialogOpenButton));
   actions_.Action(ID_HOST_FILE_SAVE)->setIcon(icon(QStyle::SP_DialogSaveButton));
-  actions_.Action(af::ID_FILE_PRINT)->setIcon(QIcon::fromTheme(QStringLiteral("document-print"),
-                                                               icon(QStyle::SP_FileDialogDetailedView)));
+  actions_.Action(af::ID_FILE_PRINT)
+      ->setIcon(QIcon::fromTheme(QStringLiteral("document-print"),
+                                 icon(QStyle::SP_FileDialogDetailedView)));
   actions_.Action(ID_EDIT_CUT)->setIcon(QIcon::fromTheme(QStringLiteral("edit-cut")));
   actions_.Action(ID_EDIT_COPY)->setIcon(QIcon::fromTheme(QStringLiteral("edit-copy")));
   actions_.Action(ID_EDIT_PASTE)->setIcon(QIcon::fromTheme(QStringLiteral("edit-paste")));
@@ -173,10 +179,12 @@ void CMainFrame::BuildToolBars() {
     const char* title;
     std::vector<int> commands;
   } bars[] = {
-      {ID_VIEW_TOOLBAR_STANDARD, "Standard",
+      {ID_VIEW_TOOLBAR_STANDARD,
+       "Standard",
        {ID_HOST_FILE_NEW, ID_HOST_FILE_OPEN, ID_HOST_FILE_SAVE, af::ID_FILE_PRINT}},
       {ID_VIEW_TOOLBAR_EDIT, "Edit", {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE}},
-      {ID_VIEW_TOOLBAR_COMMUNICATION, "Communication",
+      {ID_VIEW_TOOLBAR_COMMUNICATION,
+       "Communication",
        {kIdSearch, kIdIpSearch, kIdRefresh, ID_TOOLS_COMM_SETTING}},
       {ID_VIEW_TOOLBAR_WINDOW, "Window", {af::ID_WINDOW_CASCADE, af::ID_WINDOW_TILE_HORZ}},
   };
@@ -224,8 +232,7 @@ af::CDocTemplate* CMainFrame::ActiveTemplate() const {
 }
 
 void CMainFrame::ShowMenuOf(af::CDocTemplate* active) {
-  const af::MenuResource* menu =
-      active && !active->Menu().empty() ? &active->Menu() : &HostMenu();
+  const af::MenuResource* menu = active && !active->Menu().empty() ? &active->Menu() : &HostMenu();
   if (menu == shownMenu_) return;
   shownMenu_ = menu;
   shownMenuCopy_ = WithCommunicationMenu(*menu);
@@ -306,9 +313,7 @@ void CMainFrame::OnHostMessage(int message, qintptr wParam, qintptr lParam, cons
   }
 }
 
-void CMainFrame::OnDocumentClosing(af::CDocument& document) {
-  document.OnCmdMsg(kIdStoreNodeList);
-}
+void CMainFrame::OnDocumentClosing(af::CDocument& document) { document.OnCmdMsg(kIdStoreNodeList); }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
   for (af::CMDIChildWnd* frame : Frames()) {

@@ -29,7 +29,8 @@ int PluginSet::LoadAll() {
   QSet<QString> seen;
   for (const QString& folder : PluginFolders()) {
     const QDir dir(folder);
-    for (const QString& name : dir.entryList({QStringLiteral("lib*.so")}, QDir::Files, QDir::Name)) {
+    for (const QString& name :
+         dir.entryList({QStringLiteral("lib*.so")}, QDir::Files, QDir::Name)) {
       if (seen.contains(name)) continue;
       seen.insert(name);
       Load(dir.filePath(name));

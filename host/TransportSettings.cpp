@@ -34,15 +34,13 @@ TransportSettingsLibrary::TransportSettingsLibrary() {
     error_ = QString::fromLocal8Bit(dlerror());
     return;
   }
-  available_ = Bind(module_, "GetCommType", getCommType_) &&
-               Bind(module_, "SetCommType", setCommType_) &&
-               Bind(module_, "GetCOMPortNum", getComPort_) &&
-               Bind(module_, "SetCOMPortNum", setComPort_) &&
-               Bind(module_, "GetRemoteIPAddr", getRemote_) &&
-               Bind(module_, "SetRemoteIPAddr", setRemote_) &&
-               Bind(module_, "GetCOMPortDevice", getDevice_) &&
-               Bind(module_, "SetCOMPortDevice", setDevice_) &&
-               Bind(module_, "SaveCommSettings", save_);
+  available_ =
+      Bind(module_, "GetCommType", getCommType_) && Bind(module_, "SetCommType", setCommType_) &&
+      Bind(module_, "GetCOMPortNum", getComPort_) && Bind(module_, "SetCOMPortNum", setComPort_) &&
+      Bind(module_, "GetRemoteIPAddr", getRemote_) &&
+      Bind(module_, "SetRemoteIPAddr", setRemote_) &&
+      Bind(module_, "GetCOMPortDevice", getDevice_) &&
+      Bind(module_, "SetCOMPortDevice", setDevice_) && Bind(module_, "SaveCommSettings", save_);
   if (!available_) error_ = QStringLiteral("libPortLink.so lacks a settings entry point");
 }
 

@@ -8,9 +8,9 @@
 namespace gw::host {
 
 struct TransportSettings {
-  int commType = 1;                      // 0 serial, 1 Ethernet
-  int comPort = 1;                       // COM number
-  QString comDevice;                     // the device behind COM<comPort>
+  int commType = 1;                          // 0 serial, 1 Ethernet
+  int comPort = 1;                           // COM number
+  QString comDevice;                         // the device behind COM<comPort>
   std::uint32_t remoteAddress = 0xFFFFFFFF;  // host order
 };
 

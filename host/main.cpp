@@ -38,7 +38,8 @@ int main(int argc, char* argv[]) {
 
   gw::host::PluginSet plugins;
   plugins.LoadAll();
-  for (const QString& error : plugins.Errors()) std::fprintf(stderr, "gwsuite: %s\n", qPrintable(error));
+  for (const QString& error : plugins.Errors())
+    std::fprintf(stderr, "gwsuite: %s\n", qPrintable(error));
 
   int result = 0;
   {
@@ -47,10 +48,11 @@ int main(int argc, char* argv[]) {
     mainFrame.show();
     if (plugins.Templates().empty()) {
       const QStringList errors = plugins.Errors();
-      af::AfxMessageBox(QStringLiteral("No plug-in could be loaded from the Plugins folder of %1.%2")
-                            .arg(af::AfxHostFolders().join(QStringLiteral(" or ")),
-                                 errors.isEmpty() ? QString() : "\n\n" + errors.join('\n')),
-                        af::MB_ICONWARNING);
+      af::AfxMessageBox(
+          QStringLiteral("No plug-in could be loaded from the Plugins folder of %1.%2")
+              .arg(af::AfxHostFolders().join(QStringLiteral(" or ")),
+                   errors.isEmpty() ? QString() : "\n\n" + errors.join('\n')),
+          af::MB_ICONWARNING);
     }
     QTimer::singleShot(0, &mainFrame, [&] {
       if (files.isEmpty()) {

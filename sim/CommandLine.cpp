@@ -32,9 +32,9 @@ struct Raw {
   unsigned loginTimeout = 300;
 };
 
-const std::array<const char*, 8> kSites = {"Boiler house", "Pump station", "Press line",
+const std::array<const char*, 8> kSites = {"Boiler house",  "Pump station", "Press line",
                                            "Cooling tower", "Packing hall", "Water works",
-                                           "Mixer room",   "Dock gate"};
+                                           "Mixer room",    "Dock gate"};
 
 MacAddress AddToMac(MacAddress mac, unsigned add) {
   std::uint64_t v = 0;
@@ -54,8 +54,10 @@ bool Listed(const std::vector<int>& list, int index) {
 std::vector<ModuleSetup> MakeModules(const Raw& raw, std::optional<std::uint32_t> address) {
   const auto seedByte = static_cast<std::uint8_t>((raw.seed * 2654435761u) >> 24);
   const auto addressByte = static_cast<std::uint8_t>(address.value_or(0));
-  const MacAddress macBase = raw.macBase.value_or(MacAddress{0x00, 0x60, 0xE9, seedByte, addressByte, 1});
-  const std::uint32_t ipBase = raw.ipBase.value_or((127u << 24) | (1u << 16) | (std::uint32_t{addressByte} << 8) | 1u);
+  const MacAddress macBase =
+      raw.macBase.value_or(MacAddress{0x00, 0x60, 0xE9, seedByte, addressByte, 1});
+  const std::uint32_t ipBase =
+      raw.ipBase.value_or((127u << 24) | (1u << 16) | (std::uint32_t{addressByte} << 8) | 1u);
   std::vector<ModuleSetup> modules;
   for (int k = 1; k <= raw.modules; ++k) {
     const auto i = static_cast<std::size_t>(k - 1);
@@ -65,8 +67,9 @@ std::vector<ModuleSetup> MakeModules(const Raw& raw, std::optional<std::uint32_t
     m.moduleNumber = i < raw.numbers.size() ? raw.numbers[i] : static_cast<std::uint16_t>(k);
     m.moduleType = Listed(raw.foreign, k) ? kForeignModuleType : kModuleTypeNxg;
     if (!raw.firmware.empty()) m.firmware = raw.firmware[std::min(i, raw.firmware.size() - 1)];
-    m.name = i < raw.names.size() ? raw.names[i]
-                                  : std::string(kSites[(seedByte + i) % kSites.size()]) + " " + std::to_string(k);
+    m.name = i < raw.names.size()
+                 ? raw.names[i]
+                 : std::string(kSites[(seedByte + i) % kSites.size()]) + " " + std::to_string(k);
     m.ipAddress = ipBase + static_cast<std::uint32_t>(i);
     m.netmask = 0xFFFFFF00;
     m.gateway = (m.ipAddress & m.netmask) | 254;
@@ -78,22 +81,22 @@ std::vector<ModuleSetup> MakeModules(const Raw& raw, std::optional<std::uint32_t
   return modules;
 }
 
-
 // An option whose text `parse` turns into a value; other text is refused with
 // `rule`. With a delimiter, every part of a list goes through `store`.
 template <typename Parse, typename Store>
 CLI::Option* AddParsed(CLI::App& app, const std::string& name, Parse parse, Store store,
                        const std::string& rule, const std::string& help) {
-  return app.add_option_function<std::vector<std::string>>(
-      name,
-      [name, parse, store, rule](const std::vector<std::string>& texts) {
-        for (const std::string& text : texts) {
-          auto value = parse(text);
-          if (!value) throw CLI::ValidationError(name, rule + ", not \"" + text + "\"");
-          store(*value);
-        }
-      },
-      help)
+  return app
+      .add_option_function<std::vector<std::string>>(
+          name,
+          [name, parse, store, rule](const std::vector<std::string>& texts) {
+            for (const std::string& text : texts) {
+              auto value = parse(text);
+              if (!value) throw CLI::ValidationError(name, rule + ", not \"" + text + "\"");
+              store(*value);
+            }
+          },
+          help)
       ->expected(1)
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
 }
@@ -132,35 +135,50 @@ void DescribeOptions(CLI::App& app, Options& o, Raw& raw) {
   app.option_defaults()->disable_flag_override();
 
   const std::string listen = "Where it listens (at least one)";
-  AddParsed(app, "--address", LoopbackOrAny, [&o](std::uint32_t a) { o.address = a; },
-            "must be a loopback address 127.x.y.z or 0.0.0.0",
-            "UDP on A, port 20006: a loopback address 127.x.y.z, or 0.0.0.0 to share the port "
-            "with other simulators and receive broadcasts to 127.255.255.255")
-      ->type_name("A")->group(listen);
+  AddParsed(
+      app, "--address", LoopbackOrAny, [&o](std::uint32_t a) { o.address = a; },
+      "must be a loopback address 127.x.y.z or 0.0.0.0",
+      "UDP on A, port 20006: a loopback address 127.x.y.z, or 0.0.0.0 to share the port "
+      "with other simulators and receive broadcasts to 127.255.255.255")
+      ->type_name("A")
+      ->group(listen);
   app.add_option("--port", o.port, "another UDP port (default 20006)")
-      ->check(CLI::Range(1, 65535).description(""))->type_name("P")->group(listen);
+      ->check(CLI::Range(1, 65535).description(""))
+      ->type_name("P")
+      ->group(listen);
   auto* serial = app.add_flag("--serial", o.serial,
                               "a pseudo-terminal speaking the serial framing; its path is printed "
-                              "as \"serial PATH\"")->group(listen);
+                              "as \"serial PATH\"")
+                     ->group(listen);
   app.add_option("--link", o.link, "also make PATH a symlink to the pseudo-terminal")
-      ->needs(serial)->type_name("PATH")->group(listen);
+      ->needs(serial)
+      ->type_name("PATH")
+      ->group(listen);
   app.add_flag("--pace", o.pace, "write to the pseudo-terminal at 19200 baud (1920 bytes/s)")
-      ->needs(serial)->group(listen);
+      ->needs(serial)
+      ->group(listen);
 
   const std::string modules = "The modules";
   app.add_option("--modules", raw.modules, "N modules on this address (default 1, at most 1000)")
-      ->check(CLI::Range(1, 1000).description(""))->type_name("N")->group(modules);
-  AddParsed(app, "--mac-base", ParseMac, [&raw](const MacAddress& m) { raw.macBase = m; },
-            "must look like 00:60:E9:01:02:03",
-            "MAC of module 1; module k gets MAC + k-1 (default 00:60:E9:ss:aa:01, ss from the "
-            "seed, aa the last octet of --address)")
-      ->type_name("MAC")->group(modules);
+      ->check(CLI::Range(1, 1000).description(""))
+      ->type_name("N")
+      ->group(modules);
+  AddParsed(
+      app, "--mac-base", ParseMac, [&raw](const MacAddress& m) { raw.macBase = m; },
+      "must look like 00:60:E9:01:02:03",
+      "MAC of module 1; module k gets MAC + k-1 (default 00:60:E9:ss:aa:01, ss from the "
+      "seed, aa the last octet of --address)")
+      ->type_name("MAC")
+      ->group(modules);
   app.add_flag("--duplicate-mac", raw.duplicateMac, "the last module repeats the MAC of the first")
       ->group(modules);
-  app.add_option("--module-numbers", raw.numbers, "ModuleNumber per module, e.g. 2,300,1 (default k)")
+  app.add_option("--module-numbers", raw.numbers,
+                 "ModuleNumber per module, e.g. 2,300,1 (default k)")
       ->expected(1)
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
-      ->delimiter(',')->type_name("L")->group(modules);
+      ->delimiter(',')
+      ->type_name("L")
+      ->group(modules);
   app.add_option("--names", raw.names, "ModuleName per module, comma separated")
       ->expected(1)
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
@@ -171,27 +189,40 @@ void DescribeOptions(CLI::App& app, Options& o, Raw& raw) {
                        : std::string();
           },
           ""))
-      ->delimiter(',')->type_name("L")->group(modules);
-  AddParsed(app, "--ip-base", Loopback, [&raw](std::uint32_t a) { raw.ipBase = a; },
-            "must be a loopback address 127.x.y.z",
-            "IPv4 address of module 1 (a loopback address; default 127.1.aa.1), module k gets "
-            "A + k-1")
-      ->type_name("A")->group(modules);
-  AddParsed(app, "--firmware", ParseFirmware, [&raw](std::uint16_t f) { raw.firmware.push_back(f); },
-            "takes versions like 1.54 or 1.55",
-            "1.54 or 1.55 per module; the last one given holds for the rest (default 1.55)")
-      ->delimiter(',')->type_name("L")->group(modules);
+      ->delimiter(',')
+      ->type_name("L")
+      ->group(modules);
+  AddParsed(
+      app, "--ip-base", Loopback, [&raw](std::uint32_t a) { raw.ipBase = a; },
+      "must be a loopback address 127.x.y.z",
+      "IPv4 address of module 1 (a loopback address; default 127.1.aa.1), module k gets "
+      "A + k-1")
+      ->type_name("A")
+      ->group(modules);
+  AddParsed(
+      app, "--firmware", ParseFirmware, [&raw](std::uint16_t f) { raw.firmware.push_back(f); },
+      "takes versions like 1.54 or 1.55",
+      "1.54 or 1.55 per module; the last one given holds for the rest (default 1.55)")
+      ->delimiter(',')
+      ->type_name("L")
+      ->group(modules);
   AddParsed(
       app, "--locked",
       // 0 stands for "all".
-      [](const std::string& text) { return text == "all" ? std::optional<int>(0) : ModulePosition(text); },
+      [](const std::string& text) {
+        return text == "all" ? std::optional<int>(0) : ModulePosition(text);
+      },
       [&raw](int k) {
-        if (k == 0) raw.lockAll = true;
-        else raw.locked.push_back(k);
+        if (k == 0)
+          raw.lockAll = true;
+        else
+          raw.locked.push_back(k);
       },
       "takes module positions counted from 1 or all",
       "these modules (positions from 1) are password locked")
-      ->delimiter(',')->type_name("L|all")->group(modules);
+      ->delimiter(',')
+      ->type_name("L|all")
+      ->group(modules);
   app.add_option("--password", raw.password, "their password, 1 to 4 characters (default 1234)")
       ->check(CLI::Validator(
           [](std::string& pw) {
@@ -199,27 +230,34 @@ void DescribeOptions(CLI::App& app, Options& o, Raw& raw) {
                                                                 : std::string();
           },
           ""))
-      ->type_name("TEXT")->group(modules);
+      ->type_name("TEXT")
+      ->group(modules);
   app.add_option("--login-timeout", raw.loginTimeout,
                  "a login lasts S seconds after the module's last request (default 300; 0: "
                  "until the password is changed)")
-      ->type_name("S")->group(modules);
-  AddParsed(app, "--foreign-type", ModulePosition, [&raw](int k) { raw.foreign.push_back(k); },
-            "takes module positions counted from 1",
-            "these modules answer with ModuleType 0xF300")
-      ->delimiter(',')->type_name("L")->group(modules);
+      ->type_name("S")
+      ->group(modules);
+  AddParsed(
+      app, "--foreign-type", ModulePosition, [&raw](int k) { raw.foreign.push_back(k); },
+      "takes module positions counted from 1", "these modules answer with ModuleType 0xF300")
+      ->delimiter(',')
+      ->type_name("L")
+      ->group(modules);
   AddParsed(
       app, "--quiet-block",
       [](const std::string& text) {
         const auto b = WholeNumber(text);
         return b && FindBlock(*b) ? b : std::nullopt;
       },
-      [&o](int b) { o.settings.quietBlocks.push_back(b); },
-      "takes parameter block numbers", "never answer reads of these blocks")
-      ->delimiter(',')->type_name("L")->group(modules);
+      [&o](int b) { o.settings.quietBlocks.push_back(b); }, "takes parameter block numbers",
+      "never answer reads of these blocks")
+      ->delimiter(',')
+      ->type_name("L")
+      ->group(modules);
   app.add_flag("--quiet-login", o.settings.quietLogin, "never answer a login")->group(modules);
   app.add_option("--seed", raw.seed, "seed of the parameters and the faults (default 1)")
-      ->type_name("N")->group(modules);
+      ->type_name("N")
+      ->group(modules);
 
   app.add_option_function<std::vector<std::string>>(
          "--fault",
@@ -234,11 +272,13 @@ void DescribeOptions(CLI::App& app, Options& o, Raw& raw) {
          "a fault; several allowed")
       ->expected(1)
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
-      ->type_name("KIND[=MS][:WHEN]")->group("Faults");
+      ->type_name("KIND[=MS][:WHEN]")
+      ->group("Faults");
 
   app.add_option("--ready-file", o.readyFile,
                  "write PATH once listening (lines \"udp A:P\", \"serial PATH\")")
-      ->type_name("PATH")->group("Other");
+      ->type_name("PATH")
+      ->group("Other");
   app.add_flag("--verbose,-v", o.verbose, "log every request and reply on stderr")->group("Other");
   app.set_help_flag("--help,-h", "this text")->group("Other");
 }
@@ -283,7 +323,8 @@ std::optional<MacAddress> ParseMac(const std::string& text) {
 std::optional<std::uint16_t> ParseFirmware(const std::string& text) {
   // Major and minor are shown in hexadecimal digits: "1.54" is 0x0154.
   const auto dot = text.find('.');
-  if (dot == std::string::npos || dot == 0 || dot > 2 || text.size() - dot - 1 != 2) return std::nullopt;
+  if (dot == std::string::npos || dot == 0 || dot > 2 || text.size() - dot - 1 != 2)
+    return std::nullopt;
   unsigned major = 0;
   unsigned minor = 0;
   auto [e1, c1] = std::from_chars(text.data(), text.data() + dot, major, 16);

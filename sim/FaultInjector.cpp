@@ -36,7 +36,8 @@ bool ParseNumber(std::string_view text, T& value) {
 bool AppliesTo(FaultKind kind, std::uint16_t command, ConstBytes body) {
   if (kind == FaultKind::Busy) {
     // Only replies that carry out a read or a write; a refusal stays one.
-    const bool refused = body.size() >= hdr::kSize && (LoadBE16(body, hdr::Command) & kReplyRefusedBit);
+    const bool refused =
+        body.size() >= hdr::kSize && (LoadBE16(body, hdr::Command) & kReplyRefusedBit);
     return (command == CmdReadBlock || command == CmdWriteBlock) && !refused;
   }
   return kind != FaultKind::Refuse;
@@ -186,8 +187,9 @@ std::vector<Outgoing> FaultInjector::Apply(PendingReply reply, Channel channel,
       }
       case FaultKind::Busy:
         if (body.size() >= hdr::kSize) {
-          StoreBE16(body, hdr::Command,
-                    static_cast<std::uint16_t>(LoadBE16(body, hdr::Command) | kReplyConnectionActive));
+          StoreBE16(
+              body, hdr::Command,
+              static_cast<std::uint16_t>(LoadBE16(body, hdr::Command) | kReplyConnectionActive));
         }
         break;
       case FaultKind::Refuse:

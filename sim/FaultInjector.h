@@ -47,9 +47,9 @@ std::optional<FaultRule> ParseFault(std::string_view text, std::string& error);
 // A reply on its way out, with what the faults need to know about it.
 struct PendingReply {
   std::vector<std::uint8_t> body;
-  std::uint16_t command = 0;       // of the request it answers
-  std::size_t minimumLength = 0;   // the shortest the tool takes
-  std::uint32_t staleId = 0;       // an earlier TransactionId, different from this one
+  std::uint16_t command = 0;                // of the request it answers
+  std::size_t minimumLength = 0;            // the shortest the tool takes
+  std::uint32_t staleId = 0;                // an earlier TransactionId, different from this one
   std::vector<std::uint8_t> requestHeader;  // the request as it came, cut to its header
 };
 

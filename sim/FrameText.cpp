@@ -18,12 +18,18 @@ std::string Hex32(std::uint32_t value) {
 
 const char* RequestName(std::uint16_t command) {
   switch (command) {
-    case CmdSearch: return "search";
-    case CmdReadBlock: return "read";
-    case CmdWriteBlock: return "write";
-    case CmdLogin: return "login";
-    case CmdFactoryReset: return "factory-reset";
-    default: return nullptr;
+    case CmdSearch:
+      return "search";
+    case CmdReadBlock:
+      return "read";
+    case CmdWriteBlock:
+      return "write";
+    case CmdLogin:
+      return "login";
+    case CmdFactoryReset:
+      return "factory-reset";
+    default:
+      return nullptr;
   }
 }
 
@@ -55,8 +61,9 @@ std::string DescribeFrame(ConstBytes body) {
     text = "reply " + Hex16(command);
     const std::uint16_t request = static_cast<std::uint16_t>((command & 0x3FFF) - 1);
     if (request == CmdReadBlock || request == CmdWriteBlock) text += block;
-    text += " mac " + MacText(mac) + " number " + std::to_string(LoadBE16(body, hdr::ModuleNumber)) +
-            " lock " + std::to_string(LoadBE16(body, hdr::LockState));
+    text += " mac " + MacText(mac) + " number " +
+            std::to_string(LoadBE16(body, hdr::ModuleNumber)) + " lock " +
+            std::to_string(LoadBE16(body, hdr::LockState));
     const std::uint16_t type = LoadBE16(body, hdr::ModuleType);
     if (type != kModuleTypeNxg) text += " type " + Hex16(type);
   }

@@ -54,12 +54,13 @@ void FillNetwork(const ModuleSetup& s, Bytes b) {
   }
 }
 
-const std::array<const char*, 6> kPeople = {"operator",   "maintenance", "shift.lead",
+const std::array<const char*, 6> kPeople = {"operator",     "maintenance", "shift.lead",
                                             "control.room", "engineering", "night.shift"};
 
 void FillMail(const ModuleSetup& s, Draw& d, Bytes mail, Bytes recipients) {
   StoreBE32(mail, mail::SmtpServer, Ipv4(127, 0, 0, 25));
-  Text(mail, mail::MailFrom, mail::kTextSize, "gateway" + std::to_string(s.index) + "@plant.example");
+  Text(mail, mail::MailFrom, mail::kTextSize,
+       "gateway" + std::to_string(s.index) + "@plant.example");
   const char* inputs[] = {"X0", "X1", "X2"};
   const std::uint32_t count = 1 + d.Below(3);
   for (std::size_t k = 0; k < 3; ++k) {
@@ -127,16 +128,15 @@ void FillAlarm(Draw& d, Bytes b) {
 
 void FillSerial(Draw& d, Bytes b) {
   using namespace comconfig;
-  constexpr std::uint16_t kEven = ParityBits(2);  // the Parity list's Even entry
-  const std::uint16_t configs[] = {
-      kModeRtu | kDataLength8,          // Modbus COM2 RTU 8N1
-      kEven,                            // Modbus COM2 ASCII 7E1
-      kModeRtu | kDataLength8 | kEven,  // Modbus COM2 RTU 8E1
-      kModbusCom1 | kDataLength8};      // Modbus COM1 ASCII 8N1
+  constexpr std::uint16_t kEven = ParityBits(2);                     // the Parity list's Even entry
+  const std::uint16_t configs[] = {kModeRtu | kDataLength8,          // Modbus COM2 RTU 8N1
+                                   kEven,                            // Modbus COM2 ASCII 7E1
+                                   kModeRtu | kDataLength8 | kEven,  // Modbus COM2 RTU 8E1
+                                   kModbusCom1 | kDataLength8};      // Modbus COM1 ASCII 8N1
   std::uint16_t config = configs[d.Below(4)];
   if (d.Coin()) config |= kSerialSlave;
   StoreBE16(b, serial::ComConfig, config);
-  const std::uint8_t com1 = 9;  // 19200
+  const std::uint8_t com1 = 9;                                  // 19200
   const auto com2 = static_cast<std::uint8_t>(8 + d.Below(3));  // 9600, 19200, 38400
   StoreBE16(b, serial::BaudCodes, WithBaudCode(WithBaudCode(0, true, com1), false, com2));
   StoreBE16(b, serial::StationAddress, Station(d));

@@ -13,7 +13,6 @@
 
 namespace gw::sim {
 
-
 using LoginKey = std::array<std::uint8_t, hdr::kLoginKeySize>;
 
 struct Request {

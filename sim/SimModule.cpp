@@ -19,7 +19,8 @@ SimModule::SimModule(const ModuleSetup& setup, std::chrono::milliseconds loginTi
     : setup_(setup), loginTimeout_(loginTimeout), clockSetAt_(now) {
   FillFactoryBlocks(setup_, factory_);
   record_ = factory_;
-  StoreText(record_.Block(NetworkInfo()).subspan(net::Password, net::kPasswordSize), setup_.password);
+  StoreText(record_.Block(NetworkInfo()).subspan(net::Password, net::kPasswordSize),
+            setup_.password);
 }
 
 bool SimModule::HasPassword() const {
@@ -59,12 +60,13 @@ ModuleReply SimModule::HeaderReply(const Request& request, std::uint16_t code, S
   return {MakeReplyHeader(request, code, who), hdr::kSize};
 }
 
-ModuleReply SimModule::BlockReply(const Request& request, std::uint16_t code, const BlockInfo& block,
-                                  SimTime now) const {
+ModuleReply SimModule::BlockReply(const Request& request, std::uint16_t code,
+                                  const BlockInfo& block, SimTime now) const {
   ModuleReply reply = HeaderReply(request, code, now);
   std::vector<std::uint8_t> payload = BlockNow(block, now);
   // Older firmware sends block 0 without its IPv6 part.
-  if (block.number == NetworkInfo().number && !HasIpv6AndDeviceServer(FirmwareNumber(setup_.firmware))) {
+  if (block.number == NetworkInfo().number &&
+      !HasIpv6AndDeviceServer(FirmwareNumber(setup_.firmware))) {
     payload.resize(net::kLegacySize);
   }
   reply.body.insert(reply.body.end(), payload.begin(), payload.end());
@@ -122,8 +124,7 @@ std::optional<ModuleReply> SimModule::Write(const Request& request, SimTime now,
     note = "ignored: block " + std::to_string(request.block) + " is not a parameter block";
     return std::nullopt;
   }
-  const std::size_t needed =
-      block->number == NetworkInfo().number ? net::kLegacySize : block->size;
+  const std::size_t needed = block->number == NetworkInfo().number ? net::kLegacySize : block->size;
   if (request.payload.size() < needed) {
     note = "ignored: write of " + std::to_string(request.payload.size()) + " bytes for block " +
            std::to_string(block->number) + " of " + std::to_string(block->size) + " bytes";
@@ -143,8 +144,9 @@ std::optional<ModuleReply> SimModule::Write(const Request& request, SimTime now,
   std::copy_n(request.payload.begin(), std::min(block->size, request.payload.size()),
               incoming.begin());
   const std::uint32_t clockBefore = ClockNow(now);
-  const WriteOutcome outcome = ApplyBlockWrite(*block, incoming, record_.Block(*block),
-                                               HasIpv6AndDeviceServer(FirmwareNumber(setup_.firmware)));
+  const WriteOutcome outcome =
+      ApplyBlockWrite(*block, incoming, record_.Block(*block),
+                      HasIpv6AndDeviceServer(FirmwareNumber(setup_.firmware)));
   if (block->number == ClockInfo().number) {
     // The stored clock is counted from now on; an untouched clock keeps running.
     if (!outcome.clockWritten) StoreBE32(record_.Block(ClockInfo()), clock::ClockTime, clockBefore);

@@ -14,7 +14,8 @@ Simulator::Simulator(const SimSettings& settings, SimTime now, Log log, Log prob
       log_(std::move(log)),
       problem_(std::move(problem)) {
   modules_.reserve(settings.modules.size());
-  for (const ModuleSetup& m : settings.modules) modules_.emplace_back(m, settings.loginTimeout, now);
+  for (const ModuleSetup& m : settings.modules)
+    modules_.emplace_back(m, settings.loginTimeout, now);
 }
 
 void Simulator::Say(const Log& to, const std::string& line) const {
@@ -54,7 +55,8 @@ std::vector<Outgoing> Simulator::Handle(ConstBytes body, Channel channel, SimTim
       continue;
     }
     if (request->command == CmdLogin && quietLogin_) {
-      Say(log_, "   module " + std::to_string(module.Setup().index) + " keeps quiet about the login");
+      Say(log_,
+          "   module " + std::to_string(module.Setup().index) + " keeps quiet about the login");
       continue;
     }
     const bool refuse = request->command == CmdWriteBlock && faults_.RefuseWrite();
@@ -65,9 +67,9 @@ std::vector<Outgoing> Simulator::Handle(ConstBytes body, Channel channel, SimTim
     std::vector<std::string> struck;
     std::vector<std::uint8_t> header(body.begin(),
                                      body.begin() + std::min(body.size(), hdr::kSize));
-    auto sent = faults_.Apply(
-        {std::move(reply->body), request->command, reply->minimumLength, staleId, std::move(header)},
-        channel, struck);
+    auto sent = faults_.Apply({std::move(reply->body), request->command, reply->minimumLength,
+                               staleId, std::move(header)},
+                              channel, struck);
     std::string faults;
     for (const auto& s : struck) faults += (faults.empty() ? " [fault " : ", ") + s;
     if (!faults.empty()) faults += "]";

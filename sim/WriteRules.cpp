@@ -82,7 +82,8 @@ void WriteMail(std::uint32_t mask, ConstBytes in, Bytes st) {
   if (mask & mailbits::MailFrom) Take(in, st, mail::MailFrom, mail::kTextSize);
   for (int k = 0; k < static_cast<int>(mail::kAlarms); ++k) {
     if (mask & mailbits::Subject(k)) {
-      Take(in, st, mail::AlarmSubjects + mail::kTextSize * static_cast<std::size_t>(k), mail::kTextSize);
+      Take(in, st, mail::AlarmSubjects + mail::kTextSize * static_cast<std::size_t>(k),
+           mail::kTextSize);
     }
   }
   if (mask & mailbits::Recipients) Take(in, st, mail::RecipientWords, kU16 * mail::kAlarms);

@@ -32,12 +32,18 @@ std::vector<Field> Collect() {
 
 const char* TypeName(ValueType type) {
   switch (type) {
-    case ValueType::Text: return "text";
-    case ValueType::Integer: return "integer";
-    case ValueType::Choice: return "choice";
-    case ValueType::Ipv4: return "ipv4";
-    case ValueType::Switch: return "switch";
-    case ValueType::Password: return "password";
+    case ValueType::Text:
+      return "text";
+    case ValueType::Integer:
+      return "integer";
+    case ValueType::Choice:
+      return "choice";
+    case ValueType::Ipv4:
+      return "ipv4";
+    case ValueType::Switch:
+      return "switch";
+    case ValueType::Password:
+      return "password";
   }
   return "";
 }

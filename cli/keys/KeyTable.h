@@ -21,9 +21,9 @@ enum class ValueType { Text, Integer, Choice, Ipv4, Switch, Password };
 const char* TypeName(ValueType type);
 
 struct Field {
-  std::string key;       // lower-case, dotted, stable: "basic.keep-alive"
+  std::string key;  // lower-case, dotted, stable: "basic.keep-alive"
   pages::PageId page;
-  std::string caption;   // as the page labels the control
+  std::string caption;  // as the page labels the control
   ValueType type;
   // The current value as the page shows it.
   std::function<std::string(const pages::PropertyPage&)> get;
@@ -33,7 +33,7 @@ struct Field {
   // Feeds `value` to the page's handlers; a reason when the page's control
   // cannot take it. Empty for a field that is only shown.
   std::function<std::optional<std::string>(pages::PropertyPage&, const std::string&)> set;
-  bool secret = false;   // never shown (passwords)
+  bool secret = false;  // never shown (passwords)
 };
 
 // Every key in sheet order, and one by name.
@@ -79,8 +79,8 @@ Field TextField(std::string key, pages::PageId page, std::string caption, ValueT
     return limit == 0 ? std::string("any text")
                       : "at most " + std::to_string(limit) + " characters";
   };
-  f.set = [control, handler](pages::PropertyPage& p, const std::string& value)
-      -> std::optional<std::string> {
+  f.set = [control, handler](pages::PropertyPage& p,
+                             const std::string& value) -> std::optional<std::string> {
     if (auto refused = TypedText(control(As<Page>(p)), value)) return refused;
     (As<Page>(p).*handler)(value);
     return std::nullopt;
@@ -99,8 +99,8 @@ Field ListField(std::string key, pages::PageId page, std::string caption, Contro
                                       : std::string();
   };
   f.allowed = [control](const pages::PropertyPage& p) { return ListAllowed(control(As<Page>(p))); };
-  f.set = [control, handler](pages::PropertyPage& p, const std::string& value)
-      -> std::optional<std::string> {
+  f.set = [control, handler](pages::PropertyPage& p,
+                             const std::string& value) -> std::optional<std::string> {
     const pages::ListControl& list = control(As<Page>(p));
     if (!list.enabled || !list.visible) return NotSettableNow(list);
     const auto index = ListIndex(list, value);
@@ -125,8 +125,8 @@ Field AddressField(std::string key, pages::PageId page, std::string caption, Con
     }
     return text;
   };
-  f.set = [control, handler](pages::PropertyPage& p, const std::string& value)
-      -> std::optional<std::string> {
+  f.set = [control, handler](pages::PropertyPage& p,
+                             const std::string& value) -> std::optional<std::string> {
     std::array<int, 4> fields{};
     if (auto refused = AddressFields(control(As<Page>(p)), value, fields)) return refused;
     for (int i = 0; i < 4; ++i) (As<Page>(p).*handler)(i, fields[static_cast<std::size_t>(i)]);
@@ -144,8 +144,8 @@ Field SwitchField(std::string key, pages::PageId page, std::string caption, Cont
     return std::string(control(As<Page>(p)).checked ? "on" : "off");
   };
   f.allowed = [](const pages::PropertyPage&) { return std::string("on|off"); };
-  f.set = [control, handler](pages::PropertyPage& p, const std::string& value)
-      -> std::optional<std::string> {
+  f.set = [control, handler](pages::PropertyPage& p,
+                             const std::string& value) -> std::optional<std::string> {
     const pages::CheckControl& check = control(As<Page>(p));
     if (!check.enabled || !check.visible) return NotSettableNow(check);
     const auto on = ParseSwitch(value);

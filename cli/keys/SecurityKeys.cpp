@@ -10,16 +10,22 @@ namespace gw::cli::keys {
 
 std::vector<Field> SecurityFields() {
   using pages::CSecurityDlg;
-  Field password{"security.password", pages::PageId::Security, "Password Setup",
-                 ValueType::Password, {}, {}, {}, true};
+  Field password{"security.password",
+                 pages::PageId::Security,
+                 "Password Setup",
+                 ValueType::Password,
+                 {},
+                 {},
+                 {},
+                 true};
   password.get = [](const pages::PropertyPage&) { return std::string(); };
   password.allowed = [](const pages::PropertyPage& p) {
     return "empty (no password) or " +
            std::to_string(As<CSecurityDlg>(p).Controls().newPassword.maxLength) +
            " characters; - to type it or take NXGCFG_NEW_PASSWORD";
   };
-  password.set = [](pages::PropertyPage& p, const std::string& value)
-      -> std::optional<std::string> {
+  password.set = [](pages::PropertyPage& p,
+                    const std::string& value) -> std::optional<std::string> {
     auto& page = As<CSecurityDlg>(p);
     if (!page.Controls().modify.enabled) return NotSettableNow(page.Controls().modify);
     const auto password =

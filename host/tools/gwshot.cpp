@@ -39,8 +39,8 @@ void Click(QWidget* target, QPoint at, QEvent::Type type) {
 
 // The pages of the sheet pictured, by tab position.
 constexpr std::pair<int, const char*> kSheetPictures[] = {
-    {0, "parameter-sheet.png"}, {1, "sheet-basic.png"},     {2, "sheet-mail.png"},
-    {3, "sheet-ntp.png"},       {5, "sheet-slave-mode.png"}, {6, "sheet-ip-filter.png"},
+    {0, "parameter-sheet.png"},   {1, "sheet-basic.png"},      {2, "sheet-mail.png"},
+    {3, "sheet-ntp.png"},         {5, "sheet-slave-mode.png"}, {6, "sheet-ip-filter.png"},
     {7, "sheet-user-define.png"}, {8, "sheet-security.png"}};
 
 }  // namespace

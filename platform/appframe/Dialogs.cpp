@@ -23,21 +23,30 @@ FileDialogHook& FileHook() {
 
 QMessageBox::Icon IconOf(unsigned type) {
   switch (type & 0xF0) {
-    case MB_ICONERROR: return QMessageBox::Critical;
-    case MB_ICONQUESTION: return QMessageBox::Question;
-    case MB_ICONWARNING: return QMessageBox::Warning;
-    case MB_ICONINFORMATION: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case MB_ICONERROR:
+      return QMessageBox::Critical;
+    case MB_ICONQUESTION:
+      return QMessageBox::Question;
+    case MB_ICONWARNING:
+      return QMessageBox::Warning;
+    case MB_ICONINFORMATION:
+      return QMessageBox::Information;
+    default:
+      return QMessageBox::NoIcon;
   }
 }
 
 // The buttons in the order the type lists them.
 QList<QMessageBox::StandardButton> ButtonOrder(unsigned type) {
   switch (type & 0x0F) {
-    case MB_OKCANCEL: return {QMessageBox::Ok, QMessageBox::Cancel};
-    case MB_YESNOCANCEL: return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
-    case MB_YESNO: return {QMessageBox::Yes, QMessageBox::No};
-    default: return {QMessageBox::Ok};
+    case MB_OKCANCEL:
+      return {QMessageBox::Ok, QMessageBox::Cancel};
+    case MB_YESNOCANCEL:
+      return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
+    case MB_YESNO:
+      return {QMessageBox::Yes, QMessageBox::No};
+    default:
+      return {QMessageBox::Ok};
   }
 }
 
@@ -49,10 +58,14 @@ QMessageBox::StandardButton DefaultButtonOf(unsigned type) {
 
 int AnswerOf(int button) {
   switch (button) {
-    case QMessageBox::Cancel: return IDCANCEL;
-    case QMessageBox::Yes: return IDYES;
-    case QMessageBox::No: return IDNO;
-    default: return IDOK;
+    case QMessageBox::Cancel:
+      return IDCANCEL;
+    case QMessageBox::Yes:
+      return IDYES;
+    case QMessageBox::No:
+      return IDNO;
+    default:
+      return IDOK;
   }
 }
 
@@ -96,8 +109,9 @@ QString QtFilterFromPairs(const QString& filter) {
     const QString& name = parts.at(i);
     const QString patterns = QString(parts.at(i + 1)).replace(QLatin1Char(';'), QLatin1Char(' '));
     if (name.isEmpty() || patterns.isEmpty()) break;
-    filters << (name.contains(QLatin1Char('(')) ? name : name + QStringLiteral(" (") + patterns +
-                                                             QLatin1Char(')'));
+    filters << (name.contains(QLatin1Char('('))
+                    ? name
+                    : name + QStringLiteral(" (") + patterns + QLatin1Char(')'));
   }
   if (filters.isEmpty()) filters << QStringLiteral("All Files (*)");
   return filters.join(QStringLiteral(";;"));

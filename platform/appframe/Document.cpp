@@ -97,9 +97,9 @@ bool CDocument::OnSaveDocument(const QString& path) {
   CArchive archive(file, CArchive::store, path);
   Serialize(archive);
   if (archive.Failed() || !file.commit()) {
-    AfxMessageBox(archive.Failed() ? archive.ErrorText()
-                                   : QStringLiteral("Cannot write %1.").arg(path),
-                  MB_ICONERROR);
+    AfxMessageBox(
+        archive.Failed() ? archive.ErrorText() : QStringLiteral("Cannot write %1.").arg(path),
+        MB_ICONERROR);
     return false;
   }
   SetModifiedFlag(false);
@@ -120,9 +120,12 @@ bool CDocument::SaveModified() {
   if (!IsModified()) return true;
   switch (AfxMessageBox(QStringLiteral("Save changes to %1?").arg(title_),
                         MB_YESNOCANCEL | MB_ICONQUESTION)) {
-    case IDCANCEL: return false;
-    case IDYES: return DoSave(GetPathName());
-    default: return true;
+    case IDCANCEL:
+      return false;
+    case IDYES:
+      return DoSave(GetPathName());
+    default:
+      return true;
   }
 }
 

@@ -64,8 +64,7 @@ QString AfxLoadString(int id) {
   return {};
 }
 
-CWinApp::CWinApp(const char* appName)
-    : appName_(appName ? QString::fromUtf8(appName) : QString()) {
+CWinApp::CWinApp(const char* appName) : appName_(appName ? QString::fromUtf8(appName) : QString()) {
   Constructed().push_back(this);
 }
 

@@ -81,8 +81,7 @@ bool Adopt(Link& link, modbus_t* context, Kind kind, const std::string& target) 
 
 extern "C" {
 
-int OpenModbusSerial(const char* port, int baud, int dataBits, int parity, int stopBits,
-                     int mode) {
+int OpenModbusSerial(const char* port, int baud, int dataBits, int parity, int stopBits, int mode) {
   Link& link = State();
   Drop(link);
   const std::optional<gw::platform::Parity> parityKind = gw::platform::ParityOf(parity);
@@ -175,11 +174,10 @@ int ResponseData(int32_t* first, int32_t* second, uint8_t* data) {
   if (received <= 0) {
     return -1;
   }
-  const std::size_t headerLength =
-      static_cast<std::size_t>(modbus_get_header_length(link.context));
-  const gw::mbkit::ReplyData located = gw::mbkit::LocateReplyData(
-      std::span(reply.data(), static_cast<std::size_t>(received)), headerLength,
-      link.kind == Kind::Serial ? kRtuChecksumLength : 0);
+  const std::size_t headerLength = static_cast<std::size_t>(modbus_get_header_length(link.context));
+  const gw::mbkit::ReplyData located =
+      gw::mbkit::LocateReplyData(std::span(reply.data(), static_cast<std::size_t>(received)),
+                                 headerLength, link.kind == Kind::Serial ? kRtuChecksumLength : 0);
   if (first != nullptr) {
     *first = located.station;
   }

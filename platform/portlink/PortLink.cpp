@@ -111,8 +111,7 @@ int OpenSerialEx(int port, int baud, int dataBits, int parity, int stopBits) {
       device, gw::portlink::SerialFormat{baud, dataBits, parity, stopBits});
   if (!line) {
     links.serialError = errno;
-    Report("cannot open COM" + std::to_string(port) + " (" + device + "): " +
-           std::strerror(errno));
+    Report("cannot open COM" + std::to_string(port) + " (" + device + "): " + std::strerror(errno));
     return -1;
   }
   links.serial = std::move(line);
@@ -130,9 +129,7 @@ void SetCOMPortNum(int port) {
   State().changes.comPort = port;
 }
 
-int GetCOMPortNum(void) {
-  return State().changes.comPort.value_or(gw::platform::LoadComPort());
-}
+int GetCOMPortNum(void) { return State().changes.comPort.value_or(gw::platform::LoadComPort()); }
 
 int GetLastSerialErr(void) { return State().serialError; }
 
@@ -279,9 +276,7 @@ int RecvData(uint8_t* buffer, int capacity) {
 
 void SetCommType(int type) { State().changes.commType = type; }
 
-int GetCommType(void) {
-  return State().changes.commType.value_or(gw::platform::LoadCommType());
-}
+int GetCommType(void) { return State().changes.commType.value_or(gw::platform::LoadCommType()); }
 
 int SetSerializeData(const uint8_t* data, int length) {
   return gw::platform::StoreBytes(kSerializeFile, data, length, "PortLink");

@@ -25,13 +25,12 @@ extern "C" {
  * the broadcast address of every interface that can broadcast. RecvData
  * takes one waiting datagram at once (0 when none). ReadSelect waits for
  * one. With GWSUITE_LOOPBACK_ONLY=1 sends outside 127.0.0.0/8 are refused.
- * OpenSerialEx: COM<port> as mapped in [COMPorts] (or set by SetCOMPortDevice). RecvData then returns
- * one frame (0xC0 ... 0xC0): it waits up to 2000 ms for the first byte and
- * ends at the closing 0xC0, after 100 ms of silence or at the capacity.
- * OpenModbusTCPSocket: a TCP stream to the ModbusTCPPort (default 502).
- * RequestData/ResponseData: one block [station, function, data...] through
- * the open link; ResponseData's buffer must hold 1534 bytes.
- * Set/GetSerializeData: up to 10240 bytes in PortLink.dat. */
+ * OpenSerialEx: COM<port> as mapped in [COMPorts] (or set by SetCOMPortDevice). RecvData then
+ * returns one frame (0xC0 ... 0xC0): it waits up to 2000 ms for the first byte and ends at the
+ * closing 0xC0, after 100 ms of silence or at the capacity. OpenModbusTCPSocket: a TCP stream to
+ * the ModbusTCPPort (default 502). RequestData/ResponseData: one block [station, function, data...]
+ * through the open link; ResponseData's buffer must hold 1534 bytes. Set/GetSerializeData: up to
+ * 10240 bytes in PortLink.dat. */
 
 PORTLINK_API int OpenSerial(int port);
 PORTLINK_API int OpenSerialEx(int port, int baud, int dataBits, int parity, int stopBits);

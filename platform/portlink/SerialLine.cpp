@@ -56,20 +56,33 @@ bool ApplyFormat(termios& settings, const SerialFormat& format) {
   settings.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS);
   settings.c_cflag |= CLOCAL | CREAD;
   switch (format.dataBits) {
-    case 5: settings.c_cflag |= CS5; break;
-    case 6: settings.c_cflag |= CS6; break;
-    case 7: settings.c_cflag |= CS7; break;
-    case 8: settings.c_cflag |= CS8; break;
-    default: return false;
+    case 5:
+      settings.c_cflag |= CS5;
+      break;
+    case 6:
+      settings.c_cflag |= CS6;
+      break;
+    case 7:
+      settings.c_cflag |= CS7;
+      break;
+    case 8:
+      settings.c_cflag |= CS8;
+      break;
+    default:
+      return false;
   }
   const std::optional<platform::Parity> parity = platform::ParityOf(format.parity);
   if (!parity) return false;
   if (*parity == platform::Parity::Odd) settings.c_cflag |= PARENB | PARODD;
   if (*parity == platform::Parity::Even) settings.c_cflag |= PARENB;
   switch (format.stopBits) {
-    case 1: break;
-    case 2: settings.c_cflag |= CSTOPB; break;
-    default: return false;
+    case 1:
+      break;
+    case 2:
+      settings.c_cflag |= CSTOPB;
+      break;
+    default:
+      return false;
   }
   settings.c_cc[VMIN] = 0;
   settings.c_cc[VTIME] = 0;
@@ -115,10 +128,9 @@ int SerialLine::Send(const std::uint8_t* data, int length) {
     errno = EINVAL;
     return -1;
   }
-  return platform::WriteAll(fd_, data, length, kSendWaitMilliseconds,
-                            [this](const std::uint8_t* bytes, std::size_t count) {
-                              return ::write(fd_, bytes, count);
-                            });
+  return platform::WriteAll(
+      fd_, data, length, kSendWaitMilliseconds,
+      [this](const std::uint8_t* bytes, std::size_t count) { return ::write(fd_, bytes, count); });
 }
 
 int SerialLine::ReadMore(std::chrono::milliseconds wait) {

@@ -48,7 +48,9 @@ std::unique_ptr<UdpLink> UdpLink::Open(std::uint32_t remote, std::uint16_t remot
 
 UdpLink::UdpLink(int fd, std::uint32_t remote, std::uint16_t remotePort,
                  std::optional<std::uint32_t> broadcastReplacement)
-    : fd_(fd), remote_(remote), remotePort_(remotePort),
+    : fd_(fd),
+      remote_(remote),
+      remotePort_(remotePort),
       broadcastReplacement_(broadcastReplacement) {}
 
 UdpLink::~UdpLink() { ::close(fd_); }
@@ -103,8 +105,8 @@ int UdpLink::Receive(std::uint8_t* buffer, int capacity) {
   }
   for (;;) {
     // MSG_TRUNC reports the datagram's full length, so an oversized one is told.
-    const ssize_t got = ::recv(fd_, buffer, static_cast<std::size_t>(capacity),
-                               MSG_DONTWAIT | MSG_TRUNC);
+    const ssize_t got =
+        ::recv(fd_, buffer, static_cast<std::size_t>(capacity), MSG_DONTWAIT | MSG_TRUNC);
     if (got >= 0) {
       if (got > capacity) {
         errno = EMSGSIZE;

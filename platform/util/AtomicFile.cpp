@@ -65,11 +65,10 @@ int CreateTemporary(const std::filesystem::path& file, mode_t newFileMode, std::
   }
   const mode_t mode = exists ? (info.st_mode & 07777) : newFileMode;
   for (int attempt = 0; attempt < 100; ++attempt) {
-    temp = (FolderOf(file) / (TemporaryPrefix(file) + std::to_string(::getpid()) + "." +
-                              RandomPart()))
-               .string();
-    const int fd =
-        ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    temp =
+        (FolderOf(file) / (TemporaryPrefix(file) + std::to_string(::getpid()) + "." + RandomPart()))
+            .string();
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
     if (fd >= 0) {
       if (exists) {
         (void)::fchmod(fd, mode);

@@ -16,8 +16,7 @@ inline constexpr std::size_t kByteStoreCapacity = 10240;
 // when needed. Returns `length`, or -1 when the bytes cannot be kept
 // (negative or too long, no data, or the file cannot be written); then the
 // previous content stays and `owner` says why on stderr.
-int StoreBytes(std::string_view name, const std::uint8_t* data, int length,
-               std::string_view owner);
+int StoreBytes(std::string_view name, const std::uint8_t* data, int length, std::string_view owner);
 
 // Copies the stored bytes into `buffer`, which holds kByteStoreCapacity bytes,
 // and returns their number. A missing file holds 0 bytes; an unreadable or

@@ -15,7 +15,8 @@ int WaitFor(int fd, short events, int milliseconds) {
     errno = EBADF;
     return -1;
   }
-  const auto deadline = Clock::now() + std::chrono::milliseconds(milliseconds > 0 ? milliseconds : 0);
+  const auto deadline =
+      Clock::now() + std::chrono::milliseconds(milliseconds > 0 ? milliseconds : 0);
   for (;;) {
     const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
     pollfd entry{fd, events, 0};

@@ -2,8 +2,8 @@
 
 #include <cerrno>
 #include <charconv>
-#include <limits>
 #include <cstdio>
+#include <limits>
 #include <mutex>
 #include <set>
 
@@ -82,9 +82,7 @@ int LoadComPort() {
   return ReadIntSetting(kComPortKey, 1, kMaxComPort, kDefaultComPort, "a COM number 1 to 255");
 }
 
-std::uint32_t LoadRemoteIp() {
-  return ReadAddressSetting(kRemoteIpKey).value_or(kDefaultRemoteIp);
-}
+std::uint32_t LoadRemoteIp() { return ReadAddressSetting(kRemoteIpKey).value_or(kDefaultRemoteIp); }
 
 std::optional<std::uint32_t> LoadBroadcastAddress() {
   return ReadAddressSetting(kBroadcastAddressKey);
@@ -114,8 +112,7 @@ int SaveSettings(const SettingChanges& changes) {
     if (port < 1 || port > kMaxComPort || device.empty()) return EINVAL;
   }
   if (!EnsureConfigFolder()) {
-    std::fprintf(stderr, "cannot create the configuration folder %s\n",
-                 ConfigFolder().c_str());
+    std::fprintf(stderr, "cannot create the configuration folder %s\n", ConfigFolder().c_str());
     return EACCES;
   }
   ProfileFile file(PortLinkIniPath(), ProfileFile::Use::Update);

@@ -42,8 +42,8 @@ std::filesystem::path PortLinkIniPath();
 // Each Load reads the file afresh; a missing or unusable value gives the
 // default (an unusable one is reported once on stderr).
 int LoadCommType();
-int LoadComPort();                // 1 .. kMaxComPort
-std::uint32_t LoadRemoteIp();     // host order
+int LoadComPort();             // 1 .. kMaxComPort
+std::uint32_t LoadRemoteIp();  // host order
 
 std::optional<std::uint32_t> LoadBroadcastAddress();  // host order
 int LoadModbusTcpPort();

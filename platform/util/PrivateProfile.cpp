@@ -154,7 +154,8 @@ std::string LossOf(std::string_view original, const Profile& profile) {
     if (line.find('\0') != std::string::npos) return where + " holds a NUL byte";
     if (!IsEntry(line)) return where + " is neither a section, a key=value pair nor a comment";
     if (--left[line] < 0) {
-      return where + " would be lost (a repeated key or section, or a comment after the last entry)";
+      return where +
+             " would be lost (a repeated key or section, or a comment after the last entry)";
     }
   }
   return {};

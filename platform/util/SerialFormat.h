@@ -12,18 +12,31 @@ enum class Parity { None, Odd, Even };
 // 'N', 'O' or 'E' in either case, or 0 none, 1 odd, 2 even; nothing else.
 inline constexpr std::optional<Parity> ParityOf(int argument) {
   switch (argument) {
-    case 'N': case 'n': case 0: return Parity::None;
-    case 'O': case 'o': case 1: return Parity::Odd;
-    case 'E': case 'e': case 2: return Parity::Even;
-    default: return std::nullopt;
+    case 'N':
+    case 'n':
+    case 0:
+      return Parity::None;
+    case 'O':
+    case 'o':
+    case 1:
+      return Parity::Odd;
+    case 'E':
+    case 'e':
+    case 2:
+      return Parity::Even;
+    default:
+      return std::nullopt;
   }
 }
 
 inline constexpr char ParityLetter(Parity parity) {
   switch (parity) {
-    case Parity::Odd: return 'O';
-    case Parity::Even: return 'E';
-    case Parity::None: break;
+    case Parity::Odd:
+      return 'O';
+    case Parity::Even:
+      return 'E';
+    case Parity::None:
+      break;
   }
   return 'N';
 }

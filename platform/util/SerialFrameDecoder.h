@@ -64,7 +64,7 @@ class SerialFrameDecoder {
   void Put(std::uint8_t byte);
 
   State state_ = State::Hunting;
-  bool closed_ = false;    // the last step closed a frame; the next byte starts afresh
+  bool closed_ = false;  // the last step closed a frame; the next byte starts afresh
   bool tooLong_ = false;
   std::uint8_t sum_ = 0;
   std::size_t size_ = 0;

@@ -2,8 +2,8 @@
 // The host's byte store as the document sees it. Whoever includes this links
 // the CfgLib library.
 
-#include "platform/cfglib/CfgLib.h"
 #include "model/NodeListExchange.h"
+#include "platform/cfglib/CfgLib.h"
 
 namespace gw {
 

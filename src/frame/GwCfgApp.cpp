@@ -66,8 +66,8 @@ QString CGwCfgApp::Tr(const char* text) { return Resources().Translate(text); }
 QString CGwCfgApp::LoadString(int id) { return Resources().LoadString(id); }
 
 unsigned CGwCfgApp::ReadLanguageId() {
-  const QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
-                           QStringLiteral("Orvane"), QStringLiteral("GwSuite"));
+  const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Orvane"),
+                           QStringLiteral("GwSuite"));
   bool ok = false;
   const unsigned id = settings.value(QStringLiteral("LanguageId")).toUInt(&ok);
   return ok ? id : kLanguageEnglish;
@@ -75,17 +75,23 @@ unsigned CGwCfgApp::ReadLanguageId() {
 
 QString CGwCfgApp::LanguageLibraryPath(const QString& modelName, unsigned languageId) {
   switch (languageId) {
-    case kLanguageTraditionalChinese: return QStringLiteral("./Language/") + modelName + "CHT.qm";
-    case kLanguageSimplifiedChinese: return QStringLiteral("./Language/") + modelName + "CHS.qm";
-    default: return {};
+    case kLanguageTraditionalChinese:
+      return QStringLiteral("./Language/") + modelName + "CHT.qm";
+    case kLanguageSimplifiedChinese:
+      return QStringLiteral("./Language/") + modelName + "CHS.qm";
+    default:
+      return {};
   }
 }
 
 QString CGwCfgApp::ToolkitTranslationName(unsigned languageId) {
   switch (languageId) {
-    case kLanguageTraditionalChinese: return QStringLiteral("qtbase_zh_TW");
-    case kLanguageSimplifiedChinese: return QStringLiteral("qtbase_zh_CN");
-    default: return {};
+    case kLanguageTraditionalChinese:
+      return QStringLiteral("qtbase_zh_TW");
+    case kLanguageSimplifiedChinese:
+      return QStringLiteral("qtbase_zh_CN");
+    default:
+      return {};
   }
 }
 

@@ -3,8 +3,8 @@
 // document, bound to the transport libraries, with the host's commands.
 
 #include "QtUserInterface.h"
-#include "link/Clock.h"
 #include "frame/CfgLibStore.h"
+#include "link/Clock.h"
 #include "protocol/DocumentCore.h"
 #include "view/qt/NodeDocument.h"
 

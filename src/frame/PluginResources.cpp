@@ -49,7 +49,6 @@ constexpr StringEntry kStrings[] = {
 constexpr const char* kDocString =
     "\nNXG4120-T\nNXG4120-T\n\n\nNXG4120-T.Document\nNXG4120-T Document";
 
-
 }  // namespace
 
 af::ResourceModule& PluginInstance() {
@@ -69,14 +68,33 @@ std::vector<const char*> TranslatableTexts() {
   for (const StringEntry& entry : kStrings) texts.push_back(entry.text);
   for (pages::PageId page : pages::kPageOrder) texts.push_back(pages::PageCaption(page));
   texts.push_back(text::kParameterFileFilter);
-  for (const char* message :
-       {text::kOutOfRange, text::kStationRange, text::kDualModeNoModbus, text::kDualModeNoCom2,
-        text::kRs232Configuration, text::kAuthenticationFailed, text::kPasswordInputError,
-        text::kConfigurationSuccessful, text::kConfigurationFailed, text::kReturnToFactory,
-        text::kEnter64Characters, text::kRecipientIncorrect, text::kMailAddressEmpty,
-        text::kSubjectOfAlarm, text::kAlarm1, text::kAlarm2, text::kAlarm3, text::kMailAddress,
-        text::kFalling, text::kRising, text::kRelayStationRange, text::kRelayIpFormat,
-        text::kStationAddress, text::kRelayIpAddress, text::kCut, text::kCopy, text::kPaste}) {
+  for (const char* message : {text::kOutOfRange,
+                              text::kStationRange,
+                              text::kDualModeNoModbus,
+                              text::kDualModeNoCom2,
+                              text::kRs232Configuration,
+                              text::kAuthenticationFailed,
+                              text::kPasswordInputError,
+                              text::kConfigurationSuccessful,
+                              text::kConfigurationFailed,
+                              text::kReturnToFactory,
+                              text::kEnter64Characters,
+                              text::kRecipientIncorrect,
+                              text::kMailAddressEmpty,
+                              text::kSubjectOfAlarm,
+                              text::kAlarm1,
+                              text::kAlarm2,
+                              text::kAlarm3,
+                              text::kMailAddress,
+                              text::kFalling,
+                              text::kRising,
+                              text::kRelayStationRange,
+                              text::kRelayIpFormat,
+                              text::kStationAddress,
+                              text::kRelayIpAddress,
+                              text::kCut,
+                              text::kCopy,
+                              text::kPaste}) {
     texts.push_back(message);
   }
   texts.push_back(widgets::CIpAddressCtrl::kRangeNotice);

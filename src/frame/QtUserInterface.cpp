@@ -15,8 +15,10 @@ namespace {
 unsigned DefaultButtonType(Buttons buttons, std::optional<Answer> preferred) {
   switch (DefaultAnswer(buttons, preferred)) {
     case Answer::Ok:
-    case Answer::Yes: return af::MB_DEFBUTTON1;
-    case Answer::No: return af::MB_DEFBUTTON2;
+    case Answer::Yes:
+      return af::MB_DEFBUTTON1;
+    case Answer::No:
+      return af::MB_DEFBUTTON2;
     case Answer::Cancel:
       return buttons == Buttons::OkCancel ? af::MB_DEFBUTTON2 : af::MB_DEFBUTTON3;
   }
@@ -26,27 +28,48 @@ unsigned DefaultButtonType(Buttons buttons, std::optional<Answer> preferred) {
 unsigned MessageBoxType(Buttons buttons, Icon icon) {
   unsigned type = af::MB_OK;
   switch (buttons) {
-    case Buttons::Ok: type = af::MB_OK; break;
-    case Buttons::OkCancel: type = af::MB_OKCANCEL; break;
-    case Buttons::YesNo: type = af::MB_YESNO; break;
-    case Buttons::YesNoCancel: type = af::MB_YESNOCANCEL; break;
+    case Buttons::Ok:
+      type = af::MB_OK;
+      break;
+    case Buttons::OkCancel:
+      type = af::MB_OKCANCEL;
+      break;
+    case Buttons::YesNo:
+      type = af::MB_YESNO;
+      break;
+    case Buttons::YesNoCancel:
+      type = af::MB_YESNOCANCEL;
+      break;
   }
   switch (icon) {
-    case Icon::None: break;
-    case Icon::Information: type |= af::MB_ICONINFORMATION; break;
-    case Icon::Warning: type |= af::MB_ICONWARNING; break;
-    case Icon::Error: type |= af::MB_ICONERROR; break;
-    case Icon::Question: type |= af::MB_ICONQUESTION; break;
+    case Icon::None:
+      break;
+    case Icon::Information:
+      type |= af::MB_ICONINFORMATION;
+      break;
+    case Icon::Warning:
+      type |= af::MB_ICONWARNING;
+      break;
+    case Icon::Error:
+      type |= af::MB_ICONERROR;
+      break;
+    case Icon::Question:
+      type |= af::MB_ICONQUESTION;
+      break;
   }
   return type;
 }
 
 Answer AnswerOf(int button) {
   switch (button) {
-    case af::IDCANCEL: return Answer::Cancel;
-    case af::IDYES: return Answer::Yes;
-    case af::IDNO: return Answer::No;
-    default: return Answer::Ok;
+    case af::IDCANCEL:
+      return Answer::Cancel;
+    case af::IDYES:
+      return Answer::Yes;
+    case af::IDNO:
+      return Answer::No;
+    default:
+      return Answer::Ok;
   }
 }
 

@@ -22,10 +22,10 @@ inline af::MenuResource SuiteMenuBar(bool withDocument) {
                  MenuItem::Separator(), MenuItem::Command(af::ID_FILE_PRINT, "&Print...\tCtrl+P"),
                  MenuItem::Command(af::ID_FILE_PRINT_PREVIEW, "Print Pre&view")});
   }
-  file.insert(file.end(), {MenuItem::Command(af::ID_FILE_PRINT_SETUP, "P&rint Setup..."),
-                           MenuItem::Separator(),
-                           MenuItem::Command(af::ID_FILE_MRU_FILE1, "Recent File", /*grayed=*/true),
-                           MenuItem::Separator(), MenuItem::Command(af::ID_APP_EXIT, "E&xit")});
+  file.insert(file.end(),
+              {MenuItem::Command(af::ID_FILE_PRINT_SETUP, "P&rint Setup..."), MenuItem::Separator(),
+               MenuItem::Command(af::ID_FILE_MRU_FILE1, "Recent File", /*grayed=*/true),
+               MenuItem::Separator(), MenuItem::Command(af::ID_APP_EXIT, "E&xit")});
   std::vector<MenuItem> view = {
       MenuItem::Popup("&Toolbar",
                       {MenuItem::Command(ID_VIEW_TOOLBAR_STANDARD, "&Standard"),
@@ -40,9 +40,9 @@ inline af::MenuResource SuiteMenuBar(bool withDocument) {
                 {MenuItem::Separator(), MenuItem::Command(ID_VIEW_REFRESH, "&Refresh")});
   }
   return {MenuItem::Popup("&File", std::move(file)), MenuItem::Popup("&View", std::move(view)),
-          MenuItem::Popup("&Tools", {MenuItem::Command(ID_TOOLS_COMM_SETTING, "&Communication Setting"),
-                                     MenuItem::Separator(),
-                                     MenuItem::Command(ID_TOOLS_LANGUAGE, "&Language")}),
+          MenuItem::Popup(
+              "&Tools", {MenuItem::Command(ID_TOOLS_COMM_SETTING, "&Communication Setting"),
+                         MenuItem::Separator(), MenuItem::Command(ID_TOOLS_LANGUAGE, "&Language")}),
           MenuItem::Popup("&Window", {MenuItem::Command(af::ID_WINDOW_CASCADE, "&Cascade"),
                                       MenuItem::Command(af::ID_WINDOW_TILE_HORZ, "&Tile")}),
           MenuItem::Popup("&Help", {MenuItem::Command(af::ID_APP_ABOUT, "&About GwSuite..."),

@@ -115,8 +115,6 @@ std::uint32_t ParseProfileNumber(const std::string& text) {
                   : static_cast<std::uint32_t>(magnitude);
 }
 
-std::uint32_t ParseDottedAddress(const std::string& text) {
-  return ntohl(inet_addr(text.c_str()));
-}
+std::uint32_t ParseDottedAddress(const std::string& text) { return ntohl(inet_addr(text.c_str())); }
 
 }  // namespace gw

@@ -43,8 +43,8 @@ int DecodeSerialFrame(Bytes buffer, std::size_t received) {
   std::copy(decoded.begin(), decoded.end(), buffer.begin());
   std::fill(buffer.begin() + static_cast<std::ptrdiff_t>(decoded.size()),
             buffer.begin() + static_cast<std::ptrdiff_t>(received), std::uint8_t{0});
-  const bool good = step == Step::Closed &&
-                    decoder.FrameVerdict() == platform::SerialFrameDecoder::Verdict::Good;
+  const bool good =
+      step == Step::Closed && decoder.FrameVerdict() == platform::SerialFrameDecoder::Verdict::Good;
   return good ? static_cast<int>(decoded.size()) : -1;
 }
 

@@ -2,9 +2,9 @@
 // and checking the reply, storing it where it belongs.
 #include <algorithm>
 
-#include "RequestCodes.h"
 #include "DeviceLink.h"
 #include "FrameHeader.h"
+#include "RequestCodes.h"
 
 namespace gw {
 
@@ -87,9 +87,7 @@ LinkResult DeviceLink::Send(int command, int block, HeaderFrom from, std::string
   return {LinkStatus::Ok, sent, LinkStatus::Ok};
 }
 
-LinkResult DeviceLink::SendFrame(int command, int block) {
-  return Send(command, block);
-}
+LinkResult DeviceLink::SendFrame(int command, int block) { return Send(command, block); }
 
 LinkResult DeviceLink::ReceiveFrame(int command, int block) {
   if (transport_ == nullptr) return Failed(LinkStatus::NotOpen);

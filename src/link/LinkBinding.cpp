@@ -8,7 +8,7 @@
 
 // Each name of the list, resolved into the table field of that name; the
 // chain stops at the first name missing.
-#define GW_RESOLVE(name) resolve(#name, api.name) &&
+#define GW_RESOLVE(name) resolve(#name, api.name)&&
 
 namespace gw {
 

@@ -2,8 +2,8 @@
 // retries and pauses, every pause on the injected clock.
 #include <algorithm>
 
-#include "RequestCodes.h"
 #include "DeviceLink.h"
+#include "RequestCodes.h"
 
 namespace gw {
 
@@ -60,15 +60,13 @@ LinkResult DeviceLink::Judge(LinkResult received, std::initializer_list<int> acc
 LinkResult DeviceLink::WriteBlock(int block) {
   if (!IsOpen()) return Failed(LinkStatus::NotOpen);
   // A refusal is final: the write is not repeated after any reply.
-  const LinkResult written =
-      Judge(Exchange(CmdWriteBlock, block, Retry{true, true}),
-            {kReplyWriteOk, kReplyWriteOkConnected});
+  const LinkResult written = Judge(Exchange(CmdWriteBlock, block, Retry{true, true}),
+                                   {kReplyWriteOk, kReplyWriteOkConnected});
   clock_.Sleep(timing_.sendPause);
   // The read-back runs either way, so the node ends up holding what the
   // module reports.
-  const LinkResult readBack =
-      Judge(Exchange(CmdReadBlock, block, Retry{true, false}),
-            {kReplyReadOk, kReplyReadOkConnected});
+  const LinkResult readBack = Judge(Exchange(CmdReadBlock, block, Retry{true, false}),
+                                    {kReplyReadOk, kReplyReadOkConnected});
   if (!readBack.Ok() && readBack.status != LinkStatus::Refused) return readBack;
   return written.Ok() ? readBack : written;
 }

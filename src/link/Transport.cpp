@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "FrameCodec.h"
-#include "platform/util/SerialFormat.h"
 #include "model/NodeTable.h"
+#include "platform/util/SerialFormat.h"
 
 namespace gw {
 
@@ -65,8 +65,8 @@ bool SerialOpenModbus(PortLinkApi& api, MbKitApi& mbKit, std::uint32_t, std::uin
   // ports 10 and above keep their second digit.
   char name[16] = {};
   std::snprintf(name, sizeof name, "COM%d", api.GetCOMPortNum());
-  return mbKit.OpenModbusSerial(name, kConfigBaud, kConfigDataBits, kConfigParity,
-                                kConfigStopBits, platform::kModbusRtuMode) >= 0;
+  return mbKit.OpenModbusSerial(name, kConfigBaud, kConfigDataBits, kConfigParity, kConfigStopBits,
+                                platform::kModbusRtuMode) >= 0;
 }
 
 void SerialCloseModbus(PortLinkApi&, MbKitApi& mbKit, std::uint32_t) { mbKit.CloseSerial(); }
@@ -113,14 +113,23 @@ void EthernetCloseModbus(PortLinkApi& api, MbKitApi& mbKit, std::uint32_t saved)
   api.SetRemoteIPAddr(htonl(saved));
 }
 
-constexpr Transport kSerial{
-    kCommSerial,   std::chrono::milliseconds{400}, 1,           SerialOpen,       SerialClose,
-    SerialSend,    SerialAwait,                    SerialReceive, SerialDrain,    SerialOpenModbus,
-    SerialCloseModbus};
-constexpr Transport kEthernet{
-    kCommEthernet, std::chrono::milliseconds{0}, NodeTable::kSearchLimit, EthernetOpen,
-    EthernetClose, EthernetSend, EthernetAwait, EthernetReceive, EthernetDrain, EthernetOpenModbus,
-    EthernetCloseModbus};
+constexpr Transport kSerial{kCommSerial,
+                            std::chrono::milliseconds{400},
+                            1,
+                            SerialOpen,
+                            SerialClose,
+                            SerialSend,
+                            SerialAwait,
+                            SerialReceive,
+                            SerialDrain,
+                            SerialOpenModbus,
+                            SerialCloseModbus};
+constexpr Transport kEthernet{kCommEthernet,           std::chrono::milliseconds{0},
+                              NodeTable::kSearchLimit, EthernetOpen,
+                              EthernetClose,           EthernetSend,
+                              EthernetAwait,           EthernetReceive,
+                              EthernetDrain,           EthernetOpenModbus,
+                              EthernetCloseModbus};
 
 }  // namespace
 

@@ -36,8 +36,7 @@ struct Transport {
   // The Modbus link of the monitor: a serial port, or a TCP socket to
   // `node` (network order), while which the transport's remote address
   // follows the node; `saved` keeps the address that closeModbus puts back.
-  bool (*openModbus)(PortLinkApi& api, MbKitApi& mbKit, std::uint32_t node,
-                     std::uint32_t& saved);
+  bool (*openModbus)(PortLinkApi& api, MbKitApi& mbKit, std::uint32_t node, std::uint32_t& saved);
   void (*closeModbus)(PortLinkApi& api, MbKitApi& mbKit, std::uint32_t saved);
 };
 

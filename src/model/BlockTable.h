@@ -76,12 +76,11 @@ inline constexpr std::array<BlockInfo, 15> kBlocks = detail::WithOffsets({{
     {kMonitorAddressBlock4, "MonitorAddressBlock4", 1208, 1244, 1208, 0},
 }});
 
-inline constexpr std::size_t kNodeRecordSize =
-    kBlocks.back().recordOffset + kBlocks.back().size;
+inline constexpr std::size_t kNodeRecordSize = kBlocks.back().recordOffset + kBlocks.back().size;
 
 // The blocks a node inquiry reads, in order (block 8 is never read).
-inline constexpr std::array<int, 14> kInquiryBlocks = {0, 1, 2, 4, 6, 9, 10,
-                                                      11, 13, 44, 47, 48, 49, 50};
+inline constexpr std::array<int, 14> kInquiryBlocks = {0,  1,  2,  4,  6,  9,  10,
+                                                       11, 13, 44, 47, 48, 49, 50};
 
 // The block with this number, or null.
 const BlockInfo* FindBlock(int number);

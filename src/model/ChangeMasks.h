@@ -33,9 +33,7 @@ inline constexpr std::uint32_t ClockTime = 1u << 27;
 namespace filterbits {  // the IP filter block (block 6)
 inline constexpr std::uint32_t Enable = 1u << 31;
 // An entry's address or netmask: entry 1 (index 0) bit 30 ... entry 8 bit 23.
-inline constexpr std::uint32_t Entry(std::size_t index) {
-  return 1u << (30 - index);
-}
+inline constexpr std::uint32_t Entry(std::size_t index) { return 1u << (30 - index); }
 inline constexpr std::uint32_t All = 0xFF800000;
 }  // namespace filterbits
 

@@ -21,11 +21,15 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
 std::string OpenErrorText(const std::string& path, int err) {
   switch (err) {
-    case ENOENT: return path + " was not found.";
+    case ENOENT:
+      return path + " was not found.";
     case EACCES:
-    case EPERM: return path + " could not be accessed.";
-    case EISDIR: return path + " is a folder, not a file.";
-    default: return "An unexpected error occurred while reading " + path + ".";
+    case EPERM:
+      return path + " could not be accessed.";
+    case EISDIR:
+      return path + " is a folder, not a file.";
+    default:
+      return "An unexpected error occurred while reading " + path + ".";
   }
 }
 
@@ -43,7 +47,8 @@ std::string PastEndText(const std::string& path) {
   return "An attempt was made to access " + path + " past its end.";
 }
 
-FileResult ReadFileBytes(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& out) {
+FileResult ReadFileBytes(const std::string& path, std::size_t limit,
+                         std::vector<std::uint8_t>& out) {
   // What the name stands for is checked before it is opened, and again on the
   // open descriptor in case the name was replaced in between; O_NONBLOCK keeps
   // that open from waiting on a pipe.
@@ -63,7 +68,8 @@ FileResult ReadFileBytes(const std::string& path, std::size_t limit, std::vector
   if (std::string why = NotAFileText(path, info); !why.empty()) return {false, why};
   out.assign(limit, 0);
   const std::size_t got = std::fread(out.data(), 1, limit, in.get());
-  if (std::ferror(in.get())) return {false, "An unexpected error occurred while reading " + path + "."};
+  if (std::ferror(in.get()))
+    return {false, "An unexpected error occurred while reading " + path + "."};
   out.resize(got);
   return {true, {}};
 }

@@ -18,7 +18,8 @@ struct FileResult {
 
 // Reads at most `limit` bytes of the file. Anything but a regular file (a
 // folder, pipe, socket or device) is refused without waiting on it.
-FileResult ReadFileBytes(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& out);
+FileResult ReadFileBytes(const std::string& path, std::size_t limit,
+                         std::vector<std::uint8_t>& out);
 
 // Writes the bytes to a new temporary file beside `path` and renames it over
 // `path` (platform::WriteFileAtomically), so a failure never leaves a torn

@@ -31,7 +31,8 @@ void LoadNodeList(NodeTable& table, SerializeStore& store, UserInterface& ui) {
                Buttons::Ok, Icon::Error);
     return;
   }
-  const auto error = ReadNodeList(table, ConstBytes(buffer).first(static_cast<std::size_t>(length)));
+  const auto error =
+      ReadNodeList(table, ConstBytes(buffer).first(static_cast<std::size_t>(length)));
   if (error) ui.Message(*error + " The stored node list was not loaded.", Buttons::Ok, Icon::Error);
 }
 

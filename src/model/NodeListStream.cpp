@@ -31,8 +31,7 @@ std::optional<std::string> ReadNodeList(NodeTable& table, ConstBytes stream) {
     return std::nullopt;
   }
   if (stream.size() < kNodeListCountSize) {
-    return "The node list is damaged: it is only " + std::to_string(stream.size()) +
-           " bytes long.";
+    return "The node list is damaged: it is only " + std::to_string(stream.size()) + " bytes long.";
   }
   const std::uint32_t count = LoadLE32(stream, 0);
   if (count > static_cast<std::uint32_t>(NodeTable::kNodeSlots)) {
@@ -42,14 +41,16 @@ std::optional<std::string> ReadNodeList(NodeTable& table, ConstBytes stream) {
   const std::size_t needed = NodeListStreamSize(static_cast<int>(count));
   if (stream.size() < needed) {
     return "The node list is damaged: it names " + std::to_string(count) + " modules but holds " +
-           std::to_string(stream.size()) + " of the " + std::to_string(needed) + " bytes they need.";
+           std::to_string(stream.size()) + " of the " + std::to_string(needed) +
+           " bytes they need.";
   }
   for (int i = 0; i < static_cast<int>(count); ++i) {
     NodeRecord& node = table.Node(i);
     const ConstBytes entry = stream.subspan(NodeListStreamSize(i), kNodeListEntrySize);
     node.SetSelected(LoadLE32(entry, kEntrySelected));
     std::ranges::copy(entry.subspan(kEntryHeader, hdr::kSize), node.Header().begin());
-    std::ranges::copy(entry.subspan(kEntryNetwork, kBlocks[0].size), node.Block(kBlocks[0]).begin());
+    std::ranges::copy(entry.subspan(kEntryNetwork, kBlocks[0].size),
+                      node.Block(kBlocks[0]).begin());
   }
   table.SetCount(static_cast<int>(count));
   table.ResetNodeFlags();

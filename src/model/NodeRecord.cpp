@@ -28,9 +28,7 @@ std::string NodeRecord::ModuleName() const {
   return LoadText(Block(kBlocks[0]).subspan(net::ModuleName, net::kModuleNameSize));
 }
 
-std::uint32_t NodeRecord::IpAddress() const {
-  return LoadBE32(Block(kBlocks[0]), net::IpAddress);
-}
+std::uint32_t NodeRecord::IpAddress() const { return LoadBE32(Block(kBlocks[0]), net::IpAddress); }
 
 std::string LoadText(ConstBytes field) {
   auto end = std::find(field.begin(), field.end(), std::uint8_t{0});
@@ -57,7 +55,8 @@ int FirmwareNumber(std::uint16_t firmwareVersion) {
   const std::string text = FirmwareText(firmwareVersion);
   std::size_t i = 0;
   int whole = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) whole = whole * 10 + (text[i] - '0');
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+    whole = whole * 10 + (text[i] - '0');
   int hundredths = 0;
   if (i < text.size() && text[i] == '.') {
     int scale = 10;

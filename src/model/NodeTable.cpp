@@ -20,9 +20,7 @@ void NodeTable::SetCount(int count) {
   count_ = count;
 }
 
-NodeRecord* NodeTable::CurrentRecord() {
-  return current_ < 0 ? nullptr : &Node(current_);
-}
+NodeRecord* NodeTable::CurrentRecord() { return current_ < 0 ? nullptr : &Node(current_); }
 
 const NodeRecord* NodeTable::CurrentRecord() const {
   return current_ < 0 ? nullptr : &Node(current_);
@@ -84,10 +82,9 @@ void NodeTable::ResetNodeFlags() {
 }
 
 void NodeTable::SortNodes() {
-  std::stable_sort(slots_.begin(), slots_.begin() + count_,
-                   [](const NodeRecord& a, const NodeRecord& b) {
-                     return a.ModuleNumber() < b.ModuleNumber();
-                   });
+  std::stable_sort(
+      slots_.begin(), slots_.begin() + count_,
+      [](const NodeRecord& a, const NodeRecord& b) { return a.ModuleNumber() < b.ModuleNumber(); });
 }
 
 }  // namespace gw

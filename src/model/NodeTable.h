@@ -14,9 +14,9 @@ namespace gw {
 
 class NodeTable {
  public:
-  static constexpr int kNodeSlots = 254;   // slots 0..253 hold nodes
-  static constexpr int kSpareSlot = 254;   // never shown
-  static constexpr int kSearchLimit = 253; // a search fills at most this many
+  static constexpr int kNodeSlots = 254;    // slots 0..253 hold nodes
+  static constexpr int kSpareSlot = 254;    // never shown
+  static constexpr int kSearchLimit = 253;  // a search fills at most this many
   static constexpr int kNoNode = -1;
 
   NodeTable();

@@ -34,10 +34,17 @@ bool ImportParametersFrom(NodeTable& table, const std::string& path, UserInterfa
     return false;
   }
   switch (ImportParameterFile(*node, bytes)) {
-    case ImportStatus::Imported: return true;
-    case ImportStatus::ModuleTypeMismatch: ui.Message(text::kModuleTypeMismatch); return false;
-    case ImportStatus::FirmwareMismatch: ui.Message(text::kFirmwareMismatch); return false;
-    case ImportStatus::TooShort: ui.Message(PastEndText(path), Buttons::Ok, Icon::Error); return false;
+    case ImportStatus::Imported:
+      return true;
+    case ImportStatus::ModuleTypeMismatch:
+      ui.Message(text::kModuleTypeMismatch);
+      return false;
+    case ImportStatus::FirmwareMismatch:
+      ui.Message(text::kFirmwareMismatch);
+      return false;
+    case ImportStatus::TooShort:
+      ui.Message(PastEndText(path), Buttons::Ok, Icon::Error);
+      return false;
   }
   return false;
 }

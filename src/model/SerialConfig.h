@@ -42,7 +42,8 @@ inline constexpr std::array<std::string_view, 4> kProtocols = {
 inline constexpr std::array<std::string_view, 3> kMasters = {"Serial Master", "Serial Slave",
                                                              "Serial Device Server"};
 inline constexpr std::array<std::string_view, 12> kBaudRates = {
-    "110", "150", "300", "600", "1200", "2400", "4800", "9600", "19200", "38400", "57600", "115200"};
+    "110",  "150",  "300",   "600",   "1200",  "2400",
+    "4800", "9600", "19200", "38400", "57600", "115200"};
 inline constexpr std::array<std::string_view, 2> kDataLengths = {"7", "8"};
 // List position 0, 1, 2 for the ComConfig parity field 0, 1, 3.
 inline constexpr std::array<std::string_view, 3> kParities = {"None", "Odd", "Even"};
@@ -73,7 +74,8 @@ inline constexpr bool ForcesDataLength8(bool rtu, bool modbus) { return rtu && m
 // entry.
 inline constexpr std::array<std::uint16_t, lists::kParities.size()> kParityFields = {0, 1, 3};
 inline constexpr std::uint16_t ParityField(std::uint16_t comConfig) {
-  return static_cast<std::uint16_t>((comConfig & comconfig::kParityMask) >> comconfig::kParityShift);
+  return static_cast<std::uint16_t>((comConfig & comconfig::kParityMask) >>
+                                    comconfig::kParityShift);
 }
 // The Parity list position of the word's parity field, or -1 when it has none.
 inline constexpr int ParityIndex(std::uint16_t comConfig) {
@@ -111,10 +113,14 @@ inline constexpr ComProtocol ProtocolOf(std::uint16_t comConfig) {
 // The ComConfig bit of a protocol (none for Modbus COM2).
 inline constexpr std::uint16_t ProtocolBit(ComProtocol protocol) {
   switch (protocol) {
-    case ComProtocol::ModbusCom1: return comconfig::kModbusCom1;
-    case ComProtocol::UserDefineCom1: return comconfig::kUserDefineCom1;
-    case ComProtocol::UserDefineCom2: return comconfig::kUserDefineCom2;
-    case ComProtocol::ModbusCom2: break;
+    case ComProtocol::ModbusCom1:
+      return comconfig::kModbusCom1;
+    case ComProtocol::UserDefineCom1:
+      return comconfig::kUserDefineCom1;
+    case ComProtocol::UserDefineCom2:
+      return comconfig::kUserDefineCom2;
+    case ComProtocol::ModbusCom2:
+      break;
   }
   return 0;
 }

@@ -8,20 +8,20 @@
 
 namespace gw::text {
 
-inline constexpr const char* kSearching = "\nNXG4120-T searching...";               // 900
-inline constexpr const char* kInquiring = "\nInquire module information...";        // 901
+inline constexpr const char* kSearching = "\nNXG4120-T searching...";                 // 900
+inline constexpr const char* kInquiring = "\nInquire module information...";          // 901
 inline constexpr const char* kCannotOpenDevice = "Cannot open the specified device";  // 904
-inline constexpr const char* kCommunicationError = "Communication error";           // 905
-inline constexpr const char* kNoModuleFound = "No NXG4120-T module found";          // 906
-inline constexpr const char* kModifyFailed = "Modify failed";                       // 908
+inline constexpr const char* kCommunicationError = "Communication error";             // 905
+inline constexpr const char* kNoModuleFound = "No NXG4120-T module found";            // 906
+inline constexpr const char* kModifyFailed = "Modify failed";                         // 908
 inline constexpr const char* kConnectionActive =
     "The network connection is working.\nModifying any parameter may cause connection "
     "terminated!!";  // 916
 inline constexpr const char* kOtherUserModifying =
-    "Modification has failed. There are other users modidying the module now";  // 920
-inline constexpr const char* kProcessing = "Processing...";                       // 924
+    "Modification has failed. There are other users modidying the module now";            // 920
+inline constexpr const char* kProcessing = "Processing...";                               // 924
 inline constexpr const char* kModuleTypeMismatch = "Module type does not match NXG4120";  // 992
-inline constexpr const char* kFirmwareMismatch = "Firmware version dose not match";     // 993
+inline constexpr const char* kFirmwareMismatch = "Firmware version dose not match";       // 993
 
 inline constexpr const char* kParameterFileFilter = "NXG4120 Config File (*.mod)|*.mod||";
 inline constexpr const char* kParameterFileExtension = "mod";
@@ -62,7 +62,7 @@ inline constexpr const char* kFalling = "falling";
 inline constexpr const char* kRising = "rising";
 
 // Slave Mode page.
-inline constexpr const char* kRelayStationRange = "Station range in [1-255]";         // 983
+inline constexpr const char* kRelayStationRange = "Station range in [1-255]";        // 983
 inline constexpr const char* kRelayIpFormat = "IP Address format is [192.168.1.1]";  // 985
 inline constexpr const char* kStationAddress = "Station Address";                    // 977
 inline constexpr const char* kRelayIpAddress = "Relay IP Address";                   // 979

@@ -21,10 +21,14 @@ struct FileDialog {
 // Whether a message box with `buttons` has the button of `answer`.
 constexpr bool Offers(Buttons buttons, Answer answer) {
   switch (buttons) {
-    case Buttons::Ok: return answer == Answer::Ok;
-    case Buttons::OkCancel: return answer == Answer::Ok || answer == Answer::Cancel;
-    case Buttons::YesNo: return answer == Answer::Yes || answer == Answer::No;
-    case Buttons::YesNoCancel: return answer != Answer::Ok;
+    case Buttons::Ok:
+      return answer == Answer::Ok;
+    case Buttons::OkCancel:
+      return answer == Answer::Ok || answer == Answer::Cancel;
+    case Buttons::YesNo:
+      return answer == Answer::Yes || answer == Answer::No;
+    case Buttons::YesNoCancel:
+      return answer != Answer::Ok;
   }
   return false;
 }
@@ -48,8 +52,8 @@ class UserInterface {
 
   // A modal progress window with a caption "<title> [<percent>%]", one line of
   // text and a bar running over [lower, upper].
-  virtual void ProgressOpen(const std::string& title, const std::string& text, int lower,
-                            int upper, int step) = 0;
+  virtual void ProgressOpen(const std::string& title, const std::string& text, int lower, int upper,
+                            int step) = 0;
   virtual void ProgressStep() = 0;
   virtual void ProgressSetPosition(int position) = 0;
   virtual void ProgressClose() = 0;

@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <string>
 
-#include "report/ParameterReportTexts.h"
 #include "model/SerialConfig.h"
+#include "model/Texts.h"
 #include "pages/BasicMasks.h"
 #include "pages/PageInput.h"
-#include "model/Texts.h"
+#include "report/ParameterReportTexts.h"
 
 namespace gw::pages {
 
@@ -114,12 +114,10 @@ void CBasicDlg::Load() {
 }
 
 void CBasicDlg::ApplyEnableRules() {
-  for (Control* control :
-       std::initializer_list<Control*>{&c_.moduleName, &c_.master, &c_.ipConfiguration,
-                                       &c_.refresh, &c_.enableIpv6, &c_.ipv6Address,
-                                       &c_.comProtocol, &c_.baudrate, &c_.parity, &c_.stopBits,
-                                       &c_.stationAddress, &c_.stationSpin, &c_.keepAlive,
-                                       &c_.modbusTimeout, &c_.delayTime}) {
+  for (Control* control : std::initializer_list<Control*>{
+           &c_.moduleName, &c_.master, &c_.ipConfiguration, &c_.refresh, &c_.enableIpv6,
+           &c_.ipv6Address, &c_.comProtocol, &c_.baudrate, &c_.parity, &c_.stopBits,
+           &c_.stationAddress, &c_.stationSpin, &c_.keepAlive, &c_.modbusTimeout, &c_.delayTime}) {
     control->enabled = true;
   }
   ApplyIpEnableRule();

@@ -17,22 +17,22 @@ struct BasicControls {
   ListControl master;           // "Serial Master", "Serial Slave" (+ "Serial Device Server")
   ListControl ipConfiguration;  // "Static", "DHCP"
   AddressControl ipAddress;
-  Control refresh;              // the button beside the IP address
+  Control refresh;  // the button beside the IP address
   AddressControl netmask;
   AddressControl gateway;
-  CheckControl enableIpv6;      // hidden up to firmware 1.54
-  TextControl ipv6Address;      // masked edit, hidden up to firmware 1.54
-  ListControl comProtocol;      // "Modbus COM1 (RS-232)" ... "User Define COM2 (RS-485)"
-  ListControl baudrate;         // "110" ... "115200": the code of the protocol's port
-  ListControl dataLength;       // "7", "8"
-  ListControl parity;           // "None", "Odd", "Even"
-  ListControl stopBits;         // "1", "2"
-  ListControl mode;             // "ASCII", "RTU"
-  TextControl stationAddress;   // at most 3 characters
-  SpinControl stationSpin;      // 1 to 247
-  TextControl keepAlive;        // s, at most 5 characters
-  TextControl modbusTimeout;    // ms, at most 5 characters
-  TextControl delayTime;        // ms, at most 5 characters
+  CheckControl enableIpv6;     // hidden up to firmware 1.54
+  TextControl ipv6Address;     // masked edit, hidden up to firmware 1.54
+  ListControl comProtocol;     // "Modbus COM1 (RS-232)" ... "User Define COM2 (RS-485)"
+  ListControl baudrate;        // "110" ... "115200": the code of the protocol's port
+  ListControl dataLength;      // "7", "8"
+  ListControl parity;          // "None", "Odd", "Even"
+  ListControl stopBits;        // "1", "2"
+  ListControl mode;            // "ASCII", "RTU"
+  TextControl stationAddress;  // at most 3 characters
+  SpinControl stationSpin;     // 1 to 247
+  TextControl keepAlive;       // s, at most 5 characters
+  TextControl modbusTimeout;   // ms, at most 5 characters
+  TextControl delayTime;       // ms, at most 5 characters
 };
 
 class CBasicDlg : public PropertyPage {

@@ -77,7 +77,10 @@ struct AddressControl : Control {
     const auto f = static_cast<std::size_t>(field);
     const int low = ranges[f].low;
     const int high = ranges[f].high;
-    fields[f] = static_cast<std::uint8_t>(value < 0 ? 0 : value < low ? low : value > high ? high : value);
+    fields[f] = static_cast<std::uint8_t>(value < 0      ? 0
+                                          : value < low  ? low
+                                          : value > high ? high
+                                                         : value);
     return true;
   }
 };

@@ -10,10 +10,14 @@ namespace {
 bool MaskTakes(char mask, char c) {
   const auto u = static_cast<unsigned char>(c);
   switch (mask) {
-    case '9': return std::isdigit(u) != 0;
-    case 'a': return std::isalnum(u) != 0;
-    case 'h': return std::isxdigit(u) != 0;
-    default: return true;
+    case '9':
+      return std::isdigit(u) != 0;
+    case 'a':
+      return std::isalnum(u) != 0;
+    case 'h':
+      return std::isxdigit(u) != 0;
+    default:
+      return true;
   }
 }
 
@@ -63,7 +67,8 @@ bool GridModel::Holds(CellRef cell) const {
 }
 
 std::size_t GridModel::IndexOf(CellRef cell) const {
-  return static_cast<std::size_t>(cell.row) * columns_.size() + static_cast<std::size_t>(cell.column);
+  return static_cast<std::size_t>(cell.row) * columns_.size() +
+         static_cast<std::size_t>(cell.column);
 }
 
 const GridCell& GridModel::Cell(CellRef cell) const { return cells_.at(IndexOf(cell)); }
@@ -117,7 +122,8 @@ bool GridModel::Selected(CellRef cell) const {
 
 std::vector<int> GridModel::SelectedRows() const {
   std::vector<int> rows;
-  for (int r = std::min(selectFrom_.row, selectTo_.row); r <= std::max(selectFrom_.row, selectTo_.row); ++r) {
+  for (int r = std::min(selectFrom_.row, selectTo_.row);
+       r <= std::max(selectFrom_.row, selectTo_.row); ++r) {
     rows.push_back(r);
   }
   return rows;
@@ -211,19 +217,32 @@ bool GridModel::Key(GridKey key) {
 bool GridModel::ControlKey(char letter) {
   if (editing_ || !editable_ || !TakesClipboardKeys()) return false;
   switch (std::toupper(static_cast<unsigned char>(letter))) {
-    case 'C': Command(GridCommand::Copy); return true;
-    case 'X': Command(GridCommand::Cut); return true;
-    case 'V': Command(GridCommand::Paste); return true;
-    default: return false;
+    case 'C':
+      Command(GridCommand::Copy);
+      return true;
+    case 'X':
+      Command(GridCommand::Cut);
+      return true;
+    case 'V':
+      Command(GridCommand::Paste);
+      return true;
+    default:
+      return false;
   }
 }
 
 void GridModel::Command(GridCommand command) {
   if (!editable_) return;
   switch (command) {
-    case GridCommand::Copy: Copy(); break;
-    case GridCommand::Cut: Cut(); break;
-    case GridCommand::Paste: Paste(); break;
+    case GridCommand::Copy:
+      Copy();
+      break;
+    case GridCommand::Cut:
+      Cut();
+      break;
+    case GridCommand::Paste:
+      Paste();
+      break;
   }
   KeyHandled();
   Changed();

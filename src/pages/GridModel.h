@@ -102,7 +102,9 @@ class GridModel {
   // --- Layout
   int Rows() const { return rows_; }
   int Columns() const { return static_cast<int>(columns_.size()); }
-  const GridColumn& Column(int column) const { return columns_.at(static_cast<std::size_t>(column)); }
+  const GridColumn& Column(int column) const {
+    return columns_.at(static_cast<std::size_t>(column));
+  }
   // "1" to the row count.
   std::string RowHeading(int row) const { return std::to_string(row + 1); }
   int rowHeadingWidth = 25;

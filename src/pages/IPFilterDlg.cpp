@@ -98,8 +98,8 @@ bool CIPFilterDlg::ConfirmLockOut() {
   for (std::size_t k = 0; k < kFilterEntries; ++k) {
     if (FilterAdmits(c_.address[k].Value(), c_.netmask[k].Value(), *self)) return true;
   }
-  return Ui().Message(text::FilterExcludesComputer(Ipv4Text(*self)), Buttons::YesNo,
-                      Icon::Warning, Answer::No) == Answer::Yes;
+  return Ui().Message(text::FilterExcludesComputer(Ipv4Text(*self)), Buttons::YesNo, Icon::Warning,
+                      Answer::No) == Answer::Yes;
 }
 
 bool CIPFilterDlg::OnApply() {

@@ -120,7 +120,8 @@ void CMailDlg::Load() {
   const ConstBytes alarms = node->Block(kAlarmBlock);
 
   c_.smtpServer.SetValue(LoadBE32(mailBlock, mail::SmtpServer));
-  c_.mailFrom.text = LoadText(mailBlock.subspan(mail::MailFrom, mail::kTextSize)).substr(0, kMailFromLimit);
+  c_.mailFrom.text =
+      LoadText(mailBlock.subspan(mail::MailFrom, mail::kTextSize)).substr(0, kMailFromLimit);
   for (int k = 0; k < static_cast<int>(alarm::kCount); ++k) {
     const auto i = static_cast<std::size_t>(k);
     const std::uint16_t setting = LoadBE16(alarms, AlarmOffset(k));
@@ -135,7 +136,8 @@ void CMailDlg::Load() {
     subjects_.SetText({0, k}, LoadText(mailBlock.subspan(SubjectOffset(k), mail::kTextSize)));
   }
   for (int r = 0; r < recipients_.Rows(); ++r) {
-    const std::string address = LoadText(addresses.subspan(AddressOffset(r), recipients::kAddressSize));
+    const std::string address =
+        LoadText(addresses.subspan(AddressOffset(r), recipients::kAddressSize));
     recipients_.SetText({RecipientGrid::kAddressColumn, r}, address);
     for (int k = 0; k < static_cast<int>(alarm::kCount); ++k) {
       const bool chosen = (LoadBE16(mailBlock, RecipientWordOffset(k)) >> r) & 1u;
@@ -189,7 +191,8 @@ void CMailDlg::Stage() {
   const Bytes spareMail = spare.Block(kMailBlock);
   StoreText(spareMail.subspan(mail::MailFrom, mail::kTextSize), c_.mailFrom.text);
   if (nodes.Current() == NodeTable::kSpareSlot) {
-    std::copy(out1.begin() + mail::AlarmSubjects, out1.end(), spareMail.begin() + mail::AlarmSubjects);
+    std::copy(out1.begin() + mail::AlarmSubjects, out1.end(),
+              spareMail.begin() + mail::AlarmSubjects);
     const Bytes spareAddresses = spare.Block(kMailRecipientBlock);
     std::copy(out2.begin() + recipients::Addresses, out2.end(),
               spareAddresses.begin() + recipients::Addresses);

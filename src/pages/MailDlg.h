@@ -9,9 +9,9 @@
 #include <cstdint>
 #include <string_view>
 
+#include "model/RecordLayout.h"
 #include "pages/GridModel.h"
 #include "pages/PropertyPage.h"
-#include "model/RecordLayout.h"
 
 namespace gw::pages {
 
@@ -58,11 +58,11 @@ class RecipientGrid : public GridModel {
 };
 
 struct MailControls {
-  std::array<CheckControl, alarm::kCount> alarm;    // "Alarm-1, X0" ... "Alarm-3, X2"
-  std::array<ListControl, alarm::kCount> trigger;   // "falling", "rising"
+  std::array<CheckControl, alarm::kCount> alarm;   // "Alarm-1, X0" ... "Alarm-3, X2"
+  std::array<ListControl, alarm::kCount> trigger;  // "falling", "rising"
   AddressControl smtpServer;
-  TextControl mailFrom;                             // at most 63 characters
-  Control subjects;                                 // the grids' enabled state
+  TextControl mailFrom;  // at most 63 characters
+  Control subjects;      // the grids' enabled state
   Control recipients;
 };
 

@@ -1,8 +1,8 @@
 #include "OverViewDlg.h"
 
 #include "link/RequestCodes.h"
-#include "report/ParameterReportTexts.h"
 #include "model/Texts.h"
+#include "report/ParameterReportTexts.h"
 
 namespace gw::pages {
 

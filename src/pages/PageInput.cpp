@@ -38,7 +38,8 @@ std::uint16_t LeadingNumber16(std::string_view text) {
 }
 
 std::uint8_t HexTextByte(std::string_view text) {
-  if (text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) text.remove_prefix(2);
+  if (text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
+    text.remove_prefix(2);
   unsigned value = 0;
   for (char c : text) {
     const bool hex = IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');

@@ -58,7 +58,8 @@ LinkResult PropertyPage::OnOwnLink(const std::function<LinkResult(DeviceLink&)>&
 }
 
 bool PropertyPage::WriteStagedBlock(int block, UnopenedLink unopened) {
-  const LinkResult written = OnOwnLink([block](DeviceLink& link) { return link.WriteBlock(block); });
+  const LinkResult written =
+      OnOwnLink([block](DeviceLink& link) { return link.WriteBlock(block); });
   if (written.Ok()) return true;
   if (!LinkNotOpened(written)) {
     Ui().Message(text::kModifyFailed);

@@ -5,8 +5,8 @@
 #include <tuple>
 
 #include "model/ChangeMasks.h"
-#include "model/TimeZones.h"
 #include "model/Texts.h"
+#include "model/TimeZones.h"
 
 namespace gw::pages {
 
@@ -38,9 +38,7 @@ std::string WeekDayText(const DateTime& t) {
   return std::string(kWeekDayNames[static_cast<std::size_t>(WeekDayOf(t.year, t.month, t.day))]);
 }
 
-CRTCDlg::CRTCDlg() : PropertyPage("NTP") {
-  c_.timeZone.items = Items(kTimeZones);
-}
+CRTCDlg::CRTCDlg() : PropertyPage("NTP") { c_.timeZone.items = Items(kTimeZones); }
 
 void CRTCDlg::OnInitDialog() {
   c_.pc.checked = true;
@@ -85,13 +83,14 @@ void CRTCDlg::Load() {
   moduleClockLost_ = clockValue == 0;
   if (moduleClockLost_) {
     if (shown_) Ui().Message(text::kTimeError);
-    for (TextControl* t : {&c_.moduleDate, &c_.moduleTime, &c_.moduleWeek}) t->text = text::kTimeError;
+    for (TextControl* t : {&c_.moduleDate, &c_.moduleTime, &c_.moduleWeek})
+      t->text = text::kTimeError;
   } else {
     ShowClock(c_.moduleDate, c_.moduleTime, c_.moduleWeek, BreakDown(clockValue));
   }
 
-  for (Control* control : std::initializer_list<Control*>{
-           &c_.timeServer, &c_.daylightSaving, &c_.serverAddress, &c_.timeZone}) {
+  for (Control* control : std::initializer_list<Control*>{&c_.timeServer, &c_.daylightSaving,
+                                                          &c_.serverAddress, &c_.timeZone}) {
     control->enabled = true;
   }
   ApplyEnableRules();

@@ -17,12 +17,12 @@ struct NtpControls {
   CheckControl timeServer;      // "Enable Time Server "
   CheckControl daylightSaving;  // "Start Daylight Saving Time"
   AddressControl serverAddress;
-  ListControl timeZone;         // the 74 entries of kTimeZones
+  ListControl timeZone;  // the 74 entries of kTimeZones
   // "Clock Setup": the module's row, then the "PC" and "Custom" rows.
   TextControl moduleDate, moduleTime, moduleWeek;
-  CheckControl pc;      // radio button
+  CheckControl pc;  // radio button
   TextControl pcDate, pcTime, pcWeek;
-  CheckControl custom;  // radio button
+  CheckControl custom;         // radio button
   DateTimeControl customDate;  // date picker
   DateTimeControl customTime;  // time picker
   TextControl customWeek;

@@ -20,8 +20,8 @@ constexpr std::uint32_t kCurrentRowHeading = 0xC0C0C0;
 constexpr std::uint32_t kStationHigh = 255;
 // Firmware from this number on knows the Serial Device Server.
 constexpr int kDeviceServerFirmware = 155;
-constexpr std::size_t kShortestIp = 7;   // "1.1.1.1"
-constexpr std::size_t kLongestIp = 15;   // "255.255.255.255"
+constexpr std::size_t kShortestIp = 7;  // "1.1.1.1"
+constexpr std::size_t kLongestIp = 15;  // "255.255.255.255"
 constexpr std::uint32_t kNoAddress = 0xFFFFFFFF;
 
 }  // namespace
@@ -122,7 +122,8 @@ void CRelayDlg::Stage() {
     out[relay::RelayStation + entry] = static_cast<std::uint8_t>(*station);
     const std::uint32_t address = ParseRelayIp(grid_.Text(RelayGrid::kIpColumn, k)).value_or(0);
     for (std::size_t b = 0; b < relay::kIpSize; ++b) {
-      out[relay::RelayIp + relay::kIpSize * entry + b] = static_cast<std::uint8_t>(address >> (8 * b));
+      out[relay::RelayIp + relay::kIpSize * entry + b] =
+          static_cast<std::uint8_t>(address >> (8 * b));
     }
     ++entry;
   }

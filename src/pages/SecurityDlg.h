@@ -12,8 +12,8 @@ namespace gw::pages {
 
 struct SecurityControls {
   // "Login"
-  TextControl loginPassword;    // hidden characters, at most 4
-  Control loginConfirm;         // the "Confirm" button
+  TextControl loginPassword;  // hidden characters, at most 4
+  Control loginConfirm;       // the "Confirm" button
   // "Password Setup"
   CheckControl modify;
   TextControl newPassword;      // hidden characters, at most 4

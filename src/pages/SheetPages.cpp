@@ -15,15 +15,24 @@ namespace gw::pages {
 
 const char* PageCaption(PageId page) {
   switch (page) {
-    case PageId::Overview: return "Overview";
-    case PageId::Basic: return "Basic";
-    case PageId::Mail: return "Mail";
-    case PageId::Ntp: return "NTP";
-    case PageId::Monitor: return "Monitor";
-    case PageId::SlaveMode: return "Slave Mode";
-    case PageId::IpFilter: return "IP Filter";
-    case PageId::UserDefine: return "User Define";
-    case PageId::Security: return "Security";
+    case PageId::Overview:
+      return "Overview";
+    case PageId::Basic:
+      return "Basic";
+    case PageId::Mail:
+      return "Mail";
+    case PageId::Ntp:
+      return "NTP";
+    case PageId::Monitor:
+      return "Monitor";
+    case PageId::SlaveMode:
+      return "Slave Mode";
+    case PageId::IpFilter:
+      return "IP Filter";
+    case PageId::UserDefine:
+      return "User Define";
+    case PageId::Security:
+      return "Security";
   }
   return "";
 }
@@ -35,15 +44,24 @@ int PageIndex(PageId page) {
 
 std::unique_ptr<PropertyPage> CreatePage(PageId page) {
   switch (page) {
-    case PageId::Overview: return std::make_unique<COverViewDlg>();
-    case PageId::Basic: return std::make_unique<CBasicDlg>();
-    case PageId::Security: return std::make_unique<CSecurityDlg>();
-    case PageId::Mail: return std::make_unique<CMailDlg>();
-    case PageId::SlaveMode: return std::make_unique<CRelayDlg>();
-    case PageId::IpFilter: return std::make_unique<CIPFilterDlg>();
-    case PageId::Ntp: return std::make_unique<CRTCDlg>();
-    case PageId::UserDefine: return std::make_unique<CUserDefDlg>();
-    default: return std::make_unique<CPlaceholderPage>(PageCaption(page));
+    case PageId::Overview:
+      return std::make_unique<COverViewDlg>();
+    case PageId::Basic:
+      return std::make_unique<CBasicDlg>();
+    case PageId::Security:
+      return std::make_unique<CSecurityDlg>();
+    case PageId::Mail:
+      return std::make_unique<CMailDlg>();
+    case PageId::SlaveMode:
+      return std::make_unique<CRelayDlg>();
+    case PageId::IpFilter:
+      return std::make_unique<CIPFilterDlg>();
+    case PageId::Ntp:
+      return std::make_unique<CRTCDlg>();
+    case PageId::UserDefine:
+      return std::make_unique<CUserDefDlg>();
+    default:
+      return std::make_unique<CPlaceholderPage>(PageCaption(page));
   }
 }
 

@@ -11,9 +11,19 @@
 
 namespace gw::pages {
 
-enum class PageId { Overview, Basic, Mail, Ntp, Monitor, SlaveMode, IpFilter, UserDefine, Security };
+enum class PageId {
+  Overview,
+  Basic,
+  Mail,
+  Ntp,
+  Monitor,
+  SlaveMode,
+  IpFilter,
+  UserDefine,
+  Security
+};
 inline constexpr std::array<PageId, 9> kPageOrder = {
-    PageId::Overview, PageId::Basic,    PageId::Mail,       PageId::Ntp,     PageId::Monitor,
+    PageId::Overview,  PageId::Basic,    PageId::Mail,       PageId::Ntp,     PageId::Monitor,
     PageId::SlaveMode, PageId::IpFilter, PageId::UserDefine, PageId::Security};
 
 // The tab caption: "Overview", "Basic", "Mail", "NTP", "Monitor", "Slave Mode",

@@ -4,8 +4,7 @@
 
 namespace gw::pages {
 
-SheetRules::SheetRules(DocumentCore& document,
-                             std::vector<std::unique_ptr<PropertyPage>> pages)
+SheetRules::SheetRules(DocumentCore& document, std::vector<std::unique_ptr<PropertyPage>> pages)
     : pages_(std::move(pages)) {
   if (const NodeRecord* node = document.Nodes().CurrentRecord()) caption_ = node->ModuleName();
   for (auto& page : pages_) {

@@ -256,7 +256,8 @@ bool CUserDefDlg::CheckPort(int port, Bytes out, ConstBytes record) {
   if (!InRange(p.fixLengthBytes, kFixLengthLow, kFixLengthHigh)) {
     return Refuse(text::kFixLengthRange, p.fixLengthBytes, storedWord(userdef::FixLength));
   }
-  StoreBE16(e, userdef::FixLength, static_cast<std::uint16_t>(*ParseDecimal(p.fixLengthBytes.text)));
+  StoreBE16(e, userdef::FixLength,
+            static_cast<std::uint16_t>(*ParseDecimal(p.fixLengthBytes.text)));
 
   e[userdef::StartCount] = static_cast<std::uint8_t>(p.startCount.selection + 1);
   e[userdef::StopCount] = static_cast<std::uint8_t>(p.stopCount.selection + 1);

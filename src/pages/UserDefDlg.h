@@ -16,14 +16,14 @@ namespace gw::pages {
 // One port's group box.
 struct PortControls {
   // "Serial Master"
-  TextControl listenPort;       // at most 5 characters
+  TextControl listenPort;  // at most 5 characters
   // "Serial Slave"
   AddressControl destinationIp;
   TextControl destinationPort;  // at most 5 characters
   CheckControl fixLength;
-  TextControl fixLengthBytes;   // at most 3 characters
+  TextControl fixLengthBytes;  // at most 3 characters
   CheckControl startItem;
-  ListControl startCount;       // "1", "2", "3"
+  ListControl startCount;                 // "1", "2", "3"
   std::array<TextControl, 3> startChars;  // two hexadecimal digits each
   CheckControl stopItem;
   ListControl stopCount;

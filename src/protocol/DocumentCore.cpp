@@ -10,7 +10,11 @@ namespace gw {
 
 DocumentCore::DocumentCore(UserInterface& ui, Clock& clock, SerializeStore& store,
                            CommSettings settings)
-    : ui_(ui), clock_(clock), store_(store), link_(nodes_, ui, clock), settings_(std::move(settings)) {}
+    : ui_(ui),
+      clock_(clock),
+      store_(store),
+      link_(nodes_, ui, clock),
+      settings_(std::move(settings)) {}
 
 void DocumentCore::Search() { SearchAt(0xFFFFFFFF); }
 
@@ -25,9 +29,7 @@ void DocumentCore::RunSearch() {
   SearchModules(link_, [this](const NodeTable& nodes) { settings_.MergeIpList(nodes); });
 }
 
-bool DocumentCore::IpSearchEnabled() const {
-  return link_.CommType() != kCommSerial;
-}
+bool DocumentCore::IpSearchEnabled() const { return link_.CommType() != kCommSerial; }
 
 bool DocumentCore::FirstSearch() {
   if (nodes_.Count() != 0 || nodes_.SearchedOnce()) return false;

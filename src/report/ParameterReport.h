@@ -35,9 +35,9 @@ struct ReportSection {
 
 // Decodes the whole record. firmwareNumber is the node's firmware version as
 // a decimal number times 100 (FirmwareNumber()); the IPv6 fields and the
-// "Serial Device Server" configuration exist when HasIpv6AndDeviceServer(). A field value outside the
-// list its page offers reads "unknown (value)"; no record content can make
-// this fail. Password bytes are never shown, only whether one is set.
+// "Serial Device Server" configuration exist when HasIpv6AndDeviceServer(). A field value outside
+// the list its page offers reads "unknown (value)"; no record content can make this fail. Password
+// bytes are never shown, only whether one is set.
 std::vector<ReportSection> DescribeNode(const NodeRecord& record, int firmwareNumber);
 
 // The sections as terminal text: a heading per section, its items as
@@ -49,7 +49,7 @@ std::string FormatReportText(const std::vector<ReportSection>& sections);
 // row with its cells padded to those widths, two spaces apart, without
 // trailing blanks, ending in a line break.
 std::vector<std::size_t> ColumnWidths(const std::vector<std::vector<std::string>>& rows);
-std::string AlignedRow(const std::vector<std::string>& cells, const std::vector<std::size_t>& widths,
-                       std::string_view indent = {});
+std::string AlignedRow(const std::vector<std::string>& cells,
+                       const std::vector<std::size_t>& widths, std::string_view indent = {});
 
 }  // namespace gw

@@ -69,8 +69,8 @@ std::vector<std::size_t> ColumnWidths(const std::vector<std::vector<std::string>
   return widths;
 }
 
-std::string AlignedRow(const std::vector<std::string>& cells, const std::vector<std::size_t>& widths,
-                       std::string_view indent) {
+std::string AlignedRow(const std::vector<std::string>& cells,
+                       const std::vector<std::size_t>& widths, std::string_view indent) {
   std::string line(indent);
   for (std::size_t c = 0; c < widths.size(); ++c) {
     const std::string& cell = c < cells.size() ? cells[c] : std::string();

@@ -96,7 +96,8 @@ std::string ClockText(std::uint32_t clockTime) {
   char text[64];
   std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d ", t.year, t.month, t.day, t.hour,
                 t.minute, t.second);
-  return text + std::string(kWeekDayNames[static_cast<std::size_t>(WeekDayOf(t.year, t.month, t.day))]);
+  return text +
+         std::string(kWeekDayNames[static_cast<std::size_t>(WeekDayOf(t.year, t.month, t.day))]);
 }
 
 std::string TimeZoneText(std::uint16_t index) {

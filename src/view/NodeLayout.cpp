@@ -29,12 +29,18 @@ void AddNode(DrawList& list, const NodeRecord& node, int index, int x, int baseY
   const Color background = selected ? kSelectedBack : kWhite;
 
   list.icons.push_back({{x, baseY - kIconRaise}, kIconSize});
-  list.texts.push_back({{x + kLabelLeft, baseY - 20, x + kLabelRight, baseY}, IndexLabel(index),
-                        foreground, background});
+  list.texts.push_back({{x + kLabelLeft, baseY - 20, x + kLabelRight, baseY},
+                        IndexLabel(index),
+                        foreground,
+                        background});
   list.texts.push_back({{x + kLabelLeft, baseY - 5, x + kLabelRight, baseY + 15},
-                        std::to_string(node.ModuleNumber()), foreground, background});
+                        std::to_string(node.ModuleNumber()),
+                        foreground,
+                        background});
   list.texts.push_back({{x + kLabelLeft, baseY + 10, x + kNameRight, baseY + 30},
-                        node.ModuleName().substr(0, kNameLength), foreground, background});
+                        node.ModuleName().substr(0, kNameLength),
+                        foreground,
+                        background});
 
   const int dropX = x + kDropX;
   if (node.Online() == 1) {
@@ -130,7 +136,8 @@ std::string IndexLabel(int index) {
 }
 
 std::string TipText(const NodeRecord& node) {
-  return node.ModuleName() + "\nIP: " + Ipv4Text(node.IpAddress()) + "\nMAC: " + MacText(node.Mac());
+  return node.ModuleName() + "\nIP: " + Ipv4Text(node.IpAddress()) +
+         "\nMAC: " + MacText(node.Mac());
 }
 
 }  // namespace gw::view

@@ -40,22 +40,29 @@ class CGridView::TableModel : public QAbstractTableModel {
     const GridCellView cell = source_->Cell(index.column(), index.row());
     const bool check = cell.kind == GridCellView::Kind::Check;
     switch (role) {
-      case Qt::DisplayRole: return check ? QVariant() : QVariant(cell.text);
-      case Qt::CheckStateRole: return check ? QVariant(cell.checked ? Qt::Checked : Qt::Unchecked) : QVariant();
-      case Qt::ForegroundRole: return cell.textColour;
-      case Qt::BackgroundRole: return cell.backColour;
-      case Qt::TextAlignmentRole: return check ? QVariant(Qt::AlignCenter) : QVariant();
-      default: return {};
+      case Qt::DisplayRole:
+        return check ? QVariant() : QVariant(cell.text);
+      case Qt::CheckStateRole:
+        return check ? QVariant(cell.checked ? Qt::Checked : Qt::Unchecked) : QVariant();
+      case Qt::ForegroundRole:
+        return cell.textColour;
+      case Qt::BackgroundRole:
+        return cell.backColour;
+      case Qt::TextAlignmentRole:
+        return check ? QVariant(Qt::AlignCenter) : QVariant();
+      default:
+        return {};
     }
   }
 
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
     if (source_ == nullptr) return {};
     if (role == Qt::DisplayRole) {
-      return orientation == Qt::Horizontal ? source_->Heading(section) : source_->RowHeading(section);
+      return orientation == Qt::Horizontal ? source_->Heading(section)
+                                           : source_->RowHeading(section);
     }
-    if (role == Qt::BackgroundRole && orientation == Qt::Vertical && section == source_->CurrentRow() &&
-        source_->CurrentRowHeading().isValid()) {
+    if (role == Qt::BackgroundRole && orientation == Qt::Vertical &&
+        section == source_->CurrentRow() && source_->CurrentRowHeading().isValid()) {
       return source_->CurrentRowHeading();
     }
     return {};
@@ -67,7 +74,8 @@ class CGridView::TableModel : public QAbstractTableModel {
     const bool check = source_->Cell(index.column(), index.row()).kind == GridCellView::Kind::Check;
     // Check marks are drawn greyed while the grid is not editable.
     if (check && !source_->Editable()) flags &= ~Qt::ItemIsEnabled;
-    if (source_->Editing() && source_->EditRow() == index.row() && source_->EditColumn() == index.column()) {
+    if (source_->Editing() && source_->EditRow() == index.row() &&
+        source_->EditColumn() == index.column()) {
       flags |= Qt::ItemIsEditable;
     }
     return flags;
@@ -91,7 +99,8 @@ class CGridView::Delegate : public QStyledItemDelegate {
     emit closeEditor(editor, NoHint);
   }
 
-  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override {
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                        const QModelIndex& index) const override {
     GridSource* source = view_->Source();
     if (source->Cell(index.column(), index.row()).kind == GridCellView::Kind::DropList) {
       auto* list = new QComboBox(parent);
@@ -122,7 +131,8 @@ class CGridView::Delegate : public QStyledItemDelegate {
   // Puts the source's editor text into the open editor.
   void ShowEditText() {
     const QString text = view_->Source()->EditText();
-    if (auto* edit = qobject_cast<QLineEdit*>(editor_.data()); edit != nullptr && edit->text() != text) {
+    if (auto* edit = qobject_cast<QLineEdit*>(editor_.data());
+        edit != nullptr && edit->text() != text) {
       edit->setText(text);
     }
   }
@@ -134,15 +144,20 @@ class CGridView::Delegate : public QStyledItemDelegate {
     if (event->type() == QEvent::KeyPress) {
       switch (static_cast<QKeyEvent*>(event)->key()) {
         case Qt::Key_Return:
-        case Qt::Key_Enter: Finish(editor, false); return true;
+        case Qt::Key_Enter:
+          Finish(editor, false);
+          return true;
         case Qt::Key_Tab:
-        case Qt::Key_Backtab: Finish(editor, true); return true;
+        case Qt::Key_Backtab:
+          Finish(editor, true);
+          return true;
         case Qt::Key_Escape:
           view_->Source()->CancelEdit();
           Close();
           view_->Refresh();
           return true;
-        default: return false;
+        default:
+          return false;
       }
     }
     if (event->type() == QEvent::FocusOut && !finishing_ && view_->Source()->Editing()) {
@@ -157,7 +172,8 @@ class CGridView::Delegate : public QStyledItemDelegate {
     if (finishing_) return;
     finishing_ = true;
     GridSource* source = view_->Source();
-    const bool taken = tab ? (source->KeyPressed(GridSource::Key::Tab), !source->Editing()) : source->FinishEdit();
+    const bool taken =
+        tab ? (source->KeyPressed(GridSource::Key::Tab), !source->Editing()) : source->FinishEdit();
     finishing_ = false;
     if (taken) {
       if (editor_ == editor) Close();
@@ -183,7 +199,8 @@ CGridView::CGridView(QWidget* parent)
   // Rows as high as a line of text, like the grid control's.
   verticalHeader()->setMinimumSectionSize(0);
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-  connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { FollowSelection(); });
+  connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          [this] { FollowSelection(); });
 }
 
 CGridView::~CGridView() = default;
@@ -250,19 +267,34 @@ void CGridView::keyPressEvent(QKeyEvent* event) {
   bool handled = false;
   if (control) {
     switch (event->key()) {
-      case Qt::Key_C: handled = source_->ControlKey('C'); break;
-      case Qt::Key_X: handled = source_->ControlKey('X'); break;
-      case Qt::Key_V: handled = source_->ControlKey('V'); break;
-      default: break;
+      case Qt::Key_C:
+        handled = source_->ControlKey('C');
+        break;
+      case Qt::Key_X:
+        handled = source_->ControlKey('X');
+        break;
+      case Qt::Key_V:
+        handled = source_->ControlKey('V');
+        break;
+      default:
+        break;
     }
   } else {
     switch (event->key()) {
       case Qt::Key_Tab:
-      case Qt::Key_Backtab: handled = source_->KeyPressed(GridSource::Key::Tab); break;
-      case Qt::Key_Delete: handled = source_->KeyPressed(GridSource::Key::Delete); break;
-      case Qt::Key_Space: handled = source_->KeyPressed(GridSource::Key::Space); break;
+      case Qt::Key_Backtab:
+        handled = source_->KeyPressed(GridSource::Key::Tab);
+        break;
+      case Qt::Key_Delete:
+        handled = source_->KeyPressed(GridSource::Key::Delete);
+        break;
+      case Qt::Key_Space:
+        handled = source_->KeyPressed(GridSource::Key::Space);
+        break;
       case Qt::Key_Return:
-      case Qt::Key_Enter: handled = source_->KeyPressed(GridSource::Key::Enter); break;
+      case Qt::Key_Enter:
+        handled = source_->KeyPressed(GridSource::Key::Enter);
+        break;
       default:
         if (!event->text().isEmpty() && event->text().front().isPrint()) {
           source_->Type(event->text());

@@ -10,7 +10,8 @@ namespace {
 class HexValidator : public QRegularExpressionValidator {
  public:
   explicit HexValidator(QObject* parent)
-      : QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9A-Fa-f]{0,2}")), parent) {}
+      : QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9A-Fa-f]{0,2}")),
+                                    parent) {}
   State validate(QString& input, int& position) const override {
     input = input.toUpper();
     return QRegularExpressionValidator::validate(input, position);

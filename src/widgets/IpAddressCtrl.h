@@ -40,8 +40,8 @@ class CIpAddressCtrl : public QWidget {
   void SetFieldRange(int field, int low, int high);
   int FieldLow(int field) const;
   int FieldHigh(int field) const;
-  bool IsBlank() const;  // every field blank
-  void ClearAddress();   // every field blank, no signal
+  bool IsBlank() const;                   // every field blank
+  void ClearAddress();                    // every field blank, no signal
   QLineEdit* FieldEdit(int field) const;  // for tests and focus handling
 
   // What the control says when it corrects the user's value: %1 the value

@@ -75,8 +75,8 @@ class NxgcfgTest : public ::testing::Test {
   // nxgcfg with `args`, without the password variables unless `env` sets
   // one; one that hangs is ended after a minute (exit code 124).
   Result Nxgcfg(const std::vector<std::string>& args, const std::string& env = "") {
-    std::string command = "env -u NXGCFG_PASSWORD -u NXGCFG_NEW_PASSWORD " + env +
-                          " timeout 60 " NXGCFG_PROGRAM;
+    std::string command =
+        "env -u NXGCFG_PASSWORD -u NXGCFG_NEW_PASSWORD " + env + " timeout 60 " NXGCFG_PROGRAM;
     for (const auto& a : args) command += " '" + a + "'";
     const fs::path err = home.Root() / "stderr";
     command += " </dev/null 2>" + err.string();
@@ -114,9 +114,11 @@ class NxgcfgTest : public ::testing::Test {
     const bool spawned = ::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0;
     posix_spawn_file_actions_destroy(&actions);
     // The terminal keeps the line until the program reads it.
-    if (spawned && ::write(master, typed.data(), typed.size()) == static_cast<ssize_t>(typed.size())) {
+    if (spawned &&
+        ::write(master, typed.data(), typed.size()) == static_cast<ssize_t>(typed.size())) {
       int status = 0;
-      if (::waitpid(pid, &status, 0) == pid && WIFEXITED(status)) run.exitCode = WEXITSTATUS(status);
+      if (::waitpid(pid, &status, 0) == pid && WIFEXITED(status))
+        run.exitCode = WEXITSTATUS(status);
     }
     ::close(master);
     ::close(slave);

@@ -14,8 +14,8 @@ namespace gw::test {
 namespace {
 
 TEST_F(NxgcfgTest, SearchListsModulesByNumberAndKeepsThemForLaterCommands) {
-  const auto sim = StartSim(1, {"--modules", "3", "--module-numbers", "2,300,1", "--names",
-                                "Mixer,Dock,Boiler"});
+  const auto sim = StartSim(
+      1, {"--modules", "3", "--module-numbers", "2,300,1", "--names", "Mixer,Dock,Boiler"});
   const auto search = Nxgcfg({"search", "--ip", Address(1), "--json"});
   ASSERT_EQ(search.exitCode, 0) << search.err;
   const Json list = Json::parse(search.out);
@@ -62,9 +62,8 @@ TEST_F(NxgcfgTest, CommandsWithoutAModuleFailWithAReasonAndEveryCommandHasHelp) 
       {{"search", "--ip", "not-an-address"}, "", 2, "", ""},
       {{"link", "--serial", "LPT1"}, "", 2, "", ""},
   };
-  for (const char* command :
-       {"search", "show", "read", "login", "factory-reset", "export", "decode", "link", "fields",
-        "set", "diff"}) {
+  for (const char* command : {"search", "show", "read", "login", "factory-reset", "export",
+                              "decode", "link", "fields", "set", "diff"}) {
     commands.push_back({{command, "--help"}, "", 0, "Usage", ""});
   }
   Check(commands);
@@ -119,14 +118,18 @@ TEST_F(NxgcfgTest, AHostileResponderGetsAClearRefusalAndChangesNoFile) {
   // A link that cannot be opened stops the reset before anything is sent.
   const std::string noDevice = (home.Root() / "no-such-line").string();
   ASSERT_EQ(Nxgcfg({"link", "--serial", "COM7", "--device", noDevice}).exitCode, 0);
-  Check({{{"factory-reset", "#0", "--yes"}, "", 1, "", "Cannot open the specified device",
+  Check({{{"factory-reset", "#0", "--yes"},
+          "",
+          1,
+          "",
+          "Cannot open the specified device",
           "Configuration is failed"}});
 }
 
 TEST_F(NxgcfgTest, ModulesAreNamedExactlyLoggedInToAndResetOnlyWhenConfirmed) {
   // By module number: #0 the locked 3, #1 and #2 both 7.
-  const auto sim = StartSim(5, {"--modules", "3", "--module-numbers", "7,7,3", "--locked", "3",
-                                "--password", "abcd"});
+  const auto sim = StartSim(
+      5, {"--modules", "3", "--module-numbers", "7,7,3", "--locked", "3", "--password", "abcd"});
   const auto search = Nxgcfg({"search", "--ip", Address(5), "--json"});
   ASSERT_EQ(search.exitCode, 0) << search.err;
   EXPECT_EQ(Json::parse(search.out)[0]["locked"], true);
@@ -195,7 +198,10 @@ TEST_F(NxgcfgTest, ExportedFilesDecodeWithoutAModuleAndBadFilesAreRefused) {
       {{"decode", fifo.string()}, "", 1, "", "is not a regular file"},
       {{"decode", home.Root().string()}, "", 1, "", "is a folder"},
       {{"decode", file + ".none"}, "", 1, "", "was not found"},
-      {{"decode", (home.ConfigDir() / "other.mod").string()}, "", 1, "",
+      {{"decode", (home.ConfigDir() / "other.mod").string()},
+       "",
+       1,
+       "",
        "Module type does not match NXG4120"},
   });
 }
@@ -293,10 +299,10 @@ TEST_F(NxgcfgTest, TheIpSearchTakesTheSettingsFileAddress) {
 // Only `nxgcfg link` saves the link; no search changes PortLink.ini, not even
 // one whose serial device cannot be opened.
 TEST_F(NxgcfgTest, SearchesLeaveTheSavedLinkAsItIs) {
-  home.UseEthernet(Ipv4(127, 0, 30, 12));  // no simulator there
+  home.UseEthernet(Ipv4(127, 0, 30, 12));                              // no simulator there
   WriteConfig("NXG4120-T.ini", "[CommConf]\nIPAddress=2130714125\n");  // 127.0.30.13
-  const std::string saved = home.ReadConfigFile("PortLink.ini") + "[COMPorts]\nCOM7=" +
-                            (home.Root() / "absent7").string() + "\n";
+  const std::string saved = home.ReadConfigFile("PortLink.ini") +
+                            "[COMPorts]\nCOM7=" + (home.Root() / "absent7").string() + "\n";
   WriteConfig("PortLink.ini", saved);
   Check({
       {{"search", "--ip", Address(13)}, "", 1, "", "No NXG4120-T module found"},
@@ -333,9 +339,9 @@ TEST_F(NxgcfgTest, ConcurrentSearchesKeepEveryAddressInTheIpList) {
   std::vector<std::string> lines;
   for (int last : {16, 17}) {
     lines.push_back((home.Root() / ("COM" + std::to_string(last))).string());
-    sims.push_back(std::make_unique<SimProcess>(std::vector<std::string>{
-        "--address", Address(last), "--serial", "--link", lines.back(), "--modules", "1",
-        "--ip-base", Address(last)}));
+    sims.push_back(std::make_unique<SimProcess>(
+        std::vector<std::string>{"--address", Address(last), "--serial", "--link", lines.back(),
+                                 "--modules", "1", "--ip-base", Address(last)}));
     ASSERT_TRUE(sims.back()->WaitReady());
   }
   for (int round = 0; round < 20; ++round) {
@@ -343,10 +349,9 @@ TEST_F(NxgcfgTest, ConcurrentSearchesKeepEveryAddressInTheIpList) {
     fs::remove(home.ConfigDir() / "IPList.ini");
     std::vector<FILE*> runs;
     for (const std::string& line : lines) {
-      runs.push_back(::popen((std::string(NXGCFG_PROGRAM) + " search --serial '" + line +
-                              "' >/dev/null 2>&1")
-                                 .c_str(),
-                             "r"));
+      runs.push_back(::popen(
+          (std::string(NXGCFG_PROGRAM) + " search --serial '" + line + "' >/dev/null 2>&1").c_str(),
+          "r"));
     }
     for (FILE* run : runs) EXPECT_EQ(::pclose(run), 0);
     const std::string list = home.ReadConfigFile("IPList.ini");

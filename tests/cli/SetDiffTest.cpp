@@ -20,8 +20,8 @@ class NxgcfgSetTest : public NxgcfgTest {
   }
   // A running simulator of `modules` modules, the second one locked with "abcd".
   std::unique_ptr<SimProcess> Modules(int last, int modules = 2) {
-    auto sim = StartSim(last, {"--modules", std::to_string(modules), "--locked", "2",
-                               "--password", "abcd"});
+    auto sim = StartSim(
+        last, {"--modules", std::to_string(modules), "--locked", "2", "--password", "abcd"});
     EXPECT_EQ(Nxgcfg({"search", "--ip", Address(last)}).exitCode, 0);
     return sim;
   }
@@ -69,7 +69,10 @@ TEST_F(NxgcfgSetTest, ASetChangesExactlyTheFieldItNames) {
   }
   // The Security page's password: the keys stay, the module is locked after it.
   const Json before = Keys("#0");
-  Check({{{"set", "#0", "security.password=-"}, "NXGCFG_NEW_PASSWORD=wxyz", 0, "",
+  Check({{{"set", "#0", "security.password=-"},
+          "NXGCFG_NEW_PASSWORD=wxyz",
+          0,
+          "",
           "Configuration is successful"}});
   const Result show = Nxgcfg({"show", "#0", "--json"});
   EXPECT_EQ(Json::parse(show.out)["keys"], before);
@@ -88,13 +91,19 @@ TEST_F(NxgcfgSetTest, RefusedValuesAndLockedModulesSendNothing) {
       {{"set", "#0", "security.password=-"}, "", 1, "", "NXGCFG_NEW_PASSWORD"},
       {{"set", "#0", "basic.parity=Mark"}, "", 1, "", "'Mark' is not one of None|Odd|Even"},
       {{"set", "#0", "basic.ip-address=0.1.2.3"}, "", 1, "", "must be 1 to 223"},
-      {{"set", "#0", "basic.ip-configuration=DHCP", "basic.gateway=10.0.0.1"}, "", 1, "",
+      {{"set", "#0", "basic.ip-configuration=DHCP", "basic.gateway=10.0.0.1"},
+       "",
+       1,
+       "",
        "basic.gateway: the page has this control disabled now"},
       {{"set", "#0", "basic.module-name=" + std::string(32, 'x')}, "", 1, "", "at most 31"},
       // A value the page refuses stops the whole run before any page applies.
       {{"set", "#0", "basic.module-name=Dock", "basic.keep-alive=4"}, "", 1, "", "Out of range"},
       {{"set", "#1", "basic.keep-alive=30"}, "", 1, "", "password locked"},
-      {{"set", "#1", "basic.keep-alive=30", "--login"}, "NXGCFG_PASSWORD=zzzz", 1, "",
+      {{"set", "#1", "basic.keep-alive=30", "--login"},
+       "NXGCFG_PASSWORD=zzzz",
+       1,
+       "",
        "Authentication failed"},
       {{"set", "#0", "overview.module=X"}, "", 2, "", "is shown only"},
       {{"set", "#0", "basic.colour=red"}, "", 2, "", "is not a key"},
@@ -112,22 +121,40 @@ TEST_F(NxgcfgSetTest, ADryRunPrintsTheBlocksAndMasksAndSendsNothing) {
   const std::string name = "block 0 (NetworkBlock) mask ";
   const std::string serial = "block 11 (SerialBlock) mask ";
   Check({
-      {{"set", "#0", "basic.module-name=Boiler", "--dry-run"}, "", 0, name + "80000000", "",
+      {{"set", "#0", "basic.module-name=Boiler", "--dry-run"},
+       "",
+       0,
+       name + "80000000",
+       "",
        serial},
       // A new IP configuration sends the addresses only where they changed.
       {{"set", "#0", "basic.ip-configuration=DHCP", "--dry-run"}, "", 0, name + "02000000", ""},
-      {{"set", "#0", "basic.gateway=10.0.0.1", "basic.ip-configuration=DHCP", "--dry-run"}, "", 0,
-       name + "12000000", ""},
-      {{"set", "#0", "basic.keep-alive=30", "--dry-run"}, "", 0, "Basic: " + serial + "80000000",
-       "", name},
-      {{"set", "#0", "security.password=wxyz", "--dry-run"}, "", 0,
-       "Security: " + name + "08000000\n", "", "77 78 79 7a"},
+      {{"set", "#0", "basic.gateway=10.0.0.1", "basic.ip-configuration=DHCP", "--dry-run"},
+       "",
+       0,
+       name + "12000000",
+       ""},
+      {{"set", "#0", "basic.keep-alive=30", "--dry-run"},
+       "",
+       0,
+       "Basic: " + serial + "80000000",
+       "",
+       name},
+      {{"set", "#0", "security.password=wxyz", "--dry-run"},
+       "",
+       0,
+       "Security: " + name + "08000000\n",
+       "",
+       "77 78 79 7a"},
       {{"set", "#0", "security.password=wxyz", "--dry-run"}, "", 0, "0030  ** ** ** **", ""},
-      {{"set", "#1", "basic.keep-alive=30", "--dry-run", "--login"}, "NXGCFG_PASSWORD=abcd", 0,
-       serial + "80000000", ""},
+      {{"set", "#1", "basic.keep-alive=30", "--dry-run", "--login"},
+       "NXGCFG_PASSWORD=abcd",
+       0,
+       serial + "80000000",
+       ""},
   });
-  const Result json = Nxgcfg({"set", "#0", "basic.module-name=A", "basic.parity=Odd",
-                              "--dry-run", "--json"});
+  const Result json =
+      Nxgcfg({"set", "#0", "basic.module-name=A", "basic.parity=Odd", "--dry-run", "--json"});
   ASSERT_EQ(json.exitCode, 0) << json.err;
   const Json writes = Json::parse(json.out);
   ASSERT_EQ(writes.size(), 2u);
@@ -141,7 +168,10 @@ TEST_F(NxgcfgSetTest, ADryRunPrintsTheBlocksAndMasksAndSendsNothing) {
 TEST_F(NxgcfgSetTest, AWriteTheModuleRefusesNamesItsPageAndBlock) {
   const auto sim = StartSim(6, {"--modules", "1", "--fault", "refuse"});
   ASSERT_EQ(Nxgcfg({"search", "--ip", Address(6)}).exitCode, 0);
-  Check({{{"set", "#0", "basic.keep-alive=30"}, "", 1, "",
+  Check({{{"set", "#0", "basic.keep-alive=30"},
+          "",
+          1,
+          "",
           "Modify failed\nNot every write was taken: Basic page block 11."}});
 }
 

@@ -78,8 +78,8 @@ const WriteCase kWriteCases[] = {
     {"ShortSerialReply", Line::Serial, "short:1", "[fault short]", true, 2, 0, true, kReplyReadOk},
     // Set aside while the wait goes on: each costs a silent wait and the
     // write goes out again, and is taken the third time.
-    {"RepliesOfAnotherModule", Line::Ethernet, "other-mac:2", "[fault other-mac]", true, 3, 2,
-     true, kReplyReadOk},
+    {"RepliesOfAnotherModule", Line::Ethernet, "other-mac:2", "[fault other-mac]", true, 3, 2, true,
+     kReplyReadOk},
     {"ActiveConnection", Line::Ethernet, "busy", "[fault busy]", true, 1, 0, true,
      kReplyReadOkConnected},
     {"RefusedForAnotherUser", Line::Ethernet, "refuse", "another user is changing the module",

@@ -18,9 +18,9 @@ bool AllZero(ConstBytes bytes) {
 }
 
 TEST_F(SimLinkTest, UdpSearchListsEveryModuleByNumberAndTheInquiryReadsEveryBlock) {
-  ASSERT_NO_FATAL_FAILURE(Start(Line::Ethernet, {"--modules", "4", "--module-numbers", "2,300,1,7",
-                                                 "--firmware", "1.55,1.54,1.55", "--foreign-type",
-                                                 "4", "--seed", "7"}));
+  ASSERT_NO_FATAL_FAILURE(
+      Start(Line::Ethernet, {"--modules", "4", "--module-numbers", "2,300,1,7", "--firmware",
+                             "1.55,1.54,1.55", "--foreign-type", "4", "--seed", "7"}));
   Doc().SearchAt(Address());
   // The fourth module is of another type; the others by ModuleNumber.
   ASSERT_EQ(Nodes().Count(), 3) << Sim().Log();

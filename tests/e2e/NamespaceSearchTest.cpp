@@ -53,11 +53,10 @@ std::unique_ptr<SimProcess> StartBehindInterface(const Subnet& net) {
     Fail("the simulator of " + prefix + ".0/24 did not make its namespace");
     return nullptr;
   }
-  const bool linked =
-      Shell("ip link add " + near + " type veth peer name " + far + " netns " +
-            std::to_string(sim->Pid())) &&
-      Shell("ip addr add " + prefix + ".1/24 brd + dev " + near + " && ip link set " + near +
-            " up");
+  const bool linked = Shell("ip link add " + near + " type veth peer name " + far + " netns " +
+                            std::to_string(sim->Pid())) &&
+                      Shell("ip addr add " + prefix + ".1/24 brd + dev " + near +
+                            " && ip link set " + near + " up");
   handshake.Release();
   if (!linked) {
     Fail("cannot make the veth pair " + near + "/" + far);

@@ -74,9 +74,9 @@ int SimLinkTest::AddKnownNode(std::size_t i) {
     for (std::size_t at = 0; at < got.size(); ++at) {
       if (number == 4 && at >= clock::ClockTime && at < clock::ClockTime + 4) continue;
       if (got[at] != want[at]) {
-        return ::testing::AssertionFailure() << "block " << number << " byte " << at << " is "
-                                             << int{got[at]} << ", the module holds "
-                                             << int{want[at]};
+        return ::testing::AssertionFailure()
+               << "block " << number << " byte " << at << " is " << int{got[at]}
+               << ", the module holds " << int{want[at]};
       }
     }
   }
@@ -101,6 +101,5 @@ void StageNameAndAddress(NodeTable& nodes, const std::string& name, std::uint32_
   StoreText(block.subspan(net::ModuleName, net::kModuleNameSize), name);
   StoreBE32(block, net::IpAddress, ipAddress);
 }
-
 
 }  // namespace gw::test

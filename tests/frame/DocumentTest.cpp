@@ -6,10 +6,10 @@
 #include <QTest>
 
 #include "appframe/AfxIds.h"
-#include "link/RequestCodes.h"
-#include "appframe/PropertySheet.h"
 #include "appframe/Printing.h"
+#include "appframe/PropertySheet.h"
 #include "frame/PluginFixture.h"
+#include "link/RequestCodes.h"
 #include "model/NodeListStream.h"
 #include "protocol/HostCommands.h"
 #include "widgets/ProgressWnd.h"
@@ -34,9 +34,7 @@ constexpr QPoint kBetweenIcons{130, 60};
 
 class DocumentTest : public PluginFixture {
  protected:
-  DocumentTest() {
-    Serve({&a_, &b_, &c_});
-  }
+  DocumentTest() { Serve({&a_, &b_, &c_}); }
 
   // Three modules found by a search, in module number order 1, 2, 300.
   CGwCfgDoc* SearchedDocument() {

@@ -30,9 +30,8 @@ namespace gw::test {
 
 // Threads of this process now.
 inline int ThreadCount() {
-  return static_cast<int>(QDir(QStringLiteral("/proc/self/task"))
-                              .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
-                              .size());
+  return static_cast<int>(
+      QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
 }
 
 inline int RunGuiTests(int argc, char** argv) {

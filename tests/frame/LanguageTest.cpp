@@ -8,13 +8,13 @@
 #include <QTranslator>
 #include <memory>
 
+#include "appframe/DocTemplate.h"
 #include "frame/DllEntry.h"
 #include "frame/GuiTestSupport.h"
 #include "frame/GwCfgApp.h"
 #include "frame/PluginResources.h"
 #include "frame/QtUserInterface.h"
 #include "frame/Resource.h"
-#include "appframe/DocTemplate.h"
 
 namespace gw::frame {
 namespace {
@@ -122,7 +122,8 @@ TEST_F(LanguageTest, StandardButtonsFollowThePluginsLanguage) {
     ASSERT_EQ(texts.size(), 2);
     const bool english = id == 1033u;
     for (const QString& text : texts) {
-      const bool latin = text.contains(QStringLiteral("Yes")) || text.contains(QStringLiteral("No"));
+      const bool latin =
+          text.contains(QStringLiteral("Yes")) || text.contains(QStringLiteral("No"));
       EXPECT_EQ(latin, english) << text.toStdString();
     }
     theApp.ExitInstance();

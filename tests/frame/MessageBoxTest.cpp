@@ -32,11 +32,9 @@ TEST(MessageBox, EnterPressesTheDefaultButtonTheCoreAsks) {
   for (const DefaultCase& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.buttons));
     QMessageBox::StandardButton enter = QMessageBox::NoButton;
-    const test::ModalCatcher<QMessageBox> catcher([&enter](QMessageBox& box) {
-      enter = box.standardButton(box.defaultButton());
-    });
-    CQtUserInterface().Message("Return to factory setting", c.buttons, Icon::Question,
-                               c.preferred);
+    const test::ModalCatcher<QMessageBox> catcher(
+        [&enter](QMessageBox& box) { enter = box.standardButton(box.defaultButton()); });
+    CQtUserInterface().Message("Return to factory setting", c.buttons, Icon::Question, c.preferred);
     EXPECT_TRUE(catcher.Caught());
     EXPECT_EQ(enter, c.enter);
   }

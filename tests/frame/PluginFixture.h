@@ -18,8 +18,8 @@
 #include "support/FakeClock.h"
 #include "support/FakeModule.h"
 #include "support/FakePortLink.h"
-#include "view/qt/GwCfgView.h"
 #include "support/MemoryStore.h"
+#include "view/qt/GwCfgView.h"
 
 namespace gw::test {
 

@@ -58,7 +58,8 @@ TEST_F(HostFixture, LoadsThePluginAndGetsItsTemplate) {
 
 TEST_F(HostFixture, ChineseLanguageSettingTranslatesThePluginButNotItsTemplate) {
   ASSERT_TRUE(QDir().mkpath(QStringLiteral("Language")));
-  const QString built = QDir(QCoreApplication::applicationDirPath()).filePath("Language/NXG4120-TCHT.qm");
+  const QString built =
+      QDir(QCoreApplication::applicationDirPath()).filePath("Language/NXG4120-TCHT.qm");
   ASSERT_TRUE(QFile::copy(built, QStringLiteral("Language/NXG4120-TCHT.qm")));
   env_.SetLanguageId(1028);
   CMainFrame& main = Open();

@@ -121,14 +121,17 @@ TEST_F(CommSettingsTest, BadEntriesMatchAllOnesAndADamagedCountIsRecoveredFromTh
     std::string after;
   } cases[] = {
       {"IPCount=1\nIP1=garbage\n", {0xFFFFFFFF}, "IPCount=1\nIP1=garbage\n"},
-      {"IPCount=2147483647\n" + two, {0x0A000001, 0x0A000009},
+      {"IPCount=2147483647\n" + two,
+       {0x0A000001, 0x0A000009},
        "IPCount=3\n" + two + "IP3=10.0.0.9\n"},
       {"IPCount=-5\n" + two, {0x0A000009}, "IPCount=3\n" + two + "IP3=10.0.0.9\n"},
       {"IPCount=many\n" + two, {0x0A000009}, "IPCount=3\n" + two + "IP3=10.0.0.9\n"},
       {"IPCount=1\n" + two, {0x0A000009}, "IPCount=3\n" + two + "IP3=10.0.0.9\n"},
-      {"IPCount=3\nIP1=10.0.0.1\nIP3=10.0.0.3\n", {0x0A000002},
+      {"IPCount=3\nIP1=10.0.0.1\nIP3=10.0.0.3\n",
+       {0x0A000002},
        "IPCount=4\nIP1=10.0.0.1\nIP3=10.0.0.3\nIP4=10.0.0.2\n"},
-      {"IP1=10.0.0.1\nip2000000000=10.0.0.2\n", {0x0A000009},
+      {"IP1=10.0.0.1\nip2000000000=10.0.0.2\n",
+       {0x0A000009},
        "IP1=10.0.0.1\nip2000000000=10.0.0.2\nIPCount=2000000001\nIP2000000001=10.0.0.9\n"},
   };
   fs::create_directories(home.ConfigDir());

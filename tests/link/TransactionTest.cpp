@@ -95,18 +95,18 @@ TEST_F(Transaction, CorruptWriteReplyPausesBeforeTheNextAttempt) {
     return false;
   };
   EXPECT_TRUE(h.link.WriteBlock(kBlock).Ok());
-  EXPECT_EQ(Timeline(), (Events{"send 4/4", "pause 100", "wait 2000", "pause 500", "send 4/4",
-                                "pause 100", "wait 2000", "pause 100", "send 2/4", "pause 100",
-                                "wait 2000"}));
+  EXPECT_EQ(Timeline(),
+            (Events{"send 4/4", "pause 100", "wait 2000", "pause 500", "send 4/4", "pause 100",
+                    "wait 2000", "pause 100", "send 2/4", "pause 100", "wait 2000"}));
 }
 
 TEST_F(Transaction, SerialWriteToASilentModule) {
   h.UseCommType(kCommSerial);
   module.ignore = Always;
   EXPECT_EQ(h.link.WriteBlock(kBlock).status, LinkStatus::NothingReceived);
-  EXPECT_EQ(h.log.Only({"send", "pause"}),
-            Join({Repeat(5, {"send 4/4", "pause 100", "pause 500"}), {"pause 100"},
-                  Repeat(5, {"send 2/4", "pause 100"})}));
+  EXPECT_EQ(h.log.Only({"send", "pause"}), Join({Repeat(5, {"send 4/4", "pause 100", "pause 500"}),
+                                                 {"pause 100"},
+                                                 Repeat(5, {"send 2/4", "pause 100"})}));
   for (int wait : h.port.waits) EXPECT_EQ(wait, 0);  // only the stale-input checks
 }
 

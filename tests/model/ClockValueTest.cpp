@@ -35,8 +35,9 @@ TEST(TimeZones, OffsetsAsTheListWritesThemButCasablanca) {
   const struct {
     int index;
     std::optional<std::int32_t> offset;
-  } cases[] = {{0, -43200}, {17, -12600}, {23, -3600}, {24, -3600}, {25, 0},  {26, 3600},
-               {48, 20700}, {52, 23400},  {73, 46800}, {-1, std::nullopt},    {74, std::nullopt}};
+  } cases[] = {{0, -43200}, {17, -12600},       {23, -3600},       {24, -3600},
+               {25, 0},     {26, 3600},         {48, 20700},       {52, 23400},
+               {73, 46800}, {-1, std::nullopt}, {74, std::nullopt}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.index);
     EXPECT_EQ(TimeZoneOffset(c.index), c.offset);

@@ -3,9 +3,9 @@
 
 #include "model/NodeListExchange.h"
 #include "model/NodeListStream.h"
+#include "support/MemoryStore.h"
 #include "support/RecordingUi.h"
 #include "support/Records.h"
-#include "support/MemoryStore.h"
 
 namespace gw {
 namespace {

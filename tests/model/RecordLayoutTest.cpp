@@ -14,12 +14,14 @@ TEST(RecordLayout, BlockPlacesInRecordAndFileAndMinimumReplyLengths) {
   EXPECT_EQ(sizeof(NodeRecord), 7932u);
   // Selected, Online, then the 36-byte header: block 0 starts at 44. The
   // shortest replies the tool takes include some odd ones.
-  const struct { int block; std::size_t inRecord, minReply, inFile; } expected[] = {
-      {0, 44, 64, 40},         {1, 124, 372, 120},      {2, 460, 680, 456},
-      {4, 1104, 56, 560},      {6, 1124, 108, 580},     {8, 1196, 172, 652},
-      {9, 1364, 540, 820},     {10, 1868, 46, 1324},    {11, 1880, 168, 1334},
-      {13, 2008, 120, 1462},   {44, 2092, 1044, 1546},  {47, 3100, 1244, 2554},
-      {48, 4308, 1244, 3762},  {49, 5516, 1244, 4970},  {50, 6724, 1244, 6178}};
+  const struct {
+    int block;
+    std::size_t inRecord, minReply, inFile;
+  } expected[] = {{0, 44, 64, 40},        {1, 124, 372, 120},     {2, 460, 680, 456},
+                  {4, 1104, 56, 560},     {6, 1124, 108, 580},    {8, 1196, 172, 652},
+                  {9, 1364, 540, 820},    {10, 1868, 46, 1324},   {11, 1880, 168, 1334},
+                  {13, 2008, 120, 1462},  {44, 2092, 1044, 1546}, {47, 3100, 1244, 2554},
+                  {48, 4308, 1244, 3762}, {49, 5516, 1244, 4970}, {50, 6724, 1244, 6178}};
   NodeRecord record;
   for (const auto& e : expected) {
     SCOPED_TRACE("block " + std::to_string(e.block));

@@ -14,11 +14,14 @@ struct BasicApply : PageFixture {
   // Each link action by kind, with the requests: "open", "send 4/0", "close".
   Strings LinkSteps() const {
     Strings out;
-    for (const auto& e : log.Only({"OpenSocket", "CloseSocket", "OpenSerialEx", "CloseSerial",
-                                   "send"})) {
-      if (e.rfind("Open", 0) == 0) out.push_back("open");
-      else if (e.rfind("Close", 0) == 0) out.push_back("close");
-      else out.push_back(e);
+    for (const auto& e :
+         log.Only({"OpenSocket", "CloseSocket", "OpenSerialEx", "CloseSerial", "send"})) {
+      if (e.rfind("Open", 0) == 0)
+        out.push_back("open");
+      else if (e.rfind("Close", 0) == 0)
+        out.push_back("close");
+      else
+        out.push_back(e);
     }
     return out;
   }
@@ -57,14 +60,14 @@ TEST_F(BasicApply, WritesExactlyTheStagedBytesOfBothBlocks) {
   // Block 11: the module's block with the page's fields.
   std::vector<std::uint8_t> serialBlock(128, 0);
   for (std::size_t i = 4; i < 128; ++i) serialBlock[i] = static_cast<std::uint8_t>(0xA0 + i);
-  serialBlock[0] = 0x80;                                   // ChangeMask
-  serialBlock[12] = 0x00, serialBlock[13] = 0x06;          // ComConfig
-  serialBlock[14] = 0x0A, serialBlock[15] = 0x08;          // BaudCodes
-  serialBlock[16] = 0x00, serialBlock[17] = 0x05;          // StationAddress
-  serialBlock[18] = 0x08, serialBlock[19] = 0x02;          // DiDoPoints
-  serialBlock[26] = 0x03, serialBlock[27] = 0xE8;          // ModbusTimeout 1000
-  serialBlock[28] = 0x00, serialBlock[29] = 0x0A;          // DelayTime 10
-  serialBlock[30] = 0x00, serialBlock[31] = 0x78;          // KeepAliveTime 120
+  serialBlock[0] = 0x80;                           // ChangeMask
+  serialBlock[12] = 0x00, serialBlock[13] = 0x06;  // ComConfig
+  serialBlock[14] = 0x0A, serialBlock[15] = 0x08;  // BaudCodes
+  serialBlock[16] = 0x00, serialBlock[17] = 0x05;  // StationAddress
+  serialBlock[18] = 0x08, serialBlock[19] = 0x02;  // DiDoPoints
+  serialBlock[26] = 0x03, serialBlock[27] = 0xE8;  // ModbusTimeout 1000
+  serialBlock[28] = 0x00, serialBlock[29] = 0x0A;  // DelayTime 10
+  serialBlock[30] = 0x00, serialBlock[31] = 0x78;  // KeepAliveTime 120
   const auto body11 = WriteBody(kSerialBlock);
   EXPECT_EQ(body11.size(), 164u);
   EXPECT_EQ(Payload(body11), serialBlock);
@@ -157,7 +160,7 @@ TEST_F(BasicApply, AnAddressEnteredAsStoredIsNotRewritten) {
   Basic().OnIpAddressFieldChanged(3, 20);  // back to the stored address
   Basic().OnNetmaskFieldChanged(3, 128);
   Basic().OnIpConfigurationChanged(1);
-  Basic().OnIpConfigurationChanged(0);     // back to Static
+  Basic().OnIpConfigurationChanged(0);  // back to Static
   ASSERT_EQ(Basic().NetworkMask(), 0xF2000000u);
   ASSERT_TRUE(Basic().OnApply());
 
@@ -188,7 +191,7 @@ TEST_F(BasicApply, Ipv6AddressTextBecomesSixteenBytes) {
   const auto body = WriteBody(kNetworkBlock);
   EXPECT_EQ(Long(body, 36 + 0), 0x00400000u);
   EXPECT_EQ(Word(body, 36 + 62), 1);
-  const std::vector<std::uint8_t> expected = {0x20, 0x01, 0x0D, 0xB8, 0, 0, 0, 0,
+  const std::vector<std::uint8_t> expected = {0x20, 0x01, 0x0D, 0xB8, 0, 0,    0,    0,
                                               0,    0,    0xFF, 0x00, 0, 0x42, 0x83, 0x29};
   EXPECT_EQ(std::vector<std::uint8_t>(body.begin() + 36 + 64, body.end()), expected);
 }
@@ -226,7 +229,7 @@ TEST_F(BasicApply, FailuresAreReportedPerBlockAndThePageReloads) {
   Basic().OnStationAddressChanged("5");
   EXPECT_TRUE(Basic().OnApply());
   EXPECT_EQ(ui.messages, (Strings{text::kCannotOpenDevice, text::kCommunicationError,
-                                   text::kCannotOpenDevice, text::kCommunicationError}));
+                                  text::kCannotOpenDevice, text::kCommunicationError}));
   EXPECT_FALSE(Basic().IsModified());
 }
 

@@ -28,14 +28,19 @@ class TestGrid : public GridModel {
     return text != "bad";
   }
   void EditAccepted(CellRef c, const std::string& text) override {
-    events.push_back("accepted " + std::to_string(c.column) + "," + std::to_string(c.row) + " " + text);
+    events.push_back("accepted " + std::to_string(c.column) + "," + std::to_string(c.row) + " " +
+                     text);
   }
   void KeyHandled() override { events.push_back("key"); }
   bool TakesClipboardKeys() const override { return true; }
 };
 
 TEST(GridMask, KeepsOnlyWhatTheMaskTakes) {
-  struct Case { const char* mask; const char* typed; const char* fitted; };
+  struct Case {
+    const char* mask;
+    const char* typed;
+    const char* fitted;
+  };
   for (const Case& c : {Case{"999", "1a2b34", "123"}, Case{"aaaa", "A-b_9zz", "Ab9z"},
                         Case{"hhhh", "0xFfG1", "0Ff1"}, Case{"", "any text", "any text"}}) {
     EXPECT_EQ(FitToMask(c.mask, c.typed), c.fitted) << c.mask << " " << c.typed;

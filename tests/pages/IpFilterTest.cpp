@@ -96,7 +96,8 @@ TEST_F(IpFilterPage, ApplySendsEveryEntryAsItStandsAndOnlyTheMarkedBits) {
   std::vector<std::uint8_t> expected(72, 0);
   expected[0] = 0x90;  // switch and entry 3
   const std::uint8_t entry1[] = {192, 168, 1, 0}, mask1[] = {255, 255, 255, 0},
-                     entry8[] = {10, 0, 0, 8}, mask8[] = {255, 255, 255, 255}, mask3[] = {255, 0, 0, 0};
+                     entry8[] = {10, 0, 0, 8}, mask8[] = {255, 255, 255, 255},
+                     mask3[] = {255, 0, 0, 0};
   std::copy(std::begin(entry1), std::end(entry1), expected.begin() + 8);
   std::copy(std::begin(entry8), std::end(entry8), expected.begin() + 8 + 28);
   std::copy(std::begin(mask1), std::end(mask1), expected.begin() + 40);
@@ -104,7 +105,7 @@ TEST_F(IpFilterPage, ApplySendsEveryEntryAsItStandsAndOnlyTheMarkedBits) {
   std::copy(std::begin(mask8), std::end(mask8), expected.begin() + 40 + 28);
   EXPECT_EQ(std::vector<std::uint8_t>(body.begin() + kHeader, body.end()), expected);
   EXPECT_EQ(Sent(CmdReadBlock, kIpFilterBlock).size(), 1u);  // the read-back
-  EXPECT_TRUE(ui.messages.empty());  // a filter that is off asks nothing
+  EXPECT_TRUE(ui.messages.empty());                          // a filter that is off asks nothing
   EXPECT_FALSE(Page().IsModified());
   EXPECT_EQ(Page().ChangeMask(), 0u);
 }
@@ -146,8 +147,7 @@ TEST_P(IpFilterLockOut, AsksBeforeAFilterThatLeavesThisComputerOut) {
   ui.answers = {Answer::No};
   if (c.asked) {
     EXPECT_FALSE(Page().OnApply());
-    ASSERT_EQ(ui.messages,
-              Strings{text::FilterExcludesComputer(Ipv4Text(c.self.value_or(0)))});
+    ASSERT_EQ(ui.messages, Strings{text::FilterExcludesComputer(Ipv4Text(c.self.value_or(0)))});
     EXPECT_TRUE(port.requests.empty());
     EXPECT_TRUE(Page().IsModified());
     ui.answers = {Answer::Yes};

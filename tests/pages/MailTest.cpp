@@ -21,15 +21,19 @@ struct MailPage : PageFixture {
     StoreText(m.subspan(mail::AlarmSubjects, 64), "Boiler pressure");
     StoreBE16(m, mail::RecipientWords, 0x0003);      // alarm 1: recipients 1 and 2
     StoreBE16(m, mail::RecipientWords + 4, 0x0001);  // alarm 3: recipient 1
-    StoreText(module.record.Block(kMailRecipientBlock).subspan(recipients::Addresses, 64), "ops@example.org");
-    StoreBE16(module.record.Block(kAlarmBlock), alarm::AlarmSetting, alarm::kEnabled | alarm::kRising);
+    StoreText(module.record.Block(kMailRecipientBlock).subspan(recipients::Addresses, 64),
+              "ops@example.org");
+    StoreBE16(module.record.Block(kAlarmBlock), alarm::AlarmSetting,
+              alarm::kEnabled | alarm::kRising);
   }
   void EditCell(GridModel& grid, CellRef cell, const std::string& text) {
     ASSERT_TRUE(grid.StartEdit(cell));
     grid.SetEditText(text);
     grid.FinishEdit();
   }
-  std::vector<std::uint32_t> Masks() { return {Mail().MailMask(), Mail().RecipientMask(), Mail().AlarmMask()}; }
+  std::vector<std::uint32_t> Masks() {
+    return {Mail().MailMask(), Mail().RecipientMask(), Mail().AlarmMask()};
+  }
 };
 
 TEST_F(MailPage, LoadShowsTheRecordAndNoMarkWithoutAnAddress) {
@@ -38,7 +42,8 @@ TEST_F(MailPage, LoadShowsTheRecordAndNoMarkWithoutAnAddress) {
   EXPECT_EQ(c.smtpServer.Value(), 0x0A000005u);
   EXPECT_EQ(c.mailFrom.text, "plant@example.org");
   EXPECT_EQ(c.mailFrom.maxLength, 63u);
-  EXPECT_EQ((std::vector<bool>{c.alarm[0].checked, c.alarm[1].checked, c.trigger[0].enabled, c.trigger[1].enabled}),
+  EXPECT_EQ((std::vector<bool>{c.alarm[0].checked, c.alarm[1].checked, c.trigger[0].enabled,
+                               c.trigger[1].enabled}),
             (std::vector<bool>{true, false, true, false}));
   EXPECT_EQ(c.trigger[0].selection, 1);
   EXPECT_EQ(Mail().Subjects().Text(0, 0), "Boiler pressure");
@@ -61,30 +66,47 @@ struct MailMasks : MailPage, ::testing::WithParamInterface<MaskCase> {};
 TEST_P(MailMasks, EachEventSetsItsBits) {
   Open();
   GetParam().act(*this);
-  EXPECT_EQ(Masks(), (std::vector<std::uint32_t>{GetParam().mail, GetParam().recipient, GetParam().alarm}));
+  EXPECT_EQ(Masks(),
+            (std::vector<std::uint32_t>{GetParam().mail, GetParam().recipient, GetParam().alarm}));
   EXPECT_TRUE(Mail().IsModified());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Events, MailMasks,
     ::testing::Values(
-        MaskCase{"server", [](MailPage& t) { t.Mail().OnSmtpServerFieldChanged(3, 9); }, 0x80000000, 0, 0},
-        MaskCase{"sender", [](MailPage& t) { t.Mail().OnMailFromChanged("x@y"); }, 0x40000000, 0, 0},
+        MaskCase{"server", [](MailPage& t) { t.Mail().OnSmtpServerFieldChanged(3, 9); }, 0x80000000,
+                 0, 0},
+        MaskCase{"sender", [](MailPage& t) { t.Mail().OnMailFromChanged("x@y"); }, 0x40000000, 0,
+                 0},
         MaskCase{"alarm", [](MailPage& t) { t.Mail().OnAlarmClicked(1, true); }, 0, 0, 0x80000000},
         MaskCase{"trigger", [](MailPage& t) { t.Mail().OnTriggerChanged(0, 0); }, 0, 0, 0x80000000},
-        MaskCase{"subject 3", [](MailPage& t) { t.EditCell(t.Mail().Subjects(), {0, 2}, "Door"); },
+        MaskCase{"subject 3",
+                 [](MailPage& t) {
+                   t.EditCell(t.Mail().Subjects(), {0, 2}, "Door");
+                 },
                  0x04000000, 0, 0},
-        MaskCase{"typing a subject", [](MailPage& t) {
+        MaskCase{"typing a subject",
+                 [](MailPage& t) {
                    t.Mail().Subjects().SetCurrent({0, 1});
                    t.Mail().Subjects().Type("D");
-                 }, 0x08000000, 0, 0},
-        MaskCase{"address 4", [](MailPage& t) { t.EditCell(t.Mail().Recipients(), {kAddress, 3}, "a@b"); },
+                 },
+                 0x08000000, 0, 0},
+        MaskCase{"address 4",
+                 [](MailPage& t) {
+                   t.EditCell(t.Mail().Recipients(), {kAddress, 3}, "a@b");
+                 },
                  0x0000FFC0, 0x10000000, 0},
-        MaskCase{"a mark", [](MailPage& t) { t.Mail().Recipients().Click({1, 0}); }, 0x0000FFC0, 0, 0},
-        MaskCase{"import", [](MailPage& t) { t.Mail().OnSiblingQuery(); }, 0xDFC0FFC0, 0xFFC00000, 0x80000000}),
+        MaskCase{"a mark",
+                 [](MailPage& t) {
+                   t.Mail().Recipients().Click({1, 0});
+                 },
+                 0x0000FFC0, 0, 0},
+        MaskCase{"import", [](MailPage& t) { t.Mail().OnSiblingQuery(); }, 0xDFC0FFC0, 0xFFC00000,
+                 0x80000000}),
     [](const auto& info) {
       std::string name = info.param.name;
-      for (char& ch : name) if (ch == ' ') ch = '_';
+      for (char& ch : name)
+        if (ch == ' ') ch = '_';
       return name;
     });
 
@@ -108,7 +130,8 @@ TEST_F(MailPage, GridsRefuseWithTheirMessageAndRestoreTheCell) {
   };
   for (const RefusalCase& c : cases) {
     ui.messages.clear();
-    GridModel& grid = c.recipients ? static_cast<GridModel&>(Mail().Recipients()) : Mail().Subjects();
+    GridModel& grid =
+        c.recipients ? static_cast<GridModel&>(Mail().Recipients()) : Mail().Subjects();
     const std::string before = grid.Text(c.cell.column, c.cell.row);
     ASSERT_TRUE(grid.StartEdit(c.cell));
     grid.SetEditText(c.typed);
@@ -144,7 +167,7 @@ TEST_F(MailPage, ApplySendsTheChangedBlocksInOrderWithTheAlarmBits) {
   EXPECT_TRUE(sheet->Apply());
   EXPECT_TRUE(port.requests.empty());  // nothing changed
 
-  Mail().OnAlarmClicked(1, true);  // enabled, no recipient: bit 2 stays clear
+  Mail().OnAlarmClicked(1, true);     // enabled, no recipient: bit 2 stays clear
   Mail().Recipients().Click({2, 0});  // alarm 3 loses its one recipient
   Mail().OnMailFromChanged("boiler@example.org");
   ASSERT_TRUE(Mail().OnApply());
@@ -161,8 +184,10 @@ TEST_F(MailPage, ApplySendsTheChangedBlocksInOrderWithTheAlarmBits) {
   EXPECT_EQ(Word(body10, kBody + alarm::AlarmSetting + 2), 0x8000);
   EXPECT_EQ(Word(body10, kBody + alarm::AlarmSetting + 4), 0x0000);
   // The sender's copy in the spare slot.
-  EXPECT_EQ(LoadText(doc->Nodes().Node(NodeTable::kSpareSlot).Block(kMailBlock).subspan(mail::MailFrom, 64)),
-            "boiler@example.org");
+  EXPECT_EQ(
+      LoadText(
+          doc->Nodes().Node(NodeTable::kSpareSlot).Block(kMailBlock).subspan(mail::MailFrom, 64)),
+      "boiler@example.org");
 
   // Reloaded: no change is pending, so nothing goes again.
   port.requests.clear();

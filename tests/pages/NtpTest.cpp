@@ -92,7 +92,8 @@ TEST_F(NtpPage, TheTimeServerSwitchDecidesWhichControlsWork) {
   SetTimeServer(true);
   Open();
   EXPECT_TRUE(C().serverAddress.enabled && C().daylightSaving.enabled && C().timeZone.enabled);
-  EXPECT_FALSE(C().pc.enabled || C().custom.enabled || C().pcTime.enabled || C().customDate.enabled);
+  EXPECT_FALSE(C().pc.enabled || C().custom.enabled || C().pcTime.enabled ||
+               C().customDate.enabled);
   Page().OnTimeServerClicked(false);
   EXPECT_FALSE(C().serverAddress.enabled || C().daylightSaving.enabled || C().timeZone.enabled);
   EXPECT_TRUE(C().pc.enabled && C().custom.enabled && C().pcTime.enabled);
@@ -114,9 +115,9 @@ TEST_F(NtpPage, EachControlSetsItsBitAndATimeServerKeepsTheClock) {
   EXPECT_EQ(Page().ChangeMask(), 0x70000000u);
   ASSERT_TRUE(Page().OnApply());
   std::vector<std::uint8_t> expected(20, 0);
-  expected[0] = 0x70;                 // no clock: bit 27 clear
-  expected[4] = 1, expected[5] = 1;   // time server, daylight saving
-  expected[7] = 24;                   // the zone and its offset, -3600
+  expected[0] = 0x70;                // no clock: bit 27 clear
+  expected[4] = 1, expected[5] = 1;  // time server, daylight saving
+  expected[7] = 24;                  // the zone and its offset, -3600
   expected[8] = 10, expected[11] = 9;
   expected[16] = 0xFF, expected[17] = 0xFF, expected[18] = 0xF1, expected[19] = 0xF0;
   EXPECT_EQ(Written(), expected);
@@ -146,7 +147,7 @@ TEST_F(NtpPage, CustomSendsThePickedDateAndTime) {
   Page().OnTimeChanged(23, 59, 59);
   Page().OnDateChanged(1969, 12, 31);  // before the clock's range: its first day
   EXPECT_EQ(C().customDate.value.year, 1970);
-  Page().OnDateChanged(2024, 2, 30);   // no such day: nothing changes
+  Page().OnDateChanged(2024, 2, 30);  // no such day: nothing changes
   Page().OnDateChanged(2024, 2, 29);
   ASSERT_TRUE(Page().OnApply());
   EXPECT_EQ(Long(Written(), clock::ClockTime), 1709251199u);

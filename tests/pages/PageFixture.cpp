@@ -1,7 +1,7 @@
 #include "PageFixture.h"
 
-#include "link/RequestCodes.h"
 #include "link/FrameCodec.h"
+#include "link/RequestCodes.h"
 
 namespace gw::pages::test {
 
@@ -26,7 +26,8 @@ void PageFixture::SetUp() {
 
   Bytes serialBlock = module.record.Block(kSerialBlock);
   // The fields the tool does not interpret carry a pattern that must come back.
-  for (std::size_t i = 4; i < serialBlock.size(); ++i) serialBlock[i] = static_cast<std::uint8_t>(0xA0 + i);
+  for (std::size_t i = 4; i < serialBlock.size(); ++i)
+    serialBlock[i] = static_cast<std::uint8_t>(0xA0 + i);
   StoreBE16(serialBlock, serial::ComConfig, kComConfig);
   StoreBE16(serialBlock, serial::BaudCodes, kBaudCodes);
   StoreBE16(serialBlock, serial::StationAddress, kStation);
@@ -36,9 +37,11 @@ void PageFixture::SetUp() {
   StoreBE16(serialBlock, serial::KeepAliveTime, kKeepAlive);
 
   const Bytes userBlock = module.record.Block(kUserDefineBlock);
-  for (std::size_t i = 4; i < userBlock.size(); ++i) userBlock[i] = static_cast<std::uint8_t>(0x40 + i);
+  for (std::size_t i = 4; i < userBlock.size(); ++i)
+    userBlock[i] = static_cast<std::uint8_t>(0x40 + i);
   for (std::size_t port = 0; port < 2; ++port) {
-    const Bytes e = userBlock.subspan(port == 0 ? userdef::Com1 : userdef::Com2, userdef::kEntrySize);
+    const Bytes e =
+        userBlock.subspan(port == 0 ? userdef::Com1 : userdef::Com2, userdef::kEntrySize);
     StoreBE32(e, userdef::DestinationIp, 0x0A000001 + static_cast<std::uint32_t>(port));
     StoreBE16(e, userdef::DestinationPort, 5020);
     StoreBE16(e, userdef::ListenPort, static_cast<std::uint16_t>(4001 + port));

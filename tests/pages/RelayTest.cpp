@@ -30,10 +30,15 @@ struct RelayPage : PageFixture {
 };
 
 TEST(RelayIpRule, TakesOnlyThreeDotsAndSevenToFifteenCharacters) {
-  struct Case { const char* text; bool taken; };
-  for (const Case& c : {Case{"1.1.1.1", true}, Case{"192.168.1.10", true}, Case{"192.168.1", false},
-                        Case{"1.2.3.4.5", false}, Case{"255.255.255.255", false}, Case{"1.1.1.", false},
-                        Case{"300.1.1.1", false}, Case{"10.0.0.1   x", true} /* the parser stops at a blank */, Case{"0.0.0.0", true}}) {
+  struct Case {
+    const char* text;
+    bool taken;
+  };
+  for (const Case& c :
+       {Case{"1.1.1.1", true}, Case{"192.168.1.10", true}, Case{"192.168.1", false},
+        Case{"1.2.3.4.5", false}, Case{"255.255.255.255", false}, Case{"1.1.1.", false},
+        Case{"300.1.1.1", false}, Case{"10.0.0.1   x", true} /* the parser stops at a blank */,
+        Case{"0.0.0.0", true}}) {
     EXPECT_EQ(ParseRelayIp(c.text).has_value(), c.taken) << c.text;
   }
   EXPECT_EQ(ParseRelayIp("192.168.1.10"), 0xC0A8010Au);
@@ -76,7 +81,12 @@ TEST_F(RelayPage, EditsAreCheckedCellByCell) {
   Open();
   EXPECT_EQ(G().Text(0, 0), "7");
   EXPECT_EQ(G().Text(1, 0), "10.0.0.1");
-  struct Case { CellRef cell; const char* typed; const char* message; bool notifies; };
+  struct Case {
+    CellRef cell;
+    const char* typed;
+    const char* message;
+    bool notifies;
+  };
   const Case cases[] = {
       {{0, 1}, "0", text::kRelayStationRange, false},
       {{0, 1}, "256", text::kRelayStationRange, false},
@@ -133,7 +143,8 @@ TEST_F(RelayPage, KeysAndMenuTellThePageOnlyWhileEditable) {
   G().SetCurrent({0, 3});
   G().Command(GridCommand::Paste);
   EXPECT_EQ(G().Text(0, 3), "7");
-  EXPECT_EQ(G().ContextMenu(), (std::vector<GridCommand>{GridCommand::Cut, GridCommand::Copy, GridCommand::Paste}));
+  EXPECT_EQ(G().ContextMenu(),
+            (std::vector<GridCommand>{GridCommand::Cut, GridCommand::Copy, GridCommand::Paste}));
   std::vector<CellRef> tabbed;
   G().SetCurrent({0, 5});
   for (int i = 0; i < 2; ++i) {

@@ -48,11 +48,10 @@ TEST_P(SecurityState, FollowsTheLockAndTheLink) {
   EXPECT_FALSE(C().exportButton.visible);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lock, SecurityState,
-    ::testing::Values(LockCase{false, kCommEthernet, false, true, true, true},
-                      LockCase{true, kCommEthernet, true, false, false, false},
-                      LockCase{true, kCommSerial, true, false, true, false}));
+INSTANTIATE_TEST_SUITE_P(Lock, SecurityState,
+                         ::testing::Values(LockCase{false, kCommEthernet, false, true, true, true},
+                                           LockCase{true, kCommEthernet, true, false, false, false},
+                                           LockCase{true, kCommSerial, true, false, true, false}));
 
 TEST_F(SecurityPage, LoginSendsTheKeyInTheNodesHeaderAndUnlocks) {
   LockModule();
@@ -119,8 +118,7 @@ TEST_F(SecurityPage, ModifyEnablesThePasswordEditsAndMarksTheChange) {
 
 TEST_F(SecurityPage, APasswordOfOneToThreeCharactersOrADifferentConfirmationIsRefused) {
   Open();
-  for (const auto& [password, confirmation] :
-       std::vector<std::pair<std::string, std::string>>{
+  for (const auto& [password, confirmation] : std::vector<std::pair<std::string, std::string>>{
            {"a", "a"}, {"ab", "ab"}, {"abc", "abc"}, {"abcd", "abce"}, {"", "abcd"}}) {
     SCOPED_TRACE(password + "/" + confirmation);
     ui.messages.clear();

@@ -20,7 +20,7 @@ TEST_F(Sheet, HoldsTheNinePagesInTabOrderUnderTheModuleName) {
   Open();
   EXPECT_EQ(sheet->Caption(), "Boiler house");
   EXPECT_EQ(Captions(*sheet), (Strings{"Overview", "Basic", "Mail", "NTP", "Monitor", "Slave Mode",
-                                        "IP Filter", "User Define", "Security"}));
+                                       "IP Filter", "User Define", "Security"}));
   EXPECT_EQ(sheet->ActiveIndex(), PageIndex(PageId::Overview));
   EXPECT_FALSE(sheet->ApplyEnabled());
   EXPECT_FALSE(sheet->Closed());

@@ -28,8 +28,8 @@ TEST(HexText, TheCharacterEditsRule) {
   const struct {
     const char* text;
     std::uint8_t value;
-  } cases[] = {{"G1", 0},     {"7e", 0x7E}, {"", 0},     {"0x1F", 0x1F}, {"0X", 0},
-               {"F", 0x0F},   {"1G", 0x01}, {"ff", 0xFF}, {"0", 0}};
+  } cases[] = {{"G1", 0},   {"7e", 0x7E}, {"", 0},      {"0x1F", 0x1F}, {"0X", 0},
+               {"F", 0x0F}, {"1G", 0x01}, {"ff", 0xFF}, {"0", 0}};
   for (const auto& c : cases) EXPECT_EQ(HexTextByte(c.text), c.value) << c.text;
 }
 
@@ -67,14 +67,14 @@ TEST_P(UserDefineEnable, FollowTheProtocolTheModuleReported) {
 
 INSTANTIATE_TEST_SUITE_P(
     Protocols, UserDefineEnable,
-    ::testing::Values(
-        EnableCase{"Modbus", kModbusCom1, 0x0155, -1, false, false, false},
-        EnableCase{"Com1Master", kUserDefineCom1, 0x0155, 0, true, false, true},
-        EnableCase{"Com2Slave", kUserDefineCom2 | kSerialSlave, 0x0155, 1, false, true, true},
-        EnableCase{"DeviceServer", kUserDefineCom1 | kSerialDeviceServer, 0x0155, 0, true, false,
-                   false},
-        EnableCase{"DeviceServerOn154", kUserDefineCom1 | kSerialDeviceServer, 0x0154, 0, true,
-                   false, true}),
+    ::testing::Values(EnableCase{"Modbus", kModbusCom1, 0x0155, -1, false, false, false},
+                      EnableCase{"Com1Master", kUserDefineCom1, 0x0155, 0, true, false, true},
+                      EnableCase{"Com2Slave", kUserDefineCom2 | kSerialSlave, 0x0155, 1, false,
+                                 true, true},
+                      EnableCase{"DeviceServer", kUserDefineCom1 | kSerialDeviceServer, 0x0155, 0,
+                                 true, false, false},
+                      EnableCase{"DeviceServerOn154", kUserDefineCom1 | kSerialDeviceServer, 0x0154,
+                                 0, true, false, true}),
     [](const auto& info) { return std::string(info.param.what); });
 
 struct RefusalCase {
@@ -112,11 +112,12 @@ const std::uint16_t kCom1Master = kUserDefineCom1, kCom1Slave = kUserDefineCom1 
 INSTANTIATE_TEST_SUITE_P(
     InOrder, UserDefineRefusal,
     ::testing::Values(
-        RefusalCase{"Listen1023", kCom1Master, [](CUserDefDlg& p) { p.OnListenPortChanged(0, "1023"); },
+        RefusalCase{"Listen1023", kCom1Master,
+                    [](CUserDefDlg& p) { p.OnListenPortChanged(0, "1023"); },
                     text::kListenPortRange, 0, &PortControls::listenPort, "4001"},
         RefusalCase{"Listen65536", kCom1Master,
-                    [](CUserDefDlg& p) { p.OnListenPortChanged(0, "65536"); }, text::kListenPortRange,
-                    0, &PortControls::listenPort, "4001"},
+                    [](CUserDefDlg& p) { p.OnListenPortChanged(0, "65536"); },
+                    text::kListenPortRange, 0, &PortControls::listenPort, "4001"},
         RefusalCase{"ListenLikeCom2", kCom1Master,
                     [](CUserDefDlg& p) { p.OnListenPortChanged(0, "4002"); },
                     text::kListenPortSameAsCom2, 0, &PortControls::listenPort, "4001"},

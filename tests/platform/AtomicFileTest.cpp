@@ -100,7 +100,8 @@ TEST(AtomicFile, TheSettingsFolderAndItsFilesAreTheOwnersOnly) {
   // A file the user opened up keeps its mode; one made read-only is not
   // replaced.
   ::chmod((home.ConfigDir() / "Settings.ini").c_str(), 0644);
-  ASSERT_TRUE(platform::WritePrivateProfileString("A", "B", "2", home.ConfigDir() / "Settings.ini"));
+  ASSERT_TRUE(
+      platform::WritePrivateProfileString("A", "B", "2", home.ConfigDir() / "Settings.ini"));
   EXPECT_EQ(ModeOf(home.ConfigDir() / "Settings.ini"), 0644u);
   ::chmod((home.ConfigDir() / "Settings.ini").c_str(), 0444);
   EXPECT_FALSE(platform::WriteFileAtomically(home.ConfigDir() / "Settings.ini", "x"));

@@ -74,7 +74,8 @@ TEST(ConfigFolderTest, TakesTheFirstOfHomeBesideTheProgramAndTheUsersConfigFolde
       const bool relative = *text == '\0' || *text == '.';
       return relative ? std::string(text) : (root.Root() / text).string();
     };
-    const std::optional<std::string> keep = c.gwsuiteHome ? std::optional(root.Root().string()) : std::nullopt;
+    const std::optional<std::string> keep =
+        c.gwsuiteHome ? std::optional(root.Root().string()) : std::nullopt;
     ScopedVariable gwsuiteHome("GWSUITE_HOME", keep);
     ScopedVariable xdg("XDG_CONFIG_HOME", underRoot(c.xdg));
     ScopedVariable home("HOME", underRoot(c.home));

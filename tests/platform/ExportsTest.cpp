@@ -63,8 +63,8 @@ bool BindsSymbolically(void* handle) {
 }
 
 TEST(ExportsTest, EachLibraryExportsItsEntryPointsOnlyAndBindsThemToItself) {
-  const std::set<std::string> portLink{
-      GW_PORTLINK_ENTRY_POINTS(GW_NAME) GW_PORTLINK_TOOL_ENTRY_POINTS(GW_NAME)};
+  const std::set<std::string> portLink{GW_PORTLINK_ENTRY_POINTS(GW_NAME)
+                                           GW_PORTLINK_TOOL_ENTRY_POINTS(GW_NAME)};
   const std::set<std::string> mbKit{GW_MBKIT_ENTRY_POINTS(GW_NAME)};
   EXPECT_EQ(DefinedSymbols(PortLink().module), portLink);
   EXPECT_EQ(DefinedSymbols(MbKit().module), mbKit);

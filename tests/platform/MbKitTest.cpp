@@ -190,10 +190,14 @@ TEST_F(MbKitRtuTest, ReadsRegistersOverTheLineMappedAsComAndChecksTheCrc) {
 }
 
 TEST_F(MbKitRtuTest, OnlyRtuModeAndUsableSettingsOpen) {
-  EXPECT_LT(api.OpenModbusSerial(line.DevicePath().c_str(), platform::kConfigBaud, 8, 'N', 1, 0), 0);
-  EXPECT_LT(api.OpenModbusSerial(line.DevicePath().c_str(), platform::kConfigBaud, 8, 'X', 1, 1), 0);
+  EXPECT_LT(api.OpenModbusSerial(line.DevicePath().c_str(), platform::kConfigBaud, 8, 'N', 1, 0),
+            0);
+  EXPECT_LT(api.OpenModbusSerial(line.DevicePath().c_str(), platform::kConfigBaud, 8, 'X', 1, 1),
+            0);
   EXPECT_LT(api.OpenModbusSerial(nullptr, platform::kConfigBaud, 8, 'N', 1, 1), 0);
-  EXPECT_LT(api.OpenModbusSerial((home.Root() / "absent").c_str(), platform::kConfigBaud, 8, 'N', 1, 1), 0);
+  EXPECT_LT(
+      api.OpenModbusSerial((home.Root() / "absent").c_str(), platform::kConfigBaud, 8, 'N', 1, 1),
+      0);
 }
 
 }  // namespace

@@ -45,8 +45,9 @@ TEST_F(PortLinkIniTest, DefaultsWithoutAFileOrForUnusableValues) {
 // What a search or an action sets stays in the process; only a save (the
 // settings dialog, nxgcfg link) changes PortLink.ini, keeping what else it holds.
 TEST_F(PortLinkIniTest, SetsApplyToThisProcessUntilSaved) {
-  const std::string hand = "; edited by hand\n[PortLink]\nCommType=1\nRemoteIP=127.0.0.9\n"
-                           "[COMPorts]\nCOM2=/dev/ttyUSB0\n; COM3=/dev/ttyUSB2\n";
+  const std::string hand =
+      "; edited by hand\n[PortLink]\nCommType=1\nRemoteIP=127.0.0.9\n"
+      "[COMPorts]\nCOM2=/dev/ttyUSB0\n; COM3=/dev/ttyUSB2\n";
   home.WritePortLinkIni(hand);
   const ino_t before = IniInode();
   api.SetCommType(kCommSerial);
@@ -62,9 +63,9 @@ TEST_F(PortLinkIniTest, SetsApplyToThisProcessUntilSaved) {
 
   ASSERT_EQ(PortLinkMore().SaveCommSettings(), 0);
   EXPECT_NE(IniInode(), before);
-  for (const char* line : {"; edited by hand\n", "CommType=0\n", "COMPort=2\n",
-                           "RemoteIP=192.168.1.5\n", "COM2=/dev/ttyUSB0\n", "COM4=/dev/ttyACM0\n",
-                           "; COM3=/dev/ttyUSB2\n"}) {
+  for (const char* line :
+       {"; edited by hand\n", "CommType=0\n", "COMPort=2\n", "RemoteIP=192.168.1.5\n",
+        "COM2=/dev/ttyUSB0\n", "COM4=/dev/ttyACM0\n", "; COM3=/dev/ttyUSB2\n"}) {
     EXPECT_NE(Ini().find(line), std::string::npos) << line;
   }
   EXPECT_EQ(api.GetRemoteIPAddr(), 0xC0A80105U);

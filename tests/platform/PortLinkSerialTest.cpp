@@ -149,7 +149,7 @@ TEST_F(PortLinkSerialTest, OpenFailuresAreReported) {
 TEST(SerialFormat, ParityArgumentForms) {
   using platform::Parity;
   const std::pair<int, std::optional<Parity>> cases[] = {
-      {'N', Parity::None}, {'n', Parity::None}, {0, Parity::None},  {'O', Parity::Odd},
+      {'N', Parity::None}, {'n', Parity::None}, {0, Parity::None},   {'O', Parity::Odd},
       {'o', Parity::Odd},  {1, Parity::Odd},    {'E', Parity::Even}, {'e', Parity::Even},
       {2, Parity::Even},   {'X', std::nullopt}, {3, std::nullopt},   {-1, std::nullopt}};
   for (const auto& [argument, parity] : cases) {

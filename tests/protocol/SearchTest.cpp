@@ -70,8 +70,8 @@ TEST_F(Search, DuplicatesAndForeignModulesAddNothingButTheSearchGoesOn) {
 TEST_F(Search, AtMost253RepliesAreRead) {
   for (int i = 0; i < 300; ++i) {
     // 300 distinct MACs: the last byte repeats after 256, so vary another.
-    Module(static_cast<std::uint8_t>(i), static_cast<std::uint16_t>(i)).header[hdr::MacAddress + 4] =
-        static_cast<std::uint8_t>(i >> 8);
+    Module(static_cast<std::uint8_t>(i), static_cast<std::uint16_t>(i))
+        .header[hdr::MacAddress + 4] = static_cast<std::uint8_t>(i >> 8);
   }
   Run();
   EXPECT_EQ(h.nodes.Count(), 253);

@@ -93,11 +93,13 @@ TEST_F(GridPagesTest, RelayTypingTabAndReadOnlyColours) {
   QTest::keyClick(editor, Qt::Key_Return);
   EXPECT_EQ(grid->model()->index(0, 1).data().toString(), "192.168.1.10");
   ASSERT_TRUE(sheet->Apply());
-  const std::vector<std::uint8_t> ip(module_.record.Block(kRelayBlock).begin() + relay::RelayIp,
-                                     module_.record.Block(kRelayBlock).begin() + relay::RelayIp + 4);
+  const std::vector<std::uint8_t> ip(
+      module_.record.Block(kRelayBlock).begin() + relay::RelayIp,
+      module_.record.Block(kRelayBlock).begin() + relay::RelayIp + 4);
   EXPECT_EQ(module_.record.Block(kRelayBlock)[relay::RelayStation], 59);
   EXPECT_EQ(ip, (std::vector<std::uint8_t>{0x0A, 0x01, 0xA8, 0xC0}));
-  EXPECT_EQ(grid->model()->index(0, 0).data(Qt::BackgroundRole).value<QColor>(), QColor(255, 255, 255));
+  EXPECT_EQ(grid->model()->index(0, 0).data(Qt::BackgroundRole).value<QColor>(),
+            QColor(255, 255, 255));
 }
 
 }  // namespace

@@ -2,17 +2,17 @@
 // looks like in the widgets, and what the user's input does to the pages.
 #include <QComboBox>
 #include <QDateEdit>
-#include <QRadioButton>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTranslator>
 
 #include "frame/PluginFixture.h"
-#include "link/RequestCodes.h"
 #include "frame/PluginResources.h"
+#include "link/RequestCodes.h"
 #include "model/SerialConfig.h"
 #include "sheet/SheetWindows.h"
 #include "widgets/IpAddressCtrl.h"
@@ -263,7 +263,8 @@ TEST_F(SheetWindowTest, FactorySettingAnsweredNoUnchecksTheBoxAndSendsNothing) {
 
 TEST_F(SheetWindowTest, AFilterThatLeavesThisComputerOutIsAskedAboutFirst) {
   const auto sheet = Open();
-  doc_->Core().SetAddressFinder([](std::uint32_t) { return std::optional<std::uint32_t>(0xC0A80105); });
+  doc_->Core().SetAddressFinder(
+      [](std::uint32_t) { return std::optional<std::uint32_t>(0xC0A80105); });
   ASSERT_TRUE(test::ClickTab(*sheet, PageId::IpFilter));
   const Ui::IpFilterPageForm& form = test::IpFilterForm(*sheet);
   EXPECT_FALSE(form.netmask3->isEnabled());
@@ -276,8 +277,9 @@ TEST_F(SheetWindowTest, AFilterThatLeavesThisComputerOutIsAskedAboutFirst) {
 
   env_.answers.push_back(af::IDNO);
   sheet->ApplyButton()->click();
-  EXPECT_EQ(env_.messages, std::vector<std::string>{
-                               "The filter does not include this computer (192.168.1.5). Apply anyway?"});
+  EXPECT_EQ(env_.messages,
+            std::vector<std::string>{
+                "The filter does not include this computer (192.168.1.5). Apply anyway?"});
   EXPECT_EQ(Writes(module_, kIpFilterBlock), 0);
   EXPECT_EQ(sheet->GetActiveIndex(), PageIndex(PageId::IpFilter));
   env_.answers.push_back(af::IDYES);
@@ -352,7 +354,8 @@ TEST_F(SheetWindowTest, EveryTextOfThePagesIsTranslated) {
     texts.push_back(Tabs(*sheet)->tabText(i));
     for (const QLabel* label : page->findChildren<QLabel*>()) {
       // Not the values, nor the dots of an address.
-      if (!label->objectName().endsWith("Text") && label->text() != ".") texts.push_back(label->text());
+      if (!label->objectName().endsWith("Text") && label->text() != ".")
+        texts.push_back(label->text());
     }
     for (const QAbstractButton* button : page->findChildren<QAbstractButton*>()) {
       texts.push_back(button->text());
@@ -363,7 +366,8 @@ TEST_F(SheetWindowTest, EveryTextOfThePagesIsTranslated) {
       texts.push_back(address->RangeNoticeFormat());
     }
   }
-  for (const QPushButton* button : {sheet->OkButton(), sheet->CancelButton(), sheet->ApplyButton()}) {
+  for (const QPushButton* button :
+       {sheet->OkButton(), sheet->CancelButton(), sheet->ApplyButton()}) {
     texts.push_back(button->text());
   }
   texts.removeAll(QString());

@@ -2,22 +2,21 @@
 // on the pages reaches the module, and only that.
 #include <QDateEdit>
 #include <QFile>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimeEdit>
 #include <algorithm>
-#include <QPushButton>
-#include <QTest>
 #include <vector>
 
 #include "frame/PluginFixture.h"
 #include "pages/qt/MailPage.h"
 #include "pages/qt/RelayPage.h"
 #include "report/ParameterReport.h"
+#include "sheet/SheetWindows.h"
+#include "support/SimHarness.h"
 #include "ui_MailPage.h"
 #include "ui_RelayPage.h"
-#include "sheet/SheetWindows.h"
-#include "report/ParameterReport.h"
-#include "support/SimHarness.h"
 #include "widgets/IpAddressCtrl.h"
 
 namespace gw::pages {
@@ -31,8 +30,10 @@ std::vector<std::uint8_t> Copy(ConstBytes bytes) { return {bytes.begin(), bytes.
 // item and table row ("section|name|value", "section|table|cell|cell...").
 std::vector<std::string> ReportLines(frame::CGwCfgDoc& doc) {
   std::vector<std::string> lines;
-  for (const ReportSection& s : DescribeNode(doc.Nodes().Node(0), doc.Nodes().FirmwareNumberOf(0))) {
-    for (const ReportItem& item : s.items) lines.push_back(s.title + "|" + item.name + "|" + item.value);
+  for (const ReportSection& s :
+       DescribeNode(doc.Nodes().Node(0), doc.Nodes().FirmwareNumberOf(0))) {
+    for (const ReportItem& item : s.items)
+      lines.push_back(s.title + "|" + item.name + "|" + item.value);
     for (const ReportTable& t : s.tables) {
       for (const auto& row : t.rows) {
         std::string line = s.title + "|" + t.title;
@@ -45,7 +46,8 @@ std::vector<std::string> ReportLines(frame::CGwCfgDoc& doc) {
   return lines;
 }
 
-std::vector<std::string> Missing(const std::vector<std::string>& from, const std::vector<std::string>& in) {
+std::vector<std::string> Missing(const std::vector<std::string>& from,
+                                 const std::vector<std::string>& in) {
   std::vector<std::string> out;
   std::set_difference(from.begin(), from.end(), in.begin(), in.end(), std::back_inserter(out));
   return out;
@@ -126,7 +128,8 @@ TEST_F(SimSessionTest, ARecipientAndARelayEntryAppliedAreAllTheReportChanges) {
   const std::vector<std::string> before = ReportLines(*doc);
 
   ASSERT_TRUE(test::ClickTab(*sheet, PageId::Mail));
-  widgets::CGridView* recipients = test::PageWindow<CMailPage>(*sheet, PageId::Mail).Form().recipients;
+  widgets::CGridView* recipients =
+      test::PageWindow<CMailPage>(*sheet, PageId::Mail).Form().recipients;
   ClickCell(recipients, 3, 9);
   ASSERT_NE(recipients->Editor(), nullptr);
   QTest::keyClicks(recipients->Editor(), "new.hire@plant.example");
@@ -134,7 +137,8 @@ TEST_F(SimSessionTest, ARecipientAndARelayEntryAppliedAreAllTheReportChanges) {
   ClickCell(recipients, 2, 9);
 
   ASSERT_TRUE(test::ClickTab(*sheet, PageId::SlaveMode));
-  widgets::CGridView* relays = test::PageWindow<CRelayPage>(*sheet, PageId::SlaveMode).Form().relayTable;
+  widgets::CGridView* relays =
+      test::PageWindow<CRelayPage>(*sheet, PageId::SlaveMode).Form().relayTable;
   ASSERT_TRUE(relays->Source()->Editable()) << "seed 2 no longer gives a Serial Slave";
   ClickCell(relays, 0, 50);
   TypeOnGrid(relays, "42");
@@ -185,8 +189,9 @@ TEST_F(SimSessionTest, AWrongLoginLeavesTheSheetLockedAndTheRightOneOpensIt) {
   sheet->ApplyButton()->click();
   EXPECT_EQ(env_.messages.size(), 1u) << env_.messages.back();
   sheet->reject();
-  EXPECT_EQ(LoadText(ConstBytes(ReadNetworkBlock(*doc)).subspan(net::ModuleName, net::kModuleNameSize)),
-            "Unlocked");
+  EXPECT_EQ(
+      LoadText(ConstBytes(ReadNetworkBlock(*doc)).subspan(net::ModuleName, net::kModuleNameSize)),
+      "Unlocked");
 }
 
 TEST_F(SimSessionTest, AnExportedFileImportedAndAppliedPutsItsValuesBack) {
@@ -257,7 +262,8 @@ TEST_F(SimSessionTest, AFileOfAnotherFirmwareIsRefusedAndTheRecordStays) {
 std::vector<std::string> ShownLines(frame::CGwCfgDoc& doc) {
   EXPECT_EQ(doc.Core().OpenNode(0), OpenResult::Opened);
   std::vector<std::string> lines;
-  for (const ReportSection& section : DescribeNode(doc.Nodes().Node(0), doc.Nodes().FirmwareNumberOf(0))) {
+  for (const ReportSection& section :
+       DescribeNode(doc.Nodes().Node(0), doc.Nodes().FirmwareNumberOf(0))) {
     for (const ReportItem& item : section.items) {
       lines.push_back(section.title + ": " + item.name + " = " + item.value);
     }
@@ -333,7 +339,8 @@ TEST_F(SimSessionTest, FilterClockAndListenPortAppliedAreAllThatTheReportShowsCh
   sheet->reject();
 
   const std::vector<std::string> after = ShownLines(*doc);
-  EXPECT_NE(std::find(after.begin(), after.end(), "IP Filter: Enable IP Filter = Yes"), after.end());
+  EXPECT_NE(std::find(after.begin(), after.end(), "IP Filter: Enable IP Filter = Yes"),
+            after.end());
   std::vector<std::string> changed = Changed(before, after);
   // The module's clock runs on from the value set.
   const auto clockLine = std::find_if(changed.begin(), changed.end(), [](const std::string& line) {
@@ -343,10 +350,10 @@ TEST_F(SimSessionTest, FilterClockAndListenPortAppliedAreAllThatTheReportShowsCh
   EXPECT_TRUE(clockLine->starts_with("NTP: Module Clock = 2030-05-17 10:2")) << *clockLine;
   changed.erase(clockLine);
   std::erase(changed, "IP Filter: Enable IP Filter = Yes");  // unless it was on already
-  EXPECT_EQ(changed, (std::vector<std::string>{
-                         "IP Filter: IP Filter Setup 3 = 127.0.85.0 255.255.255.0",
-                         "IP Filter: IP Filter Setup 4 = 127.0.86.0 255.255.255.0",
-                         "User Define: Ports Listen Port = 4100 4002"}))
+  EXPECT_EQ(changed,
+            (std::vector<std::string>{"IP Filter: IP Filter Setup 3 = 127.0.85.0 255.255.255.0",
+                                      "IP Filter: IP Filter Setup 4 = 127.0.86.0 255.255.255.0",
+                                      "User Define: Ports Listen Port = 4100 4002"}))
       << sim.Log();
 }
 

@@ -14,11 +14,33 @@ Options Parse(std::vector<std::string> args) {
 }
 
 TEST(CommandLine, ModulesFromTheOptions) {
-  const auto o = Parse({"--address", "127.0.0.9", "--modules", "3", "--module-numbers", "2,300",
-                        "--firmware=1.54,1.55", "--locked", "2", "--password", "pw",
-                        "--foreign-type", "3", "--mac-base", "00:60:E9:00:00:FE", "--names",
-                        "North,South", "--ip-base", "127.5.0.1", "--fault", "drop:2", "--fault",
-                        "delay=100", "--quiet-block", "13,44", "--login-timeout", "0"});
+  const auto o = Parse({"--address",
+                        "127.0.0.9",
+                        "--modules",
+                        "3",
+                        "--module-numbers",
+                        "2,300",
+                        "--firmware=1.54,1.55",
+                        "--locked",
+                        "2",
+                        "--password",
+                        "pw",
+                        "--foreign-type",
+                        "3",
+                        "--mac-base",
+                        "00:60:E9:00:00:FE",
+                        "--names",
+                        "North,South",
+                        "--ip-base",
+                        "127.5.0.1",
+                        "--fault",
+                        "drop:2",
+                        "--fault",
+                        "delay=100",
+                        "--quiet-block",
+                        "13,44",
+                        "--login-timeout",
+                        "0"});
   ASSERT_EQ(o.address, 0x7F000009u);
   const auto& m = o.settings.modules;
   ASSERT_EQ(m.size(), 3u);

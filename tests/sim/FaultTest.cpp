@@ -31,7 +31,8 @@ std::vector<Outgoing> Read(Simulator& sim, std::uint32_t id, std::uint16_t block
 }
 
 // Everything that left the simulator for a run of reads and writes.
-std::vector<std::vector<std::uint8_t>> Traffic(const std::string& fault, std::uint32_t seed, Channel channel) {
+std::vector<std::vector<std::uint8_t>> Traffic(const std::string& fault, std::uint32_t seed,
+                                               Channel channel) {
   Simulator sim = WithFaults({fault}, seed);
   std::vector<std::vector<std::uint8_t>> seen;
   for (std::uint32_t i = 0; i < 40; ++i) {
@@ -114,7 +115,7 @@ TEST(Faults, CorruptBreaksTheChecksumOnSerialAndOneByteOnUdp) {
 
 TEST(Faults, HeaderFaults) {
   Simulator sim = WithFaults({"other-mac:1", "other-type:1", "stale-id:2"});
-  Read(sim, 0x100);  // takes all three
+  Read(sim, 0x100);                            // takes all three
   const auto second = Only(Read(sim, 0x200));  // stale-id only
   EXPECT_EQ(Be32(second, kId), 0x100u);
   EXPECT_EQ(MacOf(second), kPumpMac);

@@ -24,9 +24,9 @@ using Clock = std::chrono::steady_clock;
 using gw::test::SimProcess;
 using gw::test::UdpPeer;
 
-const auto kSearch = Hex(
-    "F2 00 00 01  12 34 56 78  00 00  00 00 00 00 00 00  00 00  00 00  00 00 00 00"
-    "00 00 00 00  00 00  00 00  00 00  00 00");
+const auto kSearch =
+    Hex("F2 00 00 01  12 34 56 78  00 00  00 00 00 00 00 00  00 00  00 00  00 00 00 00"
+        "00 00 00 00  00 00  00 00  00 00  00 00");
 
 // A configuration folder of the test's own aimed at loopback, which the
 // harness asks for before it starts nxgsim.

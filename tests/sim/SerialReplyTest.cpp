@@ -9,7 +9,8 @@ namespace {
 
 // "abc" with its checksum 0xDA; 0xC0 0xDB as body bytes, stuffed.
 const auto kAbc = Hex("C0 61 62 63 DA C0");
-const auto kEscapes = Hex("C0 DB DC DB DD A5 DB DC C0");  // body C0 DB A5, checksum 0xC0 stuffed too
+const auto kEscapes =
+    Hex("C0 DB DC DB DD A5 DB DC C0");  // body C0 DB A5, checksum 0xC0 stuffed too
 
 TEST(SerialReply, GoodAndBadChecksum) {
   Outgoing reply;

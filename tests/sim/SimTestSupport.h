@@ -71,9 +71,9 @@ inline Mac MacOf(const std::vector<std::uint8_t>& frame) {
 }
 
 // A request header as the tool sends it.
-inline std::vector<std::uint8_t> Request(std::uint16_t command, std::uint32_t id, const Mac& mac = {},
-                                         std::uint16_t block = 0, std::uint16_t lock = 0,
-                                         std::string_view key = {}) {
+inline std::vector<std::uint8_t> Request(std::uint16_t command, std::uint32_t id,
+                                         const Mac& mac = {}, std::uint16_t block = 0,
+                                         std::uint16_t lock = 0, std::string_view key = {}) {
   std::vector<std::uint8_t> h(kHeader, 0);
   PutBe16(h, kType, 0xF200);
   PutBe16(h, 2, 1);
@@ -82,7 +82,8 @@ inline std::vector<std::uint8_t> Request(std::uint16_t command, std::uint32_t id
   for (std::size_t i = 0; i < 6; ++i) h[kMacAt + i] = mac[i];
   PutBe16(h, kBlockAt, block);
   PutBe16(h, kLock, lock);
-  for (std::size_t i = 0; i < key.size() && i < 4; ++i) h[kKey + i] = static_cast<std::uint8_t>(key[i]);
+  for (std::size_t i = 0; i < key.size() && i < 4; ++i)
+    h[kKey + i] = static_cast<std::uint8_t>(key[i]);
   return h;
 }
 

@@ -14,9 +14,9 @@ constexpr SimTime kT0{0};
 
 TEST(WireVectors, SearchRequestGetsTheExactReply) {
   Simulator sim(Settings({PumpStation()}), kT0);
-  const auto request = Hex(
-      "F2 00 00 01  12 34 56 78  00 00  00 00 00 00 00 00  00 00  00 00  00 00 00 00"
-      "00 00 00 00  00 00  00 00  00 00  00 00");
+  const auto request =
+      Hex("F2 00 00 01  12 34 56 78  00 00  00 00 00 00 00 00  00 00  00 00  00 00 00 00"
+          "00 00 00 00  00 00  00 00  00 00  00 00");
   const auto expected = Hex(
       // header: type, version, id, reply 0x0001, MAC, block 0, LockState 2,
       // key, unnamed, ModuleNumber 7, unnamed, firmware 1.55, tail
@@ -38,12 +38,12 @@ TEST(WireVectors, SerialLoginFrameWithStuffingBothWays) {
   ModuleSetup m = PumpStation();
   m.mac = {0x00, 0x60, 0xE9, 0xC0, 0xDB, 0x01};
   Simulator sim(Settings({m}), kT0);
-  const auto line = Hex(
-      "C0 F2 00 00 01 DB DC DB DD 00 01 00 06 00 60 E9 DB DC DB DD 01 00 00 00 02"
-      "31 32 33 34 00 00 00 00 00 00 00 00 00 00 00 00 BA C0");
-  const auto expected = Hex(
-      "C0 F2 00 00 01 DB DC DB DD 00 01 00 07 00 60 E9 DB DC DB DD 01 00 00 00 02"
-      "00 00 00 00 00 00 00 00 00 07 00 00 01 55 00 00 26 C0");
+  const auto line =
+      Hex("C0 F2 00 00 01 DB DC DB DD 00 01 00 06 00 60 E9 DB DC DB DD 01 00 00 00 02"
+          "31 32 33 34 00 00 00 00 00 00 00 00 00 00 00 00 BA C0");
+  const auto expected =
+      Hex("C0 F2 00 00 01 DB DC DB DD 00 01 00 07 00 60 E9 DB DC DB DD 01 00 00 00 02"
+          "00 00 00 00 00 00 00 00 00 07 00 00 01 55 00 00 26 C0");
   platform::SerialFrameDecoder decoder;
   const auto frames = decoder.Feed(line);
   ASSERT_EQ(frames.size(), 1u);
@@ -57,15 +57,17 @@ TEST(WireVectors, SerialLoginFrameWithStuffingBothWays) {
 TEST(WireVectors, EveryBlockReplyMeetsItsMinimumLength) {
   Simulator sim(Settings({PumpStation()}), kT0);
   // block, payload bytes, shortest reply the tool takes
-  const struct { int block; std::size_t payload, minimum; } blocks[] = {
-      {0, 80, 64},    {1, 336, 372},  {2, 644, 680},    {4, 20, 56},      {6, 72, 108},
-      {8, 168, 172},  {9, 504, 540},  {10, 12, 46},     {11, 128, 168},   {13, 84, 120},
-      {44, 1008, 1044}, {47, 1208, 1244}, {48, 1208, 1244}, {49, 1208, 1244}, {50, 1208, 1244}};
+  const struct {
+    int block;
+    std::size_t payload, minimum;
+  } blocks[] = {{0, 80, 64},      {1, 336, 372},    {2, 644, 680},    {4, 20, 56},
+                {6, 72, 108},     {8, 168, 172},    {9, 504, 540},    {10, 12, 46},
+                {11, 128, 168},   {13, 84, 120},    {44, 1008, 1044}, {47, 1208, 1244},
+                {48, 1208, 1244}, {49, 1208, 1244}, {50, 1208, 1244}};
   std::uint32_t id = 100;
   for (const auto& b : blocks) {
-    const auto reply =
-        Only(sim.Handle(Request(0x0002, ++id, kPumpMac, static_cast<std::uint16_t>(b.block)),
-                        Channel::Udp, kT0));
+    const auto reply = Only(sim.Handle(
+        Request(0x0002, ++id, kPumpMac, static_cast<std::uint16_t>(b.block)), Channel::Udp, kT0));
     ASSERT_FALSE(reply.empty()) << "block " << b.block;
     EXPECT_EQ(Be16(reply, kCode), 0x0003);
     EXPECT_EQ(Be32(reply, kId), id);
@@ -107,7 +109,8 @@ TEST(WireVectors, OnlyTheAddressedModuleAnswers) {
   EXPECT_EQ(Be16(all[1].body, kNumber), 300);
   // Reads, writes, logins and resets only the one they name.
   for (std::uint16_t command : {0x0002, 0x0004, 0x0006, 0x0008}) {
-    auto req = command == 0x0004 ? Write(2, second.mac, 11, 128, 0) : Request(command, 2, second.mac);
+    auto req =
+        command == 0x0004 ? Write(2, second.mac, 11, 128, 0) : Request(command, 2, second.mac);
     const auto replies = sim.Handle(req, Channel::Udp, kT0);
     ASSERT_EQ(replies.size(), 1u) << command;
     EXPECT_EQ(MacOf(replies[0].body), second.mac);

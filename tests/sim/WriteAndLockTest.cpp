@@ -14,8 +14,8 @@ constexpr SimTime kT0{0};
 std::vector<std::uint8_t> Bytes(ConstBytes b) { return {b.begin(), b.end()}; }
 
 // Block 0 field offsets.
-constexpr std::size_t kName = 4, kIp = 36, kMask = 40, kGateway = 44, kPassword = 48, kIpConfig = 58,
-                      kIpv6On = 62, kIpv6 = 64;
+constexpr std::size_t kName = 4, kIp = 36, kMask = 40, kGateway = 44, kPassword = 48,
+                      kIpConfig = 58, kIpv6On = 62, kIpv6 = 64;
 
 std::vector<std::uint8_t> NetworkWrite(std::uint32_t id, std::uint32_t mask) {
   auto w = Write(id, kPumpMac, 0, 80, mask);
@@ -33,10 +33,19 @@ std::vector<std::uint8_t> NetworkWrite(std::uint32_t id, std::uint32_t mask) {
 TEST(MaskedWrites, Block0TakesOnlyTheNamedFieldsAndOlderFirmwareNoIpv6) {
   ModuleSetup legacy = PumpStation();
   legacy.firmware = 0x0154;
-  const struct { std::uint32_t mask; std::size_t at, size; bool legacy = false; } fields[] = {
-      {0, 0, 0},           {1u << 31, kName, 32},   {1u << 30, kIp, 4},
-      {1u << 29, kMask, 4}, {1u << 28, kGateway, 4}, {1u << 25, kIpConfig, 2},
-      {1u << 22, kIpv6On, 18}, {0, 0, 0, true},       {1u << 22, 0, 0, true}};
+  const struct {
+    std::uint32_t mask;
+    std::size_t at, size;
+    bool legacy = false;
+  } fields[] = {{0, 0, 0},
+                {1u << 31, kName, 32},
+                {1u << 30, kIp, 4},
+                {1u << 29, kMask, 4},
+                {1u << 28, kGateway, 4},
+                {1u << 25, kIpConfig, 2},
+                {1u << 22, kIpv6On, 18},
+                {0, 0, 0, true},
+                {1u << 22, 0, 0, true}};
   for (const auto& f : fields) {
     SCOPED_TRACE(testing::Message() << std::hex << f.mask << (f.legacy ? " on 1.54" : ""));
     Simulator sim(Settings({f.legacy ? legacy : PumpStation()}), kT0);
@@ -70,10 +79,14 @@ TEST(MaskedWrites, OtherBlocksWholeWhenTheMaskIsNotZero) {
 // Mail block fields by bit (the pattern written is the byte's offset), the
 // recipient addresses one by one.
 TEST(MaskedWrites, MailFieldsByTheirBits) {
-  const struct { int block; std::size_t size; std::uint32_t mask; std::size_t at, length; } cases[] = {
-      {1, 336, 1u << 31, 4, 4},    {1, 336, 1u << 30, 8, 64},  {1, 336, 1u << 27, 200, 64},
-      {1, 336, 0x0000FFC0, 330, 6}, {2, 644, 1u << 31, 4, 64},  {2, 644, 1u << 22, 580, 64},
-      {1, 336, 1u << 0, 0, 0}};
+  const struct {
+    int block;
+    std::size_t size;
+    std::uint32_t mask;
+    std::size_t at, length;
+  } cases[] = {{1, 336, 1u << 31, 4, 4},     {1, 336, 1u << 30, 8, 64}, {1, 336, 1u << 27, 200, 64},
+               {1, 336, 0x0000FFC0, 330, 6}, {2, 644, 1u << 31, 4, 64}, {2, 644, 1u << 22, 580, 64},
+               {1, 336, 1u << 0, 0, 0}};
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.block << " " << std::hex << c.mask);
     Simulator sim(Settings({PumpStation()}), kT0);
@@ -124,7 +137,8 @@ TEST(MaskedWrites, ClockRunsAndIsSetOnlyWithItsBit) {
   Simulator sim(Settings({PumpStation()}), kT0);
   const std::uint32_t start = Be32(Bytes(sim.Module(0).Stored(4)), 12);
   auto clockAt = [&](SimTime now, std::uint32_t id) {
-    return Be32(Only(sim.Handle(Request(0x0002, id, kPumpMac, 4), Channel::Udp, now)), kHeader + 12);
+    return Be32(Only(sim.Handle(Request(0x0002, id, kPumpMac, 4), Channel::Udp, now)),
+                kHeader + 12);
   };
   EXPECT_EQ(clockAt(seconds(90), 1), start + 90);
   // Time server switch only (bit 31): the clock keeps running.
@@ -153,7 +167,8 @@ class Locked : public ::testing::Test {
   std::vector<std::uint8_t> Send(const std::vector<std::uint8_t>& r, SimTime now = kT0) {
     return Only(sim_.Handle(r, Channel::Udp, now));
   }
-  std::vector<std::uint8_t> NameWrite(std::uint32_t id, std::uint16_t lock = 0, std::string_view key = {}) {
+  std::vector<std::uint8_t> NameWrite(std::uint32_t id, std::uint16_t lock = 0,
+                                      std::string_view key = {}) {
     auto w = Write(id, kPumpMac, 0, 80, 0x80000000, lock, key);
     w[kHeader + kName] = 'Z';
     return w;

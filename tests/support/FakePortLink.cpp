@@ -61,9 +61,9 @@ struct FakePortLink::PortLinkCalls {
 
   static int OpenSerial(int port) { return Log("OpenSerial", port).openResult; }
   static int OpenSerialEx(int port, int baud, int dataBits, int parity, int stopBits) {
-    return F().Opened(kCommSerial, Log("OpenSerialEx", port, baud, dataBits,
-                                         static_cast<char>(parity), stopBits)
-                                         .openResult);
+    return F().Opened(
+        kCommSerial,
+        Log("OpenSerialEx", port, baud, dataBits, static_cast<char>(parity), stopBits).openResult);
   }
   static void CloseSerial() { Log("CloseSerial"); }
   static void SetCOMPortNum(int port) { F().comPort = port; }
@@ -114,8 +114,7 @@ struct FakePortLink::MbKitCalls {
 
   static int OpenModbusSerial(const char* port, int baud, int dataBits, int parity, int stopBits,
                               int mode) {
-    return Log("OpenModbusSerial", port, baud, dataBits, static_cast<char>(parity), stopBits,
-               mode)
+    return Log("OpenModbusSerial", port, baud, dataBits, static_cast<char>(parity), stopBits, mode)
         .modbusOpenResult;
   }
   static void CloseSerial() { Log("CloseSerial"); }
@@ -182,9 +181,9 @@ void FakePortLink::OnSend(const std::uint8_t* data, int length) {
     bytes.resize(decoded > 0 ? static_cast<std::size_t>(decoded - 1) : 0);
   }
   SentRequest request = ReadRequest(std::move(bytes));
-  log_.Add(request.command < 0 ? std::string("send ?")
-                               : "send " + std::to_string(request.command) + "/" +
-                                     std::to_string(request.block));
+  log_.Add(request.command < 0
+               ? std::string("send ?")
+               : "send " + std::to_string(request.command) + "/" + std::to_string(request.block));
   requests.push_back(request);
 
   std::vector<std::vector<std::uint8_t>> replies;

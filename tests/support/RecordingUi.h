@@ -50,8 +50,8 @@ class RecordingUi : public UserInterface {
     notices.push_back({message, wParam, text});
   }
 
-  std::deque<Answer> answers;      // to questions in turn; then each box's default
-  std::deque<std::string> files;   // to the file dialogs in turn; then a cancel
+  std::deque<Answer> answers;     // to questions in turn; then each box's default
+  std::deque<std::string> files;  // to the file dialogs in turn; then a cancel
 
   std::vector<std::string> messages;
   std::vector<FileDialog> dialogs;

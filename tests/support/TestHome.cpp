@@ -81,8 +81,8 @@ void TempHome::UseEthernet(std::uint32_t remote) const {
 
 void TempHome::UseSerial(const fs::path& device, std::uint32_t remote) const {
   WritePortLinkIni("[PortLink]\nCommType=0\nCOMPort=1\nRemoteIP=" + DottedText(remote) +
-                   "\nBroadcastAddress=" + DottedText(kLoopbackBroadcast) + "\n[COMPorts]\nCOM1=" +
-                   device.string() + "\n");
+                   "\nBroadcastAddress=" + DottedText(kLoopbackBroadcast) +
+                   "\n[COMPorts]\nCOM1=" + device.string() + "\n");
 }
 
 std::string TransportSafetyProblem() {

@@ -93,15 +93,9 @@ TEST(IpAddressCtrl, TypingNotifiesAndMovesOnFieldByField) {
   EXPECT_TRUE(ip.FieldEdit(1)->hasFocus());
   Type(".168.1.10");
   EXPECT_EQ(ip.Address(), 0xC0A8010Au);
-  EXPECT_EQ(Changes(changed), (std::vector<FieldChange>{{0, 1},
-                                                        {0, 19},
-                                                        {0, 192},
-                                                        {1, 1},
-                                                        {1, 16},
-                                                        {1, 168},
-                                                        {2, 1},
-                                                        {3, 1},
-                                                        {3, 10}}));
+  EXPECT_EQ(Changes(changed),
+            (std::vector<FieldChange>{
+                {0, 1}, {0, 19}, {0, 192}, {1, 1}, {1, 16}, {1, 168}, {2, 1}, {3, 1}, {3, 10}}));
   EXPECT_TRUE(ip.FieldEdit(3)->hasFocus());
 
   // Backspace in an empty field and Left at the start go back; Right at the
@@ -277,7 +271,7 @@ TEST(SpinEdit, ArrowsStepFromTheEditsNumberWithinTheRange) {
 
   spin.SetText(QStringLiteral("5"));
   QTest::mouseClick(spin.UpButton(), Qt::LeftButton);
-  EXPECT_EQ(spin.Text(), "5");  // kept to the top
+  EXPECT_EQ(spin.Text(), "5");         // kept to the top
   spin.SetText(QStringLiteral("99"));  // out of range: from the position
   QTest::mouseClick(spin.DownButton(), Qt::LeftButton);
   EXPECT_EQ(spin.Text(), "4");

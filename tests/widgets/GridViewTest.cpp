@@ -41,7 +41,9 @@ struct GridViewTest : ::testing::Test {
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
   }
-  QPoint Centre(int column, int row) { return view.visualRect(view.model()->index(row, column)).center(); }
+  QPoint Centre(int column, int row) {
+    return view.visualRect(view.model()->index(row, column)).center();
+  }
 };
 
 TEST_F(GridViewTest, ADropListCellIsEditedWithItsEntries) {
@@ -77,7 +79,8 @@ TEST_F(GridViewTest, EscapeCancelsAndAShiftClickChoosesABlock) {
     menu->actions().front()->trigger();
     menu->close();
   });
-  QContextMenuEvent event(QContextMenuEvent::Mouse, Centre(0, 2), view.viewport()->mapToGlobal(Centre(0, 2)));
+  QContextMenuEvent event(QContextMenuEvent::Mouse, Centre(0, 2),
+                          view.viewport()->mapToGlobal(Centre(0, 2)));
   QApplication::sendEvent(view.viewport(), &event);
   EXPECT_EQ(grid.Text(0, 2), "");
 }

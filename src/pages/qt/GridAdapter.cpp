@@ -13,16 +13,20 @@ QColor ColourOf(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
 const char* CommandText(GridCommand command) {
   switch (command) {
-    case GridCommand::Cut: return text::kCut;
-    case GridCommand::Copy: return text::kCopy;
-    case GridCommand::Paste: return text::kPaste;
+    case GridCommand::Cut:
+      return text::kCut;
+    case GridCommand::Copy:
+      return text::kCopy;
+    case GridCommand::Paste:
+      return text::kPaste;
   }
   return "";
 }
 
 }  // namespace
 
-CGridAdapter::CGridAdapter(GridModel& model, widgets::CGridView* view) : model_(model), view_(view) {
+CGridAdapter::CGridAdapter(GridModel& model, widgets::CGridView* view)
+    : model_(model), view_(view) {
   model_.SetChangeListener([this] { view_->Refresh(); });
   if (!model_.font.family.empty()) {
     QFont font(QString::fromStdString(model_.font.family));
@@ -38,7 +42,9 @@ CGridAdapter::~CGridAdapter() {
   view_->SetSource(nullptr);
 }
 
-QString CGridAdapter::Heading(int column) const { return Translated(model_.Column(column).heading); }
+QString CGridAdapter::Heading(int column) const {
+  return Translated(model_.Column(column).heading);
+}
 
 QColor CGridAdapter::CurrentRowHeading() const {
   return model_.currentRowHeading ? ColourOf(*model_.currentRowHeading) : QColor();
@@ -49,9 +55,15 @@ widgets::GridCellView CGridAdapter::Cell(int column, int row) const {
   widgets::GridCellView shown;
   shown.text = QString::fromStdString(cell.text);
   switch (model_.Column(column).kind) {
-    case CellKind::Text: shown.kind = widgets::GridCellView::Kind::Text; break;
-    case CellKind::Check: shown.kind = widgets::GridCellView::Kind::Check; break;
-    case CellKind::DropList: shown.kind = widgets::GridCellView::Kind::DropList; break;
+    case CellKind::Text:
+      shown.kind = widgets::GridCellView::Kind::Text;
+      break;
+    case CellKind::Check:
+      shown.kind = widgets::GridCellView::Kind::Check;
+      break;
+    case CellKind::DropList:
+      shown.kind = widgets::GridCellView::Kind::DropList;
+      break;
   }
   shown.checked = cell.checked;
   shown.textColour = ColourOf(cell.textColour);
@@ -67,17 +79,22 @@ QStringList CGridAdapter::Items(int column) const {
 
 bool CGridAdapter::KeyPressed(Key key) {
   switch (key) {
-    case Key::Tab: return model_.Key(GridKey::Tab);
-    case Key::Delete: return model_.Key(GridKey::Delete);
-    case Key::Space: return model_.Key(GridKey::Space);
-    case Key::Enter: return model_.Key(GridKey::Enter);
+    case Key::Tab:
+      return model_.Key(GridKey::Tab);
+    case Key::Delete:
+      return model_.Key(GridKey::Delete);
+    case Key::Space:
+      return model_.Key(GridKey::Space);
+    case Key::Enter:
+      return model_.Key(GridKey::Enter);
   }
   return false;
 }
 
 QStringList CGridAdapter::ContextMenu() const {
   QStringList texts;
-  for (GridCommand command : model_.ContextMenu()) texts.push_back(Translated(CommandText(command)));
+  for (GridCommand command : model_.ContextMenu())
+    texts.push_back(Translated(CommandText(command)));
   return texts;
 }
 

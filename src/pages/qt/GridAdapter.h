@@ -20,7 +20,9 @@ class CGridAdapter : public widgets::GridSource {
   int Columns() const override { return model_.Columns(); }
   QString Heading(int column) const override;
   int ColumnWidth(int column) const override { return model_.Column(column).width; }
-  QString RowHeading(int row) const override { return QString::fromStdString(model_.RowHeading(row)); }
+  QString RowHeading(int row) const override {
+    return QString::fromStdString(model_.RowHeading(row));
+  }
   int RowHeadingWidth() const override { return model_.rowHeadingWidth; }
   QColor CurrentRowHeading() const override;
   widgets::GridCellView Cell(int column, int row) const override;

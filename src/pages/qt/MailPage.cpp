@@ -9,7 +9,8 @@ CMailPage::CMailPage(SheetRules& sheet, int index) : CFormPage(sheet, index) {
   QCheckBox* alarms[] = {ui_->alarm1, ui_->alarm2, ui_->alarm3};
   QComboBox* triggers[] = {ui_->trigger1, ui_->trigger2, ui_->trigger3};
   for (int k = 0; k < 3; ++k) {
-    connect(alarms[k], &QCheckBox::clicked, this, [&page, k](bool checked) { page.OnAlarmClicked(k, checked); });
+    connect(alarms[k], &QCheckBox::clicked, this,
+            [&page, k](bool checked) { page.OnAlarmClicked(k, checked); });
     connect(triggers[k], &QComboBox::currentIndexChanged, this,
             [&page, k](int selection) { page.OnTriggerChanged(k, selection); });
   }

@@ -4,9 +4,7 @@
 
 namespace gw::pages {
 
-COverViewPage::COverViewPage(SheetRules& sheet, int index) : CFormPage(sheet, index) {
-  Refresh();
-}
+COverViewPage::COverViewPage(SheetRules& sheet, int index) : CFormPage(sheet, index) { Refresh(); }
 
 COverViewPage::~COverViewPage() = default;
 

@@ -14,7 +14,8 @@ CPageWindow::CPageWindow(SheetRules& sheet, int index)
 CPageWindow::~CPageWindow() {
   // What the widgets still report while they go reaches the page no more.
   Page().SetChangeListener({});
-  for (QObject* child : findChildren<QObject*>()) QObject::disconnect(child, nullptr, this, nullptr);
+  for (QObject* child : findChildren<QObject*>())
+    QObject::disconnect(child, nullptr, this, nullptr);
 }
 
 bool CPageWindow::OnSetActive() { return sheet_.SetActivePage(index_); }

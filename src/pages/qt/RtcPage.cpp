@@ -18,12 +18,10 @@ CRtcPage::CRtcPage(SheetRules& sheet, int index) : CFormPage(sheet, index) {
           [&page](int index) { page.OnTimeZoneChanged(index); });
   connect(ui_->pc, &QRadioButton::clicked, this, [&page] { page.OnPcClicked(); });
   connect(ui_->custom, &QRadioButton::clicked, this, [&page] { page.OnCustomClicked(); });
-  connect(ui_->customDate, &QDateEdit::dateChanged, this, [&page](QDate date) {
-    page.OnDateChanged(date.year(), date.month(), date.day());
-  });
-  connect(ui_->customTime, &QTimeEdit::timeChanged, this, [&page](QTime time) {
-    page.OnTimeChanged(time.hour(), time.minute(), time.second());
-  });
+  connect(ui_->customDate, &QDateEdit::dateChanged, this,
+          [&page](QDate date) { page.OnDateChanged(date.year(), date.month(), date.day()); });
+  connect(ui_->customTime, &QTimeEdit::timeChanged, this,
+          [&page](QTime time) { page.OnTimeChanged(time.hour(), time.minute(), time.second()); });
   timer_ = new QTimer(this);
   timer_->setInterval(static_cast<int>(CRTCDlg::kTickInterval.count()));
   connect(timer_, &QTimer::timeout, this, [&page] { page.OnTimer(); });

@@ -6,14 +6,28 @@ namespace gw::pages {
 
 CUserDefinePage::CUserDefinePage(SheetRules& sheet, int index) : CFormPage(sheet, index) {
   const Ui::UserDefinePageForm& f = *ui_;
-  ports_[0] = {f.listenPort1,   f.destinationIp1, f.destinationPort1,
-               f.fixLength1,    f.fixLengthBytes1, f.startItem1,
-               f.startCount1,   {f.startChar1_0, f.startChar1_1, f.startChar1_2},
-               f.stopItem1,     f.stopCount1,     {f.stopChar1_0, f.stopChar1_1, f.stopChar1_2}};
-  ports_[1] = {f.listenPort2,   f.destinationIp2, f.destinationPort2,
-               f.fixLength2,    f.fixLengthBytes2, f.startItem2,
-               f.startCount2,   {f.startChar2_0, f.startChar2_1, f.startChar2_2},
-               f.stopItem2,     f.stopCount2,     {f.stopChar2_0, f.stopChar2_1, f.stopChar2_2}};
+  ports_[0] = {f.listenPort1,
+               f.destinationIp1,
+               f.destinationPort1,
+               f.fixLength1,
+               f.fixLengthBytes1,
+               f.startItem1,
+               f.startCount1,
+               {f.startChar1_0, f.startChar1_1, f.startChar1_2},
+               f.stopItem1,
+               f.stopCount1,
+               {f.stopChar1_0, f.stopChar1_1, f.stopChar1_2}};
+  ports_[1] = {f.listenPort2,
+               f.destinationIp2,
+               f.destinationPort2,
+               f.fixLength2,
+               f.fixLengthBytes2,
+               f.startItem2,
+               f.startCount2,
+               {f.startChar2_0, f.startChar2_1, f.startChar2_2},
+               f.stopItem2,
+               f.stopCount2,
+               {f.stopChar2_0, f.stopChar2_1, f.stopChar2_2}};
   for (int port = 0; port < kUserDefinePorts; ++port) Connect(port);
   Refresh();
 }
@@ -38,8 +52,9 @@ void CUserDefinePage::Connect(int port) {
             [&page, port, handler](int index) { (page.*handler)(port, index); });
   };
   text(w.listenPort, &CUserDefDlg::OnListenPortChanged);
-  connect(w.destinationIp, &widgets::CIpAddressCtrl::FieldChanged, this,
-          [&page, port](int field, int value) { page.OnDestinationFieldChanged(port, field, value); });
+  connect(
+      w.destinationIp, &widgets::CIpAddressCtrl::FieldChanged, this,
+      [&page, port](int field, int value) { page.OnDestinationFieldChanged(port, field, value); });
   text(w.destinationPort, &CUserDefDlg::OnDestinationPortChanged);
   box(w.fixLength, &CUserDefDlg::OnFixLengthClicked);
   text(w.fixLengthBytes, &CUserDefDlg::OnFixLengthChanged);

@@ -19,7 +19,9 @@ namespace {
 
 QColor ToQColor(Color color) { return QColor(Red(color), Green(color), Blue(color)); }
 
-QRect ToQRect(const Rect& r) { return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)); }
+QRect ToQRect(const Rect& r) {
+  return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
+}
 
 // The labels' font: a cell `style.height` units high, as the drawing asks.
 QFont LabelFont(const FontStyle& style) {
@@ -29,7 +31,8 @@ QFont LabelFont(const FontStyle& style) {
   font.setPixelSize(style.height);
   const int cell = QFontMetrics(font).height();
   if (cell > style.height) {
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(style.height * style.height / double(cell)))));
+    font.setPixelSize(
+        std::max(1, static_cast<int>(std::lround(style.height * style.height / double(cell)))));
   }
   return font;
 }
@@ -72,17 +75,16 @@ Point CGwCfgView::ToLogical(QPoint client) const {
           ToLogicalUnits(client.y() + scroll.y(), DpiY())};
 }
 
-int CGwCfgView::LogicalWidth() const {
-  return ToLogicalUnits(viewport()->width(), DpiX());
-}
+int CGwCfgView::LogicalWidth() const { return ToLogicalUnits(viewport()->width(), DpiX()); }
 
 QRect CGwCfgView::ToClient(const Rect& logical) const {
   const QPoint scroll = GetScrollPosition();
   const double sx = DpiX() / kLogicalDpi;
   const double sy = DpiY() / kLogicalDpi;
-  return QRect(QPoint(qRound(logical.left * sx) - scroll.x(), qRound(logical.top * sy) - scroll.y()),
-               QPoint(qRound(logical.right * sx) - scroll.x() - 1,
-                      qRound(logical.bottom * sy) - scroll.y() - 1));
+  return QRect(
+      QPoint(qRound(logical.left * sx) - scroll.x(), qRound(logical.top * sy) - scroll.y()),
+      QPoint(qRound(logical.right * sx) - scroll.x() - 1,
+             qRound(logical.bottom * sy) - scroll.y() - 1));
 }
 
 void CGwCfgView::OnDraw(QPainter& painter, const af::DrawContext& context) {
@@ -118,9 +120,10 @@ void CGwCfgView::OnDraw(QPainter& painter, const af::DrawContext& context) {
     tooltip_.AddTool(ToClient(tip.area), QString::fromStdString(tip.text));
   }
   const QSize client = viewport()->size();
-  SetScrollSizes(MM_LOENGLISH, QSize(list.scrollTotalWidth, list.scrollTotalHeight),
-                 QSize(qRound(client.width() * 100 / DpiX()), qRound(client.height() * 100 / DpiY())),
-                 QSize(0, list.scrollLineHeight));
+  SetScrollSizes(
+      MM_LOENGLISH, QSize(list.scrollTotalWidth, list.scrollTotalHeight),
+      QSize(qRound(client.width() * 100 / DpiX()), qRound(client.height() * 100 / DpiY())),
+      QSize(0, list.scrollLineHeight));
 }
 
 void CGwCfgView::mousePressEvent(QMouseEvent* event) {
@@ -136,8 +139,7 @@ void CGwCfgView::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && doc) {
     OpenNodeAt(
         doc->Nodes(), LogicalWidth(), ToLogical(event->position().toPoint()),
-        [doc](int index) { return doc->Core().OpenNode(index); },
-        [this] { ShowSheet(); });
+        [doc](int index) { return doc->Core().OpenNode(index); }, [this] { ShowSheet(); });
     viewport()->update();
   }
   CScrollView::mouseDoubleClickEvent(event);
