@@ -94,7 +94,16 @@ std::vector<const char*> TranslatableTexts() {
                               text::kRelayIpAddress,
                               text::kCut,
                               text::kCopy,
-                              text::kPaste}) {
+                              text::kPaste,
+                              text::kTimeError,
+                              text::kListenPortRange,
+                              text::kListenPortSameAsCom2,
+                              text::kListenPortSameAsCom1,
+                              text::kDestinationPortRange,
+                              text::kDestinationSameAsCom2,
+                              text::kDestinationSameAsCom1,
+                              text::kFixLengthRange,
+                              text::kFilterExcludesComputer}) {
     texts.push_back(message);
   }
   texts.push_back(widgets::CIpAddressCtrl::kRangeNotice);

@@ -4,6 +4,7 @@
 #include "appframe/Dialogs.h"
 #include "appframe/HostMessage.h"
 #include "appframe/MainFrame.h"
+#include "model/Texts.h"
 #include "widgets/ProgressWnd.h"
 
 namespace gw::frame {
@@ -86,14 +87,24 @@ std::optional<std::string> ChooseFile(const FileDialog& dialog, bool open) {
 
 }  // namespace
 
+QString TranslatedMessage(const std::string& text) {
+  for (const char* pattern : text::kFilledTexts) {
+    if (const auto value = text::FilledValue(pattern, text)) {
+      return theApp.Tr(pattern).replace(QStringLiteral("%1"), QString::fromStdString(*value));
+    }
+  }
+  return theApp.Tr(text);
+}
+
 CQtUserInterface::CQtUserInterface() = default;
 
 CQtUserInterface::~CQtUserInterface() = default;
 
 Answer CQtUserInterface::Message(const std::string& text, Buttons buttons, Icon icon,
                                  std::optional<Answer> defaultButton) {
-  return AnswerOf(af::AfxMessageBox(
-      theApp.Tr(text), MessageBoxType(buttons, icon) | DefaultButtonType(buttons, defaultButton)));
+  return AnswerOf(
+      af::AfxMessageBox(TranslatedMessage(text),
+                        MessageBoxType(buttons, icon) | DefaultButtonType(buttons, defaultButton)));
 }
 
 void CQtUserInterface::ProgressOpen(const std::string& title, const std::string& text, int lower,

@@ -3,7 +3,9 @@
 // progress window, file dialogs and messages to the host's main window, all
 // with the plug-in's texts in the chosen language.
 
+#include <QString>
 #include <memory>
+#include <string>
 
 #include "model/UserInterface.h"
 
@@ -12,6 +14,10 @@ class CProgressWnd;
 }
 
 namespace gw::frame {
+
+// A message of the core in the chosen language, values filled in after the
+// pattern is translated.
+QString TranslatedMessage(const std::string& text);
 
 class CQtUserInterface : public UserInterface {
  public:

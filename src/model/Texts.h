@@ -4,7 +4,10 @@
 // translates them when it shows them; the command line prints them as they
 // stand.
 
+#include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace gw::text {
 
@@ -84,8 +87,37 @@ inline constexpr const char* kFixLengthRange = "Fix length range in [1-256]";
 
 // IP Filter page: the question before a filter that leaves out the computer
 // the tool runs on (its address on the interface that reaches the module).
+inline constexpr const char* kFilterExcludesComputer =
+    "The filter does not include this computer (%1). Apply anyway?";
+
+// --- texts with a value in them ----------------------------------------------
+// "%1" in a pattern stands for the value. The user interface translates the
+// pattern and then fills the value in.
+inline constexpr std::array<const char*, 1> kFilledTexts = {kFilterExcludesComputer};
+
+inline std::string Filled(std::string_view pattern, std::string_view value) {
+  const auto at = pattern.find("%1");
+  if (at == std::string_view::npos) return std::string(pattern);
+  std::string text(pattern.substr(0, at));
+  text.append(value);
+  text.append(pattern.substr(at + 2));
+  return text;
+}
+
+// The value of `text` when it is `pattern` filled in; nothing otherwise.
+inline std::optional<std::string> FilledValue(std::string_view pattern, std::string_view text) {
+  const auto at = pattern.find("%1");
+  if (at == std::string_view::npos) return std::nullopt;
+  const std::string_view before = pattern.substr(0, at), after = pattern.substr(at + 2);
+  if (text.size() < before.size() + after.size() || !text.starts_with(before) ||
+      !text.ends_with(after)) {
+    return std::nullopt;
+  }
+  return std::string(text.substr(before.size(), text.size() - before.size() - after.size()));
+}
+
 inline std::string FilterExcludesComputer(const std::string& address) {
-  return "The filter does not include this computer (" + address + "). Apply anyway?";
+  return Filled(kFilterExcludesComputer, address);
 }
 
 // --- binding the transport libraries ---------------------------------------

@@ -15,6 +15,7 @@
 #include "frame/PluginResources.h"
 #include "frame/QtUserInterface.h"
 #include "frame/Resource.h"
+#include "model/Texts.h"
 
 namespace gw::frame {
 namespace {
@@ -54,6 +55,9 @@ TEST_F(LanguageTest, TraditionalChineseWithTheFilePresent) {
   ASSERT_TRUE(theApp.InitInstance());
   ASSERT_NE(theApp.LanguageLibrary(), nullptr);
   EXPECT_EQ(theApp.Tr("Communication error"), QString::fromUtf8("通訊錯誤"));
+  // A message with a value: the pattern is translated, then the value put in.
+  EXPECT_EQ(TranslatedMessage(text::FilterExcludesComputer("10.1.2.3")),
+            QString::fromUtf8("過濾清單不包含這台電腦 (10.1.2.3)。仍要套用嗎？"));
   EXPECT_EQ(theApp.LoadString(IDS_PROCESSING), QString::fromUtf8("處理中..."));
   EXPECT_EQ(theApp.LoadString(ID_VIEW_REFRESH), QString::fromUtf8("重新整理目前的檢視\n重新整理"));
 

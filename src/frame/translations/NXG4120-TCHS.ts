@@ -1027,5 +1027,9 @@ Future modification can be done only by Ethernet.</source>
         <source>Fix length range in [1-256]</source>
         <translation>固定长度范围为 [1-256]</translation>
     </message>
+    <message>
+        <source>The filter does not include this computer (%1). Apply anyway?</source>
+        <translation>过滤列表不包含这台计算机 (%1)。仍要应用吗？</translation>
+    </message>
 </context>
 </TS>

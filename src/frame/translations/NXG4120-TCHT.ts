@@ -1027,5 +1027,9 @@ Future modification can be done only by Ethernet.</source>
         <source>Fix length range in [1-256]</source>
         <translation>固定長度範圍為 [1-256]</translation>
     </message>
+    <message>
+        <source>The filter does not include this computer (%1). Apply anyway?</source>
+        <translation>過濾清單不包含這台電腦 (%1)。仍要套用嗎？</translation>
+    </message>
 </context>
 </TS>
