@@ -152,12 +152,17 @@ TEST_F(SimSessionTest, ARecipientAndARelayEntryAppliedAreAllTheReportChanges) {
   ASSERT_EQ(doc->Core().OpenNode(0), OpenResult::Opened);
   const std::vector<std::string> after = ReportLines(*doc);
 
-  const std::vector<std::string> added = Missing(after, before);
+  // The module's clock runs on between the two reads.
+  const auto running = [](std::vector<std::string> lines) {
+    std::erase_if(lines, [](const std::string& l) { return l.find("|Module Clock|") != l.npos; });
+    return lines;
+  };
+  const std::vector<std::string> added = Missing(running(after), running(before));
   ASSERT_EQ(added.size(), 2u) << sim.Log();
   EXPECT_EQ(added[0], "Mail|Recipient E-mail Address|10|No|No|Yes|new.hire@plant.example");
   EXPECT_TRUE(added[1].starts_with("Slave Mode|Serial Slave Mode|")) << added[1];
   EXPECT_TRUE(added[1].ends_with("|42|127.0.0.42")) << added[1];
-  EXPECT_TRUE(Missing(before, after).empty());
+  EXPECT_TRUE(Missing(running(before), running(after)).empty());
   EXPECT_EQ(sim.CountLogLines("<- write block 10"), 0u) << sim.Log();
 }
 
