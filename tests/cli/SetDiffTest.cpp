@@ -58,6 +58,15 @@ TEST_F(NxgcfgSetTest, ASetChangesExactlyTheFieldItNames) {
       {"basic.parity=odd", "basic.parity", "Odd"},
       {"basic.netmask=255.255.0.0", "basic.netmask", "255.255.0.0"},
       {"basic.station-address=200", "basic.station-address", "200"},
+      // The time server's entries take values once it is on.
+      {"ntp.time-server=on", "ntp.time-server", "on"},
+      {"ntp.time-zone=(GMT+09:00) Seoul", "ntp.time-zone", "(GMT+09:00) Seoul"},
+      {"ntp.daylight-saving=on", "ntp.daylight-saving", "on"},
+      {"ipfilter.3.netmask=255.255.255.0", "ipfilter.3.netmask", "255.255.255.0"},
+      // COM1's User Define entries take values once the module gives it COM1.
+      {"basic.com-protocol=User Define COM1 (RS-232)", "basic.com-protocol",
+       "User Define COM1 (RS-232)"},
+      {"userdef.com1.listen-port=5000", "userdef.com1.listen-port", "5000"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.assignment);
@@ -67,6 +76,10 @@ TEST_F(NxgcfgSetTest, ASetChangesExactlyTheFieldItNames) {
     EXPECT_EQ(set.exitCode, 0) << set.err;
     EXPECT_EQ(Keys("#0"), expected);
   }
+  // What the User Define page refuses at Apply: its message, nothing sent.
+  const std::size_t writes = sim->CountLogLines("<- write");
+  Check({{{"set", "#0", "userdef.com1.listen-port=1023"}, "", 1, "", "Listen Port range in"}});
+  EXPECT_EQ(sim->CountLogLines("<- write"), writes);
   // The Security page's password: the keys stay, the module is locked after it.
   const Json before = Keys("#0");
   Check({{{"set", "#0", "security.password=-"},
@@ -97,6 +110,12 @@ TEST_F(NxgcfgSetTest, RefusedValuesAndLockedModulesSendNothing) {
        "",
        "basic.gateway: the page has this control disabled now"},
       {{"set", "#0", "basic.module-name=" + std::string(32, 'x')}, "", 1, "", "at most 31"},
+      {{"set", "#0", "ntp.clock=2026-13-01"}, "", 1, "", "neither pc nor"},
+      {{"set", "#0", "ntp.time-server=on", "ntp.clock=pc"},
+       "",
+       1,
+       "",
+       "ntp.clock: the page has this control disabled now"},
       // A value the page refuses stops the whole run before any page applies.
       {{"set", "#0", "basic.module-name=Dock", "basic.keep-alive=4"}, "", 1, "", "Out of range"},
       {{"set", "#1", "basic.keep-alive=30"}, "", 1, "", "password locked"},
