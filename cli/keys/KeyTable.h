@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "pages/GridModel.h"
 #include "pages/SheetPages.h"
 
 namespace gw::cli::keys {
@@ -47,6 +48,8 @@ std::vector<Field> SecurityFields();
 std::vector<Field> NtpFields();
 std::vector<Field> IpFilterFields();
 std::vector<Field> UserDefineFields();
+std::vector<Field> MailFields();
+std::vector<Field> SlaveModeFields();
 
 // --- row builders -----------------------------------------------------------
 
@@ -60,6 +63,13 @@ std::optional<bool> ParseSwitch(const std::string& value);
 std::optional<std::string> AddressFields(const pages::AddressControl& control,
                                          const std::string& value, std::array<int, 4>& fields);
 std::string AddressText(const pages::AddressControl& control);
+// A grid cell's edit cycle as the grid window drives it: open the editor,
+// type the text, finish the edit (the grid's own check); a reason when the
+// grid or the cell refuses (the grid has shown its message).
+std::optional<std::string> EditCell(pages::GridModel& grid, pages::CellRef cell,
+                                    const std::string& value);
+// A check cell clicked when it is not already as wanted.
+std::optional<std::string> CheckCell(pages::GridModel& grid, pages::CellRef cell, bool on);
 
 template <class Page>
 const Page& As(const pages::PropertyPage& page) {
@@ -187,6 +197,40 @@ Field SwitchField(std::string key, pages::PageId page, std::string caption, Cont
                   void (Page::*handler)(bool)) {
   return SwitchField<Page, Control, decltype(handler)>(std::move(key), page, std::move(caption),
                                                        control, handler);
+}
+
+// A text cell of one of the page's grids; `grid` takes the page (const or
+// not) and gives the grid.
+template <class Page, class Grid>
+Field GridTextField(std::string key, pages::PageId page, std::string caption, ValueType type,
+                    Grid grid, pages::CellRef cell, std::string allowed) {
+  Field f{std::move(key), page, std::move(caption), type, {}, {}, {}};
+  f.get = [grid, cell](const pages::PropertyPage& p) {
+    return grid(As<Page>(p)).Text(cell.column, cell.row);
+  };
+  f.allowed = [allowed](const pages::PropertyPage&) { return allowed; };
+  f.set = [grid, cell](pages::PropertyPage& p, const std::string& value) {
+    return EditCell(grid(As<Page>(p)), cell, value);
+  };
+  return f;
+}
+
+// A check cell of one of the page's grids.
+template <class Page, class Grid>
+Field GridCheckField(std::string key, pages::PageId page, std::string caption, Grid grid,
+                     pages::CellRef cell) {
+  Field f{std::move(key), page, std::move(caption), ValueType::Switch, {}, {}, {}};
+  f.get = [grid, cell](const pages::PropertyPage& p) {
+    return std::string(grid(As<Page>(p)).Checked(cell.column, cell.row) ? "on" : "off");
+  };
+  f.allowed = [](const pages::PropertyPage&) { return std::string("on|off"); };
+  f.set = [grid, cell](pages::PropertyPage& p,
+                       const std::string& value) -> std::optional<std::string> {
+    const auto on = ParseSwitch(value);
+    if (!on) return "'" + value + "' is neither on nor off";
+    return CheckCell(grid(As<Page>(p)), cell, *on);
+  };
+  return f;
 }
 
 // A value the page only shows.

@@ -47,39 +47,68 @@ TEST_F(NxgcfgSetTest, FieldsListEveryKeyWithItsPageTypeAndAllowedValues) {
 // One value per row, each changing exactly its key as show --json sees it.
 TEST_F(NxgcfgSetTest, ASetChangesExactlyTheFieldItNames) {
   const auto sim = Modules(1);
+  // A row's values change exactly the keys it names; a row may name a value
+  // its page refuses next, with the page's message: nothing is sent for it
+  // and no key changes.
   struct Row {
-    std::string assignment;
-    std::string key;
-    std::string value;
+    std::vector<std::string> values;
+    std::map<std::string, std::string> changes;
+    std::string refused = {};
+    std::string message = {};
   };
   const Row rows[] = {
-      {"basic.module-name=Boiler", "basic.module-name", "Boiler"},
-      {"basic.keep-alive=30", "basic.keep-alive", "30"},
-      {"basic.parity=odd", "basic.parity", "Odd"},
-      {"basic.netmask=255.255.0.0", "basic.netmask", "255.255.0.0"},
-      {"basic.station-address=200", "basic.station-address", "200"},
+      {{"basic.module-name=Boiler"}, {{"basic.module-name", "Boiler"}}},
+      {{"basic.keep-alive=30"}, {{"basic.keep-alive", "30"}}},
+      {{"basic.parity=odd"}, {{"basic.parity", "Odd"}}},
+      {{"basic.netmask=255.255.0.0"}, {{"basic.netmask", "255.255.0.0"}}},
+      {{"basic.station-address=200"}, {{"basic.station-address", "200"}}},
+      {{"mail.subject.2=Pump stopped"}, {{"mail.subject.2", "Pump stopped"}}},
+      {{"mail.recipient.3=ops@example.com"},
+       {{"mail.recipient.3", "ops@example.com"}},
+       "mail.recipient.3=nobody",
+       "The entered recipient email is incorrect"},
+      {{"mail.recipient.3.alarm-2=on"},
+       {{"mail.recipient.3.alarm-2", "on"}},
+       "mail.recipient.4.alarm-1=on",
+       "Mail address cannot be empty"},
       // The time server's entries take values once it is on.
-      {"ntp.time-server=on", "ntp.time-server", "on"},
-      {"ntp.time-zone=(GMT+09:00) Seoul", "ntp.time-zone", "(GMT+09:00) Seoul"},
-      {"ntp.daylight-saving=on", "ntp.daylight-saving", "on"},
-      {"ipfilter.3.netmask=255.255.255.0", "ipfilter.3.netmask", "255.255.255.0"},
+      {{"ntp.time-server=on"}, {{"ntp.time-server", "on"}}},
+      {{"ntp.time-zone=(GMT+09:00) Seoul"}, {{"ntp.time-zone", "(GMT+09:00) Seoul"}}},
+      {{"ntp.daylight-saving=on"}, {{"ntp.daylight-saving", "on"}}},
+      {{"ipfilter.3.netmask=255.255.255.0"}, {{"ipfilter.3.netmask", "255.255.255.0"}}},
       // COM1's User Define entries take values once the module gives it COM1.
-      {"basic.com-protocol=User Define COM1 (RS-232)", "basic.com-protocol",
-       "User Define COM1 (RS-232)"},
-      {"userdef.com1.listen-port=5000", "userdef.com1.listen-port", "5000"},
+      {{"basic.com-protocol=User Define COM1 (RS-232)"},
+       {{"basic.com-protocol", "User Define COM1 (RS-232)"}}},
+      {{"userdef.com1.listen-port=5000"},
+       {{"userdef.com1.listen-port", "5000"}},
+       "userdef.com1.listen-port=1023",
+       "Listen Port range in [1024-65535]"},
+      // The relay table takes values on a Modbus serial slave; a row needs both.
+      {{"basic.com-protocol=Modbus COM2 (RS-485)", "basic.master=Serial Slave"},
+       {{"basic.com-protocol", "Modbus COM2 (RS-485)"}, {"basic.master", "Serial Slave"}},
+       "relay.5.station=256",
+       "Station range in [1-255]"},
+      // (the module keeps its entries packed: rows 1 and 2 are taken)
+      {{"relay.3.station=7", "relay.3.ip=127.0.9.7"},
+       {{"relay.3.station", "7"}, {"relay.3.ip", "127.0.9.7"}},
+       "relay.5.ip=192.168.1",
+       "IP Address format is [192.168.1.1]"},
   };
   for (const Row& row : rows) {
-    SCOPED_TRACE(row.assignment);
+    SCOPED_TRACE(row.values[0]);
     Json expected = Keys("#0");
-    expected[row.key] = row.value;
-    const Result set = Nxgcfg({"set", "#0", row.assignment});
+    for (const auto& [key, value] : row.changes) expected[key] = value;
+    std::vector<std::string> args{"set", "#0"};
+    args.insert(args.end(), row.values.begin(), row.values.end());
+    const Result set = Nxgcfg(args);
     EXPECT_EQ(set.exitCode, 0) << set.err;
     EXPECT_EQ(Keys("#0"), expected);
+    if (row.refused.empty()) continue;
+    const std::size_t writes = sim->CountLogLines("<- write");
+    Check({{{"set", "#0", row.refused}, "", 1, "", row.message}});
+    EXPECT_EQ(sim->CountLogLines("<- write"), writes);
+    EXPECT_EQ(Keys("#0"), expected);
   }
-  // What the User Define page refuses at Apply: its message, nothing sent.
-  const std::size_t writes = sim->CountLogLines("<- write");
-  Check({{{"set", "#0", "userdef.com1.listen-port=1023"}, "", 1, "", "Listen Port range in"}});
-  EXPECT_EQ(sim->CountLogLines("<- write"), writes);
   // The Security page's password: the keys stay, the module is locked after it.
   const Json before = Keys("#0");
   Check({{{"set", "#0", "security.password=-"},
