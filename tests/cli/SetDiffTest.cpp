@@ -255,6 +255,60 @@ TEST_F(NxgcfgSetTest, DiffComparesModulesAndFilesAndSetChangesFiles) {
   EXPECT_EQ(ReadFile(file).size(), kept.size());
 }
 
+// import: another module's export makes this one's keys equal to its own
+// but for who it is (and, with --keep-network, its name and network); a file
+// the import refuses sends nothing.
+TEST_F(NxgcfgSetTest, ImportGivesAModuleAnotherOnesParameters) {
+  const auto sim = StartSim(
+      8, {"--modules", "3", "--firmware", "1.55", "--firmware", "1.55", "--firmware", "1.54"});
+  ASSERT_EQ(Nxgcfg({"search", "--ip", Address(8)}).exitCode, 0);
+  const std::string file = (home.Root() / "template.mod").string();
+  Check(
+      {{{"set", "#0", "basic.module-name=Template", "mail.subject.1=Boiler hot",
+         "ipfilter.4.address=10.0.0.4", "basic.ip-address=127.1.9.9", "mail.recipient.1=op@pl.ex"},
+        "",
+        0,
+        "",
+        ""},
+       {{"export", "#0", file}, "", 0, "", ""}});
+  // A module of other firmware, or a file of another module type: nothing sent.
+  std::string bytes = ReadFile(file);
+  bytes[1] = static_cast<char>(bytes[1] ^ 0x40);
+  const std::string alien = (home.Root() / "alien.mod").string();
+  std::ofstream(alien, std::ios::binary) << bytes;
+  const std::size_t writes = sim->CountLogLines("<- write");
+  Check({{{"import", "#2", file}, "", 1, "", "Firmware version dose not match"},
+         {{"import", "#1", alien}, "", 1, "", "Module type does not match NXG4120"}});
+  EXPECT_EQ(sim->CountLogLines("<- write"), writes);
+
+  // The file holds the first 10 bytes of a recipient address (hence a short
+  // one above), and the Basic page's import mask leaves IPv6 out.
+  const std::vector<std::string> identity = {"overview.mac-address", "basic.ipv6",
+                                             "basic.ipv6-address"};
+  const std::vector<std::string> network = {"basic.module-name",  "basic.ip-configuration",
+                                            "basic.ip-address",   "basic.netmask",
+                                            "basic.gateway",      "basic.ipv6",
+                                            "basic.ipv6-address", "overview.ip-address"};
+  const Json source = Keys("#0");
+  struct Row {
+    std::vector<std::string> args;
+    std::vector<std::string> own;  // the keys the target keeps
+  };
+  Row rows[] = {{{"import", "#1", file, "--keep-network"}, identity},
+                {{"import", "#1", file}, identity}};
+  rows[0].own.insert(rows[0].own.end(), network.begin(), network.end());
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.args.back());
+    const Json before = Keys("#1");
+    Json expected = source;
+    for (const std::string& key : row.own) expected[key] = before[key];
+    Check({{row.args, "", 0, "template.mod imported", ""}});
+    EXPECT_EQ(Keys("#1"), expected);
+  }
+  EXPECT_EQ(Keys("#0"), source);
+  EXPECT_EQ(sim->CountLogLines("<- write block 4"), 0u);  // never the clock
+}
+
 // Every frame in the trace with its true length; no password in clear.
 TEST_F(NxgcfgSetTest, TheTraceHoldsEveryFrameWithItsLengthAndNoPassword) {
   const auto sim = StartSim(5, {"--modules", "1", "--locked", "1", "--password", "abcd"});
