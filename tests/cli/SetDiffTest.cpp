@@ -37,9 +37,16 @@ TEST_F(NxgcfgSetTest, FieldsListEveryKeyWithItsPageTypeAndAllowedValues) {
   EXPECT_EQ(byKey["basic.parity"]["allowed"], "None|Odd|Even");
   EXPECT_EQ(byKey["basic.ip-address"]["allowed"], "a.b.c.d with 1-223, 0-254, 0-254, 1-254");
   EXPECT_EQ(byKey["security.password"]["type"], "password");
+  EXPECT_EQ(byKey["mail.alarm.2.trigger"]["allowed"], "falling|rising");
+  EXPECT_EQ(byKey["mail.recipient.10.alarm-3"]["type"], "switch");
+  EXPECT_EQ(byKey["relay.100.station"]["type"], "integer");
+  EXPECT_EQ(byKey["ntp.clock"]["allowed"], "pc|YYYY-MM-DDTHH:MM:SS");
+  EXPECT_EQ(byKey["ipfilter.8.netmask"]["page"], "IP Filter");
+  EXPECT_EQ(byKey["userdef.com2.stop-count"]["allowed"], "1|2|3");
   Check({
       {{"fields", "security"}, "", 0, "security.password", ""},
       {{"fields", "Basic"}, "", 0, "basic.module-name", ""},
+      {{"fields", "slave mode"}, "", 0, "relay.100.ip", "", "basic."},
       {{"fields", "kitchen"}, "", 2, "", "the pages are Overview, Basic"},
   });
 }
