@@ -313,6 +313,11 @@ TEST_F(NxgcfgSetTest, ImportGivesAModuleAnotherOnesParameters) {
     EXPECT_EQ(Keys("#1"), expected);
   }
   EXPECT_EQ(Keys("#0"), source);
+  // A value set on the file in the office reaches the module by the import.
+  Check({{{"set", file, "relay.3.station=9", "relay.3.ip=127.0.9.9"}, "", 1, "", "read-only"},
+         {{"set", file, "basic.delay-time=9"}, "", 0, "", ""},
+         {{"import", "#1", file}, "", 0, "", ""}});
+  EXPECT_EQ(Keys("#1")["basic.delay-time"], "9");
   EXPECT_EQ(sim->CountLogLines("<- write block 4"), 0u);  // never the clock
 }
 
