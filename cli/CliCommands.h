@@ -56,6 +56,16 @@ struct SetOptions {
 };
 int RunSet(CliUi& ui, const SetOptions& options);
 
+struct ImportOptions {
+  std::string module;
+  std::string file;          // FILE.mod
+  bool keepNetwork = false;  // the module keeps its name and network settings
+  bool dryRun = false;
+  bool json = false;
+  bool login = false;
+};
+int RunImport(CliUi& ui, const ImportOptions& options);
+
 // Exit 0 when the parameters of A and B are equal, 1 when they differ.
 int RunDiff(CliUi& ui, const std::string& a, const std::string& b, bool json);
 

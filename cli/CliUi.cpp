@@ -1,5 +1,7 @@
 #include "CliUi.h"
 
+#include <utility>
+
 #include <termios.h>
 #include <unistd.h>
 
@@ -101,7 +103,9 @@ void CliUi::DrawProgress() {
 }
 
 std::optional<std::string> CliUi::ChooseFileToSave(const FileDialog&) { return std::nullopt; }
-std::optional<std::string> CliUi::ChooseFileToOpen(const FileDialog&) { return std::nullopt; }
+std::optional<std::string> CliUi::ChooseFileToOpen(const FileDialog&) {
+  return std::exchange(fileToOpen_, std::nullopt);
+}
 
 void CliUi::NotifyHost(int, int, const std::string&) {}
 

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/UserInterface.h"
@@ -30,6 +31,8 @@ class CliUi : public UserInterface {
   void NotifyHost(int message, int wParam, const std::string& text) override;
 
   void SetAssumeYes(bool yes) { assumeYes_ = yes; }
+  // The file the next open dialog chooses (the command line names it).
+  void SetFileToOpen(std::string path) { fileToOpen_ = std::move(path); }
   // The last message shown, for the one-line reason of a failed command.
   const std::string& LastMessage() const { return lastMessage_; }
   // Every message shown in this run, in order.
@@ -40,6 +43,7 @@ class CliUi : public UserInterface {
  private:
   void DrawProgress();
   bool assumeYes_;
+  std::optional<std::string> fileToOpen_;
   bool terminal_;
   std::string lastMessage_;
   std::vector<std::string> messages_;

@@ -5,6 +5,7 @@
 #include "Json.h"
 #include "RecordSheet.h"
 #include "Session.h"
+#include "model/ParameterFile.h"
 #include "report/ParameterReportTexts.h"
 
 namespace gw::cli {
@@ -22,6 +23,14 @@ std::optional<NodeRecord> ReadSide(CliUi& ui, std::unique_ptr<Session>& session,
   return session->Nodes().Node(index);
 }
 
+// A module's parameters as a parameter file holds them (the file keeps only
+// the start of each recipient address), to compare a module with a file.
+NodeRecord AsFileHolds(const NodeRecord& module) {
+  NodeRecord held;
+  ReadParameterFile(held, EncodeParameterFile(module));
+  return held;
+}
+
 // Who the module is: told apart, never counted as a difference.
 std::vector<std::pair<std::string, std::string>> Identity(const NodeRecord& r) {
   return {{"mac-address", MacText(r.Mac())},
@@ -33,10 +42,14 @@ std::vector<std::pair<std::string, std::string>> Identity(const NodeRecord& r) {
 
 int RunDiff(CliUi& ui, const std::string& a, const std::string& b, bool json) {
   std::unique_ptr<Session> session;
-  const auto left = ReadSide(ui, session, a);
+  auto left = ReadSide(ui, session, a);
   if (!left) return kExitUsage;
-  const auto right = ReadSide(ui, session, b);
+  auto right = ReadSide(ui, session, b);
   if (!right) return kExitUsage;
+  if (IsParameterFileName(a) != IsParameterFileName(b)) {
+    NodeRecord& module = IsParameterFileName(a) ? *right : *left;
+    module = AsFileHolds(module);
+  }
   const std::vector<FieldValue> l = FieldValues(*left);
   const std::vector<FieldValue> r = FieldValues(*right);
   Json differences = Json::array();

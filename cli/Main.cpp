@@ -86,6 +86,23 @@ int main(int argc, char** argv) {
   setCmd->add_flag("--login", set.login,
                    "Log in to a locked module first (password from a prompt or NXGCFG_PASSWORD)");
 
+  ImportOptions import;
+  auto* importCmd = app.add_subcommand(
+      "import",
+      "Load a .mod file into a module as the Security page's Import does, then apply every page.");
+  importCmd->add_option("MODULE", import.module, "MAC address, #index or module number")
+      ->required();
+  importCmd->add_option("FILE", import.file, "Parameter file to load (FILE.mod)")->required();
+  importCmd->add_flag("--keep-network", import.keepNetwork,
+                      "Keep the module's own name, IP configuration, address, netmask, gateway "
+                      "and IPv6 settings");
+  importCmd->add_flag("--dry-run", import.dryRun,
+                      "Print the blocks and change masks that would be written; send nothing");
+  importCmd->add_flag("--json", import.json, "Print the writes of --dry-run as JSON");
+  importCmd->add_flag("--login", import.login,
+                      "Log in to a locked module first (password from a prompt or "
+                      "NXGCFG_PASSWORD)");
+
   std::string other;
   auto* diffCmd = app.add_subcommand(
       "diff", "Compare the parameters of two modules or .mod files (exit 0 equal, 1 different).");
@@ -131,6 +148,7 @@ int main(int argc, char** argv) {
   if (*linkCmd) return RunLink(ui, link);
   if (*fieldsCmd) return RunFields(page, json);
   if (*setCmd) return RunSet(ui, set);
+  if (*importCmd) return RunImport(ui, import);
   if (*diffCmd) return RunDiff(ui, module, other, json);
   return kExitUsage;
 }

@@ -2,8 +2,11 @@
 // parameter sheet as the desktop program drives them: each value through its
 // page's handlers in the order given, then the sheet's Apply, which applies
 // the pages touched in sheet order.
+#include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "CliCommands.h"
@@ -73,9 +76,8 @@ std::string BlockList(const std::vector<TappedWrite>& writes, std::size_t from) 
   return text;
 }
 
-// Each value through its page, then Apply. The exit code.
-int ApplyAssignments(Session& session, pages::SheetRules& sheet,
-                     const std::vector<Assignment>& assignments) {
+// Each value through its page; the exit code.
+int FeedAssignments(pages::SheetRules& sheet, const std::vector<Assignment>& assignments) {
   for (const Assignment& a : assignments) {
     const int index = pages::PageIndex(a.field->page);
     if (!sheet.SetActivePage(index)) {
@@ -88,6 +90,11 @@ int ApplyAssignments(Session& session, pages::SheetRules& sheet,
       return kExitFailed;
     }
   }
+  return kExitOk;
+}
+
+// The sheet's Apply: the pages in sheet order. The exit code.
+int ApplySheet(Session& session, pages::SheetRules& sheet) {
   // Which page's Apply sent a write: a page reports its change after it.
   std::vector<TappedWrite>& writes = session.Tap().Writes();
   const std::size_t first = writes.size();
@@ -155,9 +162,14 @@ void PrintWrites(const std::vector<TappedWrite>& writes, bool json) {
   }
 }
 
-int SetModule(CliUi& ui, const SetOptions& options, const std::vector<Assignment>& assignments) {
+// Opens the module and its sheet, logs in when asked, lets `prepare` drive
+// the pages, then applies the sheet (or prints what it would write). The
+// exit code; `done` says what was applied.
+int OnModule(CliUi& ui, const std::string& target, const SetOptions& options,
+             const std::function<int(Session&, pages::SheetRules&)>& prepare,
+             const std::string& done) {
   Session session(ui);
-  const int index = session.OpenModule(options.target);
+  const int index = session.OpenModule(target);
   if (index < 0) return kExitFailed;
   session.StoreNodes();
   const auto sheet = pages::OpenParameterSheet(session.Doc());
@@ -171,15 +183,24 @@ int SetModule(CliUi& ui, const SetOptions& options, const std::vector<Assignment
     return kExitFailed;
   }
   if (options.dryRun) session.Tap().GoOffline(nodes.Node(index));
-  const int result = ApplyAssignments(session, *sheet, assignments);
+  int result = prepare(session, *sheet);
+  if (result == kExitOk) result = ApplySheet(session, *sheet);
   if (result != kExitOk) return result;
   if (options.dryRun) {
     PrintWrites(session.Tap().Writes(), options.json);
   } else {
-    std::printf("Module %u: %zu value%s applied.\n", nodes.Node(index).ModuleNumber(),
-                assignments.size(), assignments.size() == 1 ? "" : "s");
+    std::printf("Module %u: %s.\n", nodes.Node(index).ModuleNumber(), done.c_str());
   }
   return kExitOk;
+}
+
+int SetModule(CliUi& ui, const SetOptions& options, const std::vector<Assignment>& assignments) {
+  const std::string done = std::to_string(assignments.size()) + " value" +
+                           (assignments.size() == 1 ? "" : "s") + " applied";
+  return OnModule(
+      ui, options.target, options,
+      [&](Session&, pages::SheetRules& sheet) { return FeedAssignments(sheet, assignments); },
+      done);
 }
 
 // The pages over the file's record, held by an in-process module; the file
@@ -194,7 +215,8 @@ int SetFile(CliUi& ui, const SetOptions& options, const std::vector<Assignment>&
   nodes.Node(0) = *record;
   if (session.Doc().OpenNode(0) != OpenResult::Opened) return kExitFailed;
   const auto sheet = pages::OpenParameterSheet(session.Doc());
-  const int result = ApplyAssignments(session, *sheet, assignments);
+  int result = FeedAssignments(*sheet, assignments);
+  if (result == kExitOk) result = ApplySheet(session, *sheet);
   if (result != kExitOk) return result;
   if (options.dryRun) {
     PrintWrites(session.Tap().Writes(), options.json);
@@ -215,7 +237,54 @@ int SetFile(CliUi& ui, const SetOptions& options, const std::vector<Assignment>&
   return kExitOk;
 }
 
+// The target's own name and network settings, kept by --keep-network: the
+// runs of the Network block that hold them.
+constexpr std::pair<std::size_t, std::size_t> kKeptNetwork[] = {
+    {net::ModuleName, net::kModuleNameSize},
+    {net::IpAddress, net::Password - net::IpAddress},  // address, netmask, gateway
+    {net::IpConfiguration, net::Ipv6Address + net::kIpv6Size - net::IpConfiguration},
+};
+
+// The Security page's Import with the file the command names, as the sheet
+// does it (every page reloads and marks its fields changed); a refused file
+// stops the run before anything is sent.
+int ImportFile(Session& session, pages::SheetRules& sheet, const ImportOptions& options) {
+  auto* security = sheet.Find<pages::CSecurityDlg>();
+  if (!sheet.SetActivePage(pages::PageIndex(pages::PageId::Security)) || security == nullptr) {
+    return kExitFailed;
+  }
+  NodeRecord& record = *session.Nodes().CurrentRecord();
+  std::vector<std::uint8_t> own(record.Block(kNetworkBlock).begin(),
+                                record.Block(kNetworkBlock).end());
+  const std::size_t shown = session.Ui().Messages().size();
+  session.Ui().SetFileToOpen(options.file);
+  security->OnImportClicked();
+  if (session.Ui().Messages().size() != shown) return kExitFailed;  // the import said why
+  if (options.keepNetwork) {
+    const Bytes network = record.Block(kNetworkBlock);
+    for (const auto& [offset, length] : kKeptNetwork) {
+      std::copy_n(own.begin() + static_cast<std::ptrdiff_t>(offset), length,
+                  network.begin() + static_cast<std::ptrdiff_t>(offset));
+    }
+    sheet.QuerySiblings();  // the pages show the kept settings
+  }
+  return kExitOk;
+}
+
 }  // namespace
+
+int RunImport(CliUi& ui, const ImportOptions& options) {
+  SetOptions set;
+  set.dryRun = options.dryRun;
+  set.json = options.json;
+  set.login = options.login;
+  return OnModule(
+      ui, options.module, set,
+      [&](Session& session, pages::SheetRules& sheet) {
+        return ImportFile(session, sheet, options);
+      },
+      options.file + " imported");
+}
 
 int RunSet(CliUi& ui, const SetOptions& options) {
   const auto assignments = ParseAssignments(options.assignments);

@@ -18,7 +18,8 @@ std::string Lower(std::string_view text) {
 
 std::vector<Field> Collect() {
   std::vector<Field> all;
-  for (auto table : {OverviewFields, BasicFields, SecurityFields}) {
+  for (auto table : {OverviewFields, BasicFields, MailFields, NtpFields, SlaveModeFields,
+                     IpFilterFields, UserDefineFields, SecurityFields}) {
     for (Field& f : table()) all.push_back(std::move(f));
   }
   // Sheet order, each page's rows as its table lists them.
@@ -118,6 +119,32 @@ std::string AddressText(const pages::AddressControl& control) {
     text += (i ? "." : "") + std::to_string(control.fields[i]);
   }
   return text;
+}
+
+namespace {
+constexpr const char* kTableReadOnly = "the page has this table read-only now";
+constexpr const char* kCellRefused = "the page refused the value";
+}  // namespace
+
+std::optional<std::string> EditCell(pages::GridModel& grid, pages::CellRef cell,
+                                    const std::string& value) {
+  if (!grid.Editable()) return kTableReadOnly;
+  const std::string& mask = grid.Column(cell.column).inputMask;
+  if (pages::FitToMask(mask, value) != value) {
+    return "'" + value + "' does not fit the column (" + mask + ")";
+  }
+  if (!grid.StartEdit(cell)) return kTableReadOnly;
+  grid.SetEditText(value);
+  if (grid.FinishEdit()) return std::nullopt;
+  grid.CancelEdit();
+  return kCellRefused;
+}
+
+std::optional<std::string> CheckCell(pages::GridModel& grid, pages::CellRef cell, bool on) {
+  if (!grid.Editable()) return kTableReadOnly;
+  if (grid.Checked(cell.column, cell.row) != on) grid.Click(cell);
+  if (grid.Checked(cell.column, cell.row) != on) return kCellRefused;
+  return std::nullopt;
 }
 
 }  // namespace gw::cli::keys

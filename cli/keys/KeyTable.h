@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "pages/GridModel.h"
 #include "pages/SheetPages.h"
 
 namespace gw::cli::keys {
@@ -44,6 +45,11 @@ const Field* FindField(std::string_view key);
 std::vector<Field> OverviewFields();
 std::vector<Field> BasicFields();
 std::vector<Field> SecurityFields();
+std::vector<Field> NtpFields();
+std::vector<Field> IpFilterFields();
+std::vector<Field> UserDefineFields();
+std::vector<Field> MailFields();
+std::vector<Field> SlaveModeFields();
 
 // --- row builders -----------------------------------------------------------
 
@@ -57,6 +63,13 @@ std::optional<bool> ParseSwitch(const std::string& value);
 std::optional<std::string> AddressFields(const pages::AddressControl& control,
                                          const std::string& value, std::array<int, 4>& fields);
 std::string AddressText(const pages::AddressControl& control);
+// A grid cell's edit cycle as the grid window drives it: open the editor,
+// type the text, finish the edit (the grid's own check); a reason when the
+// grid or the cell refuses (the grid has shown its message).
+std::optional<std::string> EditCell(pages::GridModel& grid, pages::CellRef cell,
+                                    const std::string& value);
+// A check cell clicked when it is not already as wanted.
+std::optional<std::string> CheckCell(pages::GridModel& grid, pages::CellRef cell, bool on);
 
 template <class Page>
 const Page& As(const pages::PropertyPage& page) {
@@ -68,9 +81,11 @@ Page& As(pages::PropertyPage& page) {
 }
 
 // An edit: text or a number the page checks itself (`range` says its rule).
-template <class Page, class Control>
+// `handler` is one of the page's member functions, or a callable taking the
+// page first (a row of a table binds its row number that way).
+template <class Page, class Control, class Handler>
 Field TextField(std::string key, pages::PageId page, std::string caption, ValueType type,
-                Control control, void (Page::*handler)(std::string_view), std::string range = {}) {
+                Control control, Handler handler, std::string range = {}) {
   Field f{std::move(key), page, std::move(caption), type, {}, {}, {}};
   f.get = [control](const pages::PropertyPage& p) { return control(As<Page>(p)).text; };
   f.allowed = [control, range](const pages::PropertyPage& p) {
@@ -82,16 +97,16 @@ Field TextField(std::string key, pages::PageId page, std::string caption, ValueT
   f.set = [control, handler](pages::PropertyPage& p,
                              const std::string& value) -> std::optional<std::string> {
     if (auto refused = TypedText(control(As<Page>(p)), value)) return refused;
-    (As<Page>(p).*handler)(value);
+    std::invoke(handler, As<Page>(p), std::string_view(value));
     return std::nullopt;
   };
   return f;
 }
 
 // A drop list: one of its entries, by its text.
-template <class Page, class Control>
+template <class Page, class Control, class Handler>
 Field ListField(std::string key, pages::PageId page, std::string caption, Control control,
-                void (Page::*handler)(int)) {
+                Handler handler) {
   Field f{std::move(key), page, std::move(caption), ValueType::Choice, {}, {}, {}};
   f.get = [control](const pages::PropertyPage& p) {
     const pages::ListControl& list = control(As<Page>(p));
@@ -105,16 +120,16 @@ Field ListField(std::string key, pages::PageId page, std::string caption, Contro
     if (!list.enabled || !list.visible) return NotSettableNow(list);
     const auto index = ListIndex(list, value);
     if (!index) return "'" + value + "' is not one of " + ListAllowed(list);
-    (As<Page>(p).*handler)(*index);
+    std::invoke(handler, As<Page>(p), *index);
     return std::nullopt;
   };
   return f;
 }
 
 // An IPv4 address control, fed field by field.
-template <class Page, class Control>
+template <class Page, class Control, class Handler>
 Field AddressField(std::string key, pages::PageId page, std::string caption, Control control,
-                   void (Page::*handler)(int, int)) {
+                   Handler handler) {
   Field f{std::move(key), page, std::move(caption), ValueType::Ipv4, {}, {}, {}};
   f.get = [control](const pages::PropertyPage& p) { return AddressText(control(As<Page>(p))); };
   f.allowed = [control](const pages::PropertyPage& p) {
@@ -129,16 +144,18 @@ Field AddressField(std::string key, pages::PageId page, std::string caption, Con
                              const std::string& value) -> std::optional<std::string> {
     std::array<int, 4> fields{};
     if (auto refused = AddressFields(control(As<Page>(p)), value, fields)) return refused;
-    for (int i = 0; i < 4; ++i) (As<Page>(p).*handler)(i, fields[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < 4; ++i) {
+      std::invoke(handler, As<Page>(p), i, fields[static_cast<std::size_t>(i)]);
+    }
     return std::nullopt;
   };
   return f;
 }
 
 // A check box.
-template <class Page, class Control>
+template <class Page, class Control, class Handler>
 Field SwitchField(std::string key, pages::PageId page, std::string caption, Control control,
-                  void (Page::*handler)(bool)) {
+                  Handler handler) {
   Field f{std::move(key), page, std::move(caption), ValueType::Switch, {}, {}, {}};
   f.get = [control](const pages::PropertyPage& p) {
     return std::string(control(As<Page>(p)).checked ? "on" : "off");
@@ -150,8 +167,68 @@ Field SwitchField(std::string key, pages::PageId page, std::string caption, Cont
     if (!check.enabled || !check.visible) return NotSettableNow(check);
     const auto on = ParseSwitch(value);
     if (!on) return "'" + value + "' is neither on nor off";
-    (As<Page>(p).*handler)(*on);
+    std::invoke(handler, As<Page>(p), *on);
     return std::nullopt;
+  };
+  return f;
+}
+
+// The same rows with one of the page's member functions, which names the page.
+template <class Page, class Control>
+Field TextField(std::string key, pages::PageId page, std::string caption, ValueType type,
+                Control control, void (Page::*handler)(std::string_view), std::string range = {}) {
+  return TextField<Page, Control, decltype(handler)>(std::move(key), page, std::move(caption), type,
+                                                     control, handler, std::move(range));
+}
+template <class Page, class Control>
+Field ListField(std::string key, pages::PageId page, std::string caption, Control control,
+                void (Page::*handler)(int)) {
+  return ListField<Page, Control, decltype(handler)>(std::move(key), page, std::move(caption),
+                                                     control, handler);
+}
+template <class Page, class Control>
+Field AddressField(std::string key, pages::PageId page, std::string caption, Control control,
+                   void (Page::*handler)(int, int)) {
+  return AddressField<Page, Control, decltype(handler)>(std::move(key), page, std::move(caption),
+                                                        control, handler);
+}
+template <class Page, class Control>
+Field SwitchField(std::string key, pages::PageId page, std::string caption, Control control,
+                  void (Page::*handler)(bool)) {
+  return SwitchField<Page, Control, decltype(handler)>(std::move(key), page, std::move(caption),
+                                                       control, handler);
+}
+
+// A text cell of one of the page's grids; `grid` takes the page (const or
+// not) and gives the grid.
+template <class Page, class Grid>
+Field GridTextField(std::string key, pages::PageId page, std::string caption, ValueType type,
+                    Grid grid, pages::CellRef cell, std::string allowed) {
+  Field f{std::move(key), page, std::move(caption), type, {}, {}, {}};
+  f.get = [grid, cell](const pages::PropertyPage& p) {
+    return grid(As<Page>(p)).Text(cell.column, cell.row);
+  };
+  f.allowed = [allowed](const pages::PropertyPage&) { return allowed; };
+  f.set = [grid, cell](pages::PropertyPage& p, const std::string& value) {
+    return EditCell(grid(As<Page>(p)), cell, value);
+  };
+  return f;
+}
+
+// A check cell of one of the page's grids.
+template <class Page, class Grid>
+Field GridCheckField(std::string key, pages::PageId page, std::string caption, Grid grid,
+                     pages::CellRef cell) {
+  Field f{std::move(key), page, std::move(caption), ValueType::Switch, {}, {}, {}};
+  f.get = [grid, cell](const pages::PropertyPage& p) {
+    return std::string(grid(As<Page>(p)).Checked(cell.column, cell.row) ? "on" : "off");
+  };
+  f.allowed = [](const pages::PropertyPage&) { return std::string("on|off"); };
+  f.set = [grid, cell](pages::PropertyPage& p,
+                       const std::string& value) -> std::optional<std::string> {
+    const auto on = ParseSwitch(value);
+    if (!on) return "'" + value + "' is neither on nor off";
+    return CheckCell(grid(As<Page>(p)), cell, *on);
   };
   return f;
 }

@@ -37,9 +37,16 @@ TEST_F(NxgcfgSetTest, FieldsListEveryKeyWithItsPageTypeAndAllowedValues) {
   EXPECT_EQ(byKey["basic.parity"]["allowed"], "None|Odd|Even");
   EXPECT_EQ(byKey["basic.ip-address"]["allowed"], "a.b.c.d with 1-223, 0-254, 0-254, 1-254");
   EXPECT_EQ(byKey["security.password"]["type"], "password");
+  EXPECT_EQ(byKey["mail.alarm.2.trigger"]["allowed"], "falling|rising");
+  EXPECT_EQ(byKey["mail.recipient.10.alarm-3"]["type"], "switch");
+  EXPECT_EQ(byKey["relay.100.station"]["type"], "integer");
+  EXPECT_EQ(byKey["ntp.clock"]["allowed"], "pc|YYYY-MM-DDTHH:MM:SS");
+  EXPECT_EQ(byKey["ipfilter.8.netmask"]["page"], "IP Filter");
+  EXPECT_EQ(byKey["userdef.com2.stop-count"]["allowed"], "1|2|3");
   Check({
       {{"fields", "security"}, "", 0, "security.password", ""},
       {{"fields", "Basic"}, "", 0, "basic.module-name", ""},
+      {{"fields", "slave mode"}, "", 0, "relay.100.ip", "", "basic."},
       {{"fields", "kitchen"}, "", 2, "", "the pages are Overview, Basic"},
   });
 }
@@ -47,24 +54,66 @@ TEST_F(NxgcfgSetTest, FieldsListEveryKeyWithItsPageTypeAndAllowedValues) {
 // One value per row, each changing exactly its key as show --json sees it.
 TEST_F(NxgcfgSetTest, ASetChangesExactlyTheFieldItNames) {
   const auto sim = Modules(1);
+  // A row's values change exactly the keys it names; a row may name a value
+  // its page refuses next, with the page's message: nothing is sent for it
+  // and no key changes.
   struct Row {
-    std::string assignment;
-    std::string key;
-    std::string value;
+    std::vector<std::string> values;
+    std::map<std::string, std::string> changes;
+    std::string refused = {};
+    std::string message = {};
   };
   const Row rows[] = {
-      {"basic.module-name=Boiler", "basic.module-name", "Boiler"},
-      {"basic.keep-alive=30", "basic.keep-alive", "30"},
-      {"basic.parity=odd", "basic.parity", "Odd"},
-      {"basic.netmask=255.255.0.0", "basic.netmask", "255.255.0.0"},
-      {"basic.station-address=200", "basic.station-address", "200"},
+      {{"basic.module-name=Boiler"}, {{"basic.module-name", "Boiler"}}},
+      {{"basic.keep-alive=30"}, {{"basic.keep-alive", "30"}}},
+      {{"basic.parity=odd"}, {{"basic.parity", "Odd"}}},
+      {{"basic.netmask=255.255.0.0"}, {{"basic.netmask", "255.255.0.0"}}},
+      {{"basic.station-address=200"}, {{"basic.station-address", "200"}}},
+      {{"mail.subject.2=Pump stopped"}, {{"mail.subject.2", "Pump stopped"}}},
+      {{"mail.recipient.3=ops@example.com"},
+       {{"mail.recipient.3", "ops@example.com"}},
+       "mail.recipient.3=nobody",
+       "The entered recipient email is incorrect"},
+      {{"mail.recipient.3.alarm-2=on"},
+       {{"mail.recipient.3.alarm-2", "on"}},
+       "mail.recipient.4.alarm-1=on",
+       "Mail address cannot be empty"},
+      // The time server's entries take values once it is on.
+      {{"ntp.time-server=on"}, {{"ntp.time-server", "on"}}},
+      {{"ntp.time-zone=(GMT+09:00) Seoul"}, {{"ntp.time-zone", "(GMT+09:00) Seoul"}}},
+      {{"ntp.daylight-saving=on"}, {{"ntp.daylight-saving", "on"}}},
+      {{"ipfilter.3.netmask=255.255.255.0"}, {{"ipfilter.3.netmask", "255.255.255.0"}}},
+      // COM1's User Define entries take values once the module gives it COM1.
+      {{"basic.com-protocol=User Define COM1 (RS-232)"},
+       {{"basic.com-protocol", "User Define COM1 (RS-232)"}}},
+      {{"userdef.com1.listen-port=5000"},
+       {{"userdef.com1.listen-port", "5000"}},
+       "userdef.com1.listen-port=1023",
+       "Listen Port range in [1024-65535]"},
+      // The relay table takes values on a Modbus serial slave; a row needs both.
+      {{"basic.com-protocol=Modbus COM2 (RS-485)", "basic.master=Serial Slave"},
+       {{"basic.com-protocol", "Modbus COM2 (RS-485)"}, {"basic.master", "Serial Slave"}},
+       "relay.5.station=256",
+       "Station range in [1-255]"},
+      // (the module keeps its entries packed: rows 1 and 2 are taken)
+      {{"relay.3.station=7", "relay.3.ip=127.0.9.7"},
+       {{"relay.3.station", "7"}, {"relay.3.ip", "127.0.9.7"}},
+       "relay.5.ip=192.168.1",
+       "IP Address format is [192.168.1.1]"},
   };
   for (const Row& row : rows) {
-    SCOPED_TRACE(row.assignment);
+    SCOPED_TRACE(row.values[0]);
     Json expected = Keys("#0");
-    expected[row.key] = row.value;
-    const Result set = Nxgcfg({"set", "#0", row.assignment});
+    for (const auto& [key, value] : row.changes) expected[key] = value;
+    std::vector<std::string> args{"set", "#0"};
+    args.insert(args.end(), row.values.begin(), row.values.end());
+    const Result set = Nxgcfg(args);
     EXPECT_EQ(set.exitCode, 0) << set.err;
+    EXPECT_EQ(Keys("#0"), expected);
+    if (row.refused.empty()) continue;
+    const std::size_t writes = sim->CountLogLines("<- write");
+    Check({{{"set", "#0", row.refused}, "", 1, "", row.message}});
+    EXPECT_EQ(sim->CountLogLines("<- write"), writes);
     EXPECT_EQ(Keys("#0"), expected);
   }
   // The Security page's password: the keys stay, the module is locked after it.
@@ -97,6 +146,12 @@ TEST_F(NxgcfgSetTest, RefusedValuesAndLockedModulesSendNothing) {
        "",
        "basic.gateway: the page has this control disabled now"},
       {{"set", "#0", "basic.module-name=" + std::string(32, 'x')}, "", 1, "", "at most 31"},
+      {{"set", "#0", "ntp.clock=2026-13-01"}, "", 1, "", "neither pc nor"},
+      {{"set", "#0", "ntp.time-server=on", "ntp.clock=pc"},
+       "",
+       1,
+       "",
+       "ntp.clock: the page has this control disabled now"},
       // A value the page refuses stops the whole run before any page applies.
       {{"set", "#0", "basic.module-name=Dock", "basic.keep-alive=4"}, "", 1, "", "Out of range"},
       {{"set", "#1", "basic.keep-alive=30"}, "", 1, "", "password locked"},
@@ -205,6 +260,65 @@ TEST_F(NxgcfgSetTest, DiffComparesModulesAndFilesAndSetChangesFiles) {
       {{"diff", file, (home.Root() / "none.mod").string()}, "", 2, "", "was not found"},
   });
   EXPECT_EQ(ReadFile(file).size(), kept.size());
+}
+
+// import: another module's export makes this one's keys equal to its own
+// but for who it is (and, with --keep-network, its name and network); a file
+// the import refuses sends nothing.
+TEST_F(NxgcfgSetTest, ImportGivesAModuleAnotherOnesParameters) {
+  const auto sim = StartSim(
+      8, {"--modules", "3", "--firmware", "1.55", "--firmware", "1.55", "--firmware", "1.54"});
+  ASSERT_EQ(Nxgcfg({"search", "--ip", Address(8)}).exitCode, 0);
+  const std::string file = (home.Root() / "template.mod").string();
+  Check(
+      {{{"set", "#0", "basic.module-name=Template", "mail.subject.1=Boiler hot",
+         "ipfilter.4.address=10.0.0.4", "basic.ip-address=127.1.9.9", "mail.recipient.1=op@pl.ex"},
+        "",
+        0,
+        "",
+        ""},
+       {{"export", "#0", file}, "", 0, "", ""}});
+  // A module of other firmware, or a file of another module type: nothing sent.
+  std::string bytes = ReadFile(file);
+  bytes[1] = static_cast<char>(bytes[1] ^ 0x40);
+  const std::string alien = (home.Root() / "alien.mod").string();
+  std::ofstream(alien, std::ios::binary) << bytes;
+  const std::size_t writes = sim->CountLogLines("<- write");
+  Check({{{"import", "#2", file}, "", 1, "", "Firmware version dose not match"},
+         {{"import", "#1", alien}, "", 1, "", "Module type does not match NXG4120"}});
+  EXPECT_EQ(sim->CountLogLines("<- write"), writes);
+
+  // The file holds the first 10 bytes of a recipient address (hence a short
+  // one above), and the Basic page's import mask leaves IPv6 out.
+  const std::vector<std::string> identity = {"overview.mac-address", "basic.ipv6",
+                                             "basic.ipv6-address"};
+  const std::vector<std::string> network = {"basic.module-name",  "basic.ip-configuration",
+                                            "basic.ip-address",   "basic.netmask",
+                                            "basic.gateway",      "basic.ipv6",
+                                            "basic.ipv6-address", "overview.ip-address"};
+  const Json source = Keys("#0");
+  struct Row {
+    std::vector<std::string> args;
+    std::vector<std::string> own;  // the keys the target keeps
+  };
+  Row rows[] = {{{"import", "#1", file, "--keep-network"}, identity},
+                {{"import", "#1", file}, identity}};
+  rows[0].own.insert(rows[0].own.end(), network.begin(), network.end());
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.args.back());
+    const Json before = Keys("#1");
+    Json expected = source;
+    for (const std::string& key : row.own) expected[key] = before[key];
+    Check({{row.args, "", 0, "template.mod imported", ""}});
+    EXPECT_EQ(Keys("#1"), expected);
+  }
+  EXPECT_EQ(Keys("#0"), source);
+  // A value set on the file in the office reaches the module by the import.
+  Check({{{"set", file, "relay.3.station=9", "relay.3.ip=127.0.9.9"}, "", 1, "", "read-only"},
+         {{"set", file, "basic.delay-time=9"}, "", 0, "", ""},
+         {{"import", "#1", file}, "", 0, "", ""}});
+  EXPECT_EQ(Keys("#1")["basic.delay-time"], "9");
+  EXPECT_EQ(sim->CountLogLines("<- write block 4"), 0u);  // never the clock
 }
 
 // Every frame in the trace with its true length; no password in clear.
