@@ -18,10 +18,10 @@ namespace gw::cli {
 
 namespace {
 
-constexpr const char* kConfigurationSuccessful = "Configuration is successful";
-constexpr const char* kConfigurationFailed = "Configuration is failed";
-constexpr const char* kAuthenticationFailed = "Authentication failed";
-constexpr const char* kReturnToFactory = "Return to factory setting";
+using text::kAuthenticationFailed;
+using text::kConfigurationFailed;
+using text::kConfigurationSuccessful;
+using text::kReturnToFactory;
 constexpr const char* kNoAnswer = "No answer from the module";
 constexpr std::size_t kPasswordLength = 4;
 

@@ -14,13 +14,11 @@ void Zero(Bytes bytes) { std::fill(bytes.begin(), bytes.end(), std::uint8_t{0});
 
 void CopyInto(Bytes dst, ConstBytes src) { std::copy(src.begin(), src.end(), dst.begin()); }
 
-// The login password as a LoginKey holds it: its first four bytes,
-// zero-padded.
+// A login key as the header holds it: LockState 2 and the key's first four
+// bytes, zero-padded.
 void StoreKey(Bytes header, std::string_view key) {
   StoreBE16(header, hdr::LockState, kLockStateUnlocked);
-  const Bytes field = header.subspan(hdr::LoginKey, hdr::kLoginKeySize);
-  Zero(field);
-  std::copy_n(key.begin(), std::min(key.size(), field.size()), field.begin());
+  StoreText(header.subspan(hdr::LoginKey, hdr::kLoginKeySize), std::string(key));
 }
 
 bool AddressesNode(int command) { return command != CmdSearch; }

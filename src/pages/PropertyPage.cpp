@@ -90,9 +90,4 @@ bool LinkNotOpened(const LinkResult& result) {
          result.status == LinkStatus::NotOpen;
 }
 
-void StorePasswordKey(Bytes field4, const std::string& password) {
-  std::fill(field4.begin(), field4.end(), std::uint8_t{0});
-  std::copy_n(password.begin(), std::min(password.size(), field4.size()), field4.begin());
-}
-
 }  // namespace gw::pages

@@ -144,8 +144,4 @@ class PropertyPage {
 // True when the action's link did not open.
 bool LinkNotOpened(const LinkResult& result);
 
-// The login password as a LoginKey or Password field holds it: its first
-// four bytes, zero-padded.
-void StorePasswordKey(Bytes field4, const std::string& password);
-
 }  // namespace gw::pages

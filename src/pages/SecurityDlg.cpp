@@ -126,7 +126,7 @@ bool CSecurityDlg::OnApply() {
   const ConstBytes network = node->Block(kNetworkBlock);
   const Bytes out0 = Nodes().Outgoing().Block(kNetworkBlock);
   std::copy(network.begin(), network.end(), out0.begin());
-  StorePasswordKey(out0.subspan(net::Password, net::kPasswordSize), password);
+  StoreText(out0.subspan(net::Password, net::kPasswordSize), password);
   StoreBE32(out0, kChangeMask, mask_);
 
   // Authenticated with the password in use, before it changes.
