@@ -11,7 +11,9 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   iproute2
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
-  qt6-translations-l10n
+  qt6-translations-l10n qt6-charts-dev
+  # the monitor's trend plot; a third-party Modbus client the tests read the simulator with
+  mbpoll
   xvfb xauth fonts-liberation fonts-wqy-microhei fontconfig
   # the Debian package and its checks (scripts/package.sh, tests/package)
   dpkg-dev file icoutils groff-base procps lintian desktop-file-utils appstream
