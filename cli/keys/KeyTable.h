@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "pages/GridModel.h"
-#include "pages/SheetPages.h"
+#include "sheet/SheetPages.h"
 
 namespace gw::cli::keys {
 

@@ -4,7 +4,7 @@
 #include "SuiteMenus.h"
 #include "appframe/AfxIds.h"
 #include "model/Texts.h"
-#include "pages/SheetPages.h"
+#include "sheet/SheetPages.h"
 #include "widgets/IpAddressCtrl.h"
 
 namespace gw::frame {

@@ -19,7 +19,7 @@
 #include "pages/RTCDlg.h"
 #include "pages/RelayDlg.h"
 #include "pages/SecurityDlg.h"
-#include "pages/SheetPages.h"
+#include "sheet/SheetPages.h"
 #include "pages/UserDefDlg.h"
 #include "protocol/DocumentCore.h"
 #include "support/EventLog.h"

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "frame/GwCfgDoc.h"
-#include "pages/SheetPages.h"
+#include "sheet/SheetPages.h"
 #include "pages/qt/BasicPage.h"
 #include "pages/qt/IpFilterPage.h"
 #include "pages/qt/OverviewPage.h"

@@ -9,7 +9,7 @@
 #include "pages/RTCDlg.h"
 #include "pages/RelayDlg.h"
 #include "pages/SecurityDlg.h"
-#include "pages/SheetPages.h"
+#include "sheet/SheetPages.h"
 #include "pages/UserDefDlg.h"
 #include "pages/qt/BasicPage.h"
 #include "pages/qt/ControlMirror.h"
