@@ -9,7 +9,7 @@ RecordSheet::RecordSheet(const NodeRecord& record) : doc_(ui_, clock_, store_, C
   nodes.Node(0) = record;
   nodes.SetCurrent(0);
   nodes.UpdateFirmwareNumber(0);
-  sheet_ = pages::OpenParameterSheet(doc_);
+  sheet_ = pages::OpenParameterSheet(doc_, pages::SheetUse::CommandLine);
 }
 
 const pages::PropertyPage& RecordSheet::Page(pages::PageId page) const {

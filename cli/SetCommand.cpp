@@ -172,7 +172,7 @@ int OnModule(CliUi& ui, const std::string& target, const SetOptions& options,
   const int index = session.OpenModule(target);
   if (index < 0) return kExitFailed;
   session.StoreNodes();
-  const auto sheet = pages::OpenParameterSheet(session.Doc());
+  const auto sheet = pages::OpenParameterSheet(session.Doc(), pages::SheetUse::CommandLine);
   if (options.login && !LogIn(*sheet)) return kExitFailed;
   NodeTable& nodes = session.Nodes();
   if (nodes.Locked()) {
@@ -214,7 +214,7 @@ int SetFile(CliUi& ui, const SetOptions& options, const std::vector<Assignment>&
   nodes.SetCount(1);
   nodes.Node(0) = *record;
   if (session.Doc().OpenNode(0) != OpenResult::Opened) return kExitFailed;
-  const auto sheet = pages::OpenParameterSheet(session.Doc());
+  const auto sheet = pages::OpenParameterSheet(session.Doc(), pages::SheetUse::CommandLine);
   int result = FeedAssignments(*sheet, assignments);
   if (result == kExitOk) result = ApplySheet(session, *sheet);
   if (result != kExitOk) return result;

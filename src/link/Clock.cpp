@@ -13,6 +13,10 @@ std::chrono::steady_clock::time_point SystemClock::Now() const {
   return std::chrono::steady_clock::now();
 }
 
+std::chrono::system_clock::time_point SystemClock::WallNow() const {
+  return std::chrono::system_clock::now();
+}
+
 DateTime SystemClock::LocalNow() const {
   const std::time_t now = std::time(nullptr);
   std::tm local{};

@@ -16,6 +16,8 @@ class Clock {
   virtual std::chrono::steady_clock::time_point Now() const = 0;
   // The computer's local date and time, to the second.
   virtual DateTime LocalNow() const = 0;
+  // The time of day as the system tells it, for time stamps.
+  virtual std::chrono::system_clock::time_point WallNow() const = 0;
 };
 
 class SystemClock : public Clock {
@@ -23,6 +25,7 @@ class SystemClock : public Clock {
   void Sleep(std::chrono::milliseconds duration) override;
   std::chrono::steady_clock::time_point Now() const override;
   DateTime LocalNow() const override;
+  std::chrono::system_clock::time_point WallNow() const override;
 };
 
 }  // namespace gw

@@ -4,6 +4,8 @@
 
 #include <arpa/inet.h>
 
+#include <algorithm>
+
 namespace gw {
 
 DeviceLink::DeviceLink(NodeTable& nodes, UserInterface& ui, Clock& clock)
@@ -58,6 +60,24 @@ void DeviceLink::CloseModbusLink() {
   if (modbusTransport_ == nullptr) return;
   modbusTransport_->closeModbus(portLink_, mbKit_, savedRemoteAddress_);
   modbusTransport_ = nullptr;
+}
+
+LinkResult DeviceLink::ModbusRequest(int station, int function, ConstBytes data, Bytes reply) {
+  const Transport* transport = modbusTransport_;
+  if (transport == nullptr) return Failed(LinkStatus::NotOpen);
+  if (mbKit_.RequestData(station, function, data.data(), static_cast<int>(data.size())) <= 0) {
+    return Failed(LinkStatus::SendFailed);
+  }
+  const auto wait = transport->modbusReplyWait;
+  if (wait.count() > 0 && mbKit_.ReadSelect(static_cast<int>(wait.count())) <= 0) {
+    return Failed(LinkStatus::TimedOut);
+  }
+  std::array<std::uint8_t, kModbusReplyData> fetched{};
+  const int length = mbKit_.ResponseData(nullptr, nullptr, fetched.data());
+  if (length < 0 || length > static_cast<int>(fetched.size())) return Failed(LinkStatus::BadFrame);
+  const auto taken = std::min(reply.size(), static_cast<std::size_t>(length));
+  std::copy_n(fetched.begin(), taken, reply.begin());
+  return {LinkStatus::Ok, static_cast<int>(taken), LinkStatus::Ok};
 }
 
 ConstBytes DeviceLink::LastReplyHeader() const { return nodes_.Incoming().Header(); }

@@ -53,6 +53,9 @@ LibraryLoader& SystemLoader();
 // before it gives up.
 inline constexpr int kRepliesSetAside = 4;
 
+// The most data bytes a Modbus reply carries.
+inline constexpr std::size_t kModbusReplyData = 252;
+
 class DeviceLink {
  public:
   // Ends the process after a fatal binding message; tests replace it.
@@ -121,6 +124,13 @@ class DeviceLink {
   // --- the Modbus link of the monitor ---------------------------------------
   LinkStatus OpenModbusLink();
   void CloseModbusLink();
+  // One request [station, function, data] on the open Modbus link, and the
+  // data bytes of its reply into the front of `reply` (the rest untouched).
+  // Only SendFailed and NotOpen mean the request did not go out; a reply
+  // that does not come (TimedOut) or does not decode (BadFrame) leaves
+  // `reply` as it was. It touches nothing but the Modbus link, so a worker
+  // may run it while the configuration link serves other actions.
+  LinkResult ModbusRequest(int station, int function, ConstBytes data, Bytes reply);
 
   const LinkTiming& Timing() const { return timing_; }
   NodeTable& Nodes() { return nodes_; }

@@ -20,6 +20,9 @@ struct Transport {
   // Replies a search takes at most: one on a serial line, where the modules
   // of a bus answer in turn; every module on a network.
   int searchReplies;
+  // How long a Modbus request waits for its reply before fetching it (zero:
+  // the fetch waits on its own, as on a serial line).
+  std::chrono::milliseconds modbusReplyWait;
   // Opens the configuration link; `remote` (network order) is where an
   // Ethernet link sends.
   bool (*open)(PortLinkApi& api, std::uint32_t remote);

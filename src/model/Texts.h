@@ -85,6 +85,26 @@ inline constexpr const char* kDestinationSameAsCom2 = "IP and port can't same as
 inline constexpr const char* kDestinationSameAsCom1 = "IP and port can't same as COM1 (RS-232)";
 inline constexpr const char* kFixLengthRange = "Fix length range in [1-256]";
 
+// Monitor page.
+inline constexpr const char* kBitDevice = "Bit Device";                           // 954
+inline constexpr const char* kWordDevice = "Word Device";                         // 955
+inline constexpr const char* kStartMonitor = "Start Monitor";                     // 952
+inline constexpr const char* kStopMonitor = "Stop Monitor";                       // 953
+inline constexpr const char* kModbusHex = "MODBUS (Hex)";                         // 871
+inline constexpr const char* kModbusDec = "MODBUS (Dec)";                         // 872
+inline constexpr const char* kAmount = "Amount";                                  // 873
+inline constexpr const char* kBitStatus = "Bit Status";                           // 990
+inline constexpr const char* kPresentValue = "Present Value";                     // 988
+inline constexpr const char* kFormat = "Format";                                  // 989
+inline constexpr const char* kMonitorAddressRange = "Address range in [0-FFFF]";  // 984
+inline constexpr const char* kBitNumberRange =
+    "MODBUS (Dec) range in [000001-065536] or [100001-165536]";  // 876
+inline constexpr const char* kWordNumberRange =
+    "MODBUS (Dec) range in [300001-365536] or [400001-465536]";         // 877
+inline constexpr const char* kAmountRange = "Amount range in [1-100]";  // 875
+inline constexpr const char* kPointsNotShown =
+    "%1 points of this table are not shown: the monitor shows the first 100";
+
 // IP Filter page: the question before a filter that leaves out the computer
 // the tool runs on (its address on the interface that reaches the module).
 inline constexpr const char* kFilterExcludesComputer =
@@ -93,7 +113,8 @@ inline constexpr const char* kFilterExcludesComputer =
 // --- texts with a value in them ----------------------------------------------
 // "%1" in a pattern stands for the value. The user interface translates the
 // pattern and then fills the value in.
-inline constexpr std::array<const char*, 1> kFilledTexts = {kFilterExcludesComputer};
+inline constexpr std::array<const char*, 2> kFilledTexts = {kFilterExcludesComputer,
+                                                            kPointsNotShown};
 
 inline std::string Filled(std::string_view pattern, std::string_view value) {
   const auto at = pattern.find("%1");

@@ -143,6 +143,7 @@ bool GridModel::StartEdit(CellRef cell) {
 void GridModel::SetEditText(std::string_view text) {
   if (!editing_) return;
   editText_ = FitToMask(Column(editCell_.column).inputMask, text);
+  EditKeystroke(editCell_);
 }
 
 bool GridModel::FinishEdit() {
@@ -178,7 +179,9 @@ void GridModel::Click(CellRef cell) {
 }
 
 void GridModel::DoubleClick(CellRef cell) {
-  if (Holds(cell) && EditsOnDoubleClick(cell)) StartEdit(cell);
+  if (!Holds(cell)) return;
+  DoubleClicked(cell);
+  if (EditsOnDoubleClick(cell)) StartEdit(cell);
 }
 
 void GridModel::Type(std::string_view typed) {

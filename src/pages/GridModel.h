@@ -21,6 +21,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace gw::pages {
@@ -165,10 +166,16 @@ class GridModel {
 
   // --- Clipboard operations on the selection
   void Copy();
-  void Cut();
+  // Copies, then clears the selection (a grid may clear more).
+  virtual void Cut();
   void Paste();
   // Clears the text and marks of the selected cells.
   void ClearSelection();
+
+  // Asks the view to scroll `row` to the top; the view takes the request
+  // once when it redraws.
+  void ScrollTo(int row) { scrollTo_ = row; }
+  std::optional<int> TakeScrollRequest() { return std::exchange(scrollTo_, std::nullopt); }
 
   // Called after every change of the grid's data.
   void SetChangeListener(Listener listener) { listener_ = std::move(listener); }
@@ -184,6 +191,10 @@ class GridModel {
   virtual void EditAccepted(CellRef, const std::string&) {}
   // A character started an edit.
   virtual void EditTyped(CellRef) {}
+  // Every change of the editor's text, typed or pasted.
+  virtual void EditKeystroke(CellRef) {}
+  // A double click on a cell, before any edit it opens.
+  virtual void DoubleClicked(CellRef) {}
   // A mouse press, Space or Enter on a check cell.
   virtual void CheckPressed(CellRef cell) { SetChecked(cell, !Cell(cell).checked); }
   // The Delete key.
@@ -216,6 +227,7 @@ class GridModel {
   CellRef editCell_;
   std::string editText_;
   std::string textBeforeEdit_;
+  std::optional<int> scrollTo_;
   Listener listener_;
 };
 

@@ -85,6 +85,27 @@ LinkResult PropertyPage::PollBlock(int block, std::chrono::milliseconds pause) {
   return OnOwnLink([block, pause](DeviceLink& link) { return link.PollBlock(block, pause); });
 }
 
+LinkResult PropertyPage::ReadBlock(int block) {
+  return OnOwnLink([block](DeviceLink& link) { return link.ReadBlock(block); });
+}
+
+bool PropertyPage::OpenModbusLink() {
+  if (document_ == nullptr) return false;
+  const LinkStatus opened = document_->Link().OpenModbusLink();
+  if (opened == LinkStatus::CannotOpen) Ui().Message(text::kCannotOpenDevice);
+  return opened == LinkStatus::Ok;
+}
+
+void PropertyPage::CloseModbusLink() {
+  if (document_ != nullptr) document_->Link().CloseModbusLink();
+}
+
+LinkResult PropertyPage::ModbusRequest(int station, int function, ConstBytes data,
+                                       Bytes reply) const {
+  if (document_ == nullptr) return Failed(LinkStatus::NotOpen);
+  return document_->Link().ModbusRequest(station, function, data, reply);
+}
+
 bool LinkNotOpened(const LinkResult& result) {
   return result.status == LinkStatus::CannotOpen || result.status == LinkStatus::NoTransport ||
          result.status == LinkStatus::NotOpen;

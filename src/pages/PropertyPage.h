@@ -75,6 +75,9 @@ class PropertyPage {
   virtual void OnInitDialog() {}
   // The page is about to become active; false refuses.
   virtual bool OnSetActive() { return true; }
+  // The page stops being the active one (another page became active, or the
+  // sheet closes).
+  virtual void OnKillActive() {}
   // Apply or OK; false keeps the sheet open on this page.
   virtual bool OnApply() { return true; }
   // The parameters-replaced query (kMsgParametersReplaced).
@@ -129,6 +132,15 @@ class PropertyPage {
   LinkResult ResetToFactorySetting();
   // One read of `block` with a fixed pause and no retries.
   LinkResult PollBlock(int block, std::chrono::milliseconds pause);
+  // One read of `block` as a transaction does it, with its retries.
+  LinkResult ReadBlock(int block);
+
+  // The monitor's Modbus link to the current node, open from here until
+  // CloseModbusLink ("Cannot open the specified device" when it does not
+  // open). While it is open ModbusRequest may run on a worker thread.
+  bool OpenModbusLink();
+  void CloseModbusLink();
+  LinkResult ModbusRequest(int station, int function, ConstBytes data, Bytes reply) const;
 
  private:
   std::string caption_;

@@ -26,6 +26,7 @@ bool SheetRules::SetActivePage(int index) {
   if (index < 0 || index >= PageCount() || closed_) return false;
   if (index == active_) return true;
   if (!Page(index).OnSetActive()) return false;
+  Page(active_).OnKillActive();
   active_ = index;
   Notify();
   return true;
@@ -64,6 +65,7 @@ void SheetRules::PageModifiedChanged(PropertyPage&) { Notify(); }
 void SheetRules::CloseSheet() {
   if (closed_) return;
   closed_ = true;
+  if (active_ < PageCount()) Page(active_).OnKillActive();
   Notify();
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "monitor/Monitor1Dlg.h"
 #include "pages/BasicDlg.h"
 #include "pages/IPFilterDlg.h"
 #include "pages/MailDlg.h"
@@ -60,19 +61,25 @@ std::unique_ptr<PropertyPage> CreatePage(PageId page) {
       return std::make_unique<CRTCDlg>();
     case PageId::UserDefine:
       return std::make_unique<CUserDefDlg>();
-    default:
-      return std::make_unique<CPlaceholderPage>(PageCaption(page));
+    case PageId::Monitor:
+      return std::make_unique<monitor::CMonitor1Dlg>();
   }
+  return nullptr;
 }
 
 int StartPage(const NodeRecord& node) {
   return PageIndex(node.LockState() == kLockStateLocked ? PageId::Security : PageId::Overview);
 }
 
-std::unique_ptr<SheetRules> OpenParameterSheet(DocumentCore& document) {
+std::unique_ptr<SheetRules> OpenParameterSheet(DocumentCore& document, SheetUse use) {
   std::vector<std::unique_ptr<PropertyPage>> pages;
   for (PageId id : kPageOrder) pages.push_back(CreatePage(id));
   auto sheet = std::make_unique<SheetRules>(document, std::move(pages));
+  if (auto* monitor = sheet->Find<monitor::CMonitor1Dlg>()) {
+    for (monitor::Table table : {monitor::Table::Bits, monitor::Table::Words}) {
+      monitor->Pane(table).SetMonitorsAfterApply(use == SheetUse::Desktop);
+    }
+  }
   const NodeRecord* node = document.Nodes().CurrentRecord();
   sheet->Open(node != nullptr ? StartPage(*node) : 0);
   return sheet;

@@ -1,8 +1,6 @@
 #pragma once
 // The nine pages of the parameter sheet in tab order, and the sheet an opened
-// node gets. Pages that are not built yet are placeholders: they show nothing
-// and apply nothing, and like every page but "Overview" and "Security" they
-// cannot be reached while the document's locked flag is set.
+// node gets: the one place that knows every page.
 
 #include <array>
 #include <memory>
@@ -32,13 +30,6 @@ const char* PageCaption(PageId page);
 // The tab position.
 int PageIndex(PageId page);
 
-// A page not built yet.
-class CPlaceholderPage : public PropertyPage {
- public:
-  explicit CPlaceholderPage(std::string caption) : PropertyPage(std::move(caption)) {}
-  bool OnSetActive() override { return !DocumentLocked(); }
-};
-
 std::unique_ptr<PropertyPage> CreatePage(PageId page);
 
 // The page the sheet opens on: "Security" when the node reports itself
@@ -47,6 +38,9 @@ int StartPage(const NodeRecord& node);
 
 // The sheet of the document's current node with its nine pages, initialised
 // and on its start page. The node must have been opened (DocumentCore::OpenNode).
-std::unique_ptr<SheetRules> OpenParameterSheet(DocumentCore& document);
+// A sheet without a window (the command line) never starts monitoring.
+enum class SheetUse { Desktop, CommandLine };
+std::unique_ptr<SheetRules> OpenParameterSheet(DocumentCore& document,
+                                               SheetUse use = SheetUse::Desktop);
 
 }  // namespace gw::pages

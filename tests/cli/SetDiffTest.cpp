@@ -318,7 +318,7 @@ TEST_F(NxgcfgSetTest, ImportGivesAModuleAnotherOnesParameters) {
          {{"set", file, "basic.delay-time=9"}, "", 0, "", ""},
          {{"import", "#1", file}, "", 0, "", ""}});
   EXPECT_EQ(Keys("#1")["basic.delay-time"], "9");
-  EXPECT_EQ(sim->CountLogLines("<- write block 4"), 0u);  // never the clock
+  EXPECT_EQ(sim->CountLogLines("<- write block 4 "), 0u);  // never the clock
 }
 
 // Every frame in the trace with its true length; no password in clear.

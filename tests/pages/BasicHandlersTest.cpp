@@ -2,9 +2,9 @@
 // protocol, master and mode interplay, and the station check.
 #include <gtest/gtest.h>
 
-#include "PageFixture.h"
 #include "link/RequestCodes.h"
 #include "model/Texts.h"
+#include "support/PageFixture.h"
 
 namespace gw::pages::test {
 namespace {

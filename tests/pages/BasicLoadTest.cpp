@@ -2,8 +2,8 @@
 // split, and the enable rules.
 #include <gtest/gtest.h>
 
-#include "PageFixture.h"
 #include "link/RequestCodes.h"
+#include "support/PageFixture.h"
 
 namespace gw::pages::test {
 namespace {

@@ -2,9 +2,9 @@
 // masks of every control and grid, the grids' refusals, and what Apply sends.
 #include <gtest/gtest.h>
 
-#include "PageFixture.h"
 #include "link/RequestCodes.h"
 #include "model/Texts.h"
+#include "support/PageFixture.h"
 
 namespace gw::pages::test {
 namespace {

@@ -3,9 +3,9 @@
 // the PC row's tick on the injected clock.
 #include <gtest/gtest.h>
 
-#include "PageFixture.h"
 #include "link/RequestCodes.h"
 #include "model/Texts.h"
+#include "support/PageFixture.h"
 
 namespace gw::pages::test {
 namespace {

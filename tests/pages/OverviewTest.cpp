@@ -2,8 +2,8 @@
 // after a parameter import.
 #include <gtest/gtest.h>
 
-#include "PageFixture.h"
 #include "model/Texts.h"
+#include "support/PageFixture.h"
 
 namespace gw::pages::test {
 namespace {

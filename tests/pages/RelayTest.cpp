@@ -2,9 +2,9 @@
 // and menu, and the bytes of the relay table it writes.
 #include <gtest/gtest.h>
 
-#include "PageFixture.h"
 #include "link/RequestCodes.h"
 #include "model/Texts.h"
+#include "support/PageFixture.h"
 
 namespace gw::pages::test {
 namespace {

@@ -2,12 +2,12 @@
 // the factory setting, and the parameter file import and export.
 #include <gtest/gtest.h>
 
-#include "PageFixture.h"
 #include "link/RequestCodes.h"
 #include "model/FileIo.h"
 #include "model/ParameterFile.h"
 #include "model/Texts.h"
 #include "pages/BasicMasks.h"
+#include "support/PageFixture.h"
 
 namespace gw::pages::test {
 namespace {

@@ -2,8 +2,8 @@
 // Cancel, closing by a page, and the parameters-replaced query.
 #include <gtest/gtest.h>
 
-#include "PageFixture.h"
 #include "link/RequestCodes.h"
+#include "support/PageFixture.h"
 
 namespace gw::pages::test {
 namespace {
@@ -31,7 +31,7 @@ TEST_F(Sheet, HoldsTheNinePagesInTabOrderUnderTheModuleName) {
   EXPECT_EQ(sheet->Caption(), full);
 }
 
-TEST_F(Sheet, PlaceholderPagesShowNothingAndApplyNothing) {
+TEST_F(Sheet, APageMarkedModifiedWithoutChangedTablesSendsNothing) {
   Open();
   PropertyPage& monitor = sheet->Page(PageIndex(PageId::Monitor));
   EXPECT_TRUE(sheet->SetActivePage(PageIndex(PageId::Monitor)));

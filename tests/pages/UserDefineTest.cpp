@@ -5,10 +5,10 @@
 
 #include <functional>
 
-#include "PageFixture.h"
 #include "link/RequestCodes.h"
 #include "model/Texts.h"
 #include "pages/PageInput.h"
+#include "support/PageFixture.h"
 
 namespace gw::pages::test {
 namespace {

@@ -24,7 +24,13 @@ class FakeClock : public Clock {
     const auto elapsed = std::chrono::duration_cast<std::chrono::seconds>(now_.time_since_epoch());
     return BreakDown(ClockValueOf(localStart) + static_cast<std::uint32_t>(elapsed.count()));
   }
+  // Runs with Now() from `wallStart`.
+  std::chrono::system_clock::time_point WallNow() const override {
+    return wallStart +
+           std::chrono::duration_cast<std::chrono::system_clock::duration>(now_.time_since_epoch());
+  }
   DateTime localStart{2015, 6, 15, 12, 30, 45};
+  std::chrono::system_clock::time_point wallStart{std::chrono::seconds{1'800'000'000}};
 
  private:
   EventLog& log_;

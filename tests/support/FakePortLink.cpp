@@ -122,12 +122,27 @@ struct FakePortLink::MbKitCalls {
     return Log("OpenModbusTCPSocket", Ip(ip)).modbusOpenResult;
   }
   static void CloseSocket() { Log("CloseSocket"); }
-  static int ReadSelect(int ms) { return Log("ReadSelect", ms), 0; }
-  static int RequestData(int station, int function, const std::uint8_t*, int length) {
-    return Log("RequestData", station, function, length), length;
+  static int ReadSelect(int ms) { return Log("ReadSelect", ms).modbusReply_ ? 1 : 0; }
+  static int RequestData(int station, int function, const std::uint8_t* data, int length) {
+    FakePortLink& fake = Log("RequestData", station, function, length);
+    std::vector<std::uint8_t> request = {static_cast<std::uint8_t>(station),
+                                         static_cast<std::uint8_t>(function)};
+    request.insert(request.end(), data, data + length);
+    fake.modbusRequests.push_back(request);
+    if (fake.modbusSendResult) return *fake.modbusSendResult;
+    fake.modbusReply_.reset();
+    if (fake.modbusResponder) {
+      fake.modbusReply_ =
+          fake.modbusResponder(station, function, std::vector<std::uint8_t>(data, data + length));
+    }
+    return length;
   }
-  static int ResponseData(std::int32_t*, std::int32_t*, std::uint8_t*) {
-    return Log("ResponseData"), 0;
+  static int ResponseData(std::int32_t*, std::int32_t*, std::uint8_t* data) {
+    FakePortLink& fake = Log("ResponseData");
+    if (!fake.modbusReply_) return 0;
+    const std::vector<std::uint8_t> reply = *std::exchange(fake.modbusReply_, std::nullopt);
+    std::copy(reply.begin(), reply.end(), data);
+    return static_cast<int>(reply.size());
   }
 
   static const SymbolTable& Table() {

@@ -74,6 +74,15 @@ class FakePortLink : public LibraryLoader {
   std::vector<SentRequest> requests;            // the same, as requests
   std::vector<int> waits;                       // ReadSelect arguments
 
+  // The Modbus side: each request as [station, function, data...]; the
+  // responder gives a request's reply data (none: no reply comes), which
+  // ReadSelect reports and ResponseData hands out once.
+  using ModbusResponder = std::function<std::optional<std::vector<std::uint8_t>>(
+      int station, int function, const std::vector<std::uint8_t>& data)>;
+  ModbusResponder modbusResponder;
+  std::optional<int> modbusSendResult;  // RequestData; the byte count when empty
+  std::vector<std::vector<std::uint8_t>> modbusRequests;
+
  private:
   struct PortLinkCalls;
   struct MbKitCalls;
@@ -91,6 +100,7 @@ class FakePortLink : public LibraryLoader {
   std::optional<int> openedAs_;
   std::vector<FakeModule*> modules_;
   std::deque<std::vector<std::uint8_t>> inbox_;
+  std::optional<std::vector<std::uint8_t>> modbusReply_;
   static FakePortLink* live_;
 };
 

@@ -1,0 +1,223 @@
+#include "DeviceMonitorPane.h"
+
+#include <algorithm>
+
+#include "model/BlockTable.h"
+#include "model/ChangeMasks.h"
+#include "model/RecordLayout.h"
+#include "model/SerialConfig.h"
+#include "model/Texts.h"
+
+namespace gw::monitor {
+
+namespace {
+
+// Firmware from this number on knows the Serial Device Server.
+constexpr int kDeviceServerFirmware = 155;
+constexpr std::uint32_t kEditableText = 0x000000;
+constexpr std::uint32_t kEditableBack = 0xFFFFFF;
+constexpr std::uint32_t kReadOnlyText = 0x99A8AC;
+constexpr std::uint32_t kReadOnlyBack = 0xD8E9EC;
+
+std::array<std::uint8_t, 4> RequestOf(RegisterRange range) {
+  return {static_cast<std::uint8_t>(range.start >> 8), static_cast<std::uint8_t>(range.start),
+          static_cast<std::uint8_t>(range.count >> 8), static_cast<std::uint8_t>(range.count)};
+}
+
+// A request that did not go out fails the tick; a reply that did not come
+// leaves its buffer zero.
+bool SentAndFetched(LinkStatus status) {
+  return status != LinkStatus::SendFailed && status != LinkStatus::NotOpen;
+}
+
+}  // namespace
+
+CDeviceMonitorPane::CDeviceMonitorPane(Table table)
+    : PropertyPage(SpecOf(table).caption),
+      spec_(SpecOf(table)),
+      addressGrid_(*this, spec_),
+      statusGrid_(spec_) {
+  ctl_.startCaption = text::kStartMonitor;
+  ctl_.startMonitor.enabled = false;
+}
+
+CDeviceMonitorPane::~CDeviceMonitorPane() = default;
+
+bool CDeviceMonitorPane::StartEnabled() const {
+  return addressGrid_.FirstRowHasStation() && CommTypeCopy() != kCommSerial;
+}
+
+void CDeviceMonitorPane::Reload() {
+  const NodeRecord* node = CurrentRecord();
+  if (node == nullptr) return;
+  const std::uint16_t comConfig = LoadBE16(node->Block(kSerialBlock), serial::ComConfig);
+  const bool slave = comConfig & comconfig::kSerialSlave;
+  const bool deviceServer = comConfig & comconfig::kSerialDeviceServer;
+  std::optional<bool> editable;
+  bool statusActive = true;
+  if (FirmwareNumber() < kDeviceServerFirmware) {
+    editable = !slave;
+    statusActive = !slave;
+  } else if (!(slave && deviceServer)) {
+    editable = !slave && !deviceServer;
+  }
+  if (editable) {
+    addressGrid_.SetEditable(*editable);
+    statusGrid_.SetActive(statusActive);
+    addressGrid_.Load(node->Block(kDeviceMonitorBlock));
+    if (*editable) {
+      addressGrid_.SetColours(pages::FromColorRef(kEditableText),
+                              pages::FromColorRef(kEditableBack));
+    } else {
+      addressGrid_.SetColours(pages::FromColorRef(kReadOnlyText),
+                              pages::FromColorRef(kReadOnlyBack));
+    }
+    ctl_.startMonitor.enabled = *editable && StartEnabled();
+    addressGrid_.Changed();
+  }
+  SetModified(false);
+  changeMask_ = 0;
+  NotifyChanged();
+}
+
+bool CDeviceMonitorPane::OnApply() {
+  if (CurrentRecord() == nullptr) return true;
+  const Bytes out = Nodes().Outgoing().Block(kDeviceMonitorBlock);
+  std::fill(out.begin(), out.end(), std::uint8_t{0});
+  StoreBE16(out, devmon::BitCount, devmon::kTableHeader);
+  StoreBE16(out, devmon::WordCount, devmon::kTableHeader);
+  addressGrid_.Store(out);
+  StoreBE32(out, kChangeMask, changeMask_);
+  if (changeMask_ != 0 && WriteStagedBlock(kDeviceMonitorBlock)) {
+    Reload();
+    if (monitorsAfterApply_ && addressGrid_.FirstRowHasStation() && CommTypeCopy() != kCommSerial) {
+      OnStartMonitor(true);
+    }
+  }
+  Reload();
+  return true;
+}
+
+void CDeviceMonitorPane::OnSiblingQuery() {
+  Reload();
+  changeMask_ = spec_.changeBit;
+}
+
+void CDeviceMonitorPane::OnStartMonitor(bool pressed) {
+  if (pressed == Monitoring()) return;
+  if (pressed) {
+    StartMonitoring();
+  } else {
+    StopMonitoring();
+  }
+  NotifyChanged();
+}
+
+void CDeviceMonitorPane::StartMonitoring() {
+  if (closePending_) {
+    // The last exchange is still out on the link that was to close: keep it.
+    closePending_ = false;
+  } else if (!OpenModbusLink()) {
+    return;
+  }
+  statusGrid_.ScrollTo(0);
+  ctl_.startMonitor.checked = true;
+  ctl_.startCaption = text::kStopMonitor;
+}
+
+void CDeviceMonitorPane::StopMonitoring() {
+  if (!Monitoring()) return;
+  ctl_.startMonitor.checked = false;
+  ctl_.startCaption = text::kStartMonitor;
+  ctl_.statusLine.text.clear();
+  statusGrid_.Clear();
+  if (pollOut_) {
+    closePending_ = true;
+  } else {
+    CloseModbusLink();
+  }
+}
+
+void CDeviceMonitorPane::Deactivate() {
+  if (!Monitoring()) return;
+  StopMonitoring();
+  NotifyChanged();
+}
+
+void CDeviceMonitorPane::OnDestroy() {
+  StopMonitoring();
+  if (closePending_ && !pollOut_) CloseModbusLink();
+}
+
+std::optional<PollExchange> CDeviceMonitorPane::BeginPoll() {
+  const NodeRecord* node = CurrentRecord();
+  if (!Monitoring() || pollOut_ || node == nullptr) return std::nullopt;
+  pollOut_ = true;
+  const int station = LoadBE16(node->Block(kSerialBlock), serial::StationAddress);
+  return PollExchange([this, station] {
+    PollReplies replies;
+    const auto validity = RequestOf(spec_.validity);
+    const auto values = RequestOf(spec_.values);
+    const std::size_t valueBytes = 2u * spec_.values.count;
+    replies.failed =
+        !SentAndFetched(
+            ModbusRequest(station, kReadHoldingRegisters, validity, replies.validity).status) ||
+        !SentAndFetched(ModbusRequest(station, kReadHoldingRegisters, values,
+                                      Bytes(replies.values).first(valueBytes))
+                            .status);
+    return replies;
+  });
+}
+
+void CDeviceMonitorPane::FinishPoll(const PollReplies& replies) {
+  pollOut_ = false;
+  if (!Monitoring()) {
+    if (closePending_) CloseModbusLink();
+    closePending_ = false;
+    return;
+  }
+  if (replies.failed) {
+    StopMonitoring();
+    NotifyChanged();
+    Ui().Message(text::kCommunicationError);
+    return;
+  }
+  ShowStatus(replies);
+  if (CommTypeCopy() == kCommEthernet && pages::LinkNotOpened(ReadBlock(kDeviceMonitorBlock))) {
+    Ui().Message(text::kCommunicationError);
+  }
+  Reload();
+}
+
+void CDeviceMonitorPane::OnTimer() {
+  if (auto exchange = BeginPoll()) FinishPoll((*exchange)());
+}
+
+void CDeviceMonitorPane::ShowStatus(const PollReplies& replies) {
+  const StatusRows rows =
+      ExpandStatus(CurrentRecord()->Block(kDeviceMonitorBlock), spec_, replies.validity,
+                   replies.values, [this](int row) { return statusGrid_.FormatOf(row); });
+  statusGrid_.Show(rows);
+  ctl_.statusLine.text =
+      rows.notShown > 0 ? text::Filled(text::kPointsNotShown, std::to_string(rows.notShown)) : "";
+  if (tickListener_) {
+    tickListener_(MonitorTick{Document()->TheClock().WallNow(), spec_.table, rows.points});
+  }
+}
+
+void CDeviceMonitorPane::OnTableEdited(int, int) {
+  changeMask_ |= spec_.changeBit;
+  SetModified();
+  if (tableListener_) tableListener_();
+  Deactivate();
+  NotifyChanged();
+}
+
+void CDeviceMonitorPane::OnRowDoubleClicked(int row, unsigned amountsAbove) {
+  if (!Monitoring()) return;
+  statusGrid_.SetHighlightedEntry(row);
+  statusGrid_.ScrollTo(static_cast<int>(amountsAbove));
+  statusGrid_.Changed();
+}
+
+}  // namespace gw::monitor
