@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QValueAxis>
+#include <cmath>
 
 #include "model/Texts.h"
 #include "pages/qt/ControlMirror.h"
@@ -28,17 +29,34 @@ QDateTime DateTimeOf(TrendTime time) {
   return QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(Msecs(time)));
 }
 
-// The value axis around the values kept: at least one unit high, with a
-// margin so that lines at the limits (a bit's 0 and 1) stay clear of the
-// frame.
-ValueRange AxisRange(std::optional<ValueRange> values) {
+// The value axis around the values kept: a little more than their range
+// (at least one unit, so that a bit's 0 and 1 stay clear of the frame), with
+// limits and ticks on round numbers (1, 2 or 5 times a power of ten).
+struct ValueScale {
+  double low, high;
+  int ticks;
+};
+
+ValueScale ScaleFor(std::optional<ValueRange> values) {
   ValueRange range = values.value_or(ValueRange{0, 1});
   if (range.high - range.low < 1) {
     const double middle = (range.low + range.high) / 2;
     range = {middle - 0.5, middle + 0.5};
   }
   const double margin = (range.high - range.low) * 0.05;
-  return {range.low - margin, range.high + margin};
+  range = {range.low - margin, range.high + margin};
+  const double rough = (range.high - range.low) / 6;
+  const double power = std::pow(10.0, std::floor(std::log10(rough)));
+  double step = 10 * power;
+  for (const double factor : {1.0, 2.0, 5.0}) {
+    if (factor * power >= rough) {
+      step = factor * power;
+      break;
+    }
+  }
+  const double low = std::floor(range.low / step) * step;
+  const double high = std::ceil(range.high / step) * step;
+  return {low, high, static_cast<int>(std::lround((high - low) / step)) + 1};
 }
 
 }  // namespace
@@ -55,6 +73,7 @@ CTrendWindow::CTrendWindow(std::vector<TrendPointId> points, std::chrono::millis
       series_(model_.Points().size()) {
   setWindowTitle(pages::Translated(text::kTrend));
   timeAxis_->setFormat(QStringLiteral("hh:mm:ss"));
+  valueAxis_->setLabelFormat(QStringLiteral("%g"));
   chart_->addAxis(timeAxis_, Qt::AlignBottom);
   chart_->addAxis(valueAxis_, Qt::AlignLeft);
   chart_->legend()->setAlignment(Qt::AlignBottom);
@@ -129,8 +148,9 @@ void CTrendWindow::Redraw() {
   if (const std::optional<TrendRange> shown = model_.View()) {
     timeAxis_->setRange(DateTimeOf(shown->from), DateTimeOf(shown->to));
   }
-  const ValueRange values = AxisRange(model_.Values());
-  valueAxis_->setRange(values.low, values.high);
+  const ValueScale scale = ScaleFor(model_.Values());
+  valueAxis_->setRange(scale.low, scale.high);
+  valueAxis_->setTickCount(scale.ticks);
 }
 
 }  // namespace gw::monitor
