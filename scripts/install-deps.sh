@@ -14,6 +14,8 @@ packages=(
   qt6-translations-l10n qt6-charts-dev
   # the monitor's trend plot; a third-party Modbus client the tests read the simulator with
   mbpoll
+  # Qt Charts' CMake package needs Qt OpenGL's, which qt6-charts-dev does not bring
+  libqt6opengl6-dev
   xvfb xauth fonts-liberation fonts-wqy-microhei fontconfig
   # the Debian package and its checks (scripts/package.sh, tests/package)
   dpkg-dev file icoutils groff-base procps lintian desktop-file-utils appstream

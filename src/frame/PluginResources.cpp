@@ -103,7 +103,14 @@ std::vector<const char*> TranslatableTexts() {
                               text::kDestinationSameAsCom2,
                               text::kDestinationSameAsCom1,
                               text::kFixLengthRange,
-                              text::kFilterExcludesComputer}) {
+                              text::kFilterExcludesComputer,
+                              text::kTrend,
+                              text::kPause,
+                              text::kResume,
+                              text::kLogToCsv,
+                              text::kCsvFileFilter,
+                              text::kCsvLogCannotOpen,
+                              text::kCsvLogCannotWrite}) {
     texts.push_back(message);
   }
   texts.push_back(widgets::CIpAddressCtrl::kRangeNotice);

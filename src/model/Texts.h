@@ -110,11 +110,20 @@ inline constexpr const char* kPointsNotShown =
 inline constexpr const char* kFilterExcludesComputer =
     "The filter does not include this computer (%1). Apply anyway?";
 
+// Monitor page: the trend window and the CSV log.
+inline constexpr const char* kTrend = "Trend";
+inline constexpr const char* kPause = "Pause";
+inline constexpr const char* kResume = "Resume";
+inline constexpr const char* kLogToCsv = "Log to CSV…";
+inline constexpr const char* kCsvFileFilter = "CSV File (*.csv)|*.csv||";
+inline constexpr const char* kCsvLogCannotOpen = "Cannot open the log file %1";
+inline constexpr const char* kCsvLogCannotWrite = "Cannot write the log file %1";
+
 // --- texts with a value in them ----------------------------------------------
 // "%1" in a pattern stands for the value. The user interface translates the
 // pattern and then fills the value in.
-inline constexpr std::array<const char*, 2> kFilledTexts = {kFilterExcludesComputer,
-                                                            kPointsNotShown};
+inline constexpr std::array<const char*, 4> kFilledTexts = {
+    kFilterExcludesComputer, kPointsNotShown, kCsvLogCannotOpen, kCsvLogCannotWrite};
 
 inline std::string Filled(std::string_view pattern, std::string_view value) {
   const auto at = pattern.find("%1");

@@ -1031,5 +1031,33 @@ Future modification can be done only by Ethernet.</source>
         <source>The filter does not include this computer (%1). Apply anyway?</source>
         <translation>过滤列表不包含这台计算机 (%1)。仍要应用吗？</translation>
     </message>
+    <message>
+        <source>Trend</source>
+        <translation>趋势图</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Log to CSV…</source>
+        <translation>记录到 CSV…</translation>
+    </message>
+    <message>
+        <source>CSV File (*.csv)|*.csv||</source>
+        <translation>CSV 文件 (*.csv)|*.csv||</translation>
+    </message>
+    <message>
+        <source>Cannot open the log file %1</source>
+        <translation>无法打开日志文件 %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the log file %1</source>
+        <translation>无法写入日志文件 %1</translation>
+    </message>
 </context>
 </TS>

@@ -1031,5 +1031,33 @@ Future modification can be done only by Ethernet.</source>
         <source>The filter does not include this computer (%1). Apply anyway?</source>
         <translation>過濾清單不包含這台電腦 (%1)。仍要套用嗎？</translation>
     </message>
+    <message>
+        <source>Trend</source>
+        <translation>趨勢圖</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暫停</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>繼續</translation>
+    </message>
+    <message>
+        <source>Log to CSV…</source>
+        <translation>記錄到 CSV…</translation>
+    </message>
+    <message>
+        <source>CSV File (*.csv)|*.csv||</source>
+        <translation>CSV 檔案 (*.csv)|*.csv||</translation>
+    </message>
+    <message>
+        <source>Cannot open the log file %1</source>
+        <translation>無法開啟記錄檔 %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the log file %1</source>
+        <translation>無法寫入記錄檔 %1</translation>
+    </message>
 </context>
 </TS>
