@@ -21,6 +21,9 @@ namespace {
 // More clients than a module takes at once are let go as they come.
 constexpr std::size_t kMaxClients = 32;
 constexpr int kBacklog = 8;
+// A request is read whole while the loop waits: a client that stops halfway
+// holds up the other lines for at most this long, and is then let go.
+constexpr std::uint32_t kRequestWaitUs = 100000;
 
 std::string Hex(unsigned v) {
   char text[8];
@@ -44,6 +47,8 @@ bool ModbusEndpoint::Open(std::uint32_t address, std::uint16_t port, std::string
     error = "cannot serve Modbus TCP on " + where_ + ": " + modbus_strerror(errno);
     return false;
   }
+  modbus_set_indication_timeout(context_, 0, kRequestWaitUs);
+  modbus_set_byte_timeout(context_, 0, kRequestWaitUs);
   listenFd_ = modbus_tcp_listen(context_, kBacklog);
   if (listenFd_ < 0) {
     error = "cannot serve Modbus TCP on " + where_ + ": " + std::strerror(errno);
