@@ -30,6 +30,7 @@ struct Raw {
   std::vector<int> foreign;
   std::uint32_t seed = 1;
   unsigned loginTimeout = 300;
+  unsigned modbusStep = 1000;
 };
 
 const std::array<const char*, 8> kSites = {"Boiler house",  "Pump station", "Press line",
@@ -131,7 +132,9 @@ void DescribeOptions(CLI::App& app, Options& o, Raw& raw) {
   app.get_formatter()->column_width(26);
   app.footer("KIND: " + FaultNames() +
              "\nWHEN: a probability (0.3) or a count (2: the first two replies it applies to);"
-             "\n      none: every reply. delay=MS: the delay in ms (default 500)");
+             "\n      none: every reply. delay=MS: the delay in ms (default 500)"
+             "\ninvalid-points: Modbus results not valid: WHEN a count marks the first N"
+             "\n      points of each table, a probability each point; none: every point");
   app.option_defaults()->disable_flag_override();
 
   const std::string listen = "Where it listens (at least one)";
@@ -259,6 +262,18 @@ void DescribeOptions(CLI::App& app, Options& o, Raw& raw) {
       ->type_name("N")
       ->group(modules);
 
+  const std::string modbus = "Modbus TCP: each module serves its device monitor results";
+  app.add_option("--modbus-port", o.modbusPort,
+                 "on port P of the module's IP address (default 502; 0: no Modbus)")
+      ->check(CLI::Range(0, 65535).description(""))
+      ->type_name("P")
+      ->group(modbus);
+  app.add_option("--modbus-step", raw.modbusStep,
+                 "the values change every MS milliseconds (default 1000; 0: never)")
+      ->check(CLI::Range(0, 3600000).description(""))
+      ->type_name("MS")
+      ->group(modbus);
+
   app.add_option_function<std::vector<std::string>>(
          "--fault",
          [&o](const std::vector<std::string>& texts) {
@@ -356,6 +371,7 @@ std::optional<Options> ParseCommandLine(const std::vector<std::string>& args, st
   if (!error.empty()) return std::nullopt;
   o.settings.seed = raw.seed;
   o.settings.loginTimeout = std::chrono::seconds(raw.loginTimeout);
+  o.settings.modbusStep = std::chrono::milliseconds(raw.modbusStep);
   o.settings.modules = MakeModules(raw, o.address);
   return o;
 }

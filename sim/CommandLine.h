@@ -12,10 +12,12 @@
 namespace gw::sim {
 
 inline constexpr std::uint16_t kConfigPort = 20006;
+inline constexpr std::uint16_t kModbusTcpPort = 502;
 
 struct Options {
   std::optional<std::uint32_t> address;  // UDP address, most significant octet first
   std::uint16_t port = kConfigPort;
+  std::uint16_t modbusPort = kModbusTcpPort;  // on each module's IpAddress; 0: none
   bool serial = false;
   std::string link;  // symlink to the pseudo-terminal
   bool pace = false;

@@ -12,7 +12,7 @@ namespace gw::sim {
 
 namespace {
 
-constexpr std::array<std::pair<FaultKind, std::string_view>, 11> kNames = {{
+constexpr std::array<std::pair<FaultKind, std::string_view>, 12> kNames = {{
     {FaultKind::Drop, "drop"},
     {FaultKind::Delay, "delay"},
     {FaultKind::Duplicate, "duplicate"},
@@ -24,6 +24,7 @@ constexpr std::array<std::pair<FaultKind, std::string_view>, 11> kNames = {{
     {FaultKind::Busy, "busy"},
     {FaultKind::Refuse, "refuse"},
     {FaultKind::Echo, "echo"},
+    {FaultKind::InvalidPoints, "invalid-points"},
 }};
 
 template <typename T>
@@ -40,7 +41,7 @@ bool AppliesTo(FaultKind kind, std::uint16_t command, ConstBytes body) {
         body.size() >= hdr::kSize && (LoadBE16(body, hdr::Command) & kReplyRefusedBit);
     return (command == CmdReadBlock || command == CmdWriteBlock) && !refused;
   }
-  return kind != FaultKind::Refuse;
+  return kind != FaultKind::Refuse && kind != FaultKind::InvalidPoints;
 }
 
 }  // namespace
@@ -193,6 +194,7 @@ std::vector<Outgoing> FaultInjector::Apply(PendingReply reply, Channel channel,
         }
         break;
       case FaultKind::Refuse:
+      case FaultKind::InvalidPoints:
         break;
       case FaultKind::Echo:
         body = reply.requestHeader;

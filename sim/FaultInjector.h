@@ -6,6 +6,8 @@
 // A fault is written KIND[=VALUE][:WHEN]. WHEN is a probability with a decimal
 // point (0.25) or a count (3: the first three replies it can apply to); none
 // means every time. VALUE is the delay in ms for `delay` (default 500).
+// invalid-points does not touch replies of the configuration protocol: the
+// Modbus result registers take it (ModbusRegisters.h).
 
 #include <cstdint>
 #include <optional>
@@ -30,6 +32,9 @@ enum class FaultKind {
   Busy,       // read and write replies: 0xC003 / 0xC005, request carried out
   Refuse,     // writes: 0x8005, not carried out (another user)
   Echo,       // the request's own header goes back instead of the reply
+  // Modbus: device monitor points reported invalid (WHEN: the first N points
+  // of each table, or each point with a probability; none: every point).
+  InvalidPoints,
 };
 
 struct FaultRule {

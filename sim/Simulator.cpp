@@ -1,6 +1,7 @@
 #include "Simulator.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "FrameText.h"
 #include "Request.h"
@@ -11,11 +12,25 @@ Simulator::Simulator(const SimSettings& settings, SimTime now, Log log, Log prob
     : quietBlocks_(settings.quietBlocks),
       quietLogin_(settings.quietLogin),
       faults_(settings.faults, settings.seed),
+      results_{settings.seed, {}},
+      modbusStep_(settings.modbusStep),
       log_(std::move(log)),
       problem_(std::move(problem)) {
   modules_.reserve(settings.modules.size());
   for (const ModuleSetup& m : settings.modules)
     modules_.emplace_back(m, settings.loginTimeout, now);
+  std::copy_if(settings.faults.begin(), settings.faults.end(),
+               std::back_inserter(results_.invalidPoints),
+               [](const FaultRule& f) { return f.kind == FaultKind::InvalidPoints; });
+}
+
+std::optional<std::vector<std::uint16_t>> Simulator::ReadRegisters(std::size_t i,
+                                                                   std::uint16_t start,
+                                                                   std::uint16_t count,
+                                                                   SimTime now) const {
+  const auto step = modbusStep_.count() > 0 ? static_cast<std::uint64_t>(now / modbusStep_) : 0;
+  return ReadResultRegisters(modules_.at(i).Stored(kDeviceMonitorBlock), results_, step, start,
+                             count);
 }
 
 void Simulator::Say(const Log& to, const std::string& line) const {

@@ -5,10 +5,12 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "FaultInjector.h"
+#include "ModbusRegisters.h"
 #include "ModuleSetup.h"
 #include "SimModule.h"
 #include "SimTypes.h"
@@ -22,6 +24,8 @@ struct SimSettings {
   std::vector<FaultRule> faults;
   std::uint32_t seed = 1;
   std::chrono::milliseconds loginTimeout{300000};  // 0: a login lasts for good
+  // The Modbus result values take a step this often; 0: they never change.
+  std::chrono::milliseconds modbusStep{1000};
 };
 
 class Simulator {
@@ -36,6 +40,12 @@ class Simulator {
   std::vector<Outgoing> Handle(ConstBytes request, Channel channel, SimTime now,
                                const std::string& peer = {});
 
+  // `count` Modbus result registers of module `i` from `start` at `now`, from
+  // the device monitor block the module holds; nothing when one of them is
+  // not a result register.
+  std::optional<std::vector<std::uint16_t>> ReadRegisters(std::size_t i, std::uint16_t start,
+                                                          std::uint16_t count, SimTime now) const;
+
   std::size_t ModuleCount() const { return modules_.size(); }
   SimModule& Module(std::size_t i) { return modules_[i]; }
 
@@ -46,6 +56,8 @@ class Simulator {
   std::vector<int> quietBlocks_;
   bool quietLogin_;
   FaultInjector faults_;
+  ResultRule results_;
+  std::chrono::milliseconds modbusStep_;
   Log log_;
   Log problem_;
   std::uint32_t lastId_ = 0;

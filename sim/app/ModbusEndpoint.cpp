@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #include "UdpEndpoint.h"
@@ -20,6 +21,9 @@ namespace {
 // More clients than a module takes at once are let go as they come.
 constexpr std::size_t kMaxClients = 32;
 constexpr int kBacklog = 8;
+// A request is read whole while the loop waits: a client that stops halfway
+// holds up the other lines for at most this long, and is then let go.
+constexpr std::uint32_t kRequestWaitUs = 100000;
 
 std::string Hex(unsigned v) {
   char text[8];
@@ -43,6 +47,8 @@ bool ModbusEndpoint::Open(std::uint32_t address, std::uint16_t port, std::string
     error = "cannot serve Modbus TCP on " + where_ + ": " + modbus_strerror(errno);
     return false;
   }
+  modbus_set_indication_timeout(context_, 0, kRequestWaitUs);
+  modbus_set_byte_timeout(context_, 0, kRequestWaitUs);
   listenFd_ = modbus_tcp_listen(context_, kBacklog);
   if (listenFd_ < 0) {
     error = "cannot serve Modbus TCP on " + where_ + ": " + std::strerror(errno);
@@ -62,10 +68,11 @@ std::vector<int> ModbusEndpoint::Fds() const {
 }
 
 void ModbusEndpoint::OnReadable(int fd, const Read& read, const Log& log) {
-  if (fd == listenFd_ && fd >= 0) {
+  if (fd >= 0 && fd == listenFd_) {
     Accept(log);
     return;
   }
+  // A socket this endpoint let go earlier in the same round is not its own.
   const auto client =
       std::find_if(clients_.begin(), clients_.end(), [fd](const Client& c) { return c.fd == fd; });
   if (client != clients_.end()) Serve(Client(*client), read, log);

@@ -55,7 +55,41 @@ bool SimServer::Open(std::string& error) {
     pty_ = std::make_unique<PtyEndpoint>();
     if (!pty_->Open(options_.link, options_.pace, error)) return false;
   }
+  OpenModbus();
   return true;
+}
+
+void SimServer::OpenModbus() {
+  if (options_.modbusPort == 0) return;
+  // A module whose port cannot be had goes without Modbus: the configuration
+  // protocol is served all the same.
+  std::size_t failed = 0;
+  std::string first;
+  for (std::size_t i = 0; i < simulator_->ModuleCount(); ++i) {
+    auto endpoint = std::make_unique<ModbusEndpoint>();
+    std::string error;
+    if (!endpoint->Open(simulator_->Module(i).Setup().ipAddress, options_.modbusPort, error)) {
+      if (failed++ == 0) first = error;
+      endpoint.reset();
+    }
+    modbus_.push_back(std::move(endpoint));
+  }
+  if (failed == 0) return;
+  std::fprintf(stderr,
+               "nxgsim: %s; %zu of %zu modules serve no Modbus TCP (the configuration "
+               "protocol is served as usual)\n",
+               first.c_str(), failed, modbus_.size());
+}
+
+void SimServer::OnModbus(std::size_t module, int fd) {
+  ModbusEndpoint::Log log;
+  if (options_.verbose) log = [this](const std::string& line) { Log(line); };
+  modbus_[module]->OnReadable(
+      fd,
+      [this, module](std::uint16_t start, std::uint16_t count) {
+        return simulator_->ReadRegisters(module, start, count, Now());
+      },
+      log);
 }
 
 bool SimServer::WriteReadyFile(std::string& error) {
@@ -167,7 +201,8 @@ int SimServer::Run() {
       const ModuleSetup& m = simulator_->Module(i).Setup();
       Log("module " + std::to_string(m.index) + ": MAC " + MacText(m.mac) + " number " +
           std::to_string(m.moduleNumber) + " \"" + m.name + "\" IP " + Ipv4Text(m.ipAddress) +
-          " firmware " + FirmwareText(m.firmware) + (m.password.empty() ? "" : " locked"));
+          " firmware " + FirmwareText(m.firmware) + (m.password.empty() ? "" : " locked") +
+          (i < modbus_.size() && modbus_[i] ? " Modbus TCP " + modbus_[i]->Where() : ""));
     }
   }
 
@@ -183,17 +218,26 @@ int SimServer::Run() {
       line = pty_->NextWait(micros);
     }
 
-    pollfd fds[3];
-    nfds_t count = 0;
-    fds[count++] = {signalFd_, POLLIN, 0};
-    const int udpIndex = udp_ ? static_cast<int>(count) : -1;
-    if (udp_) fds[count++] = {udp_->Fd(), POLLIN, 0};
-    const int ptyIndex = pty_ ? static_cast<int>(count) : -1;
+    std::vector<pollfd> fds;
+    fds.push_back({signalFd_, POLLIN, 0});
+    const int udpIndex = udp_ ? static_cast<int>(fds.size()) : -1;
+    if (udp_) fds.push_back({udp_->Fd(), POLLIN, 0});
+    const int ptyIndex = pty_ ? static_cast<int>(fds.size()) : -1;
     if (pty_) {
       const short events = static_cast<short>(POLLIN | (line && line->writable ? POLLOUT : 0));
-      fds[count++] = {pty_->Fd(), events, 0};
+      fds.push_back({pty_->Fd(), events, 0});
     }
-    const int ready = ::poll(fds, count, PollTimeout(line));
+    // The Modbus sockets follow, each with the module it belongs to.
+    const std::size_t modbusFrom = fds.size();
+    std::vector<std::size_t> owners;
+    for (std::size_t i = 0; i < modbus_.size(); ++i) {
+      if (!modbus_[i]) continue;
+      for (int fd : modbus_[i]->Fds()) {
+        fds.push_back({fd, POLLIN, 0});
+        owners.push_back(i);
+      }
+    }
+    const int ready = ::poll(fds.data(), fds.size(), PollTimeout(line));
     if (ready < 0) {
       if (errno == EINTR) continue;
       std::fprintf(stderr, "nxgsim: poll failed: %s\n", std::strerror(errno));
@@ -205,6 +249,10 @@ int SimServer::Run() {
     }
     if (udpIndex >= 0 && (fds[udpIndex].revents & POLLIN)) OnDatagram();
     if (ptyIndex >= 0 && (fds[ptyIndex].revents & POLLIN)) OnSerialBytes();
+    for (std::size_t k = modbusFrom; k < fds.size(); ++k) {
+      if (fds[k].revents & (POLLIN | POLLHUP | POLLERR))
+        OnModbus(owners[k - modbusFrom], fds[k].fd);
+    }
   }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Runs the simulator on its lines until SIGINT or SIGTERM: one poll loop over
-// the UDP socket, the pseudo-terminal and a signal descriptor, with the
-// delayed replies kept in time order.
+// the UDP socket, the pseudo-terminal, the modules' Modbus TCP sockets and a
+// signal descriptor, with the delayed replies kept in time order.
 
 #include <chrono>
 #include <map>
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "CommandLine.h"
+#include "ModbusEndpoint.h"
 #include "PtyEndpoint.h"
 #include "Simulator.h"
 #include "UdpEndpoint.h"
@@ -35,6 +36,8 @@ class SimServer {
   };
 
   bool Open(std::string& error);
+  void OpenModbus();
+  void OnModbus(std::size_t module, int fd);
   bool WriteReadyFile(std::string& error);
   SimTime Now() const;
   void OnDatagram();
@@ -50,6 +53,7 @@ class SimServer {
   std::unique_ptr<Simulator> simulator_;
   std::unique_ptr<UdpEndpoint> udp_;
   std::unique_ptr<PtyEndpoint> pty_;
+  std::vector<std::unique_ptr<ModbusEndpoint>> modbus_;  // per module; empty when not served
   platform::SerialFrameDecoder serialDecoder_;
   std::multimap<Steady::time_point, Delayed> delayed_;
   int signalFd_ = -1;

@@ -40,6 +40,10 @@ TEST(CommandLine, ModulesFromTheOptions) {
                         "--quiet-block",
                         "13,44",
                         "--login-timeout",
+                        "0",
+                        "--modbus-port",
+                        "1502",
+                        "--modbus-step",
                         "0"});
   ASSERT_EQ(o.address, 0x7F000009u);
   const auto& m = o.settings.modules;
@@ -60,6 +64,8 @@ TEST(CommandLine, ModulesFromTheOptions) {
   EXPECT_EQ(o.settings.faults.size(), 2u);
   EXPECT_EQ(o.settings.quietBlocks, (std::vector<int>{13, 44}));
   EXPECT_EQ(o.settings.loginTimeout.count(), 0);
+  EXPECT_EQ(o.modbusPort, 1502);
+  EXPECT_EQ(o.settings.modbusStep.count(), 0);
 }
 
 TEST(CommandLine, DefaultsDifferBetweenAddressesAndDuplicateMacRepeatsTheFirst) {
@@ -69,6 +75,9 @@ TEST(CommandLine, DefaultsDifferBetweenAddressesAndDuplicateMacRepeatsTheFirst) 
   EXPECT_NE(a.settings.modules[0].mac, b.settings.modules[0].mac);
   EXPECT_NE(a.settings.modules[0].ipAddress, b.settings.modules[0].ipAddress);
   EXPECT_EQ(a.port, 20006);
+  EXPECT_EQ(a.modbusPort, 502);
+  EXPECT_EQ(a.settings.modbusStep.count(), 1000);
+  EXPECT_EQ(Parse({"--address", "127.0.0.5", "--modbus-port", "0"}).modbusPort, 0);
   const auto s = Parse({"--serial", "--link", "/tmp/x", "--pace"});
   EXPECT_TRUE(s.serial && s.pace && !s.address);
   EXPECT_EQ(Parse({"--serial", "--quiet-block", "0"}).settings.quietBlocks, std::vector<int>{0});
@@ -92,6 +101,9 @@ TEST(CommandLine, BadInputIsNamed) {
       {{"--address", "127.0.0.1", "--link", "/tmp/x"}, "--serial"},
       {{"--address", "127.0.0.1", "--pace"}, "--serial"},
       {{"--address", "127.0.0.1", "--port", "0"}, "--port"},
+      {{"--address", "127.0.0.1", "--modbus-port", "65536"}, "--modbus-port"},
+      {{"--address", "127.0.0.1", "--modbus-step", "-1"}, "--modbus-step"},
+      {{"--address", "127.0.0.1", "--fault", "invalid-points=3"}, "delay"},
       {{"--address", "127.0.0.1", "--foreign-type", "0"}, "--foreign-type"},
       {{"--address", "127.0.0.1", "--duplicate-mac"}, "--duplicate-mac"},
       {{"--address", "127.0.0.1", "--verbose=yes"}, "verbose"},

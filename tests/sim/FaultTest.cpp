@@ -56,7 +56,9 @@ TEST(Faults, ParsingAndItsErrors) {
   EXPECT_EQ(c.count, 2u);
   EXPECT_FALSE(c.probability);
   std::string error;
-  for (const char* bad : {"explode", "drop=3", "delay=x", "busy:1.5", "short:-1", "delay=99999"}) {
+  EXPECT_EQ(Rule("invalid-points:0.25").kind, FaultKind::InvalidPoints);
+  for (const char* bad : {"explode", "drop=3", "delay=x", "busy:1.5", "short:-1", "delay=99999",
+                          "invalid-points:x"}) {
     EXPECT_FALSE(ParseFault(bad, error)) << bad;
     EXPECT_FALSE(error.empty());
   }
@@ -73,6 +75,12 @@ TEST(Faults, SameSeedSameOutcomeEveryKind) {
       EXPECT_NE(first, Traffic(std::string(kind) + ":0", 11, channel)) << kind;
       EXPECT_NE(first, Traffic(std::string(kind) + ":1.0", 11, channel)) << kind;
     }
+  }
+}
+
+TEST(Faults, InvalidPointsLeavesTheConfigurationProtocolAlone) {
+  for (Channel channel : {Channel::Udp, Channel::Serial}) {
+    EXPECT_EQ(Traffic("invalid-points", 3, channel), Traffic("drop:0", 3, channel));
   }
 }
 

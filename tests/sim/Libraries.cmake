@@ -1,1 +1,1 @@
-set(GWTEST_LIBS_sim gwsim gwsim_program)
+set(GWTEST_LIBS_sim gwsim gwsim_program PkgConfig::MODBUS)

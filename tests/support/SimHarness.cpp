@@ -1,8 +1,11 @@
 #include "SimHarness.h"
 
+#include <arpa/inet.h>
 #include <fcntl.h>
+#include <netinet/in.h>
 #include <signal.h>
 #include <stdlib.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -41,6 +44,22 @@ std::optional<int> Reap(pid_t pid, std::chrono::milliseconds wait) {
 }  // namespace
 
 fs::path NxgsimProgram() { return fs::read_symlink("/proc/self/exe").parent_path() / "nxgsim"; }
+
+std::uint16_t FreeTcpPort() {
+  const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return 0;
+  sockaddr_in local{};
+  local.sin_family = AF_INET;
+  local.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t length = sizeof local;
+  std::uint16_t port = 0;
+  if (::bind(fd, reinterpret_cast<const sockaddr*>(&local), sizeof local) == 0 &&
+      ::getsockname(fd, reinterpret_cast<sockaddr*>(&local), &length) == 0) {
+    port = ntohs(local.sin_port);
+  }
+  ::close(fd);
+  return port;
+}
 
 SimProcess::SimProcess(std::vector<std::string> args, std::function<bool()> beforeExec) {
   std::string pattern = (fs::temp_directory_path() / "gwtest-sim-XXXXXX").string();

@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -19,6 +20,10 @@ namespace gw::test {
 
 // nxgsim beside the running test program.
 std::filesystem::path NxgsimProgram();
+
+// A TCP port that nothing on 127.0.0.1 uses now (for nxgsim's --modbus-port;
+// the kernel hands out each such port once in a long while); 0 on failure.
+std::uint16_t FreeTcpPort();
 
 class SimProcess {
  public:
