@@ -110,7 +110,22 @@ std::vector<const char*> TranslatableTexts() {
                               text::kLogToCsv,
                               text::kCsvFileFilter,
                               text::kCsvLogCannotOpen,
-                              text::kCsvLogCannotWrite}) {
+                              text::kCsvLogCannotWrite,
+                              text::kBitDevice,
+                              text::kWordDevice,
+                              text::kStartMonitor,
+                              text::kStopMonitor,
+                              text::kModbusHex,
+                              text::kModbusDec,
+                              text::kAmount,
+                              text::kBitStatus,
+                              text::kPresentValue,
+                              text::kFormat,
+                              text::kMonitorAddressRange,
+                              text::kBitNumberRange,
+                              text::kWordNumberRange,
+                              text::kAmountRange,
+                              text::kPointsNotShown}) {
     texts.push_back(message);
   }
   texts.push_back(widgets::CIpAddressCtrl::kRangeNotice);

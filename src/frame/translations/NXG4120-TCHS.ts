@@ -1059,5 +1059,65 @@ Future modification can be done only by Ethernet.</source>
         <source>Cannot write the log file %1</source>
         <translation>无法写入日志文件 %1</translation>
     </message>
+    <message>
+        <source>Bit Device</source>
+        <translation>位元件</translation>
+    </message>
+    <message>
+        <source>Word Device</source>
+        <translation>字元件</translation>
+    </message>
+    <message>
+        <source>Start Monitor</source>
+        <translation>开始监控</translation>
+    </message>
+    <message>
+        <source>Stop Monitor</source>
+        <translation>停止监控</translation>
+    </message>
+    <message>
+        <source>MODBUS (Hex)</source>
+        <translation>MODBUS (十六进制)</translation>
+    </message>
+    <message>
+        <source>MODBUS (Dec)</source>
+        <translation>MODBUS (十进制)</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>数量</translation>
+    </message>
+    <message>
+        <source>Bit Status</source>
+        <translation>位状态</translation>
+    </message>
+    <message>
+        <source>Present Value</source>
+        <translation>当前值</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>Address range in [0-FFFF]</source>
+        <translation>地址范围为 [0-FFFF]</translation>
+    </message>
+    <message>
+        <source>MODBUS (Dec) range in [000001-065536] or [100001-165536]</source>
+        <translation>MODBUS (十进制) 范围为 [000001-065536] 或 [100001-165536]</translation>
+    </message>
+    <message>
+        <source>MODBUS (Dec) range in [300001-365536] or [400001-465536]</source>
+        <translation>MODBUS (十进制) 范围为 [300001-365536] 或 [400001-465536]</translation>
+    </message>
+    <message>
+        <source>Amount range in [1-100]</source>
+        <translation>数量范围为 [1-100]</translation>
+    </message>
+    <message>
+        <source>%1 points of this table are not shown: the monitor shows the first 100</source>
+        <translation>此表有 %1 个点未显示：监控只显示前 100 个</translation>
+    </message>
 </context>
 </TS>

@@ -1059,5 +1059,65 @@ Future modification can be done only by Ethernet.</source>
         <source>Cannot write the log file %1</source>
         <translation>無法寫入記錄檔 %1</translation>
     </message>
+    <message>
+        <source>Bit Device</source>
+        <translation>位元裝置</translation>
+    </message>
+    <message>
+        <source>Word Device</source>
+        <translation>字組裝置</translation>
+    </message>
+    <message>
+        <source>Start Monitor</source>
+        <translation>開始監控</translation>
+    </message>
+    <message>
+        <source>Stop Monitor</source>
+        <translation>停止監控</translation>
+    </message>
+    <message>
+        <source>MODBUS (Hex)</source>
+        <translation>MODBUS (十六進位)</translation>
+    </message>
+    <message>
+        <source>MODBUS (Dec)</source>
+        <translation>MODBUS (十進位)</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>數量</translation>
+    </message>
+    <message>
+        <source>Bit Status</source>
+        <translation>位元狀態</translation>
+    </message>
+    <message>
+        <source>Present Value</source>
+        <translation>目前值</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>Address range in [0-FFFF]</source>
+        <translation>位址範圍為 [0-FFFF]</translation>
+    </message>
+    <message>
+        <source>MODBUS (Dec) range in [000001-065536] or [100001-165536]</source>
+        <translation>MODBUS (十進位) 範圍為 [000001-065536] 或 [100001-165536]</translation>
+    </message>
+    <message>
+        <source>MODBUS (Dec) range in [300001-365536] or [400001-465536]</source>
+        <translation>MODBUS (十進位) 範圍為 [300001-365536] 或 [400001-465536]</translation>
+    </message>
+    <message>
+        <source>Amount range in [1-100]</source>
+        <translation>數量範圍為 [1-100]</translation>
+    </message>
+    <message>
+        <source>%1 points of this table are not shown: the monitor shows the first 100</source>
+        <translation>此表有 %1 個點未顯示：監控只顯示前 100 個</translation>
+    </message>
 </context>
 </TS>
