@@ -144,10 +144,7 @@ void CDeviceMonitorPane::Deactivate() {
   NotifyChanged();
 }
 
-void CDeviceMonitorPane::OnDestroy() {
-  StopMonitoring();
-  if (closePending_ && !pollOut_) CloseModbusLink();
-}
+void CDeviceMonitorPane::OnDestroy() { StopMonitoring(); }
 
 std::optional<PollExchange> CDeviceMonitorPane::BeginPoll() {
   const NodeRecord* node = CurrentRecord();
@@ -200,9 +197,40 @@ void CDeviceMonitorPane::ShowStatus(const PollReplies& replies) {
   statusGrid_.Show(rows);
   ctl_.statusLine.text =
       rows.notShown > 0 ? text::Filled(text::kPointsNotShown, std::to_string(rows.notShown)) : "";
-  if (tickListener_) {
-    tickListener_(MonitorTick{Document()->TheClock().WallNow(), spec_.table, rows.points});
+  lastTick_ = MonitorTick{Document()->TheClock().WallNow(), spec_.table, rows.points};
+  if (log_ && !log_->Write(*lastTick_)) {
+    Ui().Message(log_->Error());
+    log_.reset();
+    ctl_.logToCsv.checked = false;
   }
+  if (tickListener_) tickListener_(*lastTick_);
+}
+
+void CDeviceMonitorPane::OnLogToCsv() {
+  if (log_) {
+    log_.reset();
+  } else if (const auto path = Ui().ChooseFileToSave({"csv", text::kCsvFileFilter, true})) {
+    auto file = std::make_unique<MonitorCsvFile>(*path);
+    if (file->IsOpen()) {
+      log_ = std::move(file);
+    } else {
+      Ui().Message(file->Error());
+    }
+  }
+  ctl_.logToCsv.checked = log_ != nullptr;
+  NotifyChanged();
+}
+
+std::vector<PointReading> CDeviceMonitorPane::TrendPoints() const {
+  if (!lastTick_) return {};
+  const std::vector<PointReading>& shown = lastTick_->points;
+  std::vector<PointReading> chosen;
+  for (int row : statusGrid_.SelectedRows()) {
+    if (row >= 0 && static_cast<std::size_t>(row) < shown.size()) {
+      chosen.push_back(shown[static_cast<std::size_t>(row)]);
+    }
+  }
+  return chosen.empty() ? shown : chosen;
 }
 
 void CDeviceMonitorPane::OnTableEdited(int, int) {

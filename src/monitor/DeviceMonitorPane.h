@@ -14,8 +14,11 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <vector>
 
+#include "monitor/MonitorCsvLog.h"
 #include "monitor/MonitorGrids.h"
 #include "monitor/MonitorTable.h"
 #include "monitor/MonitorTick.h"
@@ -39,6 +42,7 @@ class CDeviceMonitorPane : public pages::PropertyPage {
     std::string startCaption;          // "Start Monitor" or "Stop Monitor"
     // Under the status grid: how many points it cannot show.
     pages::TextControl statusLine;
+    pages::CheckControl logToCsv;  // "Log to CSV…": checked while a log is written
   };
   using TickListener = std::function<void(const MonitorTick&)>;
 
@@ -84,13 +88,21 @@ class CDeviceMonitorPane : public pages::PropertyPage {
   bool PollOut() const { return pollOut_; }
   // Stops monitoring, if it runs.
   void Deactivate();
-  // The pane's window goes: the timer stops and the Modbus link closes.
+  // The pane's window goes: the timer stops and the Modbus link closes
+  // (the window waits for an exchange that is out first).
   void OnDestroy();
 
   // The address grid's notifications: a change of a cell (any keystroke,
   // Delete, paste) and a double click on a row.
   void OnTableEdited(int column, int row);
   void OnRowDoubleClicked(int row, unsigned amountsAbove);
+
+  // "Log to CSV…": asks for a file and writes every tick into it from now
+  // on; pressed while a log is written, ends the log.
+  void OnLogToCsv();
+  // The points the trend follows: those of the selected status rows, or
+  // every point shown when no selected row shows one.
+  std::vector<PointReading> TrendPoints() const;
 
  private:
   friend class MonitorAddressGrid;  // its refusals go through the page's messages
@@ -109,6 +121,8 @@ class CDeviceMonitorPane : public pages::PropertyPage {
   bool pollOut_ = false;
   bool closePending_ = false;
   bool monitorsAfterApply_ = true;
+  std::optional<MonitorTick> lastTick_;
+  std::unique_ptr<MonitorCsvFile> log_;
   std::function<void()> tableListener_;
   TickListener tickListener_;
 };

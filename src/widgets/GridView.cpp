@@ -226,6 +226,9 @@ void CGridView::Refresh() {
         current, block ? QItemSelectionModel::NoUpdate : QItemSelectionModel::ClearAndSelect);
   }
   FollowEditor();
+  if (const auto row = source_->TakeScrollRow()) {
+    scrollTo(model_->index(*row, 0), QAbstractItemView::PositionAtTop);
+  }
   viewport()->update();
   refreshing_ = false;
 }

@@ -10,6 +10,7 @@
 #include <QColor>
 #include <QStringList>
 #include <QTableView>
+#include <optional>
 
 namespace gw::widgets {
 
@@ -39,6 +40,8 @@ class GridSource {
   virtual bool Editable() const = 0;
   virtual int CurrentRow() const = 0;
   virtual int CurrentColumn() const = 0;
+  // A row to scroll to the top, asked for once.
+  virtual std::optional<int> TakeScrollRow() { return std::nullopt; }
 
   // The user's events.
   virtual void Click(int column, int row) = 0;

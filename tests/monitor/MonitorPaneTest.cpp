@@ -2,6 +2,8 @@
 // reload rules, and monitoring against a scripted Modbus side.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "link/RequestCodes.h"
 #include "model/RecordLayout.h"
 #include "model/Texts.h"
@@ -343,6 +345,37 @@ TEST_F(MonitorPage, ADoubleClickWhileMonitoringHighlightsTheEntrysRows) {
   EXPECT_EQ(back(1), pages::FromColorRef(0xFFFFFF));
   EXPECT_EQ(back(2), pages::FromColorRef(0x4080FF));
   EXPECT_EQ(back(4), pages::FromColorRef(0x4080FF));
+}
+
+TEST_F(MonitorPage, ALogTakesEveryTickAndTheTrendTheSelectedRows) {
+  SetEntries(Table::Bits, {{4, 2, 0x0010, 1}});
+  Open();
+  CDeviceMonitorPane& pane = Pane(Table::Bits);
+  const std::string path = (dir / "bits.csv").string();
+  ui.files = {(dir / "no" / "such" / "folder.csv").string(), path};
+  pane.OnLogToCsv();
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].rfind("Cannot open the log file", 0), 0u) << ui.messages[0];
+  EXPECT_FALSE(pane.Ctl().logToCsv.checked);
+  pane.OnLogToCsv();
+  EXPECT_TRUE(pane.Ctl().logToCsv.checked);
+  EXPECT_TRUE(pane.TrendPoints().empty());
+  pane.OnStartMonitor(true);
+  registers[0x2108] = 0x0001;
+  registers[0x20FB] = 0x0001;
+  pane.OnTimer();
+  pane.OnTimer();
+  pane.OnLogToCsv();  // the log ends
+  pane.OnTimer();
+  std::ifstream in(path);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line.substr(line.find(',')));
+  EXPECT_EQ(lines, (Strings{",4:100017,4:100018", ",1,", ",1,"}));
+  pane.StatusGrid().Select({0, 1}, {3, 1});
+  ASSERT_EQ(pane.TrendPoints().size(), 1u);
+  EXPECT_EQ(pane.TrendPoints()[0].address, 0x0011);
+  pane.StatusGrid().Select({0, 0}, {3, 5});  // rows 3 to 6 show no point
+  EXPECT_EQ(pane.TrendPoints().size(), 2u);
 }
 
 TEST(MonitorClipboard, RecordsAreLittleEndianAndAShortEntryGivesItsWholeRecords) {

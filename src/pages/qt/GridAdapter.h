@@ -30,6 +30,7 @@ class CGridAdapter : public widgets::GridSource {
   bool Editable() const override { return model_.Editable(); }
   int CurrentRow() const override { return model_.Current().row; }
   int CurrentColumn() const override { return model_.Current().column; }
+  std::optional<int> TakeScrollRow() override { return model_.TakeScrollRequest(); }
 
   void Click(int column, int row) override { model_.Click({column, row}); }
   void DoubleClick(int column, int row) override { model_.DoubleClick({column, row}); }
