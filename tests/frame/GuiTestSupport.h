@@ -103,13 +103,14 @@ class GuiEnvironment {
         .fileName();
   }
 
-  void WritePortLinkIni(const QString& remote, int commType = 1) {
+  // `extra` lines go into the [PortLink] section too.
+  void WritePortLinkIni(const QString& remote, int commType = 1, const QString& extra = {}) {
     QFile ini(Path(QStringLiteral("Config/PortLink.ini")));
     ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
     ini.write(QStringLiteral("[PortLink]\nCommType=%1\nCOMPort=1\nRemoteIP=%2\n"
-                             "BroadcastAddress=%2\n")
+                             "BroadcastAddress=%2\n%3")
                   .arg(commType)
-                  .arg(remote)
+                  .arg(remote, extra)
                   .toUtf8());
   }
 

@@ -2,18 +2,20 @@
 // Finding one's way in an open parameter sheet: its pages' windows and forms,
 // its tabs, and the document whose current node it shows.
 
+#include <gtest/gtest.h>
+
 #include <QTabWidget>
 #include <QTest>
 #include <memory>
 
 #include "frame/GwCfgDoc.h"
-#include "sheet/SheetPages.h"
 #include "pages/qt/BasicPage.h"
 #include "pages/qt/IpFilterPage.h"
 #include "pages/qt/OverviewPage.h"
 #include "pages/qt/RtcPage.h"
 #include "pages/qt/SecurityPage.h"
 #include "pages/qt/UserDefinePage.h"
+#include "sheet/SheetPages.h"
 #include "ui_BasicPage.h"
 #include "ui_IpFilterPage.h"
 #include "ui_OverviewPage.h"
@@ -21,6 +23,7 @@
 #include "ui_SecurityPage.h"
 #include "ui_UserDefinePage.h"
 #include "view/qt/ParameterSheet.h"
+#include "widgets/GridView.h"
 
 namespace gw::test {
 
@@ -66,6 +69,20 @@ inline const Ui::UserDefinePageForm& UserDefineForm(const view::CParameterSheet&
 
 inline QTabWidget* Tabs(const view::CParameterSheet& sheet) {
   return sheet.findChild<QTabWidget*>();
+}
+
+// Types on a grid: the first character opens the editor, which takes the rest.
+inline void TypeOnGrid(widgets::CGridView* grid, const QString& text) {
+  QTest::keyClicks(grid, text.left(1));
+  ASSERT_NE(grid->Editor(), nullptr);
+  QTest::keyClicks(grid->Editor(), text.mid(1));
+}
+
+// Clicks a cell of a grid window.
+inline void ClickCell(widgets::CGridView* grid, int column, int row) {
+  grid->scrollTo(grid->model()->index(row, column));
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                    grid->visualRect(grid->model()->index(row, column)).center());
 }
 
 // Clicks the tab of a page; true when the sheet moved there.

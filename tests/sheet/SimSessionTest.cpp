@@ -53,20 +53,6 @@ std::vector<std::string> Missing(const std::vector<std::string>& from,
   return out;
 }
 
-// Types on a grid: the first character opens the editor, which takes the rest.
-void TypeOnGrid(widgets::CGridView* grid, const QString& text) {
-  QTest::keyClicks(grid, text.left(1));
-  ASSERT_NE(grid->Editor(), nullptr);
-  QTest::keyClicks(grid->Editor(), text.mid(1));
-}
-
-// Clicks a cell of a grid window.
-void ClickCell(widgets::CGridView* grid, int column, int row) {
-  grid->scrollTo(grid->model()->index(row, column));
-  QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
-                    grid->visualRect(grid->model()->index(row, column)).center());
-}
-
 class SimSessionTest : public test::PluginFixture {
  protected:
   SimSessionTest() : PluginFixture(Transport::System) {}
@@ -130,20 +116,20 @@ TEST_F(SimSessionTest, ARecipientAndARelayEntryAppliedAreAllTheReportChanges) {
   ASSERT_TRUE(test::ClickTab(*sheet, PageId::Mail));
   widgets::CGridView* recipients =
       test::PageWindow<CMailPage>(*sheet, PageId::Mail).Form().recipients;
-  ClickCell(recipients, 3, 9);
+  test::ClickCell(recipients, 3, 9);
   ASSERT_NE(recipients->Editor(), nullptr);
   QTest::keyClicks(recipients->Editor(), "new.hire@plant.example");
   QTest::keyClick(recipients->Editor(), Qt::Key_Return);
-  ClickCell(recipients, 2, 9);
+  test::ClickCell(recipients, 2, 9);
 
   ASSERT_TRUE(test::ClickTab(*sheet, PageId::SlaveMode));
   widgets::CGridView* relays =
       test::PageWindow<CRelayPage>(*sheet, PageId::SlaveMode).Form().relayTable;
   ASSERT_TRUE(relays->Source()->Editable()) << "seed 2 no longer gives a Serial Slave";
-  ClickCell(relays, 0, 50);
-  TypeOnGrid(relays, "42");
+  test::ClickCell(relays, 0, 50);
+  test::TypeOnGrid(relays, "42");
   QTest::keyClick(relays->Editor(), Qt::Key_Tab);
-  TypeOnGrid(relays, "127.0.0.42");
+  test::TypeOnGrid(relays, "127.0.0.42");
   QTest::keyClick(relays->Editor(), Qt::Key_Return);
 
   sheet->ApplyButton()->click();

@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 
+#include "monitor/qt/MonitorPage.h"
 #include "pages/BasicDlg.h"
 #include "pages/IPFilterDlg.h"
 #include "pages/MailDlg.h"
@@ -9,7 +10,6 @@
 #include "pages/RTCDlg.h"
 #include "pages/RelayDlg.h"
 #include "pages/SecurityDlg.h"
-#include "sheet/SheetPages.h"
 #include "pages/UserDefDlg.h"
 #include "pages/qt/BasicPage.h"
 #include "pages/qt/ControlMirror.h"
@@ -20,6 +20,7 @@
 #include "pages/qt/RtcPage.h"
 #include "pages/qt/SecurityPage.h"
 #include "pages/qt/UserDefinePage.h"
+#include "sheet/SheetPages.h"
 
 namespace gw::view {
 
@@ -35,6 +36,7 @@ pages::CPageWindow* WindowFor(pages::SheetRules& sheet, int index) {
   if (dynamic_cast<pages::CIPFilterDlg*>(&page)) return new pages::CIpFilterPage(sheet, index);
   if (dynamic_cast<pages::CRTCDlg*>(&page)) return new pages::CRtcPage(sheet, index);
   if (dynamic_cast<pages::CUserDefDlg*>(&page)) return new pages::CUserDefinePage(sheet, index);
+  if (dynamic_cast<monitor::CMonitor1Dlg*>(&page)) return new monitor::CMonitorPage(sheet, index);
   return new pages::CPageWindow(sheet, index);
 }
 
