@@ -20,6 +20,7 @@ struct SimSettings {
   std::vector<int> quietBlocks;  // reads of these blocks are never answered
   bool quietLogin = false;       // logins are never answered
   std::vector<FaultRule> faults;
+  std::vector<int> faultModules;  // the faults strike only these modules (from 1); empty: all
   std::uint32_t seed = 1;
   std::chrono::milliseconds loginTimeout{300000};  // 0: a login lasts for good
 };
@@ -46,6 +47,7 @@ class Simulator {
   std::vector<int> quietBlocks_;
   bool quietLogin_;
   FaultInjector faults_;
+  std::vector<int> faultModules_;
   Log log_;
   Log problem_;
   std::uint32_t lastId_ = 0;
