@@ -109,16 +109,20 @@ std::vector<ModuleRun> GroupByModule(const BatchFile& batch, const NodeTable& no
   return runs;
 }
 
-// The standard error of a command on one line.
+// The standard error of a command on one line; a line repeated by the
+// retries shows once.
 std::string OneLine(const std::string& text) {
   std::string line;
+  std::string last;
   std::size_t from = 0;
   while (from < text.size()) {
     std::size_t end = text.find('\n', from);
     if (end == std::string::npos) end = text.size();
     const std::string part = text.substr(from, end - from);
-    if (part.find_first_not_of(" \t\r") != std::string::npos)
+    if (part.find_first_not_of(" \t\r") != std::string::npos && part != last) {
       line += (line.empty() ? "" : "; ") + part;
+    }
+    last = part;
     from = end + 1;
   }
   return line;
@@ -220,6 +224,7 @@ int RunBatch(CliUi& ui, const BatchOptions& options) {
     std::fprintf(stderr, "Nothing was run.\n");
     return kExitUsage;
   }
+  if (batch.lines.empty()) std::fprintf(stderr, "%s holds no commands.\n", name.c_str());
   std::optional<std::string> password;
   if (!options.passwordFile.empty()) {
     password = ReadPasswordFile(options.passwordFile);
