@@ -19,6 +19,11 @@ class NxgcfgBatchTest : public NxgcfgTest {
     for (const Json& m : Json::parse(found.out)) macs.push_back(m["mac"]);
     return macs;
   }
+  Json Keys(const std::string& module) {
+    const Result show = Nxgcfg({"show", module, "--json"});
+    EXPECT_EQ(show.exitCode, 0) << show.err;
+    return show.exitCode == 0 ? Json::parse(show.out)["keys"] : Json::object();
+  }
   std::string WriteBatch(const std::string& text) {
     const fs::path file = home.Root() / "batch.txt";
     std::ofstream(file) << text;
@@ -64,7 +69,7 @@ TEST_F(NxgcfgBatchTest, AFailingModuleStopsOnlyItselfAndEveryOtherIsAppliedAndKe
     EXPECT_EQ(r["mac"], macs[static_cast<std::size_t>(k)]);
     EXPECT_EQ(r["ok"], !refused);
     EXPECT_EQ(r["done"], refused ? 0 : 1);
-    const Json keys = Json::parse(Nxgcfg({"show", macs[k], "--json"}).out)["keys"];
+    const Json keys = Keys(macs[k]);
     EXPECT_EQ(kept->Node(k).ModuleName(), keys["basic.module-name"]);
     if (refused) {
       EXPECT_EQ(r["line"], 3 + k);
@@ -158,6 +163,19 @@ TEST_F(NxgcfgBatchTest, PasswordsComeFromAFileOnlyItsOwnerMayReadOrFromTheVariab
     SCOPED_TRACE(row.password);
     Check({{args, row.env, row.exitCode, row.out, row.err, row.password.substr(0, 4)}});
   }
+  // The first module's parameters into the locked one after its login, which
+  // keeps its own name and addresses.
+  const std::string mod = (home.Root() / "first.mod").string();
+  ASSERT_EQ(Nxgcfg({"export", "#0", mod}).exitCode, 0);
+  Check({{{"batch", WriteBatch("login #1\nimport #1 '" + mod + "' --keep-network\n")},
+          "NXGCFG_PASSWORD=abcd",
+          0,
+          "ok, 2 commands",
+          ""}});
+  const Json first = Keys("#0");
+  const Json second = Keys("#1");
+  EXPECT_EQ(second["basic.keep-alive"], first["basic.keep-alive"]);
+  EXPECT_NE(second["basic.module-name"], first["basic.module-name"]);
 }
 
 TEST_F(NxgcfgBatchTest, OnASerialLineTheModulesRunOneAtATime) {
