@@ -185,8 +185,8 @@ bool BatchFigure(const BenchOptions& options) {
   char line[160];
   std::snprintf(line, sizeof line,
                 "floor: the same batch one module after another (--jobs 1); %.2fx faster, "
-                "target %.0fx",
-                figure.floorMs / figure.measuredMs, kTargetSpeedUp);
+                "target %.0fx (median of %zu runs)",
+                figure.floorMs / figure.measuredMs, kTargetSpeedUp, parallel.size());
   PrintDetail(line);
   // Eight workers take the 50 modules in ceil(50 / 8) = 7 rounds.
   const double perModule = figure.floorMs / kModules;
