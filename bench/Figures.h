@@ -14,6 +14,7 @@ struct BenchOptions {
   bool search = true;
   bool udpInquiry = true;
   bool serialInquiry = true;
+  bool batch = true;
   bool verbose = false;  // the serial inquiry request by request
 };
 
@@ -40,5 +41,7 @@ double MillisecondsBetween(std::chrono::steady_clock::time_point from,
 bool SearchFigure(const BenchOptions& options);
 bool UdpInquiryFigure(const BenchOptions& options);
 bool SerialInquiryFigure(const BenchOptions& options);
+// nxgcfg batch on 50 modules, eight at a time against one after another.
+bool BatchFigure(const BenchOptions& options);
 
 }  // namespace gw::bench

@@ -1,7 +1,7 @@
-// gwbench: prints how long the tool's search and inquiry take against real
+// gwbench: prints how long the tool's search, inquiry and batch take against real
 // simulated modules on loopback, beside the floor of each.
 //
-//   gwbench [--runs N] [--modules N] [--address-from X] [--only search|udp|serial]...
+//   gwbench [--runs N] [--modules N] [--address-from X] [--only search|udp|serial|batch]...
 //           [--verbose]
 #include <stdlib.h>
 
@@ -18,7 +18,7 @@ namespace {
 void Usage(std::FILE* out) {
   std::fprintf(out,
                "usage: gwbench [--runs N] [--modules N] [--address-from X] "
-               "[--only search|udp|serial]... [--verbose]\n"
+               "[--only search|udp|serial|batch]... [--verbose]\n"
                "  --runs N          measurements per figure (default 5)\n"
                "  --modules N       simulated modules of the search (default 252)\n"
                "  --address-from X  simulators on 127.0.0.X or the next free one (default 211)\n"
@@ -51,7 +51,9 @@ bool ParseArguments(int argc, char** argv, gw::bench::BenchOptions& options) {
     } else if (arg == "--address-from" && value && ParseNumber(value, 1, 254, number)) {
       options.firstAddress = static_cast<unsigned>(number);
     } else if (arg == "--only" && value) {
-      if (!only) options.search = options.udpInquiry = options.serialInquiry = false;
+      if (!only) {
+        options.search = options.udpInquiry = options.serialInquiry = options.batch = false;
+      }
       only = true;
       const std::string name = value;
       if (name == "search")
@@ -60,6 +62,8 @@ bool ParseArguments(int argc, char** argv, gw::bench::BenchOptions& options) {
         options.udpInquiry = true;
       else if (name == "serial")
         options.serialInquiry = true;
+      else if (name == "batch")
+        options.batch = true;
       else
         return false;
     } else {
@@ -101,5 +105,6 @@ int main(int argc, char** argv) {
   if (options.search) run("search", gw::bench::SearchFigure, options);
   if (options.udpInquiry) run("UDP inquiry", gw::bench::UdpInquiryFigure, options);
   if (options.serialInquiry) run("serial inquiry", gw::bench::SerialInquiryFigure, options);
+  if (options.batch) run("batch", gw::bench::BatchFigure, options);
   return ok ? 0 : 1;
 }

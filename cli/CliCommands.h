@@ -55,6 +55,9 @@ struct SetOptions {
   bool login = false;  // log in first (password from a prompt or NXGCFG_PASSWORD)
 };
 int RunSet(CliUi& ui, const SetOptions& options);
+// Why `word` is no value set takes (not KEY=VALUE, no such key, a key that is
+// shown only); nothing when it is one.
+std::optional<std::string> AssignmentProblem(const std::string& word);
 
 struct ImportOptions {
   std::string module;
@@ -65,6 +68,16 @@ struct ImportOptions {
   bool login = false;
 };
 int RunImport(CliUi& ui, const ImportOptions& options);
+
+struct BatchOptions {
+  std::string file;          // the commands; "-" for standard input
+  int jobs = 8;              // modules at a time
+  std::string passwordFile;  // the password of locked modules, readable by its owner only
+  bool json = false;
+};
+// Exit 0 when every line succeeded, 1 when one did not, 2 when a line is
+// malformed or the password cannot be had (nothing runs then).
+int RunBatch(CliUi& ui, const BatchOptions& options);
 
 // Exit 0 when the parameters of A and B are equal, 1 when they differ.
 int RunDiff(CliUi& ui, const std::string& a, const std::string& b, bool json);

@@ -119,7 +119,7 @@ int RunSearch(CliUi& ui, const SearchOptions& options) {
     SayKept(session);
     return kExitFailed;
   }
-  const bool kept = session.StoreNodes();
+  const bool kept = session.ReplaceNodes();
   if (options.json) {
     Json list = Json::array();
     for (int i = 0; i < nodes.Count(); ++i) {

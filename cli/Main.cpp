@@ -110,6 +110,24 @@ int main(int argc, char** argv) {
   diffCmd->add_option("B", other, "A module or FILE.mod")->required();
   diffCmd->add_flag("--json", json, "Print JSON");
 
+  BatchOptions batch;
+  auto* batchCmd = app.add_subcommand(
+      "batch", "Run the set, import, login and export lines of a file, several modules at a time.");
+  batchCmd
+      ->add_option("FILE", batch.file,
+                   "One command per line, each naming its module (- for standard input): "
+                   "set MODULE KEY=VALUE..., import MODULE FILE.mod [--keep-network], "
+                   "login MODULE, export MODULE FILE; # starts a comment")
+      ->required();
+  batchCmd
+      ->add_option("--jobs,-j", batch.jobs,
+                   "Modules at a time, each with its own link (default 8; 1 on a serial line)")
+      ->check(CLI::Range(1, 64));
+  batchCmd->add_option("--password-file", batch.passwordFile,
+                       "Password of locked modules: the first line of this file, which only its "
+                       "owner may read (else NXGCFG_PASSWORD)");
+  batchCmd->add_flag("--json", batch.json, "Print JSON: one object per module");
+
   LinkOptions link;
   auto* linkCmd = app.add_subcommand("link", "Show or change the transport settings.");
   auto* ethOpt =
@@ -150,5 +168,6 @@ int main(int argc, char** argv) {
   if (*setCmd) return RunSet(ui, set);
   if (*importCmd) return RunImport(ui, import);
   if (*diffCmd) return RunDiff(ui, module, other, json);
+  if (*batchCmd) return RunBatch(ui, batch);
   return kExitUsage;
 }

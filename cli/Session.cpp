@@ -18,6 +18,13 @@ void Session::LoadNodes() {
 }
 
 bool Session::StoreNodes() {
+  const NodeRecord* current = Nodes().CurrentRecord();
+  const auto error = current != nullptr ? KeepNode(*current) : std::nullopt;
+  if (error) ui_.Message(*error, Buttons::Ok, Icon::Error);
+  return !error;
+}
+
+bool Session::ReplaceNodes() {
   const auto error = KeepNodes(Nodes());
   if (error) ui_.Message(*error, Buttons::Ok, Icon::Error);
   return !error;

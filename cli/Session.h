@@ -30,8 +30,12 @@ class Session {
   // The node list kept by the last search; a damaged one is reported and
   // gives an empty list.
   void LoadNodes();
-  // Replaces the kept list with the document's; false after saying why.
+  // Keeps what this run read of the current node in the kept list, beside
+  // what other runs keep at the same time; false after saying why.
   bool StoreNodes();
+  // Replaces the kept list with the document's (a search); false after
+  // saying why.
+  bool ReplaceNodes();
 
   // Loads the node list and finds the module; -1 after saying why.
   int FindNode(const std::string& reference);

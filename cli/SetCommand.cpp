@@ -31,22 +31,12 @@ struct Assignment {
 std::optional<std::vector<Assignment>> ParseAssignments(const std::vector<std::string>& words) {
   std::vector<Assignment> out;
   for (const std::string& word : words) {
+    if (const auto problem = AssignmentProblem(word)) {
+      std::fprintf(stderr, "%s\n", problem->c_str());
+      return std::nullopt;
+    }
     const auto eq = word.find('=');
-    if (eq == std::string::npos) {
-      std::fprintf(stderr, "'%s' is not KEY=VALUE.\n", word.c_str());
-      return std::nullopt;
-    }
-    const keys::Field* field = keys::FindField(word.substr(0, eq));
-    if (field == nullptr) {
-      std::fprintf(stderr, "'%s' is not a key; 'nxgcfg fields' lists them.\n",
-                   word.substr(0, eq).c_str());
-      return std::nullopt;
-    }
-    if (!field->set) {
-      std::fprintf(stderr, "%s is shown only; it cannot be set.\n", field->key.c_str());
-      return std::nullopt;
-    }
-    out.push_back({field, word.substr(eq + 1)});
+    out.push_back({keys::FindField(word.substr(0, eq)), word.substr(eq + 1)});
   }
   return out;
 }
@@ -272,6 +262,16 @@ int ImportFile(Session& session, pages::SheetRules& sheet, const ImportOptions& 
 }
 
 }  // namespace
+
+std::optional<std::string> AssignmentProblem(const std::string& word) {
+  const auto eq = word.find('=');
+  if (eq == std::string::npos) return "'" + word + "' is not KEY=VALUE.";
+  const std::string key = word.substr(0, eq);
+  const keys::Field* field = keys::FindField(key);
+  if (field == nullptr) return "'" + key + "' is not a key; 'nxgcfg fields' lists them.";
+  if (!field->set) return field->key + " is shown only; it cannot be set.";
+  return std::nullopt;
+}
 
 int RunImport(CliUi& ui, const ImportOptions& options) {
   SetOptions set;

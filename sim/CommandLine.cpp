@@ -289,6 +289,13 @@ void DescribeOptions(CLI::App& app, Options& o, Raw& raw) {
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
       ->type_name("KIND[=MS][:WHEN]")
       ->group("Faults");
+  AddParsed(
+      app, "--fault-modules", ModulePosition, [&o](int k) { o.settings.faultModules.push_back(k); },
+      "takes module positions counted from 1",
+      "the faults strike only these modules (positions from 1; default all)")
+      ->delimiter(',')
+      ->type_name("L")
+      ->group("Faults");
 
   app.add_option("--ready-file", o.readyFile,
                  "write PATH once listening (lines \"udp A:P\", \"serial PATH\")")
@@ -300,7 +307,7 @@ void DescribeOptions(CLI::App& app, Options& o, Raw& raw) {
 
 std::string Check(const Options& o, const Raw& raw) {
   if (!o.address && !o.serial) return "nothing to listen on: give --address and/or --serial";
-  for (const auto* list : {&raw.locked, &raw.foreign}) {
+  for (const auto* list : {&raw.locked, &raw.foreign, &o.settings.faultModules}) {
     for (int k : *list) {
       if (k > raw.modules) {
         return "module " + std::to_string(k) + " does not exist (--modules " +

@@ -14,6 +14,7 @@ Simulator::Simulator(const SimSettings& settings, SimTime now, Log log, Log prob
       faults_(settings.faults, settings.seed),
       results_{settings.seed, {}},
       modbusStep_(settings.modbusStep),
+      faultModules_(settings.faultModules),
       log_(std::move(log)),
       problem_(std::move(problem)) {
   modules_.reserve(settings.modules.size());
@@ -74,7 +75,10 @@ std::vector<Outgoing> Simulator::Handle(ConstBytes body, Channel channel, SimTim
           "   module " + std::to_string(module.Setup().index) + " keeps quiet about the login");
       continue;
     }
-    const bool refuse = request->command == CmdWriteBlock && faults_.RefuseWrite();
+    const bool faulty =
+        faultModules_.empty() || std::find(faultModules_.begin(), faultModules_.end(),
+                                           module.Setup().index) != faultModules_.end();
+    const bool refuse = faulty && request->command == CmdWriteBlock && faults_.RefuseWrite();
     std::string note;
     auto reply = module.Handle(*request, now, refuse, note);
     if (!note.empty()) Say(log_, "   module " + std::to_string(module.Setup().index) + ": " + note);
@@ -82,9 +86,14 @@ std::vector<Outgoing> Simulator::Handle(ConstBytes body, Channel channel, SimTim
     std::vector<std::string> struck;
     std::vector<std::uint8_t> header(body.begin(),
                                      body.begin() + std::min(body.size(), hdr::kSize));
-    auto sent = faults_.Apply({std::move(reply->body), request->command, reply->minimumLength,
-                               staleId, std::move(header)},
-                              channel, struck);
+    std::vector<Outgoing> sent(1);
+    if (faulty) {
+      sent = faults_.Apply({std::move(reply->body), request->command, reply->minimumLength, staleId,
+                            std::move(header)},
+                           channel, struck);
+    } else {
+      sent[0].body = std::move(reply->body);
+    }
     std::string faults;
     for (const auto& s : struck) faults += (faults.empty() ? " [fault " : ", ") + s;
     if (!faults.empty()) faults += "]";

@@ -22,6 +22,7 @@ struct SimSettings {
   std::vector<int> quietBlocks;  // reads of these blocks are never answered
   bool quietLogin = false;       // logins are never answered
   std::vector<FaultRule> faults;
+  std::vector<int> faultModules;  // the faults strike only these modules (from 1); empty: all
   std::uint32_t seed = 1;
   std::chrono::milliseconds loginTimeout{300000};  // 0: a login lasts for good
   // The Modbus result values take a step this often; 0: they never change.
@@ -58,6 +59,7 @@ class Simulator {
   FaultInjector faults_;
   ResultRule results_;
   std::chrono::milliseconds modbusStep_;
+  std::vector<int> faultModules_;
   Log log_;
   Log problem_;
   std::uint32_t lastId_ = 0;

@@ -37,6 +37,8 @@ TEST(CommandLine, ModulesFromTheOptions) {
                         "drop:2",
                         "--fault",
                         "delay=100",
+                        "--fault-modules",
+                        "1,3",
                         "--quiet-block",
                         "13,44",
                         "--login-timeout",
@@ -62,6 +64,7 @@ TEST(CommandLine, ModulesFromTheOptions) {
   EXPECT_FALSE(m[2].name.empty());
   EXPECT_EQ(m[2].ipAddress, 0x7F050003u);
   EXPECT_EQ(o.settings.faults.size(), 2u);
+  EXPECT_EQ(o.settings.faultModules, (std::vector<int>{1, 3}));
   EXPECT_EQ(o.settings.quietBlocks, (std::vector<int>{13, 44}));
   EXPECT_EQ(o.settings.loginTimeout.count(), 0);
   EXPECT_EQ(o.modbusPort, 1502);
@@ -95,6 +98,8 @@ TEST(CommandLine, BadInputIsNamed) {
       {{"--address", "127.0.0.1", "--locked", "2"}, "module 2"},  // only one module
       {{"--address", "127.0.0.1", "--firmware", "1.5"}, "--firmware"},
       {{"--address", "127.0.0.1", "--fault", "melt"}, "melt"},
+      {{"--address", "127.0.0.1", "--fault-modules", "2"}, "module 2"},
+      {{"--address", "127.0.0.1", "--fault-modules", "0"}, "--fault-modules"},
       {{"--address", "127.0.0.1", "--quiet-block", "3"}, "--quiet-block"},
       {{"--address", "127.0.0.1", "--password", "toolong"}, "--password"},
       {{"--address", "127.0.0.1", "--ip-base", "10.0.0.1"}, "--ip-base"},

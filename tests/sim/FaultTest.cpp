@@ -92,6 +92,22 @@ TEST(Faults, CountStrikesTheFirstRepliesOnly) {
   EXPECT_EQ(Read(sim, 4).size(), 1u);
 }
 
+TEST(Faults, StrikeOnlyTheModulesListed) {
+  ModuleSetup second = PumpStation();
+  second.index = 2;
+  second.mac[5] = 0x04;
+  SimSettings s = Settings({PumpStation(), second});
+  s.faults = {Rule("refuse")};
+  s.faultModules = {2};
+  Simulator sim(s, kT0);
+  EXPECT_EQ(Read(sim, 1).size(), 1u);
+  const auto write = sim.Handle(Write(3, kPumpMac, 10, 12, 0x80000000), Channel::Udp, kT0);
+  EXPECT_EQ(Be16(Only(write), kCode), 0x0005);
+  EXPECT_EQ(
+      Be16(Only(sim.Handle(Write(4, second.mac, 10, 12, 0x80000000), Channel::Udp, kT0)), kCode),
+      0x8005);
+}
+
 TEST(Faults, DelayAndDuplicate) {
   Simulator sim = WithFaults({"delay=250", "duplicate:1"});
   auto out = Read(sim, 1);
