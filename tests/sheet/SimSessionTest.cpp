@@ -219,7 +219,7 @@ TEST_F(SimSessionTest, AnExportedFileImportedAndAppliedPutsItsValuesBack) {
   EXPECT_EQ(test::BasicForm(*sheet).moduleName->text(), "Kiln");
   EXPECT_TRUE(sheet->ApplyButton()->isEnabled());
   sheet->ApplyButton()->click();
-  EXPECT_TRUE(env_.messages.empty());
+  EXPECT_TRUE(env_.messages.empty()) << env_.messages.front();
   sheet->reject();
   EXPECT_EQ(ReadNetworkBlock(*doc), exported) << sim.Log();
 }
