@@ -15,15 +15,18 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
   mkdir -m 0700 "$XDG_RUNTIME_DIR"
 fi
 address=127.0.77.1
+# The modules serve their monitor results over Modbus TCP on a port that
+# needs no privilege.
+modbus_port=1502
 mkdir -p "$home/Config"
 # The simulator's address stands in for the broadcast, so "Search NXG4120
 # module" finds the modules too and nothing leaves this machine.
-printf '[PortLink]\nCommType=1\nRemoteIP=%s\nBroadcastAddress=%s\n' "$address" "$address" \
-  > "$home/Config/PortLink.ini"
+printf '[PortLink]\nCommType=1\nRemoteIP=%s\nBroadcastAddress=%s\nModbusTCPPort=%s\n' \
+  "$address" "$address" "$modbus_port" > "$home/Config/PortLink.ini"
 
 "$bin/nxgsim" --address "$address" --modules 4 --module-numbers 12,3,40,7 \
   --names "Boiler house,Pump station,Dock gate,Mixer room" --locked 3 --password 4321 \
-  --firmware 1.55,1.54,1.55,1.55 --ready-file "$home/ready" >/dev/null &
+  --firmware 1.55,1.54,1.55,1.55 --modbus-port "$modbus_port" --ready-file "$home/ready" >/dev/null &
 sim=$!
 trap 'kill $sim 2>/dev/null; wait $sim 2>/dev/null; rm -rf "$home"' EXIT
 for _ in $(seq 100); do [ -e "$home/ready" ] && break; sleep 0.05; done

@@ -60,7 +60,7 @@ class SimSessionTest : public test::PluginFixture {
   // nxgsim on `address` with `args`, and a document that found its modules.
   frame::CGwCfgDoc* Session(SimProcess& sim, const QString& address) {
     EXPECT_TRUE(sim.WaitReady());
-    env_.WritePortLinkIni(address);
+    env_.WritePortLinkIni(address, 1, QString::fromStdString(sim.ModbusPortLine()));
     frame::CGwCfgDoc* doc = NewDocument();
     doc->Core().Search();
     EXPECT_GE(doc->Nodes().Count(), 1) << sim.Log();

@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fstream>
@@ -72,6 +73,15 @@ SimProcess::SimProcess(std::vector<std::string> args, std::function<bool()> befo
   for (std::string a : args) {
     if (auto at = a.find("{dir}"); at != std::string::npos) a.replace(at, 5, dir_.string());
     argv.push_back(a);
+  }
+  // A Modbus port of its own unless the test names one, so that simulators
+  // side by side (and a machine where 502 is taken or privileged) do not meet.
+  const auto named = std::find(argv.begin(), argv.end(), "--modbus-port");
+  if (named == argv.end()) {
+    modbusPort_ = FreeTcpPort();
+    argv.insert(argv.end(), {"--modbus-port", std::to_string(modbusPort_)});
+  } else if (named + 1 != argv.end()) {
+    modbusPort_ = static_cast<std::uint16_t>(std::stoul(*(named + 1)));
   }
   argv.insert(argv.end(), {"--ready-file", (dir_ / "ready").string(), "--verbose"});
   std::vector<char*> pointers;

@@ -49,6 +49,12 @@ class SimProcess {
   int Stop();
 
   pid_t Pid() const { return pid_; }
+  // Where its modules serve Modbus TCP (0: nowhere).
+  std::uint16_t ModbusPort() const { return modbusPort_; }
+  // The line of PortLink.ini that points the tool's Modbus link at it.
+  std::string ModbusPortLine() const {
+    return "ModbusTCPPort=" + std::to_string(modbusPort_) + "\n";
+  }
   const std::filesystem::path& Dir() const { return dir_; }
 
   // Its stderr so far: one line per request and reply, and the faults that struck.
@@ -61,6 +67,7 @@ class SimProcess {
   std::string ready_;
   std::string refusal_;
   pid_t pid_ = -1;
+  std::uint16_t modbusPort_ = 0;
 };
 
 }  // namespace gw::test
