@@ -10,6 +10,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$here/build/default}
 out=$here/docs/screenshots
 address=127.0.0.61
+modbus_port=1561
 
 if [ ! -x "$build/bin/gwshot" ] || [ ! -x "$build/bin/nxgsim" ]; then
   if [ "$build" = "$here/build/default" ]; then
@@ -35,13 +36,14 @@ CommType=1
 COMPort=1
 RemoteIP=$address
 BroadcastAddress=$address
+ModbusTCPPort=$modbus_port
 INI
 printf '[General]\nLanguageId=1028\n' > "$home/xdg-zh/Orvane/GwSuite.conf"
 
 "$build/bin/nxgsim" --address "$address" --modules 9 \
   --module-numbers 1,2,3,10,11,12,20,21,300 \
   --names "Boiler house,Pump station,Line 1 PLC,Mixer,Packing,Labeller,Chiller,Compressor,Warehouse" \
-  --locked 9 --ready-file "$home/ready" > "$home/sim.log" 2>&1 &
+  --locked 9 --modbus-port "$modbus_port" --modbus-step 400 --ready-file "$home/ready" > "$home/sim.log" 2>&1 &
 sim=$!
 for _ in $(seq 100); do
   [ -e "$home/ready" ] && break
@@ -60,4 +62,5 @@ run_shot "$home/xdg-zh" "$home/zh"
 cp "$home/zh/parameter-sheet.png" "$out/parameter-sheet-zh-tw.png"
 cp "$home/zh/sheet-basic.png" "$out/sheet-basic-zh-tw.png"
 cp "$home/zh/sheet-mail.png" "$out/sheet-mail-zh-tw.png"
+cp "$home/zh/sheet-monitor-words.png" "$out/sheet-monitor-words-zh-tw.png"
 echo "screenshots in $out"

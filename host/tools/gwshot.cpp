@@ -3,12 +3,18 @@
 // stored node list, the first search), then saves PNG pictures of the main
 // window, of it with the first node selected, and of the first node's
 // parameter sheet (its Overview, Basic, Mail, NTP, Slave Mode, IP Filter,
-// User Define and Security pages) into the folder given. Run it on the offscreen platform:
+// User Define and Security pages, both Monitor panes while they monitor, and
+// a trend) into the folder given. Run it on the offscreen platform:
 //   QT_QPA_PLATFORM=offscreen gwshot docs/screenshots
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFont>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QThread>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
@@ -42,6 +48,60 @@ constexpr std::pair<int, const char*> kSheetPictures[] = {
     {0, "parameter-sheet.png"},   {1, "sheet-basic.png"},      {2, "sheet-mail.png"},
     {3, "sheet-ntp.png"},         {5, "sheet-slave-mode.png"}, {6, "sheet-ip-filter.png"},
     {7, "sheet-user-define.png"}, {8, "sheet-security.png"}};
+
+// Lets the program run for `ms` (the monitor's ticks come from its timers).
+void Run(int ms) {
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < ms) {
+    QApplication::processEvents(QEventLoop::AllEvents, 20);
+    QThread::msleep(10);
+  }
+}
+
+// The Monitor page (tab 4): each pane monitoring for a while, then a trend of
+// the first word rows. The widgets are found by their object names.
+bool SaveMonitor(af::CPropertySheet& sheet, const QDir& folder) {
+  sheet.SetActivePage(4);
+  sheet.resize(QSize(980, 560));
+  auto* tabs = sheet.findChild<QTabWidget*>(QStringLiteral("monitorTabs"));
+  if (tabs == nullptr) return false;
+  bool ok = true;
+  const char* pictures[] = {"sheet-monitor-bits.png", "sheet-monitor-words.png"};
+  for (int pane = 0; pane < 2; ++pane) {
+    tabs->setCurrentIndex(pane);
+    QWidget* window = tabs->widget(pane);
+    auto* start = window->findChild<QPushButton*>(QStringLiteral("startMonitor"));
+    if (start == nullptr || !start->isEnabled()) {
+      std::printf("the first module's %s pane cannot monitor\n", pane == 0 ? "bit" : "word");
+      return false;
+    }
+    start->click();
+    Run(1500);
+    ok = Save(sheet, folder, QString::fromLatin1(pictures[pane])) && ok;
+  }
+  // Back on the bits, which the other tab stopped: a trend of four coils.
+  tabs->setCurrentIndex(0);
+  QWidget* bits = tabs->widget(0);
+  bits->findChild<QPushButton*>(QStringLiteral("startMonitor"))->click();
+  Run(800);
+  if (auto* status = bits->findChild<QTableView*>(QStringLiteral("statusGrid"))) {
+    status->selectionModel()->select(
+        QItemSelection(status->model()->index(0, 0), status->model()->index(3, 3)),
+        QItemSelectionModel::ClearAndSelect);
+  }
+  if (auto* trend = bits->findChild<QPushButton*>(QStringLiteral("trend"))) trend->click();
+  Run(9000);
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (top->isVisible() && top->windowTitle() == QStringLiteral("Trend")) {
+      top->resize(720, 420);
+      Run(300);
+      ok = Save(*top, folder, QStringLiteral("monitor-trend.png")) && ok;
+      top->close();
+    }
+  }
+  return ok;
+}
 
 }  // namespace
 
@@ -103,6 +163,7 @@ int main(int argc, char* argv[]) {
             QApplication::processEvents();
             sheetSaved = Save(*sheet, folder, QString::fromLatin1(name)) && sheetSaved;
           }
+          sheetSaved = SaveMonitor(*sheet, folder) && sheetSaved;
           sheet->reject();
         } else if (--polls > 0) {
           QTimer::singleShot(0, catchSheet);

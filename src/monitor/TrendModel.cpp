@@ -41,7 +41,10 @@ void TrendModel::Clear() {
 }
 
 void TrendModel::Add(const MonitorTick& tick) {
-  if (newest_ && tick.time < *newest_) Clear();
+  if (!newest_ || tick.time < *newest_) {
+    Clear();
+    first_ = tick.time;
+  }
   newest_ = tick.time;
   const TrendTime oldest = tick.time - span_;
   for (std::size_t i = 0; i < points_.size(); ++i) {
@@ -90,7 +93,10 @@ std::optional<ValueRange> TrendModel::Values() const {
 std::optional<TrendRange> TrendModel::View() const {
   const std::optional<TrendTime>& end = paused_ ? pausedAt_ : newest_;
   if (!end) return std::nullopt;
-  return TrendRange{*end - span_, *end};
+  // A young trend fills the plot: it shows from its first poll on, at least
+  // the last ten seconds, at most the span.
+  const auto shortest = std::min<std::chrono::milliseconds>(span_, std::chrono::seconds(10));
+  return TrendRange{std::max(*end - span_, std::min(first_, *end - shortest)), *end};
 }
 
 void TrendModel::Pause() {

@@ -102,6 +102,7 @@ class TrendModel {
   std::vector<std::deque<TrendSample>> samples_;
   std::vector<bool> gap_;  // the point had no value at the last poll of its table
   std::optional<TrendTime> newest_;
+  TrendTime first_{};  // of the first poll since the trend (re)started
   std::optional<TrendTime> pausedAt_;
   bool paused_ = false;
 };

@@ -11,6 +11,7 @@ CMonitorPage::CMonitorPage(pages::SheetRules& sheet, int index)
     : CPageWindow(sheet, index), tabs_(new QTabWidget(this)) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tabs_);
+  tabs_->setObjectName(QStringLiteral("monitorTabs"));
   CTabSheet& sheetTabs = Dialog().Tabs();
   for (int i = 0; i < sheetTabs.PageCount(); ++i) {
     auto& pane = static_cast<CDeviceMonitorPane&>(sheetTabs.Page(i));

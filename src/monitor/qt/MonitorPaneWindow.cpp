@@ -30,6 +30,11 @@ CMonitorPaneWindow::CMonitorPaneWindow(CDeviceMonitorPane& pane, QWidget* parent
   statusAdapter_ = std::make_unique<pages::CGridAdapter>(pane_.StatusGrid(), statusView_);
   start_->setCheckable(true);
   log_->setCheckable(true);
+  // Named for scripts that drive the window (the documentation's pictures).
+  start_->setObjectName(QStringLiteral("startMonitor"));
+  trend_->setObjectName(QStringLiteral("trend"));
+  log_->setObjectName(QStringLiteral("logToCsv"));
+  statusView_->setObjectName(QStringLiteral("statusGrid"));
   auto* grids = new QHBoxLayout;
   grids->addWidget(addressView_);
   grids->addWidget(statusView_);
