@@ -51,7 +51,8 @@ std::optional<std::vector<Assignment>> ParseAssignments(const std::vector<std::s
   return out;
 }
 
-// The Security page's login, as a user types the password and confirms.
+}  // namespace
+
 bool LogIn(pages::SheetRules& sheet) {
   const auto password = ReadPassword("Password: ");
   if (!password) {
@@ -66,6 +67,8 @@ bool LogIn(pages::SheetRules& sheet) {
   security->OnLoginClicked();
   return true;
 }
+
+namespace {
 
 std::string BlockList(const std::vector<TappedWrite>& writes, std::size_t from) {
   std::string text;
