@@ -12,7 +12,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <optional>
-#include <regex>
 
 #include "CommandLine.h"
 #include "SimTestSupport.h"
@@ -59,28 +58,6 @@ class ModbusClient {
   int error_ = 0;
 };
 
-// mbpoll once, zero-based references, hexadecimal: "[8456]: \t0x00FF" per
-// register. Nothing when it fails; `output` holds what it said.
-std::optional<Words> Mbpoll(const std::string& ip, std::uint16_t port, int station,
-                            std::uint16_t start, std::uint16_t count, std::string& output) {
-  const std::string command = "mbpoll -m tcp -1 -0 -t 4:hex -o 10 -a " + std::to_string(station) +
-                              " -r " + std::to_string(start) + " -c " + std::to_string(count) +
-                              " -p " + std::to_string(port) + " " + ip + " 2>&1";
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (pipe == nullptr) return std::nullopt;
-  char buffer[512];
-  output.clear();
-  while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) output += buffer;
-  if (::pclose(pipe) != 0) return std::nullopt;
-  static const std::regex line(R"(\[(\d+)\]:\s+0x([0-9A-Fa-f]{4}))");
-  Words out;
-  for (std::sregex_iterator m(output.begin(), output.end(), line), end; m != end; ++m) {
-    if (std::stoul((*m)[1]) != start + out.size()) return std::nullopt;
-    out.push_back(static_cast<std::uint16_t>(std::stoul((*m)[2], nullptr, 16)));
-  }
-  return out;
-}
-
 struct Range {
   std::uint16_t start, count;
 };
@@ -126,7 +103,7 @@ TEST_F(NxgsimModbus, LibmodbusAndMbpollReadWhatEachModuleHolds) {
         ASSERT_TRUE(expected);
         EXPECT_EQ(tool.Read(station, r.start, r.count), expected) << modbus_strerror(tool.Error());
         std::string said;
-        EXPECT_EQ(Mbpoll(ip, port, station, r.start, r.count, said), expected) << said;
+        EXPECT_EQ(gw::test::Mbpoll(ip, port, station, r.start, r.count, said), expected) << said;
       }
       EXPECT_EQ(tool.Read(station, 0x2108, 1), Words{c.bitValidity});
       EXPECT_EQ(tool.Read(station, 0x235F, 1), Words{c.wordValidity});

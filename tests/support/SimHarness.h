@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,13 @@ std::filesystem::path NxgsimProgram();
 // A TCP port that nothing on 127.0.0.1 uses now (for nxgsim's --modbus-port;
 // the kernel hands out each such port once in a long while); 0 on failure.
 std::uint16_t FreeTcpPort();
+
+// Debian's mbpoll, once, reading `count` holding registers from `start`
+// (zero-based) of `station` over Modbus TCP; nothing when it fails, and
+// `output` holds what it said.
+std::optional<std::vector<std::uint16_t>> Mbpoll(const std::string& ip, std::uint16_t port,
+                                                 int station, std::uint16_t start,
+                                                 std::uint16_t count, std::string& output);
 
 class SimProcess {
  public:
