@@ -43,6 +43,9 @@ TEST_F(NxgcfgSetTest, FieldsListEveryKeyWithItsPageTypeAndAllowedValues) {
   EXPECT_EQ(byKey["ntp.clock"]["allowed"], "pc|YYYY-MM-DDTHH:MM:SS");
   EXPECT_EQ(byKey["ipfilter.8.netmask"]["page"], "IP Filter");
   EXPECT_EQ(byKey["userdef.com2.stop-count"]["allowed"], "1|2|3");
+  EXPECT_EQ(byKey["monitor.words.100.number"]["allowed"],
+            "300001-365536 or 400001-465536 or empty");
+  EXPECT_EQ(byKey["monitor.bits.1.station"]["page"], "Monitor");
   Check({
       {{"fields", "security"}, "", 0, "security.password", ""},
       {{"fields", "Basic"}, "", 0, "basic.module-name", ""},
@@ -297,6 +300,15 @@ TEST_F(NxgcfgSetTest, DiffComparesModulesAndFilesAndSetChangesFiles) {
       {{"diff", "#0", file}, "", 0, "", ""},
       {{"decode", file, "--json"}, "", 0, "\"basic.delay-time\": \"9\"", ""},
       {{"diff", file, (home.Root() / "none.mod").string()}, "", 2, "", "was not found"},
+      // A monitor row in the file: the hex address gives the bit table's input number.
+      {{"set", file, "monitor.bits.2.station=7", "monitor.bits.2.address=0010",
+        "monitor.bits.2.amount=1"},
+       "",
+       0,
+       "3 values applied",
+       ""},
+      {{"decode", file, "--json"}, "", 0, "\"monitor.bits.2.number\": \"100017\"", ""},
+      {{"diff", "#0", file}, "", 1, "monitor.bits.2.station:  | 7", ""},
   });
   EXPECT_EQ(ReadFile(file).size(), kept.size());
 }
