@@ -4,6 +4,7 @@
 // Modbus link. Every rule (the requests, the expansion into points, the "X"
 // of a point the module marks not valid, the formats) is the pane's.
 #include <strings.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -121,7 +122,11 @@ class TablePrinter {
     const auto widths = ColumnWidths(rows);
     for (const auto& row : rows) text += AlignedRow(row, widths);
     if (!pane.Ctl().statusLine.text.empty()) text += pane.Ctl().statusLine.text + "\n";
-    if (terminal_ && lines_ > 0) {
+    winsize size{};
+    if (terminal_ && lines_ > 0 && ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 &&
+        size.ws_row > 0 && lines_ >= size.ws_row) {
+      std::fputs("\033[H\033[2J", stdout);  // taller than the screen: from its top
+    } else if (terminal_ && lines_ > 0) {
       std::printf("\033[%dA\033[J", lines_);  // back to the last table's first line
     } else if (lines_ > 0) {
       text.insert(text.begin(), '\n');
