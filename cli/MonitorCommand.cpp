@@ -17,7 +17,6 @@
 #include "Json.h"
 #include "Session.h"
 #include "keys/KeyTable.h"
-#include "model/Texts.h"
 #include "monitor/Monitor1Dlg.h"
 #include "monitor/MonitorCsvLog.h"
 #include "report/ParameterReport.h"
@@ -152,6 +151,48 @@ std::string StartDisabledReason(Session& session) {
          "the module is a serial slave or serial device server)";
 }
 
+// The pane of the table, on its tab of the Monitor page, ready to start
+// with every row in the chosen format; null after saying why it cannot.
+CDeviceMonitorPane* PaneToMonitor(Session& session, pages::SheetRules& sheet,
+                                  const MonitorOptions& options, unsigned number) {
+  if (options.login && !LogIn(sheet)) return nullptr;
+  if (session.Nodes().Locked()) {
+    std::fprintf(stderr,
+                 "Module %u is password locked: its Monitor page opens after a login in the same "
+                 "run (--login, the password from a prompt or NXGCFG_PASSWORD).\n",
+                 number);
+    return nullptr;
+  }
+  auto* page = sheet.Find<monitor::CMonitor1Dlg>();
+  if (page == nullptr || !sheet.SetActivePage(pages::PageIndex(pages::PageId::Monitor))) {
+    std::fprintf(stderr, "The Monitor page cannot be opened for module %u.\n", number);
+    return nullptr;
+  }
+  const Table table = options.bits ? Table::Bits : Table::Words;
+  page->Tabs().Click(table == Table::Bits ? 0 : 1);
+  CDeviceMonitorPane& pane = page->Pane(table);
+  if (!pane.AddressGrid().FirstRowHasStation()) {
+    std::fprintf(stderr,
+                 "The %s table of module %u is empty (row 1 has no station); 'nxgcfg set' with "
+                 "monitor.%s.1.station, .address or .number, and .amount gives it one.\n",
+                 pane.Spec().caption, number, TableName(table));
+    return nullptr;
+  }
+  if (!pane.Ctl().startMonitor.enabled) {
+    std::fprintf(stderr, "Module %u cannot be monitored: %s.\n", number,
+                 StartDisabledReason(session).c_str());
+    return nullptr;
+  }
+  const auto& names = monitor::kFormatNames;
+  const auto* name = std::find_if(names.begin(), names.end(), [&](const char* n) {
+    return strcasecmp(n, options.format.c_str()) == 0;
+  });
+  for (int row = 0; name != names.end() && row < pane.StatusGrid().Rows(); ++row) {
+    keys::EditCell(pane.StatusGrid(), {MonitorStatusGrid::kFormat, row}, *name);
+  }
+  return &pane;
+}
+
 }  // namespace
 
 int RunMonitor(CliUi& ui, const MonitorOptions& options) {
@@ -159,8 +200,7 @@ int RunMonitor(CliUi& ui, const MonitorOptions& options) {
     std::fprintf(stderr, "Name one table: --bits or --words.\n");
     return kExitUsage;
   }
-  const Table table = options.bits ? Table::Bits : Table::Words;
-  if (!options.format.empty() && table == Table::Bits) {
+  if (!options.format.empty() && options.bits) {
     std::fprintf(stderr, "--format is the word table's Format column; the bit table has none.\n");
     return kExitUsage;
   }
@@ -169,64 +209,35 @@ int RunMonitor(CliUi& ui, const MonitorOptions& options) {
   if (index < 0) return kExitFailed;
   session.StoreNodes();
   const auto sheet = pages::OpenParameterSheet(session.Doc(), pages::SheetUse::CommandLine);
-  if (options.login && !LogIn(*sheet)) return kExitFailed;
   const unsigned number = session.Nodes().Node(index).ModuleNumber();
-  if (session.Nodes().Locked()) {
-    std::fprintf(stderr,
-                 "Module %u is password locked: its Monitor page opens after a login in the same "
-                 "run (--login, the password from a prompt or NXGCFG_PASSWORD).\n",
-                 number);
-    return kExitFailed;
-  }
-  auto* page = sheet->Find<monitor::CMonitor1Dlg>();
-  if (page == nullptr || !sheet->SetActivePage(pages::PageIndex(pages::PageId::Monitor))) {
-    std::fprintf(stderr, "The Monitor page cannot be opened for module %u.\n", number);
-    return kExitFailed;
-  }
-  page->Tabs().Click(table == Table::Bits ? 0 : 1);
-  CDeviceMonitorPane& pane = page->Pane(table);
-  const char* caption = table == Table::Bits ? text::kBitDevice : text::kWordDevice;
-  if (!pane.AddressGrid().FirstRowHasStation()) {
-    std::fprintf(stderr,
-                 "The %s table of module %u is empty (row 1 has no station); 'nxgcfg set' with "
-                 "monitor.%s.1.station, .address or .number, and .amount gives it one.\n",
-                 caption, number, TableName(table));
-    return kExitFailed;
-  }
-  if (!pane.Ctl().startMonitor.enabled) {
-    std::fprintf(stderr, "Module %u cannot be monitored: %s.\n", number,
-                 StartDisabledReason(session).c_str());
-    return kExitFailed;
-  }
-  if (!options.format.empty()) {
-    const auto& names = monitor::kFormatNames;
-    const auto* name = std::find_if(names.begin(), names.end(), [&](const char* n) {
-      return strcasecmp(n, options.format.c_str()) == 0;
-    });
-    for (int row = 0; name != names.end() && row < pane.StatusGrid().Rows(); ++row) {
-      keys::EditCell(pane.StatusGrid(), {MonitorStatusGrid::kFormat, row}, *name);
-    }
-  }
+  CDeviceMonitorPane* const pane = PaneToMonitor(session, *sheet, options, number);
+  if (pane == nullptr) return kExitFailed;
 
   std::optional<MonitorTick> last;
-  pane.SetTickListener([&last](const MonitorTick& tick) { last = tick; });
+  pane->SetTickListener([&last](const MonitorTick& tick) { last = tick; });
   monitor::MonitorCsvLog csv(std::cout, "standard output");
-  TablePrinter printer("Module " + std::to_string(number) + "  " + caption);
+  TablePrinter printer("Module " + std::to_string(number) + "  " + pane->Spec().caption);
   const std::chrono::milliseconds interval =
-      options.intervalMs > 0 ? std::chrono::milliseconds(options.intervalMs) : pane.Interval();
+      options.intervalMs > 0 ? std::chrono::milliseconds(options.intervalMs) : pane->Interval();
   Clock& clock = session.Doc().TheClock();
 
   const InterruptGate gate;
-  pane.OnStartMonitor(true);
-  if (!pane.Monitoring()) return kExitFailed;  // the link said why
+  const std::size_t shown = ui.Messages().size();
+  pane->OnStartMonitor(true);
+  if (!pane->Monitoring()) {
+    if (ui.Messages().size() == shown) {
+      std::fprintf(stderr, "The Modbus link to module %u could not be opened.\n", number);
+    }
+    return kExitFailed;
+  }
   int result = kExitOk;
   auto due = clock.Now();
   for (int tick = 0; options.count == 0 || tick < options.count; ++tick) {
     if (tick > 0 && !WaitUntil(clock, due)) break;
     due = clock.Now() + interval;
     last.reset();
-    pane.OnTimer();
-    if (!pane.Monitoring() || !last) {  // the pane said "Communication error"
+    pane->OnTimer();
+    if (!pane->Monitoring() || !last) {  // the pane said "Communication error"
       result = kExitFailed;
       break;
     }
@@ -239,11 +250,11 @@ int RunMonitor(CliUi& ui, const MonitorOptions& options) {
         break;
       }
     } else {
-      printer.Print(pane, *last);
+      printer.Print(*pane, *last);
     }
     if (InterruptGate::Interrupted()) break;
   }
-  pane.OnStartMonitor(false);
+  pane->OnStartMonitor(false);
   return result;
 }
 
