@@ -160,6 +160,12 @@ TEST_F(NxgcfgMonitorTest, WhatTheMonitorRefusesAndHowItEnds) {
       {{"set", "#0", "monitor.bits.1.station="}, "", 0, "", ""},
       {{"monitor", "#0", "--bits", "--count", "1"}, "", 1, "", "table of module 1 is empty"},
   });
+  // No one serves Modbus where the settings say.
+  const std::string settings = home.ReadConfigFile("PortLink.ini");
+  home.WritePortLinkIni(settings.substr(0, settings.find("ModbusTCPPort=")) +
+                        "ModbusTCPPort=" + std::to_string(FreeTcpPort()) + "\n");
+  Check({{{"monitor", "#0", "--words"}, "", 1, "", "Cannot open the specified device"}});
+  home.WritePortLinkIni(settings);
   // Ctrl+C ends it after a whole tick, with exit 0.
   const std::string command = "timeout -s INT --preserve-status 1 " NXGCFG_PROGRAM
                               " monitor '#0' --words --json 2>/dev/null";
