@@ -167,7 +167,7 @@ TEST_F(NxgcfgMonitorTest, WhatTheMonitorRefusesAndHowItEnds) {
   Check({{{"monitor", "#0", "--words"}, "", 1, "", "Cannot open the specified device"}});
   home.WritePortLinkIni(settings);
   // Ctrl+C ends it after a whole tick, with exit 0.
-  const std::string command = "timeout -s INT --preserve-status 1 " NXGCFG_PROGRAM
+  const std::string command = "timeout -s INT --preserve-status 2 " NXGCFG_PROGRAM
                               " monitor '#0' --words --json 2>/dev/null";
   FILE* pipe = ::popen(command.c_str(), "r");
   std::string out;
