@@ -7,6 +7,10 @@
 
 #include "model/NodeRecord.h"
 
+namespace gw::pages {
+class SheetRules;
+}
+
 namespace gw::cli {
 
 class CliUi;
@@ -81,5 +85,23 @@ int RunBatch(CliUi& ui, const BatchOptions& options);
 
 // Exit 0 when the parameters of A and B are equal, 1 when they differ.
 int RunDiff(CliUi& ui, const std::string& a, const std::string& b, bool json);
+
+// The Security page's login, as a user types the password (from a prompt or
+// NXGCFG_PASSWORD) and confirms; false after saying why it could not start.
+bool LogIn(pages::SheetRules& sheet);
+
+struct MonitorOptions {
+  std::string module;
+  bool bits = false;  // the bit table, or
+  bool words = false;
+  int count = 0;       // ticks; 0: until Ctrl+C
+  int intervalMs = 0;  // 0: the pane's own interval
+  std::string format;  // hex|dec|bin: every row's Format (words only)
+  bool json = false;   // one object per tick
+  bool csv = false;    // the CSV log's lines
+  bool login = false;
+};
+// The Monitor pane's poll loop; exit 0 after the ticks or on Ctrl+C.
+int RunMonitor(CliUi& ui, const MonitorOptions& options);
 
 }  // namespace gw::cli

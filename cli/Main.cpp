@@ -127,6 +127,29 @@ int main(int argc, char** argv) {
                        "Password of locked modules: the first line of this file, which only its "
                        "owner may read (else NXGCFG_PASSWORD)");
   batchCmd->add_flag("--json", batch.json, "Print JSON: one object per module");
+  MonitorOptions monitor;
+  auto* monitorCmd = app.add_subcommand(
+      "monitor",
+      "Watch the live values of a monitor table as the Monitor page does (Ctrl+C ends).");
+  monitorCmd->add_option("MODULE", monitor.module, "MAC address, #index or module number")
+      ->required();
+  auto* bitsOpt = monitorCmd->add_flag("--bits", monitor.bits, "The bit device table");
+  monitorCmd->add_flag("--words", monitor.words, "The word device table")->excludes(bitsOpt);
+  monitorCmd->add_option("--count", monitor.count, "End after N ticks (default: at Ctrl+C)")
+      ->check(CLI::PositiveNumber);
+  monitorCmd
+      ->add_option("--interval", monitor.intervalMs,
+                   "Milliseconds between ticks (default: the page's, 500 bits, 300 words)")
+      ->check(CLI::Range(1, 3600000));
+  monitorCmd->add_option("--format", monitor.format, "Every word row's Format: hex, dec or bin")
+      ->check(CLI::IsMember({"hex", "dec", "bin"}, CLI::ignore_case));
+  auto* monitorJson =
+      monitorCmd->add_flag("--json", monitor.json, "One JSON object per tick, one per line");
+  monitorCmd->add_flag("--csv", monitor.csv, "The CSV log's lines (a header, then one per tick)")
+      ->excludes(monitorJson);
+  monitorCmd->add_flag("--login", monitor.login,
+                       "Log in to a locked module first (password from a prompt or "
+                       "NXGCFG_PASSWORD)");
 
   LinkOptions link;
   auto* linkCmd = app.add_subcommand("link", "Show or change the transport settings.");
@@ -169,5 +192,6 @@ int main(int argc, char** argv) {
   if (*importCmd) return RunImport(ui, import);
   if (*diffCmd) return RunDiff(ui, module, other, json);
   if (*batchCmd) return RunBatch(ui, batch);
+  if (*monitorCmd) return RunMonitor(ui, monitor);
   return kExitUsage;
 }

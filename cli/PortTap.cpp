@@ -168,26 +168,55 @@ std::uint32_t TapGetRemoteIPAddr() {
   return tap->offline ? tap->remote : tap->real.GetRemoteIPAddr();
 }
 
+// A Modbus request or reply as its unit id and PDU (function code, data):
+// the frame without what the transport adds, the MBAP header on TCP or the
+// checksum on a serial line. MbKit hands out a read reply's data without its
+// byte count (`countTaken`), which is put back.
+void TraceModbus(const char* direction, int station, int function, const std::uint8_t* data,
+                 int length, bool countTaken = false) {
+  if (traceFile == nullptr || station < 0 || function < 0) return;
+  std::vector<std::uint8_t> frame{static_cast<std::uint8_t>(station),
+                                  static_cast<std::uint8_t>(function)};
+  const bool readFunction = (function >= 1 && function <= 4) || function == 0x17;
+  if (countTaken && readFunction && length >= 0) {
+    frame.push_back(static_cast<std::uint8_t>(length));
+  }
+  if (data != nullptr && length > 0) frame.insert(frame.end(), data, data + length);
+  Trace("modbus", direction, frame.data(), static_cast<int>(frame.size()), false);
+}
+
+using ResponseFn = int (*)(std::int32_t*, std::int32_t*, std::uint8_t*);
+
+// The reply's unit id and function code come back through the out values,
+// which the link may not ask for.
+int TracedResponse(ResponseFn real, std::int32_t* first, std::int32_t* second, std::uint8_t* data,
+                   bool countTaken) {
+  std::int32_t station = -1;
+  std::int32_t function = -1;
+  const int n = real(&station, &function, data);
+  if (first != nullptr) *first = station;
+  if (second != nullptr) *second = function;
+  // An exception reply gives no data: its unit id and function code alone.
+  TraceModbus("recv", station, function, data, n, countTaken);
+  return n;
+}
+
 int TapRequestData(int station, int function, const std::uint8_t* data, int length) {
-  Trace("modbus", "send", data, length, false);
+  TraceModbus("send", station, function, data, length);
   return tap->real.RequestData(station, function, data, length);
 }
 
 int TapResponseData(std::int32_t* first, std::int32_t* second, std::uint8_t* data) {
-  const int n = tap->real.ResponseData(first, second, data);
-  Trace("modbus", "recv", data, n, false);
-  return n;
+  return TracedResponse(tap->real.ResponseData, first, second, data, false);
 }
 
 int TapMbRequestData(int station, int function, const std::uint8_t* data, int length) {
-  Trace("modbus", "send", data, length, false);
+  TraceModbus("send", station, function, data, length);
   return tap->realMbKit.RequestData(station, function, data, length);
 }
 
 int TapMbResponseData(std::int32_t* first, std::int32_t* second, std::uint8_t* data) {
-  const int n = tap->realMbKit.ResponseData(first, second, data);
-  Trace("modbus", "recv", data, n, false);
-  return n;
+  return TracedResponse(tap->realMbKit.ResponseData, first, second, data, true);
 }
 
 }  // namespace

@@ -41,7 +41,8 @@ std::optional<std::vector<Assignment>> ParseAssignments(const std::vector<std::s
   return out;
 }
 
-// The Security page's login, as a user types the password and confirms.
+}  // namespace
+
 bool LogIn(pages::SheetRules& sheet) {
   const auto password = ReadPassword("Password: ");
   if (!password) {
@@ -56,6 +57,8 @@ bool LogIn(pages::SheetRules& sheet) {
   security->OnLoginClicked();
   return true;
 }
+
+namespace {
 
 std::string BlockList(const std::vector<TappedWrite>& writes, std::size_t from) {
   std::string text;

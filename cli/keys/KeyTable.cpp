@@ -18,8 +18,8 @@ std::string Lower(std::string_view text) {
 
 std::vector<Field> Collect() {
   std::vector<Field> all;
-  for (auto table : {OverviewFields, BasicFields, MailFields, NtpFields, SlaveModeFields,
-                     IpFilterFields, UserDefineFields, SecurityFields}) {
+  for (auto table : {OverviewFields, BasicFields, MailFields, NtpFields, MonitorFields,
+                     SlaveModeFields, IpFilterFields, UserDefineFields, SecurityFields}) {
     for (Field& f : table()) all.push_back(std::move(f));
   }
   // Sheet order, each page's rows as its table lists them.

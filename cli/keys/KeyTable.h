@@ -50,6 +50,7 @@ std::vector<Field> IpFilterFields();
 std::vector<Field> UserDefineFields();
 std::vector<Field> MailFields();
 std::vector<Field> SlaveModeFields();
+std::vector<Field> MonitorFields();
 
 // --- row builders -----------------------------------------------------------
 

@@ -16,6 +16,9 @@ class CMonitor1Dlg : public pages::PropertyPage {
   CBitDeviceDlg& BitPane() { return bits_; }
   CWordDeviceDlg& WordPane() { return words_; }
   CDeviceMonitorPane& Pane(Table table);
+  const CDeviceMonitorPane& Pane(Table table) const {
+    return table == Table::Bits ? static_cast<const CDeviceMonitorPane&>(bits_) : words_;
+  }
   CTabSheet& Tabs() { return tabs_; }
   const CTabSheet& Tabs() const { return tabs_; }
 

@@ -63,7 +63,7 @@ TEST_F(NxgcfgTest, CommandsWithoutAModuleFailWithAReasonAndEveryCommandHasHelp) 
       {{"link", "--serial", "LPT1"}, "", 2, "", ""},
   };
   for (const char* command : {"search", "show", "read", "login", "factory-reset", "export",
-                              "decode", "link", "fields", "set", "diff"}) {
+                              "decode", "link", "fields", "set", "diff", "monitor"}) {
     commands.push_back({{command, "--help"}, "", 0, "Usage", ""});
   }
   Check(commands);

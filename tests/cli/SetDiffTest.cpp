@@ -43,6 +43,9 @@ TEST_F(NxgcfgSetTest, FieldsListEveryKeyWithItsPageTypeAndAllowedValues) {
   EXPECT_EQ(byKey["ntp.clock"]["allowed"], "pc|YYYY-MM-DDTHH:MM:SS");
   EXPECT_EQ(byKey["ipfilter.8.netmask"]["page"], "IP Filter");
   EXPECT_EQ(byKey["userdef.com2.stop-count"]["allowed"], "1|2|3");
+  EXPECT_EQ(byKey["monitor.words.100.number"]["allowed"],
+            "300001-365536 or 400001-465536 or empty");
+  EXPECT_EQ(byKey["monitor.bits.1.station"]["page"], "Monitor");
   Check({
       {{"fields", "security"}, "", 0, "security.password", ""},
       {{"fields", "Basic"}, "", 0, "basic.module-name", ""},
@@ -78,6 +81,27 @@ TEST_F(NxgcfgSetTest, ASetChangesExactlyTheFieldItNames) {
        {{"mail.recipient.3.alarm-2", "on"}},
        "mail.recipient.4.alarm-1=on",
        "Mail address cannot be empty"},
+      // A monitor table's row through the table's editor: the address sets
+      // the number and the other way round; the amounts of all rows are at
+      // most 100 together.
+      {{"monitor.words.2.station=4", "monitor.words.2.address=0200", "monitor.words.2.amount=2"},
+       {{"monitor.words.2.station", "4"},
+        {"monitor.words.2.address", "0200"},
+        {"monitor.words.2.number", "400513"},
+        {"monitor.words.2.amount", "2"}},
+       "monitor.words.3.amount=101",
+       "Amount range in [1-100]"},
+      {{"monitor.bits.2.station=9", "monitor.bits.2.number=100256", "monitor.bits.2.amount=90"},
+       {{"monitor.bits.2.station", "9"},
+        {"monitor.bits.2.address", "00FF"},
+        {"monitor.bits.2.number", "100256"},
+        {"monitor.bits.2.amount", "90"}},
+       "monitor.bits.3.amount=3",
+       "Amount range in [1-100]"},
+      {{"monitor.bits.2.number=000001"},
+       {{"monitor.bits.2.address", "0000"}, {"monitor.bits.2.number", "000001"}},
+       "monitor.bits.2.number=065537",
+       "MODBUS (Dec) range in [000001-065536] or [100001-165536]"},
       // The time server's entries take values once it is on.
       {{"ntp.time-server=on"}, {{"ntp.time-server", "on"}}},
       {{"ntp.time-zone=(GMT+09:00) Seoul"}, {{"ntp.time-zone", "(GMT+09:00) Seoul"}}},
@@ -101,6 +125,7 @@ TEST_F(NxgcfgSetTest, ASetChangesExactlyTheFieldItNames) {
        "relay.5.ip=192.168.1",
        "IP Address format is [192.168.1.1]"},
   };
+  // (a serial slave's monitor tables are read-only now)
   for (const Row& row : rows) {
     SCOPED_TRACE(row.values[0]);
     Json expected = Keys("#0");
@@ -116,6 +141,7 @@ TEST_F(NxgcfgSetTest, ASetChangesExactlyTheFieldItNames) {
     EXPECT_EQ(sim->CountLogLines("<- write"), writes);
     EXPECT_EQ(Keys("#0"), expected);
   }
+  Check({{{"set", "#0", "monitor.words.2.station=5"}, "", 1, "", "table read-only"}});
   // The Security page's password: the keys stay, the module is locked after it.
   const Json before = Keys("#0");
   Check({{{"set", "#0", "security.password=-"},
@@ -202,6 +228,22 @@ TEST_F(NxgcfgSetTest, ADryRunPrintsTheBlocksAndMasksAndSendsNothing) {
        "",
        "77 78 79 7a"},
       {{"set", "#0", "security.password=wxyz", "--dry-run"}, "", 0, "0030  ** ** ** **", ""},
+      // Each monitor table its own write of block 44, under its own mask.
+      {{"set", "#0", "monitor.bits.1.amount=2", "monitor.words.1.amount=3", "--dry-run"},
+       "",
+       0,
+       "Monitor: block 44 (DeviceMonitorBlock) mask 80000000\n0000  80 00 00 00 80 64",
+       ""},
+      {{"set", "#0", "monitor.bits.1.amount=2", "monitor.words.1.amount=3", "--dry-run"},
+       "",
+       0,
+       "Monitor: block 44 (DeviceMonitorBlock) mask 40000000\n0000  40 00 00 00 80 64",
+       ""},
+      {{"set", "#0", "monitor.words.1.number=465537", "--dry-run"},
+       "",
+       1,
+       "",
+       "MODBUS (Dec) range in [300001-365536] or [400001-465536]"},
       {{"set", "#1", "basic.keep-alive=30", "--dry-run", "--login"},
        "NXGCFG_PASSWORD=abcd",
        0,
@@ -258,6 +300,15 @@ TEST_F(NxgcfgSetTest, DiffComparesModulesAndFilesAndSetChangesFiles) {
       {{"diff", "#0", file}, "", 0, "", ""},
       {{"decode", file, "--json"}, "", 0, "\"basic.delay-time\": \"9\"", ""},
       {{"diff", file, (home.Root() / "none.mod").string()}, "", 2, "", "was not found"},
+      // A monitor row in the file: the hex address gives the bit table's input number.
+      {{"set", file, "monitor.bits.2.station=7", "monitor.bits.2.address=0010",
+        "monitor.bits.2.amount=1"},
+       "",
+       0,
+       "3 values applied",
+       ""},
+      {{"decode", file, "--json"}, "", 0, "\"monitor.bits.2.number\": \"100017\"", ""},
+      {{"diff", "#0", file}, "", 1, "monitor.bits.2.station:  | 7", ""},
   });
   EXPECT_EQ(ReadFile(file).size(), kept.size());
 }
@@ -270,14 +321,14 @@ TEST_F(NxgcfgSetTest, ImportGivesAModuleAnotherOnesParameters) {
       8, {"--modules", "3", "--firmware", "1.55", "--firmware", "1.55", "--firmware", "1.54"});
   ASSERT_EQ(Nxgcfg({"search", "--ip", Address(8)}).exitCode, 0);
   const std::string file = (home.Root() / "template.mod").string();
-  Check(
-      {{{"set", "#0", "basic.module-name=Template", "mail.subject.1=Boiler hot",
-         "ipfilter.4.address=10.0.0.4", "basic.ip-address=127.1.9.9", "mail.recipient.1=op@pl.ex"},
-        "",
-        0,
-        "",
-        ""},
-       {{"export", "#0", file}, "", 0, "", ""}});
+  Check({{{"set", "#0", "basic.module-name=Template", "mail.subject.1=Boiler hot",
+           "ipfilter.4.address=10.0.0.4", "basic.ip-address=127.1.9.9", "mail.recipient.1=op@pl.ex",
+           "monitor.words.2.station=4", "monitor.words.2.address=0200", "monitor.words.2.amount=2"},
+          "",
+          0,
+          "",
+          ""},
+         {{"export", "#0", file}, "", 0, "", ""}});
   // A module of other firmware, or a file of another module type: nothing sent.
   std::string bytes = ReadFile(file);
   bytes[1] = static_cast<char>(bytes[1] ^ 0x40);

@@ -12,7 +12,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <optional>
-#include <regex>
 
 #include "CommandLine.h"
 #include "SimTestSupport.h"
@@ -106,7 +105,7 @@ TEST_F(NxgsimModbus, LibmodbusAndMbpollReadWhatEachModuleHolds) {
         ASSERT_TRUE(expected);
         EXPECT_EQ(tool.Read(station, r.start, r.count), expected) << modbus_strerror(tool.Error());
         std::string said;
-        EXPECT_EQ(Mbpoll(ip, port, station, r.start, r.count, said), expected) << said;
+        EXPECT_EQ(gw::test::Mbpoll(ip, port, station, r.start, r.count, said), expected) << said;
       }
       EXPECT_EQ(tool.Read(station, 0x2108, 1), Words{c.bitValidity});
       EXPECT_EQ(tool.Read(station, 0x235F, 1), Words{c.wordValidity});

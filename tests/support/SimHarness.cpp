@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <fstream>
 #include <optional>
+#include <regex>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
