@@ -60,6 +60,11 @@ void CDeviceMonitorPane::Reload() {
     statusActive = !slave;
   } else if (!(slave && deviceServer)) {
     editable = !slave && !deviceServer;
+  } else if (!loaded_) {
+    // Both bits leave the pane as it was; a pane that was never loaded shows
+    // the module's table read-only rather than an empty table an Apply would
+    // write over it.
+    editable = false;
   }
   if (editable) {
     addressGrid_.SetEditable(*editable);
@@ -74,6 +79,7 @@ void CDeviceMonitorPane::Reload() {
     }
     ctl_.startMonitor.enabled = *editable && StartEnabled();
     addressGrid_.Changed();
+    loaded_ = true;
   }
   SetModified(false);
   changeMask_ = 0;

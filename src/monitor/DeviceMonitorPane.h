@@ -121,6 +121,7 @@ class CDeviceMonitorPane : public pages::PropertyPage {
   bool pollOut_ = false;
   bool closePending_ = false;
   bool monitorsAfterApply_ = true;
+  bool loaded_ = false;  // the address grid shows the module's table
   std::optional<MonitorTick> lastTick_;
   std::unique_ptr<MonitorCsvFile> log_;
   std::function<void()> tableListener_;

@@ -166,6 +166,15 @@ struct ReloadCase {
 
 struct MonitorReload : MonitorPage, ::testing::WithParamInterface<ReloadCase> {};
 
+TEST_F(MonitorPage, BothModeBitsOnTheFirstLoadShowTheTableReadOnly) {
+  SetComConfig(comconfig::kSerialSlave | comconfig::kSerialDeviceServer);
+  SetEntries(Table::Words, {{3, 2, 0x10, 4}});
+  Open();
+  EXPECT_FALSE(Grid(Table::Words).Editable());
+  EXPECT_EQ(Grid(Table::Words).Text(kA, 0), "3");
+  EXPECT_FALSE(Pane(Table::Words).Ctl().startMonitor.enabled);
+}
+
 TEST_P(MonitorReload, FollowsFirmwareAndComConfig) {
   const ReloadCase& c = GetParam();
   SetFirmware(c.firmware);
