@@ -48,11 +48,11 @@ std::string Number(int value) { return std::to_string(value); }
 
 // --- clipboard records -------------------------------------------------------
 
-std::string EncodeClipboardRows(const std::vector<ClipboardRow>& rows) {
+std::string EncodeClipboardRows(const std::vector<MonitorEntry>& rows) {
   std::string data;
   const auto count = static_cast<std::uint32_t>(rows.size());
   for (std::size_t i = 0; i < kCountBytes; ++i) data += static_cast<char>(count >> (8 * i));
-  for (const ClipboardRow& row : rows) {
+  for (const MonitorEntry& row : rows) {
     data += static_cast<char>(row.amount);
     data += static_cast<char>(row.station);
     data += static_cast<char>(row.address & 0xFF);
@@ -63,8 +63,8 @@ std::string EncodeClipboardRows(const std::vector<ClipboardRow>& rows) {
   return data;
 }
 
-std::vector<ClipboardRow> DecodeClipboardRows(const std::string& data) {
-  std::vector<ClipboardRow> rows;
+std::vector<MonitorEntry> DecodeClipboardRows(const std::string& data) {
+  std::vector<MonitorEntry> rows;
   if (data.size() < kCountBytes) return rows;
   const auto byte = [&data](std::size_t at) { return static_cast<unsigned char>(data[at]); };
   std::uint32_t count = 0;
@@ -73,7 +73,8 @@ std::vector<ClipboardRow> DecodeClipboardRows(const std::string& data) {
   count = static_cast<std::uint32_t>(std::min<std::size_t>(count, whole));
   for (std::size_t r = 0; r < count; ++r) {
     const std::size_t at = kCountBytes + kRecordBytes * r;
-    rows.push_back({byte(at), byte(at + 1),
+    // Amount first, then the station.
+    rows.push_back({byte(at + 1), byte(at),
                     static_cast<std::uint16_t>(byte(at + 2) | (byte(at + 3) << 8)), byte(at + 4)});
   }
   return rows;
@@ -98,7 +99,7 @@ void MonitorAddressGrid::Load(ConstBytes block) {
     if (entry.station == 0) {
       ClearRow(row);
     } else {
-      ShowRow(row, {entry.amount, entry.station, entry.address, entry.typeDigit});
+      ShowRow(row, entry);
     }
   }
 }
@@ -202,11 +203,11 @@ std::vector<int> MonitorAddressGrid::RowsSelectedFromStart() const {
 }
 
 std::string MonitorAddressGrid::CopyData() const {
-  std::vector<ClipboardRow> records;
+  std::vector<MonitorEntry> records;
   for (int row : RowsSelectedFromStart()) {
     const std::string& hex = Text(kHex, row);
     const std::string& decimal = Text(kDecimal, row);
-    ClipboardRow record;
+    MonitorEntry record;
     record.station = ParseDecimal(Text(kStation, row)).value_or(0) & 0xFF;
     record.amount = ParseDecimal(Text(kAmount, row)).value_or(0) & 0xFF;
     record.typeDigit = TypeOfNumber(decimal);
@@ -221,7 +222,7 @@ void MonitorAddressGrid::PasteData(const std::string& data) {
   const std::vector<int> selected = SelectedRows();
   if (selected.empty()) return;
   int row = selected.front();
-  for (const ClipboardRow& record : DecodeClipboardRows(data)) {
+  for (const MonitorEntry& record : DecodeClipboardRows(data)) {
     if (row >= Rows()) break;
     if (record.station == 0) {
       ClearRow(row++);
@@ -237,7 +238,7 @@ void MonitorAddressGrid::ClearRow(int row) {
   for (int column = 0; column < Columns(); ++column) SetText({column, row}, "");
 }
 
-void MonitorAddressGrid::ShowRow(int row, const ClipboardRow& entry) {
+void MonitorAddressGrid::ShowRow(int row, const MonitorEntry& entry) {
   SetText({kStation, row}, Number(static_cast<int>(entry.station)));
   SetText({kHex, row}, HexAddress(entry.address));
   SetText({kDecimal, row}, PointNumber(entry.typeDigit, entry.address));

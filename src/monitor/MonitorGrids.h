@@ -15,20 +15,13 @@ namespace gw::monitor {
 
 class CDeviceMonitorPane;
 
-// The clipboard record of a row: amount, station, zero-based address (little
-// endian), type digit, a zero byte. Station 0 stands for an empty row.
-struct ClipboardRow {
-  unsigned amount = 0;
-  unsigned station = 0;
-  std::uint16_t address = 0;
-  int typeDigit = 0;
-  friend bool operator==(const ClipboardRow&, const ClipboardRow&) = default;
-};
-// A 32-bit little-endian count, then the 6-byte records.
-std::string EncodeClipboardRows(const std::vector<ClipboardRow>& rows);
+// The clipboard entry of rows: a 32-bit little-endian count, then a 6-byte
+// record per row: amount, station, zero-based address (little endian), type
+// digit, a zero byte. Station 0 stands for an empty row.
+std::string EncodeClipboardRows(const std::vector<MonitorEntry>& rows);
 // The records of a clipboard entry, as many as it holds whole (a count
 // larger than the data is cut to it).
-std::vector<ClipboardRow> DecodeClipboardRows(const std::string& data);
+std::vector<MonitorEntry> DecodeClipboardRows(const std::string& data);
 
 class MonitorAddressGrid : public pages::GridModel {
  public:
@@ -69,7 +62,7 @@ class MonitorAddressGrid : public pages::GridModel {
   // The rows whose first cell is selected.
   std::vector<int> RowsSelectedFromStart() const;
   void ClearRow(int row);
-  void ShowRow(int row, const ClipboardRow& entry);
+  void ShowRow(int row, const MonitorEntry& entry);
 
   CDeviceMonitorPane& pane_;
   const TableSpec& spec_;

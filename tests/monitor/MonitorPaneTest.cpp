@@ -264,7 +264,7 @@ TEST_F(MonitorPage, APastedTableBeyondOneHundredPointsStaysInsideTheBuffers) {
   SetEntries(Table::Words, {{1, 1, 0, 4}});
   Open();
   // 3 rows of 100 points each, pasted without the amount rule.
-  std::vector<ClipboardRow> rows(3, ClipboardRow{100, 1, 0x0200, 4});
+  std::vector<MonitorEntry> rows(3, MonitorEntry{1, 100, 0x0200, 4});
   pages::SharedGridClipboard().Put("WORD_MONITOR", EncodeClipboardRows(rows));
   auto& grid = Grid(Table::Words);
   grid.Select({kA, 0}, {kAmount, 0});
@@ -388,11 +388,11 @@ TEST_F(MonitorPage, ALogTakesEveryTickAndTheTrendTheSelectedRows) {
 }
 
 TEST(MonitorClipboard, RecordsAreLittleEndianAndAShortEntryGivesItsWholeRecords) {
-  const std::string data = EncodeClipboardRows({{5, 2, 0x1234, 4}, {0, 0, 0, 0}});
+  const std::string data = EncodeClipboardRows({{2, 5, 0x1234, 4}, {0, 0, 0, 0}});
   EXPECT_EQ(data, std::string("\x02\x00\x00\x00\x05\x02\x34\x12\x04\x00"
                               "\x00\x00\x00\x00\x00\x00",
                               16));
-  EXPECT_EQ(DecodeClipboardRows(data).front(), (ClipboardRow{5, 2, 0x1234, 4}));
+  EXPECT_EQ(DecodeClipboardRows(data).front(), (MonitorEntry{2, 5, 0x1234, 4}));
   // A count of 1000 over one and a half records.
   EXPECT_EQ(DecodeClipboardRows(std::string("\xE8\x03\x00\x00", 4) + data.substr(4, 9)).size(), 1u);
   EXPECT_TRUE(DecodeClipboardRows("ab").empty());
