@@ -36,7 +36,16 @@ std::vector<std::string> Split(std::string_view text, char separator) {
 
 }  // namespace
 
+void GridClipboard::Put(const std::string& format, std::string data) {
+  if (backend_.put) {
+    backend_.put(format, data);
+  } else {
+    data_[format] = std::move(data);
+  }
+}
+
 std::optional<std::string> GridClipboard::Get(const std::string& format) const {
+  if (backend_.get) return backend_.get(format);
   const auto found = data_.find(format);
   if (found == data_.end()) return std::nullopt;
   return found->second;

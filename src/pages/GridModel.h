@@ -75,15 +75,24 @@ enum class GridKey { Tab, Delete, Space, Enter };
 enum class GridCommand { Cut, Copy, Paste };
 
 // The text the grids copy and paste, one entry per format: a grid's own
-// clipboard, shared by all grids of the process.
+// clipboard, shared by all grids of the process. A window toolkit may put
+// it on the system's clipboard instead (SetBackend), so that the entries
+// reach other programs and come back from them.
 class GridClipboard {
  public:
-  void Put(const std::string& format, std::string data) { data_[format] = std::move(data); }
+  struct Backend {
+    std::function<void(const std::string& format, const std::string& data)> put;
+    std::function<std::optional<std::string>(const std::string& format)> get;
+  };
+  void SetBackend(Backend backend) { backend_ = std::move(backend); }
+
+  void Put(const std::string& format, std::string data);
   std::optional<std::string> Get(const std::string& format) const;
   void Clear() { data_.clear(); }
 
  private:
   std::map<std::string, std::string> data_;
+  Backend backend_;
 };
 GridClipboard& SharedGridClipboard();
 

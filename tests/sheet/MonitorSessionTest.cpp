@@ -1,7 +1,10 @@
 // The Monitor page's windows against nxgsim: a word entry typed and applied
 // starts monitoring, and the status grid shows what a third-party Modbus
 // client reads from the same module; leaving the tab stops it.
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 
@@ -53,6 +56,13 @@ TEST_F(MonitorSessionTest, AnAppliedWordEntryIsMonitoredWithTheModulesValues) {
   QTest::keyClick(grid, Qt::Key_Tab);
   test::TypeOnGrid(grid, "3");
   QTest::keyClick(grid->Editor(), Qt::Key_Return);
+  // The row on the system's clipboard under the table's named format.
+  test::ClickCell(grid, MonitorAddressGrid::kStation, 0);
+  QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+  const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+  ASSERT_NE(copied, nullptr);
+  EXPECT_EQ(copied->data(QStringLiteral("application/x-qt-windows-mime;value=\"WORD_MONITOR\"")),
+            QByteArray("\x01\x00\x00\x00\x03\x01\x00\x01\x04\x00", 10));
   sheet->ApplyButton()->click();
   ASSERT_TRUE(env_.messages.empty()) << env_.messages.front();
   ASSERT_TRUE(words->StartButton()->isChecked());

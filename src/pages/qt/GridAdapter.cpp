@@ -1,6 +1,9 @@
 #include "GridAdapter.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QMimeData>
 
 #include "model/Texts.h"
 #include "pages/qt/ControlMirror.h"
@@ -23,10 +26,33 @@ const char* CommandText(GridCommand command) {
   return "";
 }
 
+// A grid's clipboard entry as MIME data of the system's clipboard: the
+// format by name, as Qt registers a named clipboard format on Windows.
+QString MimeType(const std::string& format) {
+  return QStringLiteral("application/x-qt-windows-mime;value=\"%1\"")
+      .arg(QString::fromStdString(format));
+}
+
+void UseSystemClipboard() {
+  SharedGridClipboard().SetBackend(
+      {[](const std::string& format, const std::string& data) {
+         auto* mime = new QMimeData;
+         mime->setData(MimeType(format), QByteArray(data.data(), static_cast<int>(data.size())));
+         QGuiApplication::clipboard()->setMimeData(mime);
+       },
+       [](const std::string& format) -> std::optional<std::string> {
+         const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+         if (mime == nullptr || !mime->hasFormat(MimeType(format))) return std::nullopt;
+         return mime->data(MimeType(format)).toStdString();
+       }});
+}
+
 }  // namespace
 
 CGridAdapter::CGridAdapter(GridModel& model, widgets::CGridView* view)
     : model_(model), view_(view) {
+  static const bool systemClipboard = (UseSystemClipboard(), true);
+  (void)systemClipboard;
   model_.SetChangeListener([this] { view_->Refresh(); });
   if (!model_.font.family.empty()) {
     QFont font(QString::fromStdString(model_.font.family));
