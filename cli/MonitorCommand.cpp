@@ -175,7 +175,7 @@ CDeviceMonitorPane* PaneToMonitor(Session& session, pages::SheetRules& sheet,
     std::fprintf(stderr,
                  "The %s table of module %u is empty (row 1 has no station); 'nxgcfg set' with "
                  "monitor.%s.1.station, .address or .number, and .amount gives it one.\n",
-                 pane.Spec().caption, number, TableName(table));
+                 pane.Traits().caption, number, TableName(table));
     return nullptr;
   }
   if (!pane.Ctl().startMonitor.enabled) {
@@ -216,7 +216,7 @@ int RunMonitor(CliUi& ui, const MonitorOptions& options) {
   std::optional<MonitorTick> last;
   pane->SetTickListener([&last](const MonitorTick& tick) { last = tick; });
   monitor::MonitorCsvLog csv(std::cout, "standard output");
-  TablePrinter printer("Module " + std::to_string(number) + "  " + pane->Spec().caption);
+  TablePrinter printer("Module " + std::to_string(number) + "  " + pane->Traits().caption);
   const std::chrono::milliseconds interval =
       options.intervalMs > 0 ? std::chrono::milliseconds(options.intervalMs) : pane->Interval();
   Clock& clock = session.Doc().TheClock();

@@ -33,10 +33,10 @@ bool SentAndFetched(LinkStatus status) {
 }  // namespace
 
 CDeviceMonitorPane::CDeviceMonitorPane(Table table)
-    : PropertyPage(SpecOf(table).caption),
-      spec_(SpecOf(table)),
-      addressGrid_(*this, spec_),
-      statusGrid_(spec_) {
+    : PropertyPage(TraitsOf(table).caption),
+      traits_(TraitsOf(table)),
+      addressGrid_(*this, traits_),
+      statusGrid_(traits_) {
   ctl_.startCaption = text::kStartMonitor;
   ctl_.startMonitor.enabled = false;
 }
@@ -106,7 +106,7 @@ bool CDeviceMonitorPane::OnApply() {
 
 void CDeviceMonitorPane::OnSiblingQuery() {
   Reload();
-  changeMask_ = spec_.changeBit;
+  changeMask_ = traits_.changeBit;
 }
 
 void CDeviceMonitorPane::OnStartMonitor(bool pressed) {
@@ -159,9 +159,9 @@ std::optional<PollExchange> CDeviceMonitorPane::BeginPoll() {
   const int station = LoadBE16(node->Block(kSerialBlock), serial::StationAddress);
   return PollExchange([this, station] {
     PollReplies replies;
-    const auto validity = RequestOf(spec_.validity);
-    const auto values = RequestOf(spec_.values);
-    const std::size_t valueBytes = 2u * spec_.values.count;
+    const auto validity = RequestOf(traits_.validity);
+    const auto values = RequestOf(traits_.values);
+    const std::size_t valueBytes = 2u * traits_.values.count;
     replies.failed =
         !SentAndFetched(
             ModbusRequest(station, kReadHoldingRegisters, validity, replies.validity).status) ||
@@ -198,12 +198,12 @@ void CDeviceMonitorPane::OnTimer() {
 
 void CDeviceMonitorPane::ShowStatus(const PollReplies& replies) {
   const StatusRows rows =
-      ExpandStatus(CurrentRecord()->Block(kDeviceMonitorBlock), spec_, replies.validity,
+      ExpandStatus(CurrentRecord()->Block(kDeviceMonitorBlock), traits_, replies.validity,
                    replies.values, [this](int row) { return statusGrid_.FormatOf(row); });
   statusGrid_.Show(rows);
   ctl_.statusLine.text =
       rows.notShown > 0 ? text::Filled(text::kPointsNotShown, std::to_string(rows.notShown)) : "";
-  lastTick_ = MonitorTick{Document()->TheClock().WallNow(), spec_.table, rows.points};
+  lastTick_ = MonitorTick{Document()->TheClock().WallNow(), traits_.table, rows.points};
   if (log_ && !log_->Write(*lastTick_)) {
     Ui().Message(log_->Error());
     log_.reset();
@@ -240,7 +240,7 @@ std::vector<PointReading> CDeviceMonitorPane::TrendPoints() const {
 }
 
 void CDeviceMonitorPane::OnTableEdited(int, int) {
-  changeMask_ |= spec_.changeBit;
+  changeMask_ |= traits_.changeBit;
   SetModified();
   if (tableListener_) tableListener_();
   Deactivate();

@@ -49,7 +49,7 @@ class CDeviceMonitorPane : public pages::PropertyPage {
   explicit CDeviceMonitorPane(Table table);
   ~CDeviceMonitorPane() override;
 
-  const TableSpec& Spec() const { return spec_; }
+  const TableTraits& Traits() const { return traits_; }
   MonitorAddressGrid& AddressGrid() { return addressGrid_; }
   const MonitorAddressGrid& AddressGrid() const { return addressGrid_; }
   MonitorStatusGrid& StatusGrid() { return statusGrid_; }
@@ -57,7 +57,7 @@ class CDeviceMonitorPane : public pages::PropertyPage {
   const Controls& Ctl() const { return ctl_; }
   std::uint32_t ChangeMask() const { return changeMask_; }
   bool Monitoring() const { return ctl_.startMonitor.checked; }
-  std::chrono::milliseconds Interval() const { return spec_.interval; }
+  std::chrono::milliseconds Interval() const { return traits_.interval; }
 
   // Whether a successful Apply on Ethernet starts monitoring (not for a
   // sheet without a window, where nothing would poll).
@@ -113,7 +113,7 @@ class CDeviceMonitorPane : public pages::PropertyPage {
   void ShowStatus(const PollReplies& replies);
   bool StartEnabled() const;
 
-  const TableSpec& spec_;
+  const TableTraits& traits_;
   MonitorAddressGrid addressGrid_;
   MonitorStatusGrid statusGrid_;
   Controls ctl_;

@@ -82,20 +82,20 @@ std::vector<MonitorEntry> DecodeClipboardRows(const std::string& data) {
 
 // --- address grid ------------------------------------------------------------
 
-MonitorAddressGrid::MonitorAddressGrid(CDeviceMonitorPane& pane, const TableSpec& spec)
+MonitorAddressGrid::MonitorAddressGrid(CDeviceMonitorPane& pane, const TableTraits& traits)
     : GridModel({{text::kStationAddress, CellKind::Text, "999", 70, {}},
                  {text::kModbusHex, CellKind::Text, "aaaa", 70, {}},
                  {text::kModbusDec, CellKind::Text, "999999", 70, {}},
                  {text::kAmount, CellKind::Text, "999", 65, {}}},
                 kTableRows),
       pane_(pane),
-      spec_(spec) {
+      traits_(traits) {
   currentRowHeading = FromColorRef(kCurrentRowHeading);
 }
 
 void MonitorAddressGrid::Load(ConstBytes block) {
   for (int row = 0; row < Rows(); ++row) {
-    const MonitorEntry entry = ReadEntry(block, spec_, static_cast<std::size_t>(row));
+    const MonitorEntry entry = ReadEntry(block, traits_, static_cast<std::size_t>(row));
     if (entry.station == 0) {
       ClearRow(row);
     } else {
@@ -105,7 +105,7 @@ void MonitorAddressGrid::Load(ConstBytes block) {
 }
 
 void MonitorAddressGrid::Store(Bytes block) const {
-  WriteEntry(block, spec_, 0, {});
+  WriteEntry(block, traits_, 0, {});
   std::size_t next = 0;
   for (int row = 0; row < Rows() && next < devmon::kEntries; ++row) {
     const std::string& hex = Text(kHex, row);
@@ -118,7 +118,7 @@ void MonitorAddressGrid::Store(Bytes block) const {
     entry.amount = *amount & 0xFF;
     entry.typeDigit = TypeOfNumber(decimal);
     entry.address = hex.empty() ? AddressOfNumber(decimal) : ParseHexAddress(hex).value_or(0);
-    WriteEntry(block, spec_, next++, entry);
+    WriteEntry(block, traits_, next++, entry);
   }
 }
 
@@ -130,7 +130,7 @@ unsigned MonitorAddressGrid::AmountsAbove(int row) const {
 
 std::vector<GridCommand> MonitorAddressGrid::ContextMenu() const {
   if (!Editable()) return {};
-  if (pages::SharedGridClipboard().Get(spec_.clipboardFormat)) {
+  if (pages::SharedGridClipboard().Get(traits_.clipboardFormat)) {
     return {GridCommand::Cut, GridCommand::Copy, GridCommand::Paste};
   }
   return {GridCommand::Cut, GridCommand::Copy};
@@ -149,8 +149,8 @@ bool MonitorAddressGrid::ValidateEdit(CellRef cell, const std::string& text) {
       pane_.Ui().Message(text::kMonitorAddressRange);
       return false;
     case kDecimal:
-      if (number && NumberInRange(spec_, static_cast<long>(*number))) return true;
-      pane_.Ui().Message(spec_.numberRange);
+      if (number && NumberInRange(traits_, static_cast<long>(*number))) return true;
+      pane_.Ui().Message(traits_.numberRange);
       return false;
     default: {
       unsigned others = 0;
@@ -170,7 +170,7 @@ void MonitorAddressGrid::EditAccepted(CellRef cell, const std::string& text) {
   if (text.empty()) return;
   if (cell.column == kHex) {
     const std::uint16_t address = ParseHexAddress(text).value_or(0);
-    SetText({kDecimal, cell.row}, PointNumber(spec_.hexType, address));
+    SetText({kDecimal, cell.row}, PointNumber(traits_.hexType, address));
   } else if (cell.column == kDecimal) {
     SetText({kHex, cell.row}, HexAddress(AddressOfNumber(text)));
   }
@@ -249,13 +249,13 @@ void MonitorAddressGrid::ShowRow(int row, const MonitorEntry& entry) {
 
 namespace {
 
-std::vector<pages::GridColumn> StatusColumns(const TableSpec& spec) {
+std::vector<pages::GridColumn> StatusColumns(const TableTraits& traits) {
   std::vector<pages::GridColumn> columns = {
       {text::kStationAddress, CellKind::Text, "", 70, {}},
       {text::kModbusHex, CellKind::Text, "", 70, {}},
       {text::kModbusDec, CellKind::Text, "", 70, {}},
-      {spec.valueHeading, CellKind::Text, "", spec.valueWidth, {}}};
-  if (spec.table == Table::Words) {
+      {traits.valueHeading, CellKind::Text, "", traits.valueWidth, {}}};
+  if (traits.table == Table::Words) {
     columns.push_back({text::kFormat, CellKind::DropList, "", 60,
                        std::vector<std::string>(kFormatNames.begin(), kFormatNames.end())});
   }
@@ -264,20 +264,20 @@ std::vector<pages::GridColumn> StatusColumns(const TableSpec& spec) {
 
 }  // namespace
 
-MonitorStatusGrid::MonitorStatusGrid(const TableSpec& spec)
-    : GridModel(StatusColumns(spec), kTableRows), spec_(spec) {
-  if (spec.table == Table::Words) {
+MonitorStatusGrid::MonitorStatusGrid(const TableTraits& traits)
+    : GridModel(StatusColumns(traits), kTableRows), traits_(traits) {
+  if (traits.table == Table::Words) {
     for (int row = 0; row < Rows(); ++row) SetText({kFormat, row}, kFormatNames[0]);
   }
   Clear();
 }
 
 bool MonitorStatusGrid::EditsOnClick(CellRef cell) const {
-  return spec_.table == Table::Words && cell.column == kFormat;
+  return traits_.table == Table::Words && cell.column == kFormat;
 }
 
 ValueFormat MonitorStatusGrid::FormatOf(int row) const {
-  if (spec_.table == Table::Bits || row < 0 || row >= Rows()) return ValueFormat::Hex;
+  if (traits_.table == Table::Bits || row < 0 || row >= Rows()) return ValueFormat::Hex;
   return FormatNamed(Text(kFormat, row));
 }
 

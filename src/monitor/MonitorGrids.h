@@ -30,7 +30,7 @@ class MonitorAddressGrid : public pages::GridModel {
   static constexpr int kDecimal = 2;
   static constexpr int kAmount = 3;
 
-  MonitorAddressGrid(CDeviceMonitorPane& pane, const TableSpec& spec);
+  MonitorAddressGrid(CDeviceMonitorPane& pane, const TableTraits& traits);
 
   // Shows the table's entries, one per row (an empty entry an empty row).
   void Load(ConstBytes block);
@@ -54,7 +54,7 @@ class MonitorAddressGrid : public pages::GridModel {
   void DoubleClicked(pages::CellRef cell) override;
   void DeletePressed() override;
   bool TakesClipboardKeys() const override { return true; }
-  std::string ClipboardFormat() const override { return spec_.clipboardFormat; }
+  std::string ClipboardFormat() const override { return traits_.clipboardFormat; }
   std::string CopyData() const override;
   void PasteData(const std::string& data) override;
 
@@ -65,7 +65,7 @@ class MonitorAddressGrid : public pages::GridModel {
   void ShowRow(int row, const MonitorEntry& entry);
 
   CDeviceMonitorPane& pane_;
-  const TableSpec& spec_;
+  const TableTraits& traits_;
 };
 
 class MonitorStatusGrid : public pages::GridModel {
@@ -76,7 +76,7 @@ class MonitorStatusGrid : public pages::GridModel {
   static constexpr int kValue = 3;
   static constexpr int kFormat = 4;  // the word grid's drop list
 
-  explicit MonitorStatusGrid(const TableSpec& spec);
+  explicit MonitorStatusGrid(const TableTraits& traits);
 
   // Grey text while not active.
   bool Active() const { return active_; }
@@ -96,7 +96,7 @@ class MonitorStatusGrid : public pages::GridModel {
  private:
   void ClearRow(int row, pages::Rgb text);
 
-  const TableSpec& spec_;
+  const TableTraits& traits_;
   bool active_ = true;
   int highlighted_ = -1;
 };

@@ -9,34 +9,34 @@ namespace gw::monitor {
 
 namespace {
 
-constexpr TableSpec kBits{Table::Bits,
-                          text::kBitDevice,
-                          devmon::BitAddresses,
-                          devmon::BitTypes,
-                          0x80000000,
-                          devmon::kTypeInput,
-                          text::kBitNumberRange,
-                          text::kBitStatus,
-                          80,
-                          {0x2108, 7},
-                          {0x20FB, 7},
-                          kValidityPoints,
-                          std::chrono::milliseconds{500},
-                          "BIT_MONITOR"};
-constexpr TableSpec kWords{Table::Words,
-                           text::kWordDevice,
-                           devmon::WordAddresses,
-                           devmon::WordTypes,
-                           0x40000000,
-                           devmon::kTypeHoldingRegister,
-                           text::kWordNumberRange,
-                           text::kPresentValue,
-                           120,
-                           {0x235F, 7},
-                           {0x22FB, 100},
-                           100,
-                           std::chrono::milliseconds{300},
-                           "WORD_MONITOR"};
+constexpr TableTraits kBits{Table::Bits,
+                            text::kBitDevice,
+                            devmon::BitAddresses,
+                            devmon::BitTypes,
+                            0x80000000,
+                            devmon::kTypeInput,
+                            text::kBitNumberRange,
+                            text::kBitStatus,
+                            80,
+                            {0x2108, 7},
+                            {0x20FB, 7},
+                            kValidityPoints,
+                            std::chrono::milliseconds{500},
+                            "BIT_MONITOR"};
+constexpr TableTraits kWords{Table::Words,
+                             text::kWordDevice,
+                             devmon::WordAddresses,
+                             devmon::WordTypes,
+                             0x40000000,
+                             devmon::kTypeHoldingRegister,
+                             text::kWordNumberRange,
+                             text::kPresentValue,
+                             120,
+                             {0x235F, 7},
+                             {0x22FB, 100},
+                             100,
+                             std::chrono::milliseconds{300},
+                             "WORD_MONITOR"};
 
 constexpr long kTypeSpan = 100000;  // the type digit's place in a six-digit number
 constexpr long kLastPoint = 65536;
@@ -49,24 +49,25 @@ bool Bit(ConstBytes words, std::size_t index) {
 
 }  // namespace
 
-const TableSpec& SpecOf(Table table) { return table == Table::Bits ? kBits : kWords; }
+const TableTraits& TraitsOf(Table table) { return table == Table::Bits ? kBits : kWords; }
 
-MonitorEntry ReadEntry(ConstBytes block, const TableSpec& spec, std::size_t index) {
-  const std::size_t at = spec.entries + devmon::kEntrySize * index;
+MonitorEntry ReadEntry(ConstBytes block, const TableTraits& traits, std::size_t index) {
+  const std::size_t at = traits.entries + devmon::kEntrySize * index;
   const std::uint16_t word = LoadBE16(block, at + devmon::EntryAmountStation);
   return {devmon::StationOf(word), devmon::AmountOf(word),
-          LoadBE16(block, at + devmon::EntryAddress), block[spec.typeBytes + index]};
+          LoadBE16(block, at + devmon::EntryAddress), block[traits.typeBytes + index]};
 }
 
-void WriteEntry(Bytes block, const TableSpec& spec, std::size_t index, const MonitorEntry& entry) {
-  const std::size_t at = spec.entries + devmon::kEntrySize * index;
+void WriteEntry(Bytes block, const TableTraits& traits, std::size_t index,
+                const MonitorEntry& entry) {
+  const std::size_t at = traits.entries + devmon::kEntrySize * index;
   StoreBE16(block, at + devmon::EntryAmountStation, devmon::EntryWord(entry.amount, entry.station));
   StoreBE16(block, at + devmon::EntryAddress, entry.address);
-  block[spec.typeBytes + index] = static_cast<std::uint8_t>(entry.typeDigit);
+  block[traits.typeBytes + index] = static_cast<std::uint8_t>(entry.typeDigit);
 }
 
-bool NumberInRange(const TableSpec& spec, long number) {
-  const long low = spec.table == Table::Bits ? 0 : devmon::kTypeInputRegister;
+bool NumberInRange(const TableTraits& traits, long number) {
+  const long low = traits.table == Table::Bits ? 0 : devmon::kTypeInputRegister;
   const auto within = [number](long type) {
     return number >= type * kTypeSpan + 1 && number <= type * kTypeSpan + kLastPoint;
   };
@@ -114,12 +115,12 @@ std::string FormatWord(std::uint16_t value, ValueFormat format) {
   return out;
 }
 
-StatusRows ExpandStatus(ConstBytes block, const TableSpec& spec, ConstBytes validity,
+StatusRows ExpandStatus(ConstBytes block, const TableTraits& traits, ConstBytes validity,
                         ConstBytes values, const std::function<ValueFormat(int row)>& formatOf) {
   StatusRows rows;
   std::size_t point = 0;
   for (std::size_t e = 0; e < devmon::kEntries; ++e) {
-    const MonitorEntry entry = ReadEntry(block, spec, e);
+    const MonitorEntry entry = ReadEntry(block, traits, e);
     if (entry.station == 0 || entry.amount == 0) continue;
     for (unsigned k = 0; k < entry.amount; ++k, ++point) {
       if (rows.points.size() == kTableRows) {
@@ -130,10 +131,10 @@ StatusRows ExpandStatus(ConstBytes block, const TableSpec& spec, ConstBytes vali
       reading.station = static_cast<int>(entry.station);
       reading.address = static_cast<std::uint16_t>(entry.address + k);
       reading.typeDigit = entry.typeDigit;
-      reading.valid = point < kValidityPoints && Bit(validity, point) && point < spec.valuePoints;
+      reading.valid = point < kValidityPoints && Bit(validity, point) && point < traits.valuePoints;
       if (!reading.valid) {
         reading.text = "X";
-      } else if (spec.table == Table::Bits) {
+      } else if (traits.table == Table::Bits) {
         reading.value = Bit(values, point) ? 1 : 0;
         reading.text = std::to_string(reading.value);
       } else {

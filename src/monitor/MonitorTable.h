@@ -37,7 +37,7 @@ struct RegisterRange {
   std::uint16_t count = 0;
 };
 
-struct TableSpec {
+struct TableTraits {
   Table table;
   const char* caption;      // the tab's title
   std::size_t entries;      // offset of the entry table in block 44
@@ -53,7 +53,7 @@ struct TableSpec {
   std::chrono::milliseconds interval;
   const char* clipboardFormat;
 };
-const TableSpec& SpecOf(Table table);
+const TableTraits& TraitsOf(Table table);
 
 // One entry of a table; station 0 marks an empty one.
 struct MonitorEntry {
@@ -63,13 +63,14 @@ struct MonitorEntry {
   int typeDigit = 0;
   friend bool operator==(const MonitorEntry&, const MonitorEntry&) = default;
 };
-MonitorEntry ReadEntry(ConstBytes block, const TableSpec& spec, std::size_t index);
-void WriteEntry(Bytes block, const TableSpec& spec, std::size_t index, const MonitorEntry& entry);
+MonitorEntry ReadEntry(ConstBytes block, const TableTraits& traits, std::size_t index);
+void WriteEntry(Bytes block, const TableTraits& traits, std::size_t index,
+                const MonitorEntry& entry);
 
 // Whether a number typed in the decimal column names a point of the table
 // (bits 1 to 65536 or 100001 to 165536, words 300001 to 365536 or 400001 to
 // 465536).
-bool NumberInRange(const TableSpec& spec, long number);
+bool NumberInRange(const TableTraits& traits, long number);
 // The zero-based address of a decimal column's text: the number without its
 // type digit when the text has six digits, minus one.
 std::uint16_t AddressOfNumber(std::string_view text);
@@ -94,7 +95,7 @@ struct StatusRows {
   std::vector<int> entryOf;          // the table entry of each row
   int notShown = 0;
 };
-StatusRows ExpandStatus(ConstBytes block, const TableSpec& spec, ConstBytes validity,
+StatusRows ExpandStatus(ConstBytes block, const TableTraits& traits, ConstBytes validity,
                         ConstBytes values, const std::function<ValueFormat(int row)>& formatOf);
 
 }  // namespace gw::monitor

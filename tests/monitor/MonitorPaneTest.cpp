@@ -47,7 +47,7 @@ struct MonitorPage : PageFixture {
   void SetEntries(Table table, const std::vector<MonitorEntry>& entries) {
     const Bytes block = module.record.Block(kDeviceMonitorBlock);
     for (std::size_t i = 0; i < entries.size(); ++i)
-      WriteEntry(block, SpecOf(table), i, entries[i]);
+      WriteEntry(block, TraitsOf(table), i, entries[i]);
   }
   CMonitor1Dlg& Page() { return *sheet->Find<CMonitor1Dlg>(); }
   CDeviceMonitorPane& Pane(Table table) { return Page().Pane(table); }
