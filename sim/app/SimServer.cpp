@@ -340,7 +340,7 @@ int SimServer::Run() {
       return 0;
     }
     if (udpIndex >= 0 && (fds[udpIndex].revents & POLLIN)) OnDatagram(std::nullopt);
-    // A socket closed earlier in this round is not looked up again.
+    // Looked up by address: a socket a write closed earlier in this round is skipped.
     for (std::size_t k = 0; k < moduleAddresses.size(); ++k) {
       if (fds[moduleUdpFrom + k].revents & POLLIN) OnDatagram(moduleAddresses[k]);
     }
