@@ -11,9 +11,9 @@
 
 namespace gw::sim {
 
-namespace {
-
 bool IsLoopback(std::uint32_t address) { return (address >> 24) == 127; }
+
+namespace {
 
 // The raw option values, before the modules are made from them.
 struct Raw {

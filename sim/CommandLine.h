@@ -34,6 +34,9 @@ std::optional<Options> ParseCommandLine(const std::vector<std::string>& args, st
 // The --help text, made from the same option table.
 std::string UsageText();
 
+// 127.0.0.0/8, the only addresses the simulator listens on (but 0.0.0.0).
+bool IsLoopback(std::uint32_t address);
+
 // "a.b.c.d" into a value with the first octet most significant.
 std::optional<std::uint32_t> ParseIpv4(const std::string& text);
 // "00:60:E9:01:02:03"

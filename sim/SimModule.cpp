@@ -41,6 +41,10 @@ std::uint16_t SimModule::LockState(SimTime now) const {
   return HasPassword() && !SessionOpen(now) ? kLockStateLocked : kLockStateUnlocked;
 }
 
+std::uint32_t SimModule::IpAddress() const {
+  return LoadBE32(record_.Block(NetworkInfo()), net::IpAddress);
+}
+
 std::uint32_t SimModule::ClockNow(SimTime now) const {
   const auto stored = LoadBE32(record_.Block(ClockInfo()), clock::ClockTime);
   const auto elapsed = std::chrono::duration_cast<std::chrono::seconds>(now - clockSetAt_).count();

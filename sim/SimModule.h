@@ -41,6 +41,9 @@ class SimModule {
   std::vector<std::uint8_t> BlockNow(const BlockInfo& block, SimTime now) const;
   // The stored block, for inspection.
   ConstBytes Stored(int block) const { return record_.Block(block); }
+  // The IpAddress it holds now (a write of the network block changes it),
+  // most significant octet first.
+  std::uint32_t IpAddress() const;
 
  private:
   bool HasPassword() const;

@@ -39,7 +39,8 @@ void Simulator::Say(const Log& to, const std::string& line) const {
 }
 
 std::vector<Outgoing> Simulator::Handle(ConstBytes body, Channel channel, SimTime now,
-                                        const std::string& peer) {
+                                        const std::string& peer,
+                                        std::optional<std::uint32_t> onAddress) {
   const std::string from = peer.empty() ? std::string() : " from " + peer;
   std::string error;
   const auto request = ParseRequest(body, error);
@@ -62,6 +63,7 @@ std::vector<Outgoing> Simulator::Handle(ConstBytes body, Channel channel, SimTim
   std::vector<Outgoing> out;
   bool addressed = false;
   for (SimModule& module : modules_) {
+    if (onAddress && module.IpAddress() != *onAddress) continue;
     if (request->command != CmdSearch && request->mac != module.Setup().mac) continue;
     addressed = true;
     if (request->command == CmdReadBlock &&
@@ -106,7 +108,10 @@ std::vector<Outgoing> Simulator::Handle(ConstBytes body, Channel channel, SimTim
       out.push_back(o);
     }
   }
-  if (!addressed) Say(log_, "   no module with MAC " + MacText(request->mac));
+  if (!addressed) {
+    Say(log_, "   no module with MAC " + MacText(request->mac) +
+                  (onAddress ? " on " + Ipv4Text(*onAddress) : ""));
+  }
   return out;
 }
 

@@ -37,9 +37,12 @@ class Simulator {
 
   Simulator(const SimSettings& settings, SimTime now, Log log = {}, Log problem = {});
 
-  // `peer` names the sender in log lines.
+  // `peer` names the sender in log lines. `onAddress`: the request came in
+  // on that module address rather than on the simulator's own, so only the
+  // modules that now hold it as their IpAddress take it.
   std::vector<Outgoing> Handle(ConstBytes request, Channel channel, SimTime now,
-                               const std::string& peer = {});
+                               const std::string& peer = {},
+                               std::optional<std::uint32_t> onAddress = {});
 
   // `count` Modbus result registers of module `i` from `start` at `now`, from
   // the device monitor block the module holds; nothing when one of them is

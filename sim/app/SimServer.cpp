@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <sstream>
+#include <utility>
 
 #include "SerialReply.h"
 #include "model/NodeRecord.h"
@@ -50,6 +51,7 @@ bool SimServer::Open(std::string& error) {
   if (options_.address) {
     udp_ = std::make_unique<UdpEndpoint>();
     if (!udp_->Open(*options_.address, options_.port, error)) return false;
+    OpenModuleAddresses();
   }
   if (options_.serial) {
     pty_ = std::make_unique<PtyEndpoint>();
@@ -59,6 +61,17 @@ bool SimServer::Open(std::string& error) {
   return true;
 }
 
+std::unique_ptr<ModbusEndpoint> SimServer::ModbusOn(std::uint32_t address, std::string& error) {
+  if (!IsLoopback(address)) {
+    error = "cannot serve Modbus TCP on " + Ipv4Text(address) + ":" +
+            std::to_string(options_.modbusPort) + ": not a loopback address";
+    return nullptr;
+  }
+  auto endpoint = std::make_unique<ModbusEndpoint>();
+  if (!endpoint->Open(address, options_.modbusPort, error)) return nullptr;
+  return endpoint;
+}
+
 void SimServer::OpenModbus() {
   if (options_.modbusPort == 0) return;
   // A module whose port cannot be had goes without Modbus: the configuration
@@ -66,13 +79,10 @@ void SimServer::OpenModbus() {
   std::size_t failed = 0;
   std::string first;
   for (std::size_t i = 0; i < simulator_->ModuleCount(); ++i) {
-    auto endpoint = std::make_unique<ModbusEndpoint>();
     std::string error;
-    if (!endpoint->Open(simulator_->Module(i).Setup().ipAddress, options_.modbusPort, error)) {
-      if (failed++ == 0) first = error;
-      endpoint.reset();
-    }
-    modbus_.push_back(std::move(endpoint));
+    modbusAt_.push_back(simulator_->Module(i).IpAddress());
+    modbus_.push_back(ModbusOn(modbusAt_.back(), error));
+    if (!modbus_.back() && failed++ == 0) first = error;
   }
   if (failed == 0) return;
   std::fprintf(stderr,
@@ -81,7 +91,68 @@ void SimServer::OpenModbus() {
                first.c_str(), failed, modbus_.size());
 }
 
+void SimServer::FollowModbus() {
+  for (std::size_t i = 0; i < modbus_.size(); ++i) {
+    const std::uint32_t address = simulator_->Module(i).IpAddress();
+    if (address == modbusAt_[i]) continue;
+    // Its clients go with the old address, as with a module given a new one.
+    modbusAt_[i] = address;
+    modbus_[i].reset();
+    std::string error;
+    modbus_[i] = ModbusOn(address, error);
+    if (!modbus_[i]) {
+      std::fprintf(stderr, "nxgsim: %s; module %zu serves no Modbus TCP\n", error.c_str(), i + 1);
+    } else if (options_.verbose) {
+      Log("   module " + std::to_string(i + 1) + " serves Modbus TCP on " + modbus_[i]->Where());
+    }
+  }
+}
+
+std::set<std::uint32_t> SimServer::HeldAddresses() const {
+  std::set<std::uint32_t> held;
+  for (std::size_t i = 0; i < simulator_->ModuleCount(); ++i)
+    held.insert(simulator_->Module(i).IpAddress());
+  return held;
+}
+
+void SimServer::OpenModuleAddresses() {
+  for (const std::uint32_t address : HeldAddresses()) {
+    // The simulator's own socket already serves its address, with every module.
+    if (address == *options_.address || moduleUdp_.contains(address) || unbound_.contains(address))
+      continue;
+    const std::string where = Ipv4Text(address) + ":" + std::to_string(options_.port);
+    std::string error = "cannot listen on " + where + ": not a loopback address";
+    if (IsLoopback(address)) {
+      auto socket = std::make_unique<UdpEndpoint>();
+      if (socket->Open(address, options_.port, error)) {
+        moduleUdp_.emplace(address, std::move(socket));
+        if (options_.verbose) Log("   listening on module address " + where);
+        continue;
+      }
+    }
+    // Said once for as long as a module holds the address.
+    unbound_.insert(address);
+    std::fprintf(stderr, "nxgsim: %s; the modules with IpAddress %s answer on %s only\n",
+                 error.c_str(), Ipv4Text(address).c_str(),
+                 (Ipv4Text(*options_.address) + ":" + std::to_string(options_.port)).c_str());
+  }
+}
+
+void SimServer::CloseLeftAddresses() {
+  const std::set<std::uint32_t> held = HeldAddresses();
+  std::erase_if(moduleUdp_, [&](const auto& socket) { return !held.contains(socket.first); });
+  std::erase_if(unbound_, [&](std::uint32_t a) { return !held.contains(a); });
+}
+
+UdpEndpoint* SimServer::SocketFor(std::optional<std::uint32_t> via) {
+  if (!via) return udp_.get();
+  const auto socket = moduleUdp_.find(*via);
+  return socket != moduleUdp_.end() ? socket->second.get() : nullptr;
+}
+
 void SimServer::OnModbus(std::size_t module, int fd) {
+  // A module the last request moved has a new endpoint, or none.
+  if (!modbus_[module]) return;
   ModbusEndpoint::Log log;
   if (options_.verbose) log = [this](const std::string& line) { Log(line); };
   modbus_[module]->OnReadable(
@@ -105,26 +176,37 @@ bool SimServer::WriteReadyFile(std::string& error) {
   return true;
 }
 
-void SimServer::Send(Channel channel, const Outgoing& reply, const sockaddr_in& to) {
+void SimServer::Send(Channel channel, const Outgoing& reply, const sockaddr_in& to,
+                     std::optional<std::uint32_t> via) {
   if (channel == Channel::Serial) {
     pty_->Queue(EncodeSerialReply(reply));
     return;
   }
+  // A module that has left the address a request came in on (the request
+  // moved it, or a delayed reply outlived the move) answers from ours.
+  UdpEndpoint* socket = SocketFor(via);
+  if (socket == nullptr) socket = udp_.get();
   std::string error;
-  if (!udp_->Send(reply.body, to, error)) Log(error);
+  if (!socket->Send(reply.body, to, error)) Log(error);
 }
 
-void SimServer::Dispatch(Channel channel, std::vector<Outgoing> replies, const sockaddr_in* to) {
+void SimServer::Dispatch(Channel channel, std::vector<Outgoing> replies, const sockaddr_in* to,
+                         std::optional<std::uint32_t> via) {
+  // A module the request moved listens on its new address before the reply
+  // goes out (the tool may turn to it at once), and leaves the old one after.
+  if (udp_) OpenModuleAddresses();
   const auto now = Steady::now();
   for (Outgoing& reply : replies) {
-    Delayed d{channel, std::move(reply), to ? *to : sockaddr_in{}};
+    Delayed d{channel, std::move(reply), to ? *to : sockaddr_in{}, via};
     if (d.reply.delay.count() > 0) {
       const auto due = now + d.reply.delay;
       delayed_.emplace(due, std::move(d));
     } else {
-      Send(d.channel, d.reply, d.to);
+      Send(d.channel, d.reply, d.to, d.via);
     }
   }
+  if (udp_) CloseLeftAddresses();
+  FollowModbus();
 }
 
 void SimServer::SendDue() {
@@ -132,19 +214,23 @@ void SimServer::SendDue() {
   while (!delayed_.empty() && delayed_.begin()->first <= now) {
     const Delayed d = delayed_.begin()->second;
     delayed_.erase(delayed_.begin());
-    Send(d.channel, d.reply, d.to);
+    Send(d.channel, d.reply, d.to, d.via);
   }
 }
 
-void SimServer::OnDatagram() {
+void SimServer::OnDatagram(std::optional<std::uint32_t> via) {
   UdpEndpoint::Datagram d;
-  while (udp_->Receive(d)) {
-    const std::string peer = PeerText(d.from);
+  // The socket is looked up for each datagram: a write may take the last
+  // module off `via` and its socket with it.
+  for (UdpEndpoint* socket = SocketFor(via); socket != nullptr && socket->Receive(d);
+       socket = SocketFor(via)) {
+    const std::string peer = PeerText(d.from) + (via ? " to " + Ipv4Text(*via) : "");
     if (d.truncated) {
       Log("ignored request from " + peer + ": datagram longer than a frame");
       continue;
     }
-    Dispatch(Channel::Udp, simulator_->Handle(d.bytes, Channel::Udp, Now(), peer), &d.from);
+    Dispatch(Channel::Udp, simulator_->Handle(d.bytes, Channel::Udp, Now(), peer, via), &d.from,
+             via);
   }
 }
 
@@ -162,7 +248,7 @@ void SimServer::OnSerialBytes() {
         continue;
       }
       Dispatch(Channel::Serial, simulator_->Handle(frame.body, Channel::Serial, Now(), "serial"),
-               nullptr);
+               nullptr, std::nullopt);
     }
   }
 }
@@ -222,6 +308,12 @@ int SimServer::Run() {
     fds.push_back({signalFd_, POLLIN, 0});
     const int udpIndex = udp_ ? static_cast<int>(fds.size()) : -1;
     if (udp_) fds.push_back({udp_->Fd(), POLLIN, 0});
+    const std::size_t moduleUdpFrom = fds.size();
+    std::vector<std::uint32_t> moduleAddresses;
+    for (const auto& [address, socket] : moduleUdp_) {
+      fds.push_back({socket->Fd(), POLLIN, 0});
+      moduleAddresses.push_back(address);
+    }
     const int ptyIndex = pty_ ? static_cast<int>(fds.size()) : -1;
     if (pty_) {
       const short events = static_cast<short>(POLLIN | (line && line->writable ? POLLOUT : 0));
@@ -247,7 +339,11 @@ int SimServer::Run() {
       if (options_.verbose) Log("stopping on a signal");
       return 0;
     }
-    if (udpIndex >= 0 && (fds[udpIndex].revents & POLLIN)) OnDatagram();
+    if (udpIndex >= 0 && (fds[udpIndex].revents & POLLIN)) OnDatagram(std::nullopt);
+    // Looked up by address: a socket a write closed earlier in this round is skipped.
+    for (std::size_t k = 0; k < moduleAddresses.size(); ++k) {
+      if (fds[moduleUdpFrom + k].revents & POLLIN) OnDatagram(moduleAddresses[k]);
+    }
     if (ptyIndex >= 0 && (fds[ptyIndex].revents & POLLIN)) OnSerialBytes();
     for (std::size_t k = modbusFrom; k < fds.size(); ++k) {
       if (fds[k].revents & (POLLIN | POLLHUP | POLLERR))

@@ -42,6 +42,10 @@ TEST_F(SimLinkTest, UdpSearchListsEveryModuleByNumberAndTheInquiryReadsEveryBloc
   EXPECT_TRUE(AllZero(Node(2).Block(0).subspan(net::Ipv6Address, net::kIpv6Size)));
   EXPECT_THAT(ui.messages, IsEmpty());
   EXPECT_EQ(Sim().CountLogLines("<- read block"), 3u * kInquiryBlocks.size());
+  // On a module's own address a search finds that module alone.
+  Doc().SearchAt(Module(1).ipAddress);
+  ASSERT_EQ(Nodes().Count(), 1) << Sim().Log();
+  EXPECT_EQ(Node(0).Mac(), Module(1).mac);
 }
 
 TEST_F(SimLinkTest, SerialSearchFindsTheModuleAndTheInquiryReadsEveryBlock) {

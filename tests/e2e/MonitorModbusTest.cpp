@@ -58,7 +58,12 @@ TEST_F(SimLinkTest, TheMonitorReadsTheResultsOfTheTableItWrote) {
   };
   const Words validity = Request({0x23, 0x5F, 0x00, 0x07});
   const Words values = Request({0x22, 0xFB, 0x00, 0x64});
+  // After a poll the pane reads its table again, through the node's own
+  // address while the Modbus link is open; the module answers there.
+  EXPECT_EQ(Link().PortLink().GetRemoteIPAddr(), Module(0).ipAddress);
+  EXPECT_TRUE(OnLink([&] { return Link().ReadBlock(kDeviceMonitorBlock); }).Ok()) << Sim().Log();
   Link().CloseModbusLink();
+  EXPECT_EQ(Sim().CountLogLines("to " + Ipv4Text(Module(0).ipAddress)), 1u) << Sim().Log();
 
   EXPECT_EQ(validity, (Words{0x001F, 0, 0, 0, 0, 0, 0}));
   ASSERT_EQ(values.size(), 100u);

@@ -145,5 +145,29 @@ TEST_F(NxgsimModbus, APortInUseIsReportedAndTheRestIsServed) {
   ::close(holder);
 }
 
+TEST_F(NxgsimModbus, AModuleGivenANewAddressServesThere) {
+  const std::uint16_t port = gw::test::FreeTcpPort();
+  ASSERT_NE(port, 0);
+  SimProcess sim({"--address", "127.0.0.215", "--ip-base", "127.1.215.1", "--modbus-port",
+                  std::to_string(port)});
+  ASSERT_TRUE(sim.WaitReady());
+  ModbusClient before("127.1.215.1", port);
+  ASSERT_TRUE(before.Read(1, 0x2108, 7));
+  // A search for the MAC, then a write of IpAddress (mask bit 30).
+  gw::test::UdpPeer client(gw::test::Loopback(1), 0);
+  client.SendTo(gw::test::Loopback(215), kConfigPort, Request(0x0000, 1));
+  const auto found = client.ReceiveBytes(std::chrono::seconds(10));
+  ASSERT_EQ(found.size(), 116u);
+  auto move = Write(2, MacOf(found), 0, 80, 0x40000000);
+  PutBe32(move, kHeader + 36, gw::test::Ipv4(127, 1, 215, 40));
+  client.SendTo(gw::test::Loopback(215), kConfigPort, move);
+  ASSERT_EQ(Be16(client.ReceiveBytes(std::chrono::seconds(10)), kCode), 0x0005);
+  // Its clients went with the old address, which takes no new ones.
+  EXPECT_FALSE(before.Read(1, 0x2108, 7));
+  EXPECT_FALSE(ModbusClient("127.1.215.1", port).Read(1, 0x2108, 7));
+  EXPECT_TRUE(ModbusClient("127.1.215.40", port).Read(1, 0x2108, 7)) << sim.Log();
+  EXPECT_EQ(sim.Stop(), 0);
+}
+
 }  // namespace
 }  // namespace gw::sim::test

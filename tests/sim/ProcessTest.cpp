@@ -1,7 +1,11 @@
-// The real nxgsim program, over UDP on its own loopback address and over a
-// pseudo-terminal, spoken to by a small raw client.
+// The real nxgsim program, over UDP on its own loopback address and on its
+// modules' addresses, and over a pseudo-terminal, spoken to by a small raw
+// client.
+#include <arpa/inet.h>
 #include <fcntl.h>
+#include <netinet/in.h>
 #include <poll.h>
+#include <sys/socket.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -10,6 +14,9 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <string>
+#include <vector>
 
 #include "SimTestSupport.h"
 #include "support/SimHarness.h"
@@ -86,6 +93,89 @@ TEST_F(NxgsimProgram, SimulatorsShareTheWildcardForBroadcasts) {
   EXPECT_EQ(macs[1], (Mac{0x00, 0x60, 0xE9, 0x77, 0x00, 0x02}));
   EXPECT_EQ(a.Stop(), 0);
   EXPECT_EQ(b.Stop(), 0);
+}
+
+// A UDP socket on address:port without SO_REUSEADDR: it binds only while no
+// one else (nxgsim's sockets have SO_REUSEADDR) holds that address; -1 then.
+int BindAlone(std::uint32_t address, std::uint16_t port) {
+  const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+  sockaddr_in at{};
+  at.sin_family = AF_INET;
+  at.sin_port = htons(port);
+  at.sin_addr.s_addr = htonl(address);
+  if (::bind(fd, reinterpret_cast<const sockaddr*>(&at), sizeof at) == 0) return fd;
+  ::close(fd);
+  return -1;
+}
+
+// Sends `requests` to `to` one after another and takes the replies through
+// the one to the last request: "id:number from address" each. One socket
+// takes requests in order, so a stray reply to an earlier one shows here.
+std::vector<std::string> Replies(UdpPeer& client, std::uint32_t to,
+                                 const std::vector<std::vector<std::uint8_t>>& requests) {
+  for (const auto& r : requests) client.SendTo(to, kPort, r);
+  std::vector<std::string> got;
+  while (const auto d = client.Receive(kReplyWait)) {
+    const std::uint32_t id = Be32(d->bytes, kId);
+    got.push_back(std::to_string(id) + ":" + std::to_string(Be16(d->bytes, kNumber)) + " from " +
+                  gw::test::DottedText(ntohl(d->from.sin_addr.s_addr)));
+    if (id == Be32(requests.back(), kId)) break;
+  }
+  return got;
+}
+
+TEST_F(NxgsimProgram, EachModuleAnswersOnItsOwnAddressAndFollowsItWhenItChanges) {
+  using gw::test::Ipv4;
+  using Got = std::vector<std::string>;
+  // Someone else holds module 4's address.
+  const int holder = BindAlone(Ipv4(127, 1, 214, 4), kPort);
+  ASSERT_GE(holder, 0);
+  SimProcess sim({"--address", "127.0.0.214", "--modules", "4", "--ip-base", "127.1.214.1",
+                  "--modbus-port", "0"});
+  ASSERT_TRUE(sim.WaitReady());
+  EXPECT_EQ(sim.CountLogLines("nxgsim: cannot listen on 127.1.214.4:20006: Address already in "
+                              "use; the modules with IpAddress 127.1.214.4 answer on "
+                              "127.0.0.214:20006 only"),
+            1u)
+      << sim.Log();
+  UdpPeer client(gw::test::Loopback(1), 0);
+  const std::uint32_t own = gw::test::Loopback(214);
+  // The simulator's own address finds every module.
+  client.SendTo(own, kPort, kSearch);
+  std::map<int, Mac> mac;
+  for (int k = 0; k < 4; ++k) {
+    const auto reply = client.ReceiveBytes(kReplyWait);
+    ASSERT_EQ(reply.size(), 116u);
+    mac[Be16(reply, kNumber)] = MacOf(reply);
+  }
+  ASSERT_EQ(mac.size(), 4u);
+  const auto Read = [&](std::uint32_t id, int module) {
+    return Request(0x0002, id, mac[module], 11);
+  };
+  // A module's own address: a search finds it alone, a read for it is
+  // answered from there, one for another module is not.
+  const std::uint32_t second = Ipv4(127, 1, 214, 2);
+  EXPECT_EQ(Replies(client, second, {Request(0x0000, 10), Read(11, 2)}),
+            (Got{"10:2 from 127.1.214.2", "11:2 from 127.1.214.2"}));
+  EXPECT_EQ(Replies(client, second, {Read(12, 1), Read(13, 2)}), Got{"13:2 from 127.1.214.2"});
+  // A new IpAddress (mask bit 30) moves module 3 there and frees the old one.
+  auto move = Write(14, mac[3], 0, 80, 0x40000000);
+  PutBe32(move, kHeader + 36, Ipv4(127, 1, 214, 30));
+  EXPECT_EQ(Replies(client, own, {move}), Got{"14:3 from 127.0.0.214"});
+  EXPECT_EQ(Replies(client, Ipv4(127, 1, 214, 30), {Request(0x0000, 15)}),
+            Got{"15:3 from 127.1.214.30"});
+  const int freed = BindAlone(Ipv4(127, 1, 214, 3), kPort);
+  EXPECT_GE(freed, 0);
+  // An address off loopback is not listened on; the module still answers on ours.
+  move = Write(16, mac[1], 0, 80, 0x40000000);
+  PutBe32(move, kHeader + 36, Ipv4(10, 9, 8, 7));
+  EXPECT_EQ(Replies(client, own, {move, Read(17, 1)}),
+            (Got{"16:1 from 127.0.0.214", "17:1 from 127.0.0.214"}));
+  EXPECT_EQ(sim.CountLogLines("cannot listen on 10.9.8.7:20006: not a loopback address"), 1u)
+      << sim.Log();
+  EXPECT_EQ(sim.Stop(), 0);
+  ::close(freed);
+  ::close(holder);
 }
 
 // Reads one frame (through its closing 0xC0) from a serial line, or nothing

@@ -121,6 +121,42 @@ TEST(WireVectors, OnlyTheAddressedModuleAnswers) {
   EXPECT_TRUE(sim.Handle(Request(0x0002, 3, nobody, 0), Channel::Udp, kT0).empty());
 }
 
+TEST(WireVectors, OnAModuleAddressOnlyTheModuleHoldingItAnswers) {
+  ModuleSetup second = PumpStation();
+  second.index = 2;
+  second.mac[5] = 0x04;
+  second.moduleNumber = 300;
+  second.ipAddress = 0x7F010008;  // 127.1.0.8
+  Simulator sim(Settings({PumpStation(), second}), kT0);
+  // A write of IpAddress (mask bit 30) moves the second module to 127.1.0.9.
+  auto move = Write(9, second.mac, 0, 80, 0x40000000);
+  PutBe32(move, kHeader + 36, 0x7F010009);
+  const struct {
+    std::vector<std::uint8_t> request;
+    std::uint32_t on;
+    std::vector<int> numbers;  // of the modules that answer
+  } cases[] = {
+      {Request(0x0000, 1), 0x7F010007, {7}},
+      {Request(0x0000, 2), 0x7F010008, {300}},
+      {Request(0x0000, 3), 0x7F010063, {}},
+      {Request(0x0002, 4, second.mac, 11), 0x7F010008, {300}},
+      {Request(0x0002, 5, second.mac, 11), 0x7F010007, {}},
+      {Request(0x0002, 6, kPumpMac, 11), 0x7F010007, {7}},
+      {move, 0x7F010008, {300}},
+      {Request(0x0000, 7), 0x7F010008, {}},
+      {Request(0x0000, 8), 0x7F010009, {300}},
+  };
+  for (const auto& c : cases) {
+    std::vector<int> numbers;
+    for (const Outgoing& o : sim.Handle(c.request, Channel::Udp, kT0, {}, c.on))
+      numbers.push_back(Be16(o.body, kNumber));
+    EXPECT_EQ(numbers, c.numbers) << "request " << Be32(c.request, kId);
+  }
+  EXPECT_EQ(sim.Module(1).IpAddress(), 0x7F010009u);
+  // Without an address, as on the simulator's own socket, both answer a search.
+  EXPECT_EQ(sim.Handle(Request(0x0000, 10), Channel::Udp, kT0).size(), 2u);
+}
+
 TEST(WireVectors, RequestsAModuleDoesNotTake) {
   SimSettings settings = Settings({PumpStation()});
   settings.quietBlocks = {13};
