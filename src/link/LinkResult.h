@@ -8,6 +8,7 @@ namespace gw {
 enum class LinkStatus {
   Ok,
   NotOpen,           // no link is open for this action
+  Busy,              // another action holds the link (a poll inside a running action)
   CannotOpen,        // the transport refused to open the port or socket
   NoTransport,       // the transport reports neither serial nor Ethernet
   NotBuilt,          // no module to address, or no such command or block

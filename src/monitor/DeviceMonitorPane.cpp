@@ -179,7 +179,7 @@ void CDeviceMonitorPane::FinishPoll(const PollReplies& replies) {
     closePending_ = false;
     return;
   }
-  if (replies.failed) {
+  if (replies.failed || CurrentRecord() == nullptr) {
     StopMonitoring();
     NotifyChanged();
     Ui().Message(text::kCommunicationError);
