@@ -5,6 +5,7 @@
 #include <netinet/in.h>
 #include <signal.h>
 #include <stdlib.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -93,6 +94,8 @@ SimProcess::SimProcess(std::vector<std::string> args, std::function<bool()> befo
   std::fflush(nullptr);
   pid_ = ::fork();
   if (pid_ == 0) {
+    // A test that crashes takes its simulator with it.
+    ::prctl(PR_SET_PDEATHSIG, SIGTERM);
     const int outFd = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     const int errFd = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     if (outFd < 0 || errFd < 0 || ::dup2(outFd, STDOUT_FILENO) < 0 ||
