@@ -2,7 +2,7 @@
 # Simulated modules on loopback, in a configuration folder of its own, and a
 # session against them: with "gui" the desktop program gwsuite, with "cli"
 # (the default) a short nxgcfg session: search, show one module, log in to a
-# locked one, export a parameter file and decode it.
+# locked one, export a parameter file and decode it, watch a module's values.
 set -euo pipefail
 bin=${1:?usage: demo-session.sh BIN_FOLDER [cli|gui]}
 mode=${2:-cli}
@@ -50,4 +50,6 @@ run export 12 "$home/boiler-house.mod"
 run decode "$home/boiler-house.mod" --json > "$home/boiler-house.json"
 head -n 30 "$home/boiler-house.json"
 echo "..."
+# The values the module collects, three polls of its word table.
+run monitor 12 --words --count 3
 run link
