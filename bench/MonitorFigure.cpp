@@ -44,24 +44,13 @@ constexpr int kWarmTicks = 1000;
 // mbpoll once, its output read and dropped: whether it read `count`
 // registers and ended well.
 bool Mbpoll(const std::string& ip, std::uint16_t port, std::uint16_t start, std::uint16_t count) {
-  const std::vector<std::string> args = {"mbpoll",
-                                         "-m",
-                                         "tcp",
-                                         "-1",
-                                         "-0",
-                                         "-t",
-                                         "4:hex",
-                                         "-o",
-                                         "10",
-                                         "-a",
-                                         std::to_string(kStation),
-                                         "-r",
-                                         std::to_string(start),
-                                         "-c",
-                                         std::to_string(count),
-                                         "-p",
-                                         std::to_string(port),
-                                         ip};
+  // A single poll (-1) of zero-based (-0) holding registers shown in hex,
+  // with a reply wait of 10 s.
+  std::vector<std::string> args = {"mbpoll", "-m", "tcp", "-1", "-0", "-t", "4:hex", "-o", "10"};
+  const std::pair<const char*, int> numbers[] = {
+      {"-a", kStation}, {"-r", start}, {"-c", count}, {"-p", port}};
+  for (const auto& [flag, value] : numbers) args.insert(args.end(), {flag, std::to_string(value)});
+  args.push_back(ip);
   std::vector<char*> argv;
   for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
   argv.push_back(nullptr);
