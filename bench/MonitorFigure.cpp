@@ -40,6 +40,7 @@ constexpr double kIntervalMs = 300;     // the word pane's timer
 constexpr double kCpuSharePercent = 1;  // of one core at that interval
 constexpr double kGrowthLimitMiB = 1;   // after the first 1 000 ticks
 constexpr int kWarmTicks = 1000;
+constexpr double kLongestRunMs = 60000;  // of the ticks back to back
 
 // mbpoll once, its output read and dropped: whether it read `count`
 // registers and ended well.
@@ -293,7 +294,15 @@ bool MonitorFigure(const BenchOptions& options) {
   }
   if (mbpollFailed > 0) PrintDetail(std::to_string(mbpollFailed) + " mbpoll pairs failed");
 
-  ResourceFigure(rig, options.monitorTicks);
+  // A tick whose re-read goes unanswered waits for the reply wait: the many
+  // ticks are then cut to about a minute.
+  int resourceTicks = options.monitorTicks;
+  if (const double whole = Median(ticks.whole); whole * resourceTicks > kLongestRunMs) {
+    resourceTicks = std::max(1, static_cast<int>(kLongestRunMs / whole));
+    PrintDetail("a whole tick takes " + Ms(whole) + ": " + std::to_string(resourceTicks) +
+                " ticks instead of " + std::to_string(options.monitorTicks));
+  }
+  ResourceFigure(rig, resourceTicks);
   return rig.Pane().Monitoring();
 }
 
