@@ -37,8 +37,16 @@ void PrintFigure(const Figure& f) {
   const double ratio = f.floorMs > 0 ? f.measuredMs / f.floorMs : 0;
   char target[16];
   std::snprintf(target, sizeof target, "<=%.2f", f.targetRatio);
-  std::printf("%-52s %12.1f %12.1f %7.3f %7s  %s\n", f.what.c_str(), f.measuredMs, f.floorMs, ratio,
-              target, ratio > 0 && ratio <= f.targetRatio ? "PASS" : "MISS");
+  // Figures under 10 ms with three decimals, so that a fraction of a
+  // millisecond still shows.
+  const auto column = [](double ms) {
+    char text[32];
+    std::snprintf(text, sizeof text, ms < 10 ? "%.3f" : "%.1f", ms);
+    return std::string(text);
+  };
+  std::printf("%-52s %12s %12s %7.3f %7s  %s\n", f.what.c_str(), column(f.measuredMs).c_str(),
+              column(f.floorMs).c_str(), ratio, target,
+              ratio > 0 && ratio <= f.targetRatio ? "PASS" : "MISS");
   std::fflush(stdout);
 }
 

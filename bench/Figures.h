@@ -15,7 +15,9 @@ struct BenchOptions {
   bool udpInquiry = true;
   bool serialInquiry = true;
   bool batch = true;
-  bool verbose = false;  // the serial inquiry request by request
+  bool monitor = true;
+  int monitorTicks = 10000;  // ticks of the monitor's CPU and memory figure
+  bool verbose = false;      // the serial inquiry request by request
 };
 
 // One printed line: what was timed, its median, the floor it is held
@@ -43,5 +45,8 @@ bool UdpInquiryFigure(const BenchOptions& options);
 bool SerialInquiryFigure(const BenchOptions& options);
 // nxgcfg batch on 50 modules, eight at a time against one after another.
 bool BatchFigure(const BenchOptions& options);
+// The word pane's poll tick against mbpoll's two reads; its CPU time and
+// resident memory over many ticks.
+bool MonitorFigure(const BenchOptions& options);
 
 }  // namespace gw::bench

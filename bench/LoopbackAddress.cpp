@@ -16,18 +16,25 @@ std::string AddressText(std::uint32_t hostOrder) {
 
 namespace {
 
-// True when a socket without SO_REUSEADDR can take address:port, so no
-// simulator of anybody else answers there.
-bool PortFree(std::uint32_t hostOrder, std::uint16_t port) {
-  const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-  if (fd < 0) return false;
+// Binds a socket of `type` without SO_REUSEADDR to address:port (port 0:
+// one the system picks): the port it got, or 0 when another program holds it.
+std::uint16_t BindProbe(int type, std::uint32_t hostOrder, std::uint16_t port) {
+  const int fd = ::socket(AF_INET, type | SOCK_CLOEXEC, 0);
+  if (fd < 0) return 0;
   sockaddr_in local{};
   local.sin_family = AF_INET;
   local.sin_port = htons(port);
   local.sin_addr.s_addr = htonl(hostOrder);
-  const bool free = ::bind(fd, reinterpret_cast<const sockaddr*>(&local), sizeof local) == 0;
+  socklen_t length = sizeof local;
+  const bool bound = ::bind(fd, reinterpret_cast<const sockaddr*>(&local), sizeof local) == 0 &&
+                     ::getsockname(fd, reinterpret_cast<sockaddr*>(&local), &length) == 0;
   ::close(fd);
-  return free;
+  return bound ? ntohs(local.sin_port) : 0;
+}
+
+// True when no simulator of anybody else answers at address:port.
+bool PortFree(std::uint32_t hostOrder, std::uint16_t port) {
+  return BindProbe(SOCK_DGRAM, hostOrder, port) != 0;
 }
 
 }  // namespace
@@ -38,6 +45,10 @@ std::optional<std::uint32_t> FreeLoopbackAddress(std::uint8_t first) {
     if (PortFree(address, kModulePort)) return address;
   }
   return std::nullopt;
+}
+
+std::uint16_t FreeTcpPort(std::uint32_t hostOrder) {
+  return IsLoopbackAddress(hostOrder) ? BindProbe(SOCK_STREAM, hostOrder, 0) : 0;
 }
 
 }  // namespace gw::bench

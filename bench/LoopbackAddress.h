@@ -17,4 +17,8 @@ std::string AddressText(std::uint32_t hostOrder);
 // listens yet.
 std::optional<std::uint32_t> FreeLoopbackAddress(std::uint8_t first);
 
+// A TCP port on loopback address `hostOrder` that nothing listens on now;
+// 0 when there is none or the address is not loopback.
+std::uint16_t FreeTcpPort(std::uint32_t hostOrder);
+
 }  // namespace gw::bench

@@ -1,8 +1,8 @@
-// gwbench: prints how long the tool's search, inquiry and batch take against real
-// simulated modules on loopback, beside the floor of each.
+// gwbench: prints how long the tool's search, inquiry, batch and monitor tick
+// take against real simulated modules on loopback, beside the floor of each.
 //
-//   gwbench [--runs N] [--modules N] [--address-from X] [--only search|udp|serial|batch]...
-//           [--verbose]
+//   gwbench [--runs N] [--modules N] [--address-from X]
+//           [--only search|udp|serial|batch|monitor]... [--ticks N] [--verbose]
 #include <stdlib.h>
 
 #include <csignal>
@@ -18,11 +18,12 @@ namespace {
 void Usage(std::FILE* out) {
   std::fprintf(out,
                "usage: gwbench [--runs N] [--modules N] [--address-from X] "
-               "[--only search|udp|serial|batch]... [--verbose]\n"
+               "[--only search|udp|serial|batch|monitor]... [--ticks N] [--verbose]\n"
                "  --runs N          measurements per figure (default 5)\n"
                "  --modules N       simulated modules of the search (default 252)\n"
                "  --address-from X  simulators on 127.0.0.X or the next free one (default 211)\n"
                "  --only NAME       only this figure (repeatable)\n"
+               "  --ticks N         monitor ticks of its CPU and memory figure (default 10000)\n"
                "  --verbose         the serial inquiry request by request\n");
 }
 
@@ -50,9 +51,12 @@ bool ParseArguments(int argc, char** argv, gw::bench::BenchOptions& options) {
       options.searchModules = number;
     } else if (arg == "--address-from" && value && ParseNumber(value, 1, 254, number)) {
       options.firstAddress = static_cast<unsigned>(number);
+    } else if (arg == "--ticks" && value && ParseNumber(value, 1, 10000000, number)) {
+      options.monitorTicks = number;
     } else if (arg == "--only" && value) {
       if (!only) {
-        options.search = options.udpInquiry = options.serialInquiry = options.batch = false;
+        options.search = options.udpInquiry = options.serialInquiry = options.batch =
+            options.monitor = false;
       }
       only = true;
       const std::string name = value;
@@ -64,6 +68,8 @@ bool ParseArguments(int argc, char** argv, gw::bench::BenchOptions& options) {
         options.serialInquiry = true;
       else if (name == "batch")
         options.batch = true;
+      else if (name == "monitor")
+        options.monitor = true;
       else
         return false;
     } else {
@@ -106,5 +112,6 @@ int main(int argc, char** argv) {
   if (options.udpInquiry) run("UDP inquiry", gw::bench::UdpInquiryFigure, options);
   if (options.serialInquiry) run("serial inquiry", gw::bench::SerialInquiryFigure, options);
   if (options.batch) run("batch", gw::bench::BatchFigure, options);
+  if (options.monitor) run("monitor", gw::bench::MonitorFigure, options);
   return ok ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <csignal>
@@ -166,11 +167,23 @@ FileContent ReadSmallFile(const std::filesystem::path& file, std::size_t maxByte
     content.status = errno == ENOENT ? ReadStatus::Missing : ReadStatus::Failed;
     return content;
   }
-  // One byte more than allowed tells a file that is too large.
-  content.bytes.resize(maxBytes + 1);
+  // The buffer starts at the size the file reports (0 for a file in /proc)
+  // and grows while the file holds more, up to one byte more than allowed,
+  // which tells a file that is too large. Settings files are read at every
+  // device action: the buffer must not cost the whole limit each time.
+  struct stat info {};
+  const std::size_t reported =
+      ::fstat(fd, &info) == 0 && info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0;
+  content.bytes.resize(std::min(reported, maxBytes) + 1);
   std::size_t total = 0;
   content.status = ReadStatus::Ok;
-  while (total < content.bytes.size()) {
+  for (;;) {
+    if (total == content.bytes.size()) {
+      if (total > maxBytes) {
+        break;
+      }
+      content.bytes.resize(std::min(maxBytes + 1, std::max<std::size_t>(2 * total, 4096)));
+    }
     const ssize_t got = ::read(fd, content.bytes.data() + total, content.bytes.size() - total);
     if (got < 0) {
       if (errno == EINTR) {

@@ -72,6 +72,46 @@ TEST(AtomicFile, ASaveCleansTheTemporariesOfEndedWritersOnly) {
   for (const auto& e : entries) EXPECT_EQ(fs::exists(folder / e.name), e.kept) << e.name;
 }
 
+TEST(AtomicFile, ASmallFileIsReadWholeOnlyUpToItsLimit) {
+  TempHome home;
+  constexpr std::size_t kLimit = 10000;
+  const struct {
+    std::size_t size;
+    platform::ReadStatus status;
+  } cases[] = {
+      {0, platform::ReadStatus::Ok},
+      {1, platform::ReadStatus::Ok},
+      {kLimit, platform::ReadStatus::Ok},
+      {kLimit + 1, platform::ReadStatus::TooLarge},
+      {3 * kLimit, platform::ReadStatus::TooLarge},
+  };
+  for (const auto& c : cases) {
+    const fs::path file = home.Root() / ("f" + std::to_string(c.size));
+    std::string text(c.size, 'x');
+    for (std::size_t i = 0; i < text.size(); i += 97) text[i] = static_cast<char>('a' + i % 26);
+    std::ofstream(file) << text;
+    const auto content = platform::ReadSmallFile(file, kLimit);
+    EXPECT_EQ(content.status, c.status) << c.size;
+    if (c.status == platform::ReadStatus::Ok) {
+      EXPECT_EQ(std::string(content.bytes.begin(), content.bytes.end()), text) << c.size;
+    }
+  }
+  // The buffer follows the file, not the limit: a limit no memory could
+  // hold still reads a small file.
+  const auto small = platform::ReadSmallFile(home.Root() / "f1", std::size_t{1} << 40);
+  EXPECT_EQ(small.status, platform::ReadStatus::Ok);
+  EXPECT_EQ(small.bytes.size(), 1u);
+  // A file that reports no size (in /proc) is read whole, and its limit holds.
+  const auto maps = platform::ReadSmallFile("/proc/self/smaps", std::size_t{1} << 24);
+  ASSERT_EQ(maps.status, platform::ReadStatus::Ok);
+  EXPECT_GT(maps.bytes.size(), 3 * 4096u);
+  EXPECT_EQ(maps.bytes.back(), '\n');
+  EXPECT_EQ(platform::ReadSmallFile("/proc/self/smaps", 4096).status,
+            platform::ReadStatus::TooLarge);
+  EXPECT_EQ(platform::ReadSmallFile(home.Root() / "none", kLimit).status,
+            platform::ReadStatus::Missing);
+}
+
 TEST(AtomicFile, TheSettingsFolderAndItsFilesAreTheOwnersOnly) {
   TempHome home;
   const mode_t old = ::umask(022);
