@@ -249,12 +249,12 @@ bool MonitorFigure(const BenchOptions& options) {
     return false;
   }
   MonitorRig rig(*address, modbusPort);
-  const monitor::TableSpec& spec = rig.Pane().Spec();
+  const monitor::TableTraits& traits = rig.Pane().Traits();
   const std::string module = rig.ModuleAddress();
 
   // Not counted: the first tick and the first mbpoll bring everything in.
   TimeTicks(rig.Pane(), 1);
-  if (!Mbpoll(module, modbusPort, spec.validity.start, spec.validity.count)) {
+  if (!Mbpoll(module, modbusPort, traits.validity.start, traits.validity.count)) {
     std::printf("monitor: mbpoll could not read %s port %u\n", module.c_str(), modbusPort);
     return false;
   }
@@ -264,8 +264,8 @@ bool MonitorFigure(const BenchOptions& options) {
   int mbpollFailed = 0;
   for (int i = 0; i < measurements; ++i) {
     const auto start = Steady::now();
-    const bool ok = Mbpoll(module, modbusPort, spec.validity.start, spec.validity.count) &&
-                    Mbpoll(module, modbusPort, spec.values.start, spec.values.count);
+    const bool ok = Mbpoll(module, modbusPort, traits.validity.start, traits.validity.count) &&
+                    Mbpoll(module, modbusPort, traits.values.start, traits.values.count);
     if (!ok) ++mbpollFailed;
     mbpoll.push_back(MillisecondsBetween(start, Steady::now()));
   }

@@ -5,6 +5,7 @@
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <algorithm>
 
 #include <fstream>
 #include <sstream>
@@ -31,6 +32,10 @@ SimChild::SimChild(std::vector<std::string> args, std::chrono::milliseconds read
     if (const auto at = a.find("{dir}"); at != std::string::npos) a.replace(at, 5, folder_);
   }
   args.insert(args.begin(), SimulatorProgram().string());
+  // The figures that do not monitor leave Modbus off rather than reach for 502.
+  if (std::find(args.begin(), args.end(), "--modbus-port") == args.end()) {
+    args.insert(args.end(), {"--modbus-port", "0"});
+  }
   args.push_back("--ready-file");
   args.push_back(ready.string());
   std::vector<char*> argv;
