@@ -63,7 +63,7 @@ void Run(int ms) {
 // the first word rows. The widgets are found by their object names.
 bool SaveMonitor(af::CPropertySheet& sheet, const QDir& folder) {
   sheet.SetActivePage(4);
-  sheet.resize(QSize(980, 560));
+  sheet.resize(QSize(1120, 560));
   auto* tabs = sheet.findChild<QTabWidget*>(QStringLiteral("monitorTabs"));
   if (tabs == nullptr) return false;
   bool ok = true;

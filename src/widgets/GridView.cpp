@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 namespace gw::widgets {
 
@@ -209,7 +210,16 @@ void CGridView::SetSource(GridSource* source) {
   source_ = source;
   model_->SetSource(source);
   if (source_ == nullptr) return;
-  for (int c = 0; c < source_->Columns(); ++c) setColumnWidth(c, source_->ColumnWidth(c));
+  // The grid's widths, widened where this system's font would cut a heading.
+  constexpr int kHeadingMargin = 12;
+  // (in bold, as the current column's heading is drawn).
+  QFont bold = horizontalHeader()->font();
+  bold.setBold(true);
+  const QFontMetrics heading(bold);
+  for (int c = 0; c < source_->Columns(); ++c) {
+    setColumnWidth(c, std::max(source_->ColumnWidth(c),
+                               heading.horizontalAdvance(source_->Heading(c)) + kHeadingMargin));
+  }
   verticalHeader()->setFixedWidth(source_->RowHeadingWidth());
   Refresh();
 }

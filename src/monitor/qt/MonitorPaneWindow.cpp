@@ -1,6 +1,7 @@
 #include "MonitorPaneWindow.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -36,8 +37,12 @@ CMonitorPaneWindow::CMonitorPaneWindow(CDeviceMonitorPane& pane, QWidget* parent
   log_->setObjectName(QStringLiteral("logToCsv"));
   statusView_->setObjectName(QStringLiteral("statusGrid"));
   auto* grids = new QHBoxLayout;
-  grids->addWidget(addressView_);
-  grids->addWidget(statusView_);
+  // Each grid's share of the width follows its columns.
+  const auto width = [](const widgets::CGridView* view) {
+    return view->verticalHeader()->width() + view->horizontalHeader()->length();
+  };
+  grids->addWidget(addressView_, width(addressView_));
+  grids->addWidget(statusView_, width(statusView_));
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(start_);
   buttons->addWidget(trend_);
