@@ -57,8 +57,13 @@ std::vector<ModuleSetup> MakeModules(const Raw& raw, std::optional<std::uint32_t
   const auto addressByte = static_cast<std::uint8_t>(address.value_or(0));
   const MacAddress macBase =
       raw.macBase.value_or(MacAddress{0x00, 0x60, 0xE9, seedByte, addressByte, 1});
-  const std::uint32_t ipBase =
-      raw.ipBase.value_or((127u << 24) | (1u << 16) | (std::uint32_t{addressByte} << 8) | 1u);
+  // By default the modules of simulators on different addresses get
+  // different addresses of their own: 127.0.0.d gives 127.1.d.1, 127.0.c.d
+  // gives 127.(c+1).d.1.
+  const std::uint32_t third = (address.value_or(0) >> 8) & 0xFF;
+  const std::uint32_t second = third < 0xFF ? third + 1 : 1;
+  const std::uint32_t ipBase = raw.ipBase.value_or((127u << 24) | (second << 16) |
+                                                   (std::uint32_t{addressByte} << 8) | 1u);
   std::vector<ModuleSetup> modules;
   for (int k = 1; k <= raw.modules; ++k) {
     const auto i = static_cast<std::size_t>(k - 1);
