@@ -8,25 +8,14 @@
 //   QT_QPA_PLATFORM=offscreen gwshot docs/screenshots
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QFont>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
-#include <QThread>
-#include <QTimer>
 #include <cstdio>
-#include <functional>
 #include <utility>
 
-#include "HostResources.h"
-#include "MainFrame.h"
-#include "PluginSet.h"
-#include "appframe/ChildFrame.h"
-#include "appframe/Dialogs.h"
+#include "HostTool.h"
 #include "appframe/PropertySheet.h"
-#include "appframe/View.h"
 
 namespace {
 
@@ -37,27 +26,11 @@ bool Save(QWidget& widget, const QDir& folder, const QString& name) {
   return ok;
 }
 
-void Click(QWidget* target, QPoint at, QEvent::Type type) {
-  QMouseEvent event(type, at, target->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                    Qt::NoModifier);
-  QApplication::sendEvent(target, &event);
-}
-
 // The pages of the sheet pictured, by tab position.
 constexpr std::pair<int, const char*> kSheetPictures[] = {
     {0, "parameter-sheet.png"},   {1, "sheet-basic.png"},      {2, "sheet-mail.png"},
     {3, "sheet-ntp.png"},         {5, "sheet-slave-mode.png"}, {6, "sheet-ip-filter.png"},
     {7, "sheet-user-define.png"}, {8, "sheet-security.png"}};
-
-// Lets the program run for `ms` (the monitor's ticks come from its timers).
-void Run(int ms) {
-  QElapsedTimer clock;
-  clock.start();
-  while (clock.elapsed() < ms) {
-    QApplication::processEvents(QEventLoop::AllEvents, 20);
-    QThread::msleep(10);
-  }
-}
 
 // The Monitor page (tab 4): each pane monitoring for a while, then a trend of
 // the first word rows. The widgets are found by their object names.
@@ -77,25 +50,25 @@ bool SaveMonitor(af::CPropertySheet& sheet, const QDir& folder) {
       return false;
     }
     start->click();
-    Run(1500);
+    gw::host::Run(1500);
     ok = Save(sheet, folder, QString::fromLatin1(pictures[pane])) && ok;
   }
   // Back on the bits, which the other tab stopped: a trend of four coils.
   tabs->setCurrentIndex(0);
   QWidget* bits = tabs->widget(0);
   bits->findChild<QPushButton*>(QStringLiteral("startMonitor"))->click();
-  Run(800);
+  gw::host::Run(800);
   if (auto* status = bits->findChild<QTableView*>(QStringLiteral("statusGrid"))) {
     status->selectionModel()->select(
         QItemSelection(status->model()->index(0, 0), status->model()->index(3, 3)),
         QItemSelectionModel::ClearAndSelect);
   }
   if (auto* trend = bits->findChild<QPushButton*>(QStringLiteral("trend"))) trend->click();
-  Run(9000);
+  gw::host::Run(9000);
   for (QWidget* top : QApplication::topLevelWidgets()) {
     if (top->isVisible() && top->windowTitle() == QStringLiteral("Trend")) {
       top->resize(720, 420);
-      Run(300);
+      gw::host::Run(300);
       ok = Save(*top, folder, QStringLiteral("monitor-trend.png")) && ok;
       top->close();
     }
@@ -116,66 +89,23 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "gwshot: cannot make %s\n", argv[1]);
     return 1;
   }
-  QDir::setCurrent(QApplication::applicationDirPath());
-  gw::host::InitHostResources();
-  // Messages would wait for a person: print them instead.
-  af::AfxSetMessageBoxHook([](const QString& text, unsigned) {
-    std::printf("message: %s\n", qPrintable(text));
-    return af::IDOK;
-  });
-
-  gw::host::PluginSet plugins;
-  if (plugins.LoadAll() == 0) {
-    std::fprintf(stderr, "gwshot: no plug-in: %s\n", qPrintable(plugins.Errors().join("; ")));
-    return 1;
-  }
-  bool ok = true;
-  {
-    gw::host::CMainFrame main(plugins);
-    main.resize(1000, 660);
-    main.show();
-    if (!main.Start()) return 1;
-    main.UpdateCommandStates();
-    QApplication::processEvents();
-    ok = Save(main, folder, QStringLiteral("main-window.png")) && ok;
-
-    af::CMDIChildWnd* frame = main.MDIGetActive();
-    af::CView* view = frame ? frame->GetActiveView() : nullptr;
-    if (view) {
-      const QPoint firstIcon(84, 54);
-      Click(view->viewport(), firstIcon, QEvent::MouseButtonPress);
-      Click(view->viewport(), firstIcon, QEvent::MouseButtonRelease);
-      QApplication::processEvents();
-      ok = Save(main, folder, QStringLiteral("selected-node.png")) && ok;
-
-      // The sheet is modal: it is caught from inside its own event loop, and
-      // its pages are taken in turn.
-      bool sheetSaved = false;
-      bool looking = true;
-      int polls = 100000;
-      std::function<void()> catchSheet = [&] {
-        if (!looking) return;
-        if (auto* sheet = qobject_cast<af::CPropertySheet*>(QApplication::activeModalWidget())) {
-          sheetSaved = true;
-          for (const auto& [page, name] : kSheetPictures) {
-            sheet->SetActivePage(page);
-            sheet->resize(sheet->sizeHint().expandedTo(QSize(660, 420)));
-            QApplication::processEvents();
-            sheetSaved = Save(*sheet, folder, QString::fromLatin1(name)) && sheetSaved;
-          }
-          sheetSaved = SaveMonitor(*sheet, folder) && sheetSaved;
-          sheet->reject();
-        } else if (--polls > 0) {
-          QTimer::singleShot(0, catchSheet);
-        }
-      };
-      QTimer::singleShot(0, catchSheet);
-      Click(view->viewport(), firstIcon, QEvent::MouseButtonDblClick);
-      looking = false;
-      ok = sheetSaved && ok;
-    }
-    main.close();
-  }
-  plugins.Unload();
+  gw::host::HostTool host;
+  if (!host.Start("gwshot")) return 1;
+  gw::host::CMainFrame& main = host.Main();
+  bool ok = Save(main, folder, QStringLiteral("main-window.png"));
+  if (!gw::host::SelectFirstNode(main)) return 1;
+  ok = Save(main, folder, QStringLiteral("selected-node.png")) && ok;
+  ok = gw::host::WithFirstSheet(main,
+                                [&folder](af::CPropertySheet& sheet) {
+                                  bool saved = true;
+                                  for (const auto& [page, name] : kSheetPictures) {
+                                    sheet.SetActivePage(page);
+                                    sheet.resize(sheet.sizeHint().expandedTo(QSize(660, 420)));
+                                    QApplication::processEvents();
+                                    saved = Save(sheet, folder, QString::fromLatin1(name)) && saved;
+                                  }
+                                  return SaveMonitor(sheet, folder) && saved;
+                                }) &&
+       ok;
   return ok ? 0 : 1;
 }

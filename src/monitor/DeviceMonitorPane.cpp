@@ -78,7 +78,7 @@ void CDeviceMonitorPane::Reload() {
                               pages::FromColorRef(kReadOnlyBack));
     }
     ctl_.startMonitor.enabled = *editable && StartEnabled();
-    addressGrid_.Changed();
+    addressGrid_.ChangedIfAltered();
     loaded_ = true;
   }
   SetModified(false);

@@ -302,7 +302,7 @@ void MonitorStatusGrid::Show(const StatusRows& rows) {
     SetCellColours({kValue, row}, active_ ? FromColorRef(kValueText) : text,
                    FromColorRef(kValueBack));
   }
-  Changed();
+  ChangedIfAltered();
 }
 
 void MonitorStatusGrid::Clear() {

@@ -84,29 +84,41 @@ const GridCell& GridModel::Cell(CellRef cell) const { return cells_.at(IndexOf(c
 
 GridCell& GridModel::At(CellRef cell) { return cells_.at(IndexOf(cell)); }
 
+namespace {
+
+// Sets `field` to `value`; true when that changed it.
+template <typename T>
+bool Assign(T& field, T value) {
+  if (field == value) return false;
+  field = std::move(value);
+  return true;
+}
+
+}  // namespace
+
 void GridModel::SetText(CellRef cell, std::string text) {
-  if (Holds(cell)) At(cell).text = std::move(text);
+  if (Holds(cell)) altered_ |= Assign(At(cell).text, std::move(text));
 }
 
 void GridModel::SetChecked(CellRef cell, bool checked) {
-  if (Holds(cell)) At(cell).checked = checked;
+  if (Holds(cell)) altered_ |= Assign(At(cell).checked, checked);
 }
 
 void GridModel::SetColours(Rgb text, Rgb back) {
   for (GridCell& cell : cells_) {
-    cell.textColour = text;
-    cell.backColour = back;
+    altered_ |= Assign(cell.textColour, text);
+    altered_ |= Assign(cell.backColour, back);
   }
 }
 
 void GridModel::SetCellColours(CellRef cell, Rgb text, Rgb back) {
   if (!Holds(cell)) return;
-  At(cell).textColour = text;
-  At(cell).backColour = back;
+  altered_ |= Assign(At(cell).textColour, text);
+  altered_ |= Assign(At(cell).backColour, back);
 }
 
 void GridModel::SetEditable(bool editable) {
-  editable_ = editable;
+  altered_ |= Assign(editable_, editable);
   if (!editable) editing_ = false;
 }
 
@@ -282,8 +294,13 @@ void GridModel::ClearSelection() {
   Changed();
 }
 
-void GridModel::Changed() const {
+void GridModel::Changed() {
+  altered_ = false;
   if (listener_) listener_();
+}
+
+void GridModel::ChangedIfAltered() {
+  if (altered_) Changed();
 }
 
 CellRef GridModel::NextCell(CellRef cell) const {

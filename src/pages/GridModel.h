@@ -188,7 +188,10 @@ class GridModel {
 
   // Called after every change of the grid's data.
   void SetChangeListener(Listener listener) { listener_ = std::move(listener); }
-  void Changed() const;
+  void Changed();
+  // Changed(), unless no cell, colour or the editable flag took a new value
+  // since the last call (a table shown again as it was is not drawn again).
+  void ChangedIfAltered();
 
  protected:
   // Whether a click, a double click or a typed character opens the editor.
@@ -237,6 +240,7 @@ class GridModel {
   std::string editText_;
   std::string textBeforeEdit_;
   std::optional<int> scrollTo_;
+  bool altered_ = false;
   Listener listener_;
 };
 
