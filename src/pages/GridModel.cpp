@@ -96,29 +96,46 @@ bool Assign(T& field, T value) {
 
 }  // namespace
 
+void GridModel::Alter(int row) {
+  if (!altered_) {
+    pendingRows_ = std::pair{row, row};
+  } else if (pendingRows_) {
+    pendingRows_ =
+        std::pair{std::min(pendingRows_->first, row), std::max(pendingRows_->second, row)};
+  }
+  altered_ = true;
+}
+
+void GridModel::AlterAll() {
+  altered_ = true;
+  pendingRows_.reset();
+}
+
 void GridModel::SetText(CellRef cell, std::string text) {
-  if (Holds(cell)) altered_ |= Assign(At(cell).text, std::move(text));
+  if (Holds(cell) && Assign(At(cell).text, std::move(text))) Alter(cell.row);
 }
 
 void GridModel::SetChecked(CellRef cell, bool checked) {
-  if (Holds(cell)) altered_ |= Assign(At(cell).checked, checked);
+  if (Holds(cell) && Assign(At(cell).checked, checked)) Alter(cell.row);
 }
 
 void GridModel::SetColours(Rgb text, Rgb back) {
+  bool any = false;
   for (GridCell& cell : cells_) {
-    altered_ |= Assign(cell.textColour, text);
-    altered_ |= Assign(cell.backColour, back);
+    any |= Assign(cell.textColour, text);
+    any |= Assign(cell.backColour, back);
   }
+  if (any) AlterAll();
 }
 
 void GridModel::SetCellColours(CellRef cell, Rgb text, Rgb back) {
   if (!Holds(cell)) return;
-  altered_ |= Assign(At(cell).textColour, text);
-  altered_ |= Assign(At(cell).backColour, back);
+  const bool textAltered = Assign(At(cell).textColour, text);
+  if (Assign(At(cell).backColour, back) || textAltered) Alter(cell.row);
 }
 
 void GridModel::SetEditable(bool editable) {
-  altered_ |= Assign(editable_, editable);
+  if (Assign(editable_, editable)) AlterAll();
   if (!editable) editing_ = false;
 }
 
@@ -296,11 +313,18 @@ void GridModel::ClearSelection() {
 
 void GridModel::Changed() {
   altered_ = false;
+  pendingRows_.reset();
+  alteredRows_.reset();
   if (listener_) listener_();
 }
 
 void GridModel::ChangedIfAltered() {
-  if (altered_) Changed();
+  if (!altered_) return;
+  const auto rows = pendingRows_;
+  altered_ = false;
+  pendingRows_.reset();
+  alteredRows_ = rows;
+  if (listener_) listener_();
 }
 
 CellRef GridModel::NextCell(CellRef cell) const {

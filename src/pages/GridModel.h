@@ -190,8 +190,14 @@ class GridModel {
   void SetChangeListener(Listener listener) { listener_ = std::move(listener); }
   void Changed();
   // Changed(), unless no cell, colour or the editable flag took a new value
-  // since the last call (a table shown again as it was is not drawn again).
+  // since the last call (a table shown again as it was is not drawn again);
+  // the rows that did are then the only ones the view draws again.
   void ChangedIfAltered();
+  // The rows the last change notice concerns, first and last (none: all of
+  // them), asked for once.
+  std::optional<std::pair<int, int>> TakeAlteredRows() {
+    return std::exchange(alteredRows_, std::nullopt);
+  }
 
  protected:
   // Whether a click, a double click or a typed character opens the editor.
@@ -241,6 +247,11 @@ class GridModel {
   std::string textBeforeEdit_;
   std::optional<int> scrollTo_;
   bool altered_ = false;
+  // The rows of the new values since the last notice (none: all).
+  std::optional<std::pair<int, int>> pendingRows_;
+  std::optional<std::pair<int, int>> alteredRows_;
+  void Alter(int row);
+  void AlterAll();
   Listener listener_;
 };
 

@@ -23,10 +23,13 @@ class CGridView::TableModel : public QAbstractTableModel {
     source_ = source;
     endResetModel();
   }
-  void ShowAgain() {
+  // The rows `from` to `to`, or all of them.
+  void ShowAgain(std::optional<std::pair<int, int>> rows) {
     if (source_ == nullptr || rowCount() == 0 || columnCount() == 0) return;
-    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
-    emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+    const int first = rows ? std::max(rows->first, 0) : 0;
+    const int last = rows ? std::min(rows->second, rowCount() - 1) : rowCount() - 1;
+    if (first <= last) emit dataChanged(index(first, 0), index(last, columnCount() - 1));
+    if (!rows) emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
   }
 
   int rowCount(const QModelIndex& parent = {}) const override {
@@ -227,7 +230,8 @@ void CGridView::SetSource(GridSource* source) {
 void CGridView::Refresh() {
   if (source_ == nullptr || refreshing_) return;
   refreshing_ = true;
-  model_->ShowAgain();
+  const auto rows = source_->TakeAlteredRows();
+  model_->ShowAgain(rows);
   const QModelIndex current = model_->index(source_->CurrentRow(), source_->CurrentColumn());
   if (current.isValid() && currentIndex() != current) {
     // A block the user chose stays chosen; a single cell follows the source.
@@ -239,7 +243,7 @@ void CGridView::Refresh() {
   if (const auto row = source_->TakeScrollRow()) {
     scrollTo(model_->index(*row, 0), QAbstractItemView::PositionAtTop);
   }
-  viewport()->update();
+  if (!rows) viewport()->update();
   refreshing_ = false;
 }
 

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QTableView>
 #include <optional>
+#include <utility>
 
 namespace gw::widgets {
 
@@ -42,6 +43,9 @@ class GridSource {
   virtual int CurrentColumn() const = 0;
   // A row to scroll to the top, asked for once.
   virtual std::optional<int> TakeScrollRow() { return std::nullopt; }
+  // The rows that took new values since the last redraw, first and last
+  // (none: any row may have), asked for once.
+  virtual std::optional<std::pair<int, int>> TakeAlteredRows() { return std::nullopt; }
 
   // The user's events.
   virtual void Click(int column, int row) = 0;

@@ -153,4 +153,29 @@ TEST(GridClipboardOps, CutCopyPasteAndDeleteWorkOnTheSelection) {
 }
 
 }  // namespace
+TEST(GridNotices, OnlyNewValuesAreDrawnAgainAndOnlyTheirRows) {
+  TestGrid grid;
+  int notices = 0;
+  grid.SetChangeListener([&notices] { ++notices; });
+  using Rows = std::optional<std::pair<int, int>>;
+  grid.SetText({0, 1}, "a");
+  grid.SetCellColours({1, 2}, FromColorRef(0x0000FF), FromColorRef(0xFFFFFF));
+  grid.ChangedIfAltered();
+  EXPECT_EQ(notices, 1);
+  EXPECT_EQ(grid.TakeAlteredRows(), (Rows{{1, 2}}));
+  EXPECT_EQ(grid.TakeAlteredRows(), Rows{});  // asked for once
+  grid.SetText({0, 1}, "a");                  // as it was
+  grid.SetCellColours({1, 2}, FromColorRef(0x0000FF), FromColorRef(0xFFFFFF));
+  grid.ChangedIfAltered();
+  EXPECT_EQ(notices, 1);
+  grid.SetText({0, 0}, "b");
+  grid.SetEditable(false);  // every row looks different
+  grid.ChangedIfAltered();
+  EXPECT_EQ(notices, 2);
+  EXPECT_EQ(grid.TakeAlteredRows(), Rows{});
+  grid.SetText({1, 0}, "c");
+  grid.Changed();  // a notice of its own concerns every row
+  EXPECT_EQ(grid.TakeAlteredRows(), Rows{});
+}
+
 }  // namespace gw::pages::test

@@ -31,6 +31,7 @@ class CGridAdapter : public widgets::GridSource {
   int CurrentRow() const override { return model_.Current().row; }
   int CurrentColumn() const override { return model_.Current().column; }
   std::optional<int> TakeScrollRow() override { return model_.TakeScrollRequest(); }
+  std::optional<std::pair<int, int>> TakeAlteredRows() override { return model_.TakeAlteredRows(); }
 
   void Click(int column, int row) override { model_.Click({column, row}); }
   void DoubleClick(int column, int row) override { model_.DoubleClick({column, row}); }
