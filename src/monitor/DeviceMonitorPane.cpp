@@ -12,13 +12,6 @@ namespace gw::monitor {
 
 namespace {
 
-// Firmware from this number on knows the Serial Device Server.
-constexpr int kDeviceServerFirmware = 155;
-constexpr std::uint32_t kEditableText = 0x000000;
-constexpr std::uint32_t kEditableBack = 0xFFFFFF;
-constexpr std::uint32_t kReadOnlyText = 0x99A8AC;
-constexpr std::uint32_t kReadOnlyBack = 0xD8E9EC;
-
 std::array<std::uint8_t, 4> RequestOf(RegisterRange range) {
   return {static_cast<std::uint8_t>(range.start >> 8), static_cast<std::uint8_t>(range.start),
           static_cast<std::uint8_t>(range.count >> 8), static_cast<std::uint8_t>(range.count)};
@@ -55,7 +48,7 @@ void CDeviceMonitorPane::Reload() {
   const bool deviceServer = comConfig & comconfig::kSerialDeviceServer;
   std::optional<bool> editable;
   bool statusActive = true;
-  if (FirmwareNumber() < kDeviceServerFirmware) {
+  if (!HasIpv6AndDeviceServer(FirmwareNumber())) {
     editable = !slave;
     statusActive = !slave;
   } else if (!(slave && deviceServer)) {
@@ -67,16 +60,9 @@ void CDeviceMonitorPane::Reload() {
     editable = false;
   }
   if (editable) {
-    addressGrid_.SetEditable(*editable);
+    addressGrid_.SetEditableShown(*editable);
     statusGrid_.SetActive(statusActive);
     addressGrid_.Load(node->Block(kDeviceMonitorBlock));
-    if (*editable) {
-      addressGrid_.SetColours(pages::FromColorRef(kEditableText),
-                              pages::FromColorRef(kEditableBack));
-    } else {
-      addressGrid_.SetColours(pages::FromColorRef(kReadOnlyText),
-                              pages::FromColorRef(kReadOnlyBack));
-    }
     ctl_.startMonitor.enabled = *editable && StartEnabled();
     addressGrid_.ChangedIfAltered();
     loaded_ = true;

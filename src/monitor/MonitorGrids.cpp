@@ -22,10 +22,8 @@ namespace {
 constexpr std::size_t kCountBytes = 4;
 constexpr std::size_t kRecordBytes = 6;
 constexpr unsigned kStationHigh = 255;
-constexpr std::uint32_t kCurrentRowHeading = 0xC0C0C0;
 constexpr std::uint32_t kWhite = 0xFFFFFF;
 constexpr std::uint32_t kBlack = 0x000000;
-constexpr std::uint32_t kInactiveText = 0x99A8AC;
 constexpr std::uint32_t kValueBack = 0x00FFFF;  // yellow
 constexpr std::uint32_t kValueText = 0x0000FF;  // red
 constexpr std::uint32_t kHighlightBack = 0x4080FF;
@@ -90,7 +88,7 @@ MonitorAddressGrid::MonitorAddressGrid(CDeviceMonitorPane& pane, const TableTrai
                 kTableRows),
       pane_(pane),
       traits_(traits) {
-  currentRowHeading = FromColorRef(kCurrentRowHeading);
+  currentRowHeading = pages::kCurrentRowHeading;
 }
 
 void MonitorAddressGrid::Load(ConstBytes block) {
@@ -282,7 +280,7 @@ ValueFormat MonitorStatusGrid::FormatOf(int row) const {
 }
 
 void MonitorStatusGrid::Show(const StatusRows& rows) {
-  const auto text = FromColorRef(active_ ? kBlack : kInactiveText);
+  const auto text = active_ ? FromColorRef(kBlack) : pages::kGreyText;
   for (int row = 0; row < Rows(); ++row) {
     const auto r = static_cast<std::size_t>(row);
     if (r >= rows.points.size()) {

@@ -134,6 +134,15 @@ void GridModel::SetCellColours(CellRef cell, Rgb text, Rgb back) {
   if (Assign(At(cell).backColour, back) || textAltered) Alter(cell.row);
 }
 
+void GridModel::SetEditableShown(bool editable) {
+  SetEditable(editable);
+  if (editable) {
+    SetColours(FromColorRef(0x000000), FromColorRef(0xFFFFFF));
+  } else {
+    SetColours(kGreyText, FromColorRef(0xD8E9EC));
+  }
+}
+
 void GridModel::SetEditable(bool editable) {
   if (Assign(editable_, editable)) AlterAll();
   if (!editable) editing_ = false;

@@ -40,6 +40,11 @@ constexpr Rgb FromColorRef(std::uint32_t colorRef) {
           static_cast<std::uint8_t>(colorRef >> 16)};
 }
 
+// The grey of text the user cannot change, and the heading of the current
+// row on the tables that mark it.
+inline constexpr Rgb kGreyText = FromColorRef(0x99A8AC);
+inline constexpr Rgb kCurrentRowHeading = FromColorRef(0xC0C0C0);
+
 enum class CellKind { Text, Check, DropList };
 
 struct GridColumn {
@@ -135,6 +140,9 @@ class GridModel {
   // Check marks are drawn greyed and nothing can be edited while not editable.
   bool Editable() const { return editable_; }
   void SetEditable(bool editable);
+  // The editable flag and every cell's colours that show it: black on white,
+  // or grey on 0xD8E9EC.
+  void SetEditableShown(bool editable);
 
   // --- Current cell and selection (a block of cells; the current cell alone
   // unless a block was chosen).

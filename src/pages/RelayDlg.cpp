@@ -12,14 +12,7 @@ namespace gw::pages {
 
 namespace {
 
-constexpr std::uint32_t kEditableText = 0x000000;
-constexpr std::uint32_t kEditableBack = 0xFFFFFF;
-constexpr std::uint32_t kReadOnlyText = 0x99A8AC;
-constexpr std::uint32_t kReadOnlyBack = 0xD8E9EC;
-constexpr std::uint32_t kCurrentRowHeading = 0xC0C0C0;
 constexpr std::uint32_t kStationHigh = 255;
-// Firmware from this number on knows the Serial Device Server.
-constexpr int kDeviceServerFirmware = 155;
 constexpr std::size_t kShortestIp = 7;  // "1.1.1.1"
 constexpr std::size_t kLongestIp = 15;  // "255.255.255.255"
 constexpr std::uint32_t kNoAddress = 0xFFFFFFFF;
@@ -42,7 +35,7 @@ RelayGrid::RelayGrid(CRelayDlg& page)
                 static_cast<int>(relay::kEntries)),
       page_(page) {
   font = {"Times New Roman", 15, 400};
-  currentRowHeading = FromColorRef(kCurrentRowHeading);
+  currentRowHeading = kCurrentRowHeading;
 }
 
 std::vector<GridCommand> RelayGrid::ContextMenu() const {
@@ -79,7 +72,7 @@ std::optional<bool> CRelayDlg::EditableRule() const {
   const std::uint16_t comConfig = LoadBE16(CurrentRecord()->Block(kSerialBlock), serial::ComConfig);
   const bool userDefine = comConfig & (comconfig::kUserDefineCom1 | comconfig::kUserDefineCom2);
   const bool slave = comConfig & comconfig::kSerialSlave;
-  if (FirmwareNumber() < kDeviceServerFirmware) return !userDefine && slave;
+  if (!HasIpv6AndDeviceServer(FirmwareNumber())) return !userDefine && slave;
   if (userDefine) return false;
   const bool deviceServer = comConfig & comconfig::kSerialDeviceServer;
   if (slave && deviceServer) return std::nullopt;
@@ -101,11 +94,7 @@ void CRelayDlg::Load() {
     grid_.SetText({RelayGrid::kStationColumn, k}, station == 0 ? "" : std::to_string(station));
     grid_.SetText({RelayGrid::kIpColumn, k}, station == 0 ? "" : Ipv4Text(address));
   }
-  if (grid_.Editable()) {
-    grid_.SetColours(FromColorRef(kEditableText), FromColorRef(kEditableBack));
-  } else {
-    grid_.SetColours(FromColorRef(kReadOnlyText), FromColorRef(kReadOnlyBack));
-  }
+  grid_.SetEditableShown(grid_.Editable());
   SetModified(false);
   relayMask_ = 0;
   grid_.Changed();
