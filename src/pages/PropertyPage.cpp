@@ -89,21 +89,16 @@ LinkResult PropertyPage::ReadBlock(int block) {
   return OnOwnLink([block](DeviceLink& link) { return link.ReadBlock(block); });
 }
 
-bool PropertyPage::OpenModbusLink() {
-  if (document_ == nullptr) return false;
-  const LinkStatus opened = document_->Link().OpenModbusLink();
-  if (opened == LinkStatus::CannotOpen) Ui().Message(text::kCannotOpenDevice);
-  return opened == LinkStatus::Ok;
-}
+bool PropertyPage::OpenModbusLink() { return document_ != nullptr && document_->OpenModbusLink(); }
 
 void PropertyPage::CloseModbusLink() {
-  if (document_ != nullptr) document_->Link().CloseModbusLink();
+  if (document_ != nullptr) document_->CloseModbusLink();
 }
 
 LinkResult PropertyPage::ModbusRequest(int station, int function, ConstBytes data,
                                        Bytes reply) const {
   if (document_ == nullptr) return Failed(LinkStatus::NotOpen);
-  return document_->Link().ModbusRequest(station, function, data, reply);
+  return document_->ModbusRequest(station, function, data, reply);
 }
 
 bool LinkNotOpened(const LinkResult& result) {

@@ -53,6 +53,12 @@ LinkResult DocumentCore::OnOwnLink(const std::function<LinkResult(DeviceLink&)>&
   return operation(link_);
 }
 
+bool DocumentCore::OpenModbusLink() {
+  const LinkStatus opened = link_.OpenModbusLink();
+  if (opened == LinkStatus::CannotOpen) ui_.Message(text::kCannotOpenDevice);
+  return opened == LinkStatus::Ok;
+}
+
 OpenResult DocumentCore::OpenNode(int index) {
   nodes_.SetLoginPassword({});
   nodes_.SetLocked(false);

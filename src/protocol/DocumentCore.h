@@ -51,6 +51,16 @@ class DocumentCore {
   // or NoTransport when the link does not open.
   LinkResult OnOwnLink(const std::function<LinkResult(DeviceLink&)>& operation);
 
+  // The monitor's Modbus link to the current node, which stays open across
+  // actions until CloseModbusLink; false (after "Cannot open the specified
+  // device" when the transport refuses) when it does not open. While it is
+  // open ModbusRequest may run on a worker thread.
+  bool OpenModbusLink();
+  void CloseModbusLink() { link_.CloseModbusLink(); }
+  LinkResult ModbusRequest(int station, int function, ConstBytes data, Bytes reply) {
+    return link_.ModbusRequest(station, function, data, reply);
+  }
+
   // This computer's IPv4 address (host order) on the interface that reaches
   // `node`; none on a serial link or when the system cannot tell.
   std::optional<std::uint32_t> LocalAddressToward(std::uint32_t node) const;
