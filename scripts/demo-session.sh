@@ -7,29 +7,20 @@ set -euo pipefail
 bin=${1:?usage: demo-session.sh BIN_FOLDER [cli|gui]}
 mode=${2:-cli}
 
-home=$(mktemp -d /tmp/gwsuite-demo-XXXXXX)
+address=127.0.77.1
+modbus_port=1502
+. "$(dirname "$0")/sim-home.sh"
+sim_home demo "$address" "$modbus_port"
 export GWSUITE_HOME=$home GWSUITE_LOOPBACK_ONLY=1
 # A fresh login may have no runtime folder; the toolkit wants a private one.
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
   export XDG_RUNTIME_DIR=$home/runtime
   mkdir -m 0700 "$XDG_RUNTIME_DIR"
 fi
-address=127.0.77.1
-# The modules serve their monitor results over Modbus TCP on a port that
-# needs no privilege.
-modbus_port=1502
-mkdir -p "$home/Config"
-# The simulator's address stands in for the broadcast, so "Search NXG4120
-# module" finds the modules too and nothing leaves this machine.
-printf '[PortLink]\nCommType=1\nRemoteIP=%s\nBroadcastAddress=%s\nModbusTCPPort=%s\n' \
-  "$address" "$address" "$modbus_port" > "$home/Config/PortLink.ini"
 
-"$bin/nxgsim" --address "$address" --modules 4 --module-numbers 12,3,40,7 \
+start_sim "$bin/nxgsim" --modules 4 --module-numbers 12,3,40,7 \
   --names "Boiler house,Pump station,Dock gate,Mixer room" --locked 3 --password 4321 \
-  --firmware 1.55,1.54,1.55,1.55 --modbus-port "$modbus_port" --ready-file "$home/ready" >/dev/null &
-sim=$!
-trap 'kill $sim 2>/dev/null; wait $sim 2>/dev/null; rm -rf "$home"' EXIT
-for _ in $(seq 100); do [ -e "$home/ready" ] && break; sleep 0.05; done
+  --firmware 1.55,1.54,1.55,1.55 --modbus-port "$modbus_port"
 
 if [ "$mode" = gui ]; then
   echo "gwsuite with four simulated modules at $address (close the window to end)."

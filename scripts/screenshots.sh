@@ -21,35 +21,15 @@ if [ ! -x "$build/bin/gwshot" ] || [ ! -x "$build/bin/nxgsim" ]; then
   fi
 fi
 
-home=$(mktemp -d /tmp/gwsuite-shots-XXXXXX)
-sim=
-cleanup() {
-  if [ -n "$sim" ]; then kill "$sim" 2>/dev/null || true; wait "$sim" 2>/dev/null || true; fi
-  rm -rf "$home"
-}
-trap cleanup EXIT
-
-mkdir -p "$home/Config" "$home/xdg-en" "$home/xdg-zh/Orvane" "$out"
-cat > "$home/Config/PortLink.ini" <<INI
-[PortLink]
-CommType=1
-COMPort=1
-RemoteIP=$address
-BroadcastAddress=$address
-ModbusTCPPort=$modbus_port
-INI
+. "$here/scripts/sim-home.sh"
+sim_home shots "$address" "$modbus_port"
+mkdir -p "$home/xdg-en" "$home/xdg-zh/Orvane" "$out"
 printf '[General]\nLanguageId=1028\n' > "$home/xdg-zh/Orvane/GwSuite.conf"
 
-"$build/bin/nxgsim" --address "$address" --modules 9 \
+start_sim "$build/bin/nxgsim" --modules 9 \
   --module-numbers 1,2,3,10,11,12,20,21,300 \
   --names "Boiler house,Pump station,Line 1 PLC,Mixer,Packing,Labeller,Chiller,Compressor,Warehouse" \
-  --locked 9 --modbus-port "$modbus_port" --modbus-step 400 --ready-file "$home/ready" > "$home/sim.log" 2>&1 &
-sim=$!
-for _ in $(seq 100); do
-  [ -e "$home/ready" ] && break
-  sleep 0.1
-done
-[ -e "$home/ready" ] || { echo "screenshots: nxgsim did not start:" >&2; cat "$home/sim.log" >&2; exit 1; }
+  --locked 9 --modbus-port "$modbus_port" --modbus-step 400
 
 run_shot() {  # config folder, output folder
   rm -f "$home/Config/CfgLib.dat"
