@@ -1,7 +1,7 @@
 #include "MonitorGrids.h"
 
 #include <algorithm>
-#include <cctype>
+#include <charconv>
 #include <cstdio>
 
 #include "model/RecordLayout.h"
@@ -29,15 +29,12 @@ constexpr std::uint32_t kValueText = 0x0000FF;  // red
 constexpr std::uint32_t kHighlightBack = 0x4080FF;
 
 std::optional<std::uint16_t> ParseHexAddress(std::string_view text) {
-  if (text.empty() || text.size() > 4) return std::nullopt;
-  unsigned value = 0;
-  for (char c : text) {
-    if (!std::isxdigit(static_cast<unsigned char>(c))) return std::nullopt;
-    value = value * 16 + static_cast<unsigned>(std::isdigit(static_cast<unsigned char>(c))
-                                                   ? c - '0'
-                                                   : std::toupper(c) - 'A' + 10);
+  std::uint16_t value = 0;
+  const char* end = text.data() + text.size();
+  if (text.empty() || text.size() > 4 || std::from_chars(text.data(), end, value, 16).ptr != end) {
+    return std::nullopt;
   }
-  return static_cast<std::uint16_t>(value);
+  return value;
 }
 
 std::string Number(int value) { return std::to_string(value); }

@@ -1,5 +1,6 @@
 #include "MonitorTable.h"
 
+#include <charconv>
 #include <cstdio>
 
 #include "model/RecordLayout.h"
@@ -77,7 +78,7 @@ bool NumberInRange(const TableTraits& traits, long number) {
 std::uint16_t AddressOfNumber(std::string_view text) {
   const std::string_view digits = text.size() == 6 ? text.substr(1) : text;
   long number = 0;
-  for (char c : digits) number = number * 10 + (c - '0');
+  std::from_chars(digits.data(), digits.data() + digits.size(), number);
   return static_cast<std::uint16_t>(number - 1);
 }
 
