@@ -29,12 +29,8 @@ std::ofstream OpenForLog(const std::string& path, std::string& failure) {
 
 }  // namespace
 
-std::string PointColumn(int station, int typeDigit, std::uint16_t address) {
-  return std::to_string(station) + ":" + PointNumber(typeDigit, address);
-}
-
-std::string PointColumn(const PointReading& point) {
-  return PointColumn(point.station, point.typeDigit, point.address);
+std::string PointColumn(const PointId& point) {
+  return std::to_string(point.station) + ":" + PointNumber(point.typeDigit, point.address);
 }
 
 std::string IsoLocalTime(std::chrono::system_clock::time_point time) {
@@ -69,15 +65,13 @@ MonitorCsvLog::MonitorCsvLog(std::ostream& out, std::string name)
 
 bool MonitorCsvLog::Write(const MonitorTick& tick) {
   if (Failed()) return false;
-  std::vector<Column> columns;
+  std::vector<PointId> columns;
   columns.reserve(tick.points.size());
-  for (const PointReading& point : tick.points) {
-    columns.push_back({point.station, point.typeDigit, point.address});
-  }
+  for (const PointReading& point : tick.points) columns.push_back(PointId::Of(point));
   std::string lines;
   if (!headerWritten_ || columns != columns_) {
     lines = "time";
-    for (const PointReading& point : tick.points) lines += "," + CsvField(PointColumn(point));
+    for (const PointId& point : columns) lines += "," + CsvField(PointColumn(point));
     lines += '\n';
     columns_ = std::move(columns);
     headerWritten_ = true;

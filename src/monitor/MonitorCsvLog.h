@@ -19,8 +19,7 @@ namespace gw::monitor {
 
 // A point's name in a log header and in the trend: station and six-digit
 // number, "2:400257".
-std::string PointColumn(int station, int typeDigit, std::uint16_t address);
-std::string PointColumn(const PointReading& point);
+std::string PointColumn(const PointId& point);
 
 // ISO 8601 local time with milliseconds and the offset from UTC:
 // "2026-12-06T09:15:02.300+01:00".
@@ -49,17 +48,10 @@ class MonitorCsvLog {
   friend class MonitorCsvFile;
   void Fail(std::string error) { error_ = std::move(error); }
 
-  struct Column {
-    int station;
-    int typeDigit;
-    std::uint16_t address;
-    bool operator==(const Column&) const = default;
-  };
-
   std::ostream& out_;
   std::string name_;
   bool headerWritten_ = false;
-  std::vector<Column> columns_;
+  std::vector<PointId> columns_;
   std::string error_;
 };
 

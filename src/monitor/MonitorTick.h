@@ -28,6 +28,18 @@ struct PointReading {
   std::string text;
 };
 
+// Which point a reading is of.
+struct PointId {
+  int station = 0;
+  int typeDigit = 0;
+  std::uint16_t address = 0;
+
+  static PointId Of(const PointReading& point) {
+    return {point.station, point.typeDigit, point.address};
+  }
+  bool operator==(const PointId&) const = default;
+};
+
 // The six-digit Modbus number of a point: its type digit, then address + 1
 // in five digits ("400257").
 std::string PointNumber(int typeDigit, std::uint16_t address);

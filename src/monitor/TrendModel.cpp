@@ -10,28 +10,25 @@ namespace {
 
 bool IsBitType(int typeDigit) { return typeDigit == 0 || typeDigit == 1; }
 
-Table TableOf(const TrendPointId& point) {
+Table TableOf(const PointId& point) {
   return IsBitType(point.typeDigit) ? Table::Bits : Table::Words;
 }
 
-const PointReading* Find(const MonitorTick& tick, const TrendPointId& point) {
+const PointReading* Find(const MonitorTick& tick, const PointId& point) {
   const auto it = std::find_if(tick.points.begin(), tick.points.end(),
-                               [&](const PointReading& p) { return TrendPointId::Of(p) == point; });
+                               [&](const PointReading& p) { return PointId::Of(p) == point; });
   return it == tick.points.end() ? nullptr : &*it;
 }
 
 }  // namespace
 
-TrendModel::TrendModel(std::vector<TrendPointId> points, std::chrono::milliseconds span)
+TrendModel::TrendModel(std::vector<PointId> points, std::chrono::milliseconds span)
     : points_(std::move(points)),
       span_(span),
       samples_(points_.size()),
       gap_(points_.size(), false) {}
 
-std::string TrendModel::Name(std::size_t point) const {
-  const TrendPointId& id = points_.at(point);
-  return PointColumn(id.station, id.typeDigit, id.address);
-}
+std::string TrendModel::Name(std::size_t point) const { return PointColumn(points_.at(point)); }
 
 bool TrendModel::IsBit(std::size_t point) const { return IsBitType(points_.at(point).typeDigit); }
 

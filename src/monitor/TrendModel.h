@@ -18,18 +18,6 @@
 
 namespace gw::monitor {
 
-// A point as the trend follows it.
-struct TrendPointId {
-  int station = 0;
-  int typeDigit = 0;
-  std::uint16_t address = 0;
-
-  static TrendPointId Of(const PointReading& point) {
-    return {point.station, point.typeDigit, point.address};
-  }
-  bool operator==(const TrendPointId&) const = default;
-};
-
 using TrendTime = std::chrono::system_clock::time_point;
 
 struct TrendSample {
@@ -61,10 +49,9 @@ class TrendModel {
  public:
   static constexpr std::chrono::milliseconds kDefaultSpan = std::chrono::minutes(10);
 
-  explicit TrendModel(std::vector<TrendPointId> points,
-                      std::chrono::milliseconds span = kDefaultSpan);
+  explicit TrendModel(std::vector<PointId> points, std::chrono::milliseconds span = kDefaultSpan);
 
-  const std::vector<TrendPointId>& Points() const { return points_; }
+  const std::vector<PointId>& Points() const { return points_; }
   // The point's name, as the CSV log's column: "2:400257".
   std::string Name(std::size_t point) const;
   // Bits (type digits 0 and 1) are drawn as steps.
@@ -97,7 +84,7 @@ class TrendModel {
  private:
   void Clear();
 
-  std::vector<TrendPointId> points_;
+  std::vector<PointId> points_;
   std::chrono::milliseconds span_;
   std::vector<std::deque<TrendSample>> samples_;
   std::vector<bool> gap_;  // the point had no value at the last poll of its table

@@ -16,12 +16,12 @@ using namespace std::chrono_literals;
 
 TrendTime At(long long ms) { return TrendTime{} + hours(500'000) + milliseconds(ms); }
 
-const TrendPointId kWord{2, 4, 256};
-const TrendPointId kBit{1, 0, 7};
+const PointId kWord{2, 4, 256};
+const PointId kBit{1, 0, 7};
 
 // One poll of `point`'s table at `ms`: "X" not valid, "-" the poll does not
 // hold the point, "other" a poll of the other table, else the valid value.
-MonitorTick Poll(const TrendPointId& point, long long ms, const std::string& reading) {
+MonitorTick Poll(const PointId& point, long long ms, const std::string& reading) {
   const bool bit = point.typeDigit < 3;
   MonitorTick tick{At(ms), bit ? Table::Bits : Table::Words, {}};
   if (reading == "other") {
@@ -67,7 +67,7 @@ TEST(TrendModel, NamesPointsAsTheLogDoes) {
 TEST(TrendModel, LinesBreakAtGapsAndBitsStep) {
   struct Case {
     const char* what;
-    TrendPointId point;
+    PointId point;
     std::vector<std::string> readings;
     Lines lines;
   };

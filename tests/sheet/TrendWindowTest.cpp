@@ -17,8 +17,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
-const TrendPointId kWord{2, 4, 256};
-const TrendPointId kBit{1, 0, 7};
+const PointId kWord{2, 4, 256};
+const PointId kBit{1, 0, 7};
 const qint64 kStart = 1'796'544'000'000;  // ms since the epoch of the first poll
 
 // A poll at `ms` after the first: the word's value (nullopt: not valid) or

@@ -116,8 +116,8 @@ void CMonitorPaneWindow::PollDone() {
 }
 
 void CMonitorPaneWindow::OpenTrend() {
-  std::vector<TrendPointId> points;
-  for (const PointReading& point : pane_.TrendPoints()) points.push_back(TrendPointId::Of(point));
+  std::vector<PointId> points;
+  for (const PointReading& point : pane_.TrendPoints()) points.push_back(PointId::Of(point));
   if (points.empty()) return;
   auto trend = std::make_unique<CTrendWindow>(std::move(points));
   trend->setAttribute(Qt::WA_DeleteOnClose, false);

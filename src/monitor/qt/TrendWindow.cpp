@@ -61,7 +61,7 @@ ValueScale ScaleFor(std::optional<ValueRange> values) {
 
 }  // namespace
 
-CTrendWindow::CTrendWindow(std::vector<TrendPointId> points, std::chrono::milliseconds span,
+CTrendWindow::CTrendWindow(std::vector<PointId> points, std::chrono::milliseconds span,
                            QWidget* parent)
     : QWidget(parent, Qt::Window),
       model_(std::move(points), span),

@@ -30,7 +30,7 @@ class CTrendWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit CTrendWindow(std::vector<TrendPointId> points,
+  explicit CTrendWindow(std::vector<PointId> points,
                         std::chrono::milliseconds span = TrendModel::kDefaultSpan,
                         QWidget* parent = nullptr);
   ~CTrendWindow() override;
