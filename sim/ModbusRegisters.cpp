@@ -25,16 +25,6 @@ std::uint64_t Mix(std::initializer_list<std::uint64_t> parts) {
   return h;
 }
 
-struct TableLayout {
-  std::size_t entries;
-  std::size_t types;
-};
-
-TableLayout LayoutOf(MonitorTable table) {
-  return table == MonitorTable::Bits ? TableLayout{devmon::BitAddresses, devmon::BitTypes}
-                                     : TableLayout{devmon::WordAddresses, devmon::WordTypes};
-}
-
 // The registers of one table: its validity words and its values.
 struct TableRegisters {
   std::vector<std::uint16_t> validity;
@@ -63,17 +53,13 @@ TableRegisters Compute(ConstBytes block, const ResultRule& rule, std::uint64_t s
 }  // namespace
 
 std::vector<MonitorPoint> ExpandMonitorTable(ConstBytes block, MonitorTable table) {
-  const TableLayout layout = LayoutOf(table);
   std::vector<MonitorPoint> points;
   for (std::size_t k = 0; k < devmon::kEntries; ++k) {
-    const std::size_t entry = layout.entries + k * devmon::kEntrySize;
-    const std::uint16_t word = LoadBE16(block, entry + devmon::EntryAmountStation);
-    const unsigned station = devmon::StationOf(word);
-    const unsigned amount = devmon::AmountOf(word);
-    if (station == 0 || amount == 0) continue;
-    const std::uint16_t address = LoadBE16(block, entry + devmon::EntryAddress);
-    for (unsigned i = 0; i < amount; ++i) {
-      points.push_back({station, static_cast<std::uint16_t>(address + i), block[layout.types + k]});
+    const monitor::MonitorEntry entry = monitor::ReadEntry(block, monitor::TraitsOf(table), k);
+    if (entry.station == 0 || entry.amount == 0) continue;
+    for (unsigned i = 0; i < entry.amount; ++i) {
+      points.push_back({entry.station, static_cast<std::uint16_t>(entry.address + i),
+                        static_cast<std::uint8_t>(entry.typeDigit)});
     }
   }
   return points;

@@ -19,22 +19,20 @@
 
 #include "FaultInjector.h"
 #include "model/ByteOrder.h"
+#include "monitor/MonitorTable.h"
 
 namespace gw::sim {
 
-enum class MonitorTable { Bits, Words };
-
-struct RegisterRun {
-  std::uint16_t start = 0;
-  std::uint16_t count = 0;
-};
-inline constexpr RegisterRun kBitValidity{0x2108, 7};
-inline constexpr RegisterRun kBitValues{0x20FB, 7};
-inline constexpr RegisterRun kWordValidity{0x235F, 7};
-inline constexpr RegisterRun kWordValues{0x22FB, 100};
+// The tables and their registers are those the tool's monitor reads.
+using MonitorTable = monitor::Table;
+using RegisterRun = monitor::RegisterRange;
+inline constexpr RegisterRun kBitValidity = monitor::kBitTraits.validity;
+inline constexpr RegisterRun kBitValues = monitor::kBitTraits.values;
+inline constexpr RegisterRun kWordValidity = monitor::kWordTraits.validity;
+inline constexpr RegisterRun kWordValues = monitor::kWordTraits.values;
 // The points of a table that have a validity bit and a value.
-inline constexpr std::size_t kBitPointsServed = 16 * kBitValues.count;
-inline constexpr std::size_t kWordPointsServed = kWordValues.count;
+inline constexpr std::size_t kBitPointsServed = monitor::kBitTraits.valuePoints;
+inline constexpr std::size_t kWordPointsServed = monitor::kWordTraits.valuePoints;
 
 struct MonitorPoint {
   unsigned station = 0;

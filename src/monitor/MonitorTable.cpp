@@ -10,35 +10,6 @@ namespace gw::monitor {
 
 namespace {
 
-constexpr TableTraits kBits{Table::Bits,
-                            text::kBitDevice,
-                            devmon::BitAddresses,
-                            devmon::BitTypes,
-                            0x80000000,
-                            devmon::kTypeInput,
-                            text::kBitNumberRange,
-                            text::kBitStatus,
-                            80,
-                            {0x2108, 7},
-                            {0x20FB, 7},
-                            kValidityPoints,
-                            std::chrono::milliseconds{500},
-                            "BIT_MONITOR"};
-constexpr TableTraits kWords{Table::Words,
-                             text::kWordDevice,
-                             devmon::WordAddresses,
-                             devmon::WordTypes,
-                             0x40000000,
-                             devmon::kTypeHoldingRegister,
-                             text::kWordNumberRange,
-                             text::kPresentValue,
-                             120,
-                             {0x235F, 7},
-                             {0x22FB, 100},
-                             100,
-                             std::chrono::milliseconds{300},
-                             "WORD_MONITOR"};
-
 constexpr long kTypeSpan = 100000;  // the type digit's place in a six-digit number
 constexpr long kLastPoint = 65536;
 
@@ -50,7 +21,7 @@ bool Bit(ConstBytes words, std::size_t index) {
 
 }  // namespace
 
-const TableTraits& TraitsOf(Table table) { return table == Table::Bits ? kBits : kWords; }
+const TableTraits& TraitsOf(Table table) { return table == Table::Bits ? kBitTraits : kWordTraits; }
 
 MonitorEntry ReadEntry(ConstBytes block, const TableTraits& traits, std::size_t index) {
   const std::size_t at = traits.entries + devmon::kEntrySize * index;

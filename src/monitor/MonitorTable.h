@@ -15,6 +15,8 @@
 #include <vector>
 
 #include "model/ByteOrder.h"
+#include "model/RecordLayout.h"
+#include "model/Texts.h"
 #include "monitor/MonitorTick.h"
 
 namespace gw::monitor {
@@ -53,6 +55,34 @@ struct TableTraits {
   std::chrono::milliseconds interval;
   const char* clipboardFormat;
 };
+inline constexpr TableTraits kBitTraits{Table::Bits,
+                                        text::kBitDevice,
+                                        devmon::BitAddresses,
+                                        devmon::BitTypes,
+                                        0x80000000,
+                                        devmon::kTypeInput,
+                                        text::kBitNumberRange,
+                                        text::kBitStatus,
+                                        80,
+                                        {0x2108, 7},
+                                        {0x20FB, 7},
+                                        kValidityPoints,
+                                        std::chrono::milliseconds{500},
+                                        "BIT_MONITOR"};
+inline constexpr TableTraits kWordTraits{Table::Words,
+                                         text::kWordDevice,
+                                         devmon::WordAddresses,
+                                         devmon::WordTypes,
+                                         0x40000000,
+                                         devmon::kTypeHoldingRegister,
+                                         text::kWordNumberRange,
+                                         text::kPresentValue,
+                                         120,
+                                         {0x235F, 7},
+                                         {0x22FB, 100},
+                                         100,
+                                         std::chrono::milliseconds{300},
+                                         "WORD_MONITOR"};
 const TableTraits& TraitsOf(Table table);
 
 // One entry of a table; station 0 marks an empty one.
